@@ -1,0 +1,369 @@
+#include "document/CalendarFormat.h"
+
+#include "document/LineReader.h"
+#include "platform/TextCodec.h"
+
+#include <QIODevice>
+
+namespace {
+
+// A malformed file. Thrown inside the parser only and turned into a Failed result at the
+// parser's edge.
+struct FormatError {
+    QString text;
+};
+
+const QByteArray kBirthdayHeading = QByteArrayLiteral("[Birthday]");
+const QByteArray kAnniversaryHeading = QByteArrayLiteral("[Anniversary]");
+const QByteArray kHolidayHeading = QByteArrayLiteral("[Holiday]");
+const QByteArray kOtherHeading = QByteArrayLiteral("[Other]");
+const QByteArray kHeader1 = QByteArrayLiteral("Header1=");
+const QByteArray kHeader2 = QByteArrayLiteral("Header2=");
+
+// Bytes [from, from + count) of a view, cut to the view's end.
+QByteArrayView part(QByteArrayView bytes, qsizetype from, qsizetype count = -1) {
+    if (from >= bytes.size()) return {};
+    const qsizetype available = bytes.size() - from;
+    return bytes.sliced(from, count < 0 || count > available ? available : count);
+}
+
+// Field layout of one kind of entry line: where the name starts (0-based byte position);
+// a line shorter than nameStart - 1 bytes is malformed.
+struct Layout {
+    qsizetype nameStart;
+    const char* what; // for the error text
+};
+constexpr Layout kDatedLayout{11, "a birthday or anniversary"};
+constexpr Layout kFixedLayout{6, "a fixed holiday"};
+constexpr Layout kFloatingLayout{5, "a floating holiday"};
+constexpr Layout kOtherLayout{9, "an other event"};
+
+// Turns the bytes of one file into text. The encoding is fixed for the whole file; when a
+// UTF-8 decoder meets bytes that are not valid UTF-8 it notes it, and the caller parses the
+// file again as Windows-1252.
+class TextDecoder {
+public:
+    explicit TextDecoder(FileEncoding encoding) : encoding_(encoding) {}
+
+    bool sawInvalidUtf8() const { return invalidUtf8_; }
+
+    QString text(QByteArrayView bytes) {
+        if (encoding_ == FileEncoding::Utf8 && !bytes.isValidUtf8()) invalidUtf8_ = true;
+        return decodeText(bytes, encoding_);
+    }
+    QString field(QByteArrayView line, qsizetype from, qsizetype count) {
+        return text(part(line, from, count));
+    }
+    // Everything from layout.nameStart on; the caller has checked the line's length.
+    QString name(QByteArrayView line, const Layout& layout) {
+        return text(part(line, layout.nameStart));
+    }
+
+private:
+    FileEncoding encoding_;
+    bool invalidUtf8_ = false;
+};
+
+bool tooShort(QByteArrayView line, const Layout& layout) {
+    return line.size() < layout.nameStart - 1;
+}
+
+// Parses one calendar file line by line.
+class Parser {
+public:
+    Parser(QByteArrayView data, FileEncoding encoding) : decoder(encoding), lines_(data) {}
+
+    // Line 1; false when it is not the version line.
+    bool readVersion() { return nextLine() == QByteArrayView(kVersionLine); }
+
+    // Lines 2 to 5 (or 2 to 3 without header lines): title, header lines, key line.
+    void readPrologue() {
+        title_ = decoder.text(nextLine());
+        current_ = nextLine();
+        if (current_.startsWith(kHeader1)) {
+            hasHeaders_ = true;
+            header1_ = decoder.text(part(current_, kHeader1.size()));
+            current_ = nextLine(); // the "Header2=" text itself is not compared
+            header2_ = decoder.text(part(current_, 8));
+            key_ = nextLine().toByteArray();
+        } else {
+            key_ = current_.toByteArray(); // no header lines: line 3 is the key line
+        }
+    }
+
+    const QString& title() const { return title_; }
+    bool hasHeaders() const { return hasHeaders_; }
+    const QString& header1() const { return header1_; }
+    const QString& header2() const { return header2_; }
+
+    // Reads lines until one is exactly the heading. The line in hand is looked at first, so
+    // a key line that happens to be the heading is found as the heading too.
+    void findHeading(const QByteArray& heading) {
+        while (current_ != QByteArrayView(heading)) {
+            if (lines_.atEnd())
+                throw FormatError{QStringLiteral("The file ends before the \"%1\" heading.")
+                                      .arg(QString::fromLatin1(heading))};
+            current_ = nextLine();
+        }
+    }
+
+    // Reads the entry lines up to the next empty line, handing each decoded line to add.
+    // Returns false when a stop line ended the reading.
+    template <class Add>
+    bool readRun(Add&& add) {
+        for (;;) {
+            current_ = nextLine();
+            if (current_.isEmpty()) return true;
+            if (key_.isEmpty()) {
+                add(current_);
+                continue;
+            }
+            const QByteArray decoded = Unscramble(current_, key_);
+            if (decoded == "X") return false;
+            add(QByteArrayView(decoded));
+        }
+    }
+
+    // A line too short for its layout is malformed; its name starts at layout.nameStart.
+    void requireLength(QByteArrayView line, const Layout& layout) const {
+        if (tooShort(line, layout))
+            throw FormatError{QStringLiteral("Line %1 is too short for %2 entry.")
+                                  .arg(lines_.lineNumber())
+                                  .arg(QLatin1String(layout.what))};
+    }
+
+    TextDecoder decoder;
+
+private:
+    QByteArrayView nextLine() {
+        const auto line = lines_.next();
+        if (!line) throw FormatError{QStringLiteral("The file ends unexpectedly after line %1.")
+                                        .arg(lines_.lineNumber())};
+        return *line;
+    }
+
+    LineReader lines_;
+    QByteArrayView current_;
+    QString title_, header1_, header2_;
+    bool hasHeaders_ = false;
+    QByteArray key_;
+};
+
+// The tables a parse fills: a copy of the document's, committed only when the parse ends
+// without an error.
+struct Tables {
+    EntryTable<BirthdayEntry> Birthdays;
+    EntryTable<AnniversaryEntry> Anniversaries;
+    EntryTable<FixedHolidayEntry> FixedHolidays;
+    EntryTable<FloatingHolidayEntry> FloatingHolidays;
+    EntryTable<OtherEntry> OtherEvents;
+
+    static Tables of(const CalendarDocument& doc) {
+        return {doc.Birthdays, doc.Anniversaries, doc.FixedHolidays, doc.FloatingHolidays,
+                doc.OtherEvents};
+    }
+    void moveInto(CalendarDocument& doc) {
+        doc.Birthdays = std::move(Birthdays);
+        doc.Anniversaries = std::move(Anniversaries);
+        doc.FixedHolidays = std::move(FixedHolidays);
+        doc.FloatingHolidays = std::move(FloatingHolidays);
+        doc.OtherEvents = std::move(OtherEvents);
+    }
+};
+
+// An entry line whose name is empty carries no entry: kept, it would end its table there
+// and hide every entry after it, so it is passed over.
+template <class Entry>
+void addEntry(EntryTable<Entry>& table, Entry entry) {
+    if (!entry.Name.isEmpty()) table.append(std::move(entry));
+}
+
+template <class Entry>
+Entry datedEntry(Parser& p, QByteArrayView line) {
+    p.requireLength(line, kDatedLayout);
+    TextDecoder& d = p.decoder;
+    return {d.field(line, 0, 8), d.name(line, kDatedLayout), d.field(line, 9, 1)};
+}
+
+OtherEntry otherEntry(TextDecoder& d, QByteArrayView line) {
+    return {d.field(line, 0, 8), d.name(line, kOtherLayout)};
+}
+
+// Reads the four sections into the tables. With replace, each table is emptied when its
+// section is reached (reading a calendar); otherwise the entries are appended (importing).
+// Returns false when a stop line ended the reading.
+bool readSections(Parser& p, Tables& t, bool replace) {
+    auto begin = [&](auto& table, const QByteArray* heading) {
+        if (heading) p.findHeading(*heading);
+        if (replace) table.reset();
+    };
+    begin(t.Birthdays, &kBirthdayHeading);
+    if (!p.readRun([&](QByteArrayView l) {
+            addEntry(t.Birthdays, datedEntry<BirthdayEntry>(p, l));
+        }))
+        return false;
+    begin(t.Anniversaries, &kAnniversaryHeading);
+    if (!p.readRun([&](QByteArrayView l) {
+            addEntry(t.Anniversaries, datedEntry<AnniversaryEntry>(p, l));
+        }))
+        return false;
+    begin(t.FixedHolidays, &kHolidayHeading);
+    if (!p.readRun([&](QByteArrayView l) {
+            p.requireLength(l, kFixedLayout);
+            TextDecoder& d = p.decoder;
+            addEntry(t.FixedHolidays, FixedHolidayEntry{d.field(l, 1, 4), d.name(l, kFixedLayout)});
+        }))
+        return false;
+    begin(t.FloatingHolidays, nullptr); // directly after the fixed holidays' empty line
+    if (!p.readRun([&](QByteArrayView l) {
+            p.requireLength(l, kFloatingLayout);
+            TextDecoder& d = p.decoder;
+            addEntry(t.FloatingHolidays, FloatingHolidayEntry{d.field(l, 2, 2), d.field(l, 0, 2),
+                                                              d.name(l, kFloatingLayout)});
+        }))
+        return false;
+    begin(t.OtherEvents, &kOtherHeading);
+    return p.readRun([&](QByteArrayView l) {
+        p.requireLength(l, kOtherLayout);
+        addEntry(t.OtherEvents, otherEntry(p.decoder, l));
+    });
+}
+
+enum class Mode { Read, Import };
+
+ReadResult parseOnce(QByteArrayView data, CalendarDocument& doc, Mode mode, FileEncoding encoding,
+                     bool* invalidUtf8) {
+    Parser p(data, encoding);
+    try {
+        if (!p.readVersion()) return {ReadStatus::NotReadable, {}};
+        p.readPrologue();
+        Tables tables = Tables::of(doc);
+        const bool complete = readSections(p, tables, mode == Mode::Read);
+        *invalidUtf8 = p.decoder.sawInvalidUtf8();
+        if (*invalidUtf8) return {}; // parsed again as Windows-1252; nothing committed
+        tables.moveInto(doc);
+        if (mode == Mode::Read) {
+            doc.CalendarTitle = p.title();
+            if (p.hasHeaders()) {
+                doc.HeaderLine1 = p.header1();
+                doc.HeaderLine2 = p.header2();
+            }
+        }
+        return {complete ? ReadStatus::Success : ReadStatus::Stopped, {}};
+    } catch (const FormatError& error) {
+        return {ReadStatus::Failed, error.text};
+    }
+}
+
+ReadResult parse(QByteArrayView data, CalendarDocument& doc, Mode mode) {
+    bool invalidUtf8 = false;
+    const ReadResult result = parseOnce(data, doc, mode, FileEncoding::Utf8, &invalidUtf8);
+    if (!invalidUtf8) return result;
+    return parseOnce(data, doc, mode, FileEncoding::Windows1252, &invalidUtf8);
+}
+
+ReadResult parseTextList(QByteArrayView data, CalendarDocument& doc, FileEncoding encoding,
+                         bool* invalidUtf8) {
+    TextDecoder decoder(encoding);
+    LineReader lines(data);
+    EntryTable<OtherEntry> events = doc.OtherEvents;
+    for (bool first = true;; first = false) {
+        const auto line = lines.next();
+        if (!line) {
+            if (first) return {ReadStatus::Failed, QStringLiteral("The file is empty.")};
+            break;
+        }
+        if (!first && line->isEmpty()) break;
+        if (tooShort(*line, kOtherLayout))
+            return {ReadStatus::Failed, QStringLiteral("Line %1 is too short for an event.")
+                                            .arg(lines.lineNumber())};
+        addEntry(events, otherEntry(decoder, *line));
+    }
+    *invalidUtf8 = decoder.sawInvalidUtf8();
+    if (!*invalidUtf8) doc.OtherEvents = std::move(events);
+    return {};
+}
+
+void appendLine(QByteArray& out, QByteArrayView line) {
+    out.append(line);
+    out.append("\r\n", 2);
+}
+
+// Text as it goes into one line of the file: UTF-8, with any line break turned into a space
+// so that a pasted name can never split its line.
+QByteArray lineText(const QString& text) {
+    QByteArray bytes = encodeText(text);
+    bytes.replace('\r', ' ').replace('\n', ' ');
+    return bytes;
+}
+
+} // namespace
+
+ReadResult readCalendar(QByteArrayView data, CalendarDocument& doc) {
+    return parse(data, doc, Mode::Read);
+}
+
+ReadResult importCalendar(QByteArrayView data, CalendarDocument& doc) {
+    return parse(data, doc, Mode::Import);
+}
+
+ReadResult importTextList(QByteArrayView data, CalendarDocument& doc) {
+    bool invalidUtf8 = false;
+    const ReadResult result = parseTextList(data, doc, FileEncoding::Utf8, &invalidUtf8);
+    if (!invalidUtf8) return result;
+    return parseTextList(data, doc, FileEncoding::Windows1252, &invalidUtf8);
+}
+
+QByteArray formatCalendar(const CalendarDocument& doc) {
+    QByteArray out;
+    out.reserve(256 + 48 * (doc.Birthdays.upperBound() + doc.Anniversaries.upperBound() +
+                            doc.FixedHolidays.upperBound() + doc.FloatingHolidays.upperBound() +
+                            doc.OtherEvents.upperBound()));
+    appendLine(out, kVersionLine);
+    appendLine(out, lineText(doc.CalendarTitle));
+    appendLine(out, kHeader1 + lineText(doc.HeaderLine1));
+    appendLine(out, kHeader2 + lineText(doc.HeaderLine2));
+    appendLine(out, {}); // the key line: the calendar program writes plain entry lines
+    appendLine(out, {});
+    appendLine(out, kBirthdayHeading);
+    for (const auto& e : doc.Birthdays)
+        appendLine(out, lineText(e.Date.text() + u' ' + e.Style.text() + u' ' + e.Name));
+    appendLine(out, {});
+    appendLine(out, kAnniversaryHeading);
+    for (const auto& e : doc.Anniversaries)
+        appendLine(out, lineText(e.Date.text() + u' ' + e.Style.text() + u' ' + e.Name));
+    appendLine(out, {});
+    appendLine(out, kHolidayHeading);
+    for (const auto& e : doc.FixedHolidays)
+        appendLine(out, lineText(u'F' + e.Date.text() + u' ' + e.Name));
+    appendLine(out, {});
+    for (const auto& e : doc.FloatingHolidays)
+        appendLine(out, lineText(e.Rule.text() + e.Month.text() + u' ' + e.Name));
+    appendLine(out, {});
+    appendLine(out, kOtherHeading);
+    for (const auto& e : doc.OtherEvents) appendLine(out, lineText(e.Date.text() + u' ' + e.Name));
+    appendLine(out, {});
+    appendLine(out, "[End of Data]");
+    return out;
+}
+
+bool writeCalendar(QIODevice& device, const CalendarDocument& doc, QString* error) {
+    const QByteArray bytes = formatCalendar(doc);
+    if (device.write(bytes) != bytes.size()) {
+        if (error) *error = device.errorString();
+        return false;
+    }
+    return true;
+}
+
+QByteArray Unscramble(QByteArrayView line, QByteArrayView key) {
+    if (key.isEmpty()) return line.toByteArray();
+    QByteArray out(line.size(), Qt::Uninitialized);
+    const qsizetype m = key.size();
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const auto c = static_cast<unsigned char>(line[i]);
+        const auto k = static_cast<unsigned char>(key[(i + 1) % m]);
+        out[i] = static_cast<char>(static_cast<unsigned char>(c - k));
+    }
+    return out;
+}

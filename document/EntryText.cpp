@@ -1,0 +1,94 @@
+#include "document/EntryText.h"
+
+namespace {
+
+// A number field as the list shows it: without leading zeros; characters that are not a
+// number (a hand-edited file) are shown as they are.
+template <int N>
+QString numberText(const FixedText<N>& field, int from, int count) {
+    const int value = field.number(from, count);
+    return value >= 0 ? QString::number(value) : field.view().mid(from, count).trimmed().toString();
+}
+
+template <int N>
+QString monthOf(const FixedText<N>& field) {
+    return MonthName(field.number(0, 2));
+}
+
+QString datedText(const FixedText<8>& date, const QString& name) {
+    return monthOf(date) + u' ' + numberText(date, 2, 2) + QLatin1String(", ") +
+           date.view().mid(4, 4).toString() + QLatin1String(" - ") + name;
+}
+
+QString weekWord(QChar c) {
+    switch (c.unicode()) {
+    case u'1': return QStringLiteral("First");
+    case u'2': return QStringLiteral("Second");
+    case u'3': return QStringLiteral("Third");
+    case u'4': return QStringLiteral("Fourth");
+    case u'L': return QStringLiteral("Last");
+    default: return {};
+    }
+}
+
+QString weekdayFragment(QChar c) {
+    static const char* const kFragments[] = {" Sun", " Mon", " Tues", " Wednes",
+                                             " Thurs", " Fri", " Satur"};
+    const int digit = c.digitValue();
+    return digit >= 0 && digit <= 6 ? QLatin1String(kFragments[digit]) : QString();
+}
+
+template <class Entry>
+void appendLines(QStringList& lines, const EntryTable<Entry>& table) {
+    for (const Entry& e : table) lines << EntryListText(e);
+}
+
+} // namespace
+
+QString MonthName(int month) {
+    static const char* const kNames[] = {"January", "February", "March",     "April",
+                                         "May",     "June",     "July",      "August",
+                                         "September", "October", "November", "December"};
+    return month >= 1 && month <= 12 ? QLatin1String(kNames[month - 1]) : QString();
+}
+
+QString EntryListText(const BirthdayEntry& e) { return datedText(e.Date, e.Name); }
+QString EntryListText(const AnniversaryEntry& e) { return datedText(e.Date, e.Name); }
+QString EntryListText(const OtherEntry& e) { return datedText(e.Date, e.Name); }
+
+QString EntryListText(const FixedHolidayEntry& e) {
+    return monthOf(e.Date) + u' ' + numberText(e.Date, 2, 2) + QLatin1String(" - ") + e.Name;
+}
+
+QString EntryListText(const FloatingHolidayEntry& e) {
+    const QString week = weekWord(e.Rule.at(0));
+    const QString weekday = weekdayFragment(e.Rule.at(1));
+    const QString month = monthOf(e.Month);
+    // A rule outside the known sets (a hand-edited file) shows its raw characters.
+    if (week.isEmpty() || weekday.isEmpty() || month.isEmpty())
+        return e.Rule.text() + u' ' + e.Month.text() + QLatin1String(" - ") + e.Name;
+    return week + weekday + QLatin1String("day of ") + month + QLatin1String(" - ") + e.Name;
+}
+
+QStringList EntryListLines(const CalendarDocument& doc, EntryKind kind) {
+    QStringList lines;
+    switch (kind) {
+    case EntryKind::Birthday: appendLines(lines, doc.Birthdays); break;
+    case EntryKind::Holiday: appendLines(lines, doc.FixedHolidays); break;
+    case EntryKind::FloatingHoliday: appendLines(lines, doc.FloatingHolidays); break;
+    case EntryKind::Anniversary: appendLines(lines, doc.Anniversaries); break;
+    case EntryKind::Other: appendLines(lines, doc.OtherEvents); break;
+    }
+    return lines;
+}
+
+QString KindLabel(EntryKind kind) {
+    switch (kind) {
+    case EntryKind::Birthday: return QStringLiteral("Birthdays");
+    case EntryKind::Holiday: return QStringLiteral("Holidays");
+    case EntryKind::FloatingHoliday: return QStringLiteral("Floating Holidays");
+    case EntryKind::Anniversary: return QStringLiteral("Anniversaries");
+    case EntryKind::Other: return QStringLiteral("Other");
+    }
+    return {};
+}

@@ -1,0 +1,100 @@
+#include "platform/DesktopDialogs.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon toQtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons toQtButtons(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok: return QMessageBox::Ok;
+    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton toQtButton(Answer answer) {
+    switch (answer) {
+    case Answer::Ok: return QMessageBox::Ok;
+    case Answer::Cancel: return QMessageBox::Cancel;
+    case Answer::Yes: return QMessageBox::Yes;
+    case Answer::No: return QMessageBox::No;
+    }
+    return QMessageBox::Ok;
+}
+
+Answer fromQtButton(int button, MessageButtons offered) {
+    switch (button) {
+    case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Cancel: return Answer::Cancel;
+    default: break;
+    }
+    // Closed with Escape or the close box: the gentlest answer the box offered.
+    if (offered == MessageButtons::YesNo) return Answer::No;
+    if (offered == MessageButtons::Ok) return Answer::Ok;
+    return Answer::Cancel;
+}
+
+FileChoice choiceFor(const QString& path) { return {path, QFileInfo(path).fileName()}; }
+
+} // namespace
+
+Answer DesktopDialogs::message(const MessageRequest& request) {
+    QMessageBox box(toQtIcon(request.icon), request.title, request.text,
+                    toQtButtons(request.buttons), request.owner);
+    box.setDefaultButton(toQtButton(request.defaultButton));
+    return fromQtButton(box.exec(), request.buttons);
+}
+
+std::optional<FileChoice> DesktopDialogs::openFile(const FileRequest& request) {
+    QFileDialog dialog(request.owner, request.title, QString(), request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return choiceFor(dialog.selectedFiles().constFirst());
+}
+
+std::optional<FileChoice> DesktopDialogs::saveFile(const FileRequest& request) {
+    QFileDialog dialog(request.owner, request.title, QString(), request.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (!request.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        const QString path = dialog.selectedFiles().constFirst();
+        if (!request.confirmCreate || QFileInfo::exists(path)) return choiceFor(path);
+        const auto answer = QMessageBox::question(
+            &dialog, request.title,
+            QStringLiteral("%1 does not exist.\nDo you want to create it?")
+                .arg(QFileInfo(path).fileName()));
+        if (answer == QMessageBox::Yes) return choiceFor(path);
+    }
+}
+
+std::optional<QColor> DesktopDialogs::chooseColor(const QColor& initial, QWidget* owner) {
+    for (int i = 0; i < QColorDialog::customCount(); ++i)
+        QColorDialog::setCustomColor(i, Qt::white);
+    const QColor chosen = QColorDialog::getColor(initial, owner);
+    if (!chosen.isValid()) return std::nullopt;
+    return chosen;
+}

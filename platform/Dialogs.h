@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+// Every message box and common dialog of both programs goes through this interface. The
+// desktop implementation shows the real dialog; tests hand the windows an implementation
+// that records each request and returns scripted answers.
+
+enum class MessageIcon { None, Critical, Question, Exclamation, Information };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+
+// The numeric values are those the programs keep in their shared answer holder.
+enum class Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+
+struct MessageRequest {
+    QString text;
+    QString title;
+    MessageIcon icon = MessageIcon::Critical;
+    MessageButtons buttons = MessageButtons::Ok;
+    Answer defaultButton = Answer::Ok;
+    QWidget* owner = nullptr;
+};
+
+struct FileRequest {
+    QString title;
+    QString filter = QStringLiteral("Vemora Files (*.qvf)");
+    bool confirmOverwrite = false; // save dialogs: ask before replacing an existing file
+    bool confirmCreate = false;    // save dialogs: ask before creating a new file
+    QWidget* owner = nullptr;
+};
+
+struct FileChoice {
+    QString path;  // the full path chosen
+    QString title; // the file's name without its folder
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual Answer message(const MessageRequest& request) = 0;
+    virtual std::optional<FileChoice> openFile(const FileRequest& request) = 0;
+    virtual std::optional<FileChoice> saveFile(const FileRequest& request) = 0;
+    virtual std::optional<QColor> chooseColor(const QColor& initial, QWidget* owner) = 0;
+};
+
+// Convenience for the common one-button message.
+inline Answer showMessage(Dialogs& dialogs, const QString& text, const QString& title,
+                          MessageIcon icon = MessageIcon::Critical) {
+    return dialogs.message({text, title, icon, MessageButtons::Ok, Answer::Ok, nullptr});
+}

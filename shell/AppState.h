@@ -1,0 +1,58 @@
+#pragma once
+
+#include "document/CalendarDocument.h"
+#include "settings/Settings.h"
+
+#include <QString>
+
+class Clock;
+class Dialogs;
+class SettingsStore;
+
+// What the windows do when the file commands have changed the document. The main window and
+// the setup window implement it; without windows (the command-line tool, logic tests) there
+// is nothing to refresh.
+class DocumentViews {
+public:
+    virtual ~DocumentViews() = default;
+    // After a read, successful or failed: caption, title and header boxes, the entry list of
+    // the birthdays, an open calendar view.
+    virtual void refreshAfterRead() {}
+    // After an import: the entry list of the shown kind and an open calendar view.
+    virtual void refreshAfterImport() {}
+    // A write clears the modified state only while the main window is visible; without
+    // windows the document is all there is to see.
+    virtual bool mainWindowVisible() const { return true; }
+};
+
+// The program-wide state: the one calendar, the stored preferences and the few values that
+// several windows share. main creates it and hands it to every window; each test makes its
+// own.
+struct AppState {
+    AppState(Dialogs& dialogs, Clock& clock, SettingsStore& store)
+        : dialogs(dialogs), clock(clock), store(store) {}
+
+    CalendarDocument Document;
+    OptionSettings Options;
+    LayoutSettings Layout;
+    TraySettings Tray;
+
+    int DisplayYear = 0;
+    EntryKind ShownKind = EntryKind::Birthday;
+    int EditIndex = 0;
+    bool CalendarViewOpen = false;
+    bool DesktopWeekShown = false;
+    bool SplashAsAbout = false;
+    QString ImportFileName;
+    QString CommandLine; // the whole argument text the program was started with
+
+    Dialogs& dialogs;
+    Clock& clock;
+    SettingsStore& store;
+    DocumentViews* views = nullptr; // set by the main window while it exists
+
+    DocumentViews& viewsOrNone() {
+        static DocumentViews none;
+        return views ? *views : none;
+    }
+};
