@@ -28,7 +28,7 @@ QByteArrayView part(QByteArrayView bytes, qsizetype from, qsizetype count = -1) 
 }
 
 // Field layout of one kind of entry line: where the name starts (0-based byte position);
-// a line shorter than nameStart - 1 bytes is malformed.
+// a line that ends before the name's position is malformed.
 struct Layout {
     qsizetype nameStart;
     const char* what; // for the error text
@@ -65,7 +65,7 @@ private:
 };
 
 bool tooShort(QByteArrayView line, const Layout& layout) {
-    return line.size() < layout.nameStart - 1;
+    return line.size() < layout.nameStart;
 }
 
 // Parses one calendar file line by line.

@@ -1,0 +1,254 @@
+#include "document/CalendarFormat.h"
+#include "support/CalendarBuilder.h"
+
+#include <QBuffer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The generator's side of the scrambling: adds the key codes that Unscramble subtracts.
+QByteArray scramble(QByteArrayView line, QByteArrayView key) {
+    QByteArray out(line.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < line.size(); ++i)
+        out[i] = static_cast<char>(static_cast<unsigned char>(line[i]) +
+                                   static_cast<unsigned char>(key[(i + 1) % key.size()]));
+    return out;
+}
+
+// A file such as the generator writes: no header lines, the key on line 3, scrambled events.
+QByteArray generatedFile(const QByteArray& key, const QList<QByteArray>& events) {
+    QList<QByteArray> lines{"Version 2.0", "Kestral Scheduler Data", key, "", "[Birthday]", "",
+                            "[Anniversary]", "", "[Holiday]", "", "", "[Other]"};
+    for (const QByteArray& e : events) lines << scramble(e, key);
+    lines << "" << "[End of Data]";
+    return fileText(lines);
+}
+
+TEST(CalendarFormat, EmptyCalendarIsTheSixteenLinePrologueAndHeadings) {
+    const QByteArray expected = "Version 2.0\r\n[Untitled]\r\nHeader1=\r\nHeader2=\r\n\r\n\r\n"
+                                "[Birthday]\r\n\r\n[Anniversary]\r\n\r\n[Holiday]\r\n\r\n\r\n"
+                                "[Other]\r\n\r\n[End of Data]\r\n";
+    EXPECT_EQ(formatCalendar(CalendarDocument{}), expected);
+}
+
+TEST(CalendarFormat, EntryLinesHaveTheirFieldsAtFixedPositions) {
+    const QByteArray text = formatCalendar(sampleCalendar());
+    EXPECT_TRUE(text.contains("\r\n[Birthday]\r\n03071961 1 Ann Smith\r\n12251990 3   two  spaces "
+                              "\r\n\r\n[Anniversary]\r\n06151985 2 Wedding\r\n\r\n"));
+    EXPECT_TRUE(text.contains("[Holiday]\r\nF0704 Independence Day\r\nF1225 Christmas\r\n\r\n"
+                              "4411 Thanksgiving\r\nL105 Memorial Day\r\n\r\n[Other]\r\n"
+                              "01052027 Dentist\r\n\r\n[End of Data]\r\n"));
+}
+
+TEST(CalendarFormat, WrittenCalendarReadsBackUnchanged) {
+    CalendarDocument written = sampleCalendar();
+    written.OtherEvents.append(other("02292028", QStringLiteral("Ünïcödé – 日本語 😀")));
+    CalendarDocument read;
+    ASSERT_EQ(readCalendar(formatCalendar(written), read).status, ReadStatus::Success);
+    EXPECT_TRUE(read.sameContent(written));
+}
+
+TEST(CalendarFormat, LineBreaksInTextNeverSplitALine) {
+    CalendarDocument doc;
+    doc.CalendarTitle = QStringLiteral("two\nlines");
+    doc.OtherEvents.append(other("01012027", QStringLiteral("a\r\nb")));
+    CalendarDocument read;
+    ASSERT_EQ(readCalendar(formatCalendar(doc), read).status, ReadStatus::Success);
+    EXPECT_EQ(read.CalendarTitle, QStringLiteral("two lines"));
+    EXPECT_EQ(read.OtherEvents[0].Name, QStringLiteral("a  b"));
+}
+
+TEST(CalendarFormat, ReadsLfOnlyLineEndsAndAByteOrderMark) {
+    QByteArray text = formatCalendar(sampleCalendar());
+    text.replace("\r\n", "\n");
+    CalendarDocument read;
+    ASSERT_EQ(readCalendar("\xEF\xBB\xBF" + text, read).status, ReadStatus::Success);
+    EXPECT_TRUE(read.sameContent(sampleCalendar()));
+}
+
+TEST(CalendarFormat, ReadsWindows1252WhenTheFileIsNotUtf8) {
+    QByteArray text = formatCalendar(CalendarDocument{});
+    text.replace("[Other]\r\n", "[Other]\r\n01012027 Caf\xE9 \x80 5\r\n");
+    CalendarDocument read;
+    ASSERT_EQ(readCalendar(text, read).status, ReadStatus::Success);
+    EXPECT_EQ(read.OtherEvents[0].Name, QStringLiteral("Café € 5"));
+}
+
+TEST(CalendarFormat, ShortFixedFieldsArePaddedAndNamesKeepTheirSpaces) {
+    QByteArray text = formatCalendar(CalendarDocument{});
+    text.replace("[Other]\r\n", "[Other]\r\n0105     x\r\n01052027  lead and trail  \r\n");
+    CalendarDocument read;
+    ASSERT_EQ(readCalendar(text, read).status, ReadStatus::Success);
+    EXPECT_EQ(read.OtherEvents[0].Date.text(), QStringLiteral("0105    "));
+    EXPECT_EQ(read.OtherEvents[1].Name, QStringLiteral(" lead and trail  "));
+}
+
+TEST(CalendarFormat, WithoutHeaderLinesLineThreeIsTheKeyAndOldHeadersStay) {
+    CalendarDocument doc;
+    doc.HeaderLine1 = QStringLiteral("kept 1");
+    doc.HeaderLine2 = QStringLiteral("kept 2");
+    const QByteArray key = "048049050051052";
+    ASSERT_EQ(readCalendar(generatedFile(key, {"01052027 Water the plants", "01082027 Again"}),
+                           doc)
+                  .status,
+              ReadStatus::Success);
+    EXPECT_EQ(doc.CalendarTitle, QStringLiteral("Kestral Scheduler Data"));
+    EXPECT_EQ(doc.HeaderLine1, QStringLiteral("kept 1"));
+    EXPECT_EQ(doc.HeaderLine2, QStringLiteral("kept 2"));
+    ASSERT_EQ(doc.OtherEvents.entryCount(), 2);
+    EXPECT_EQ(doc.OtherEvents[0].Date.text(), QStringLiteral("01052027"));
+    EXPECT_EQ(doc.OtherEvents[0].Name, QStringLiteral("Water the plants"));
+    EXPECT_EQ(doc.OtherEvents[1].Name, QStringLiteral("Again"));
+}
+
+TEST(CalendarFormat, UnscrambleSubtractsTheKeyStartingAtItsSecondCharacter) {
+    EXPECT_EQ(Unscramble("abc", ""), QByteArray("abc"));
+    // Key "\x01\x02": line position 1 pairs with key position 2, position 2 with key 1.
+    EXPECT_EQ(Unscramble("\x03\x03\x03", "\x01\x02"), QByteArray("\x01\x02\x01"));
+    // Differences wrap around below zero.
+    EXPECT_EQ(Unscramble(QByteArray("\x00", 1), "\x05\x05"), QByteArray("\xFB"));
+    const QByteArray key = "048057052049053";
+    const QByteArray line = "12252027 Christmas \xC3\xA9";
+    EXPECT_EQ(Unscramble(scramble(line, key), key), line);
+}
+
+TEST(CalendarFormat, KeyLineThatIsTheBirthdayHeadingIsAlsoFoundAsTheHeading) {
+    const QByteArray key = "[Birthday]";
+    const QByteArray text = fileText(QList<QByteArray>{
+        "Version 2.0", "T", key, scramble("03071961 1 Ann", key), "", "[Anniversary]", "",
+        "[Holiday]", "", "", "[Other]", "", "[End of Data]"});
+    CalendarDocument doc;
+    ASSERT_EQ(readCalendar(text, doc).status, ReadStatus::Success);
+    ASSERT_EQ(doc.Birthdays.entryCount(), 1);
+    EXPECT_EQ(doc.Birthdays[0].Name, QStringLiteral("Ann"));
+}
+
+TEST(CalendarFormat, StopLineEndsTheReadKeepingWhatCameBefore) {
+    CalendarDocument doc = sampleCalendar();
+    const QByteArray key = "048048048048049";
+    const QByteArray text = fileText(QList<QByteArray>{
+        "Version 2.0", "Stopped", key, "", "[Birthday]", scramble("03071961 1 Ann", key),
+        scramble("X", key), scramble("04041970 1 never read", key), "", "[Anniversary]", "",
+        "[Holiday]", "", "", "[Other]", "", "[End of Data]"});
+    ASSERT_EQ(readCalendar(text, doc).status, ReadStatus::Stopped);
+    EXPECT_EQ(doc.CalendarTitle, QStringLiteral("Stopped"));
+    // The table being read holds what came before the stop line and no blank record after it.
+    EXPECT_EQ(doc.Birthdays.upperBound(), 0);
+    EXPECT_EQ(doc.Birthdays[0].Name, QStringLiteral("Ann"));
+    // Tables after the stop were never reached and are left as they were.
+    EXPECT_TRUE(doc.OtherEvents == sampleCalendar().OtherEvents);
+    // A plain file has no stop line: "X" is too short to be an entry there.
+    QByteArray plain = formatCalendar(CalendarDocument{});
+    plain.replace("[Other]\r\n", "[Other]\r\nX\r\n");
+    EXPECT_EQ(readCalendar(plain, doc).status, ReadStatus::Failed);
+}
+
+TEST(CalendarFormat, EntryLinesWithAnEmptyNameAreNotEntries) {
+    QByteArray text = formatCalendar(CalendarDocument{});
+    text.replace("[Birthday]\r\n", "[Birthday]\r\n03071961 1 \r\n04041970 1 Bob\r\n");
+    CalendarDocument doc;
+    ASSERT_EQ(readCalendar(text, doc).status, ReadStatus::Success);
+    ASSERT_EQ(doc.Birthdays.entryCount(), 1);
+    EXPECT_EQ(doc.Birthdays[0].Name, QStringLiteral("Bob"));
+}
+
+TEST(CalendarFormat, ManyMoreEntriesThanSixteenBitsReadBack) {
+    CalendarDocument doc;
+    for (int i = 0; i < 40000; ++i) doc.OtherEvents.append(other("01012027", QString::number(i)));
+    CalendarDocument read;
+    ASSERT_EQ(readCalendar(formatCalendar(doc), read).status, ReadStatus::Success);
+    EXPECT_EQ(read.OtherEvents.entryCount(), 40000);
+    EXPECT_EQ(read.OtherEvents[39999].Name, QStringLiteral("39999"));
+}
+
+// Malformed files: each gives its result and leaves the document exactly as it was.
+struct Malformed {
+    const char* what;
+    QByteArray text;
+    ReadStatus status;
+    const char* errorPart;
+};
+
+void PrintTo(const Malformed& m, std::ostream* os) { *os << m.what; }
+
+class MalformedFile : public ::testing::TestWithParam<Malformed> {};
+
+TEST_P(MalformedFile, IsRefusedWithoutChangingTheDocument) {
+    CalendarDocument doc = sampleCalendar();
+    const ReadResult result = readCalendar(GetParam().text, doc);
+    EXPECT_EQ(result.status, GetParam().status);
+    EXPECT_TRUE(result.error.contains(QLatin1String(GetParam().errorPart))) << result.error.toStdString();
+    EXPECT_TRUE(doc.sameContent(sampleCalendar()));
+}
+
+QByteArray withLine(const char* heading, const char* line) {
+    QByteArray text = formatCalendar(CalendarDocument{});
+    text.replace(QByteArray(heading) + "\r\n", QByteArray(heading) + "\r\n" + line + "\r\n");
+    return text;
+}
+
+QByteArray without(const char* part) {
+    QByteArray text = formatCalendar(sampleCalendar());
+    text.replace(part, "");
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CalendarFormat, MalformedFile,
+    ::testing::Values(
+        Malformed{"wrong version", "Version 1.0\r\nT\r\n", ReadStatus::NotReadable, ""},
+        Malformed{"lower case", "version 2.0\r\n", ReadStatus::NotReadable, ""},
+        Malformed{"empty file", "", ReadStatus::Failed, "ends unexpectedly"},
+        Malformed{"only the version", "Version 2.0\r\n", ReadStatus::Failed, "after line 1"},
+        Malformed{"binary junk", QByteArray("\x00\xFF\xFE\r\n\n\x01", 7), ReadStatus::NotReadable,
+                  ""},
+        Malformed{"no birthday heading", without("[Birthday]\r\n"), ReadStatus::Failed,
+                  "\"[Birthday]\""},
+        Malformed{"no other heading", without("[Other]\r\n"), ReadStatus::Failed, "\"[Other]\""},
+        Malformed{"no end of the other section", without("\r\n[End of Data]\r\n"),
+                  ReadStatus::Failed, "ends unexpectedly"},
+        Malformed{"short birthday", withLine("[Birthday]", "03071961 1"), ReadStatus::Failed,
+                  "Line 8 is too short for a birthday"},
+        Malformed{"short anniversary", withLine("[Anniversary]", "0615"), ReadStatus::Failed,
+                  "anniversary"},
+        Malformed{"short fixed holiday", withLine("[Holiday]", "F070"), ReadStatus::Failed,
+                  "fixed holiday"},
+        Malformed{"short other event", withLine("[Other]", "0105202"), ReadStatus::Failed,
+                  "other event"}),
+    [](const auto& info) {
+        QString name = QString::fromLatin1(info.param.what);
+        name.replace(u' ', u'_');
+        return name.toStdString();
+    });
+
+TEST(CalendarFormat, EveryTruncationOfAFileIsReadOrRefusedCleanly) {
+    const QByteArray text = formatCalendar(sampleCalendar());
+    for (qsizetype cut = 0; cut < text.size(); ++cut) {
+        CalendarDocument doc;
+        doc.Birthdays.append(birthday("01011990", QStringLiteral("before")));
+        const CalendarDocument before = doc;
+        const ReadResult result = readCalendar(QByteArrayView(text).first(cut), doc);
+        if (result.status == ReadStatus::Success) {
+            // Only a cut inside the last, unread line leaves a complete file.
+            EXPECT_GE(cut, text.indexOf("[End of Data]") - 1) << cut;
+            EXPECT_TRUE(doc.sameContent(sampleCalendar()));
+        } else {
+            EXPECT_TRUE(doc.sameContent(before)) << cut;
+        }
+    }
+}
+
+TEST(CalendarFormat, AHugeSingleLineIsRefused) {
+    const QByteArray text(50 * 1024 * 1024, 'a');
+    CalendarDocument doc;
+    EXPECT_EQ(readCalendar(text, doc).status, ReadStatus::NotReadable);
+}
+
+TEST(CalendarFormat, WriteToAFailingDeviceReportsTheDevicesError) {
+    QBuffer closed; // never opened: every write fails
+    QString error;
+    EXPECT_FALSE(writeCalendar(closed, sampleCalendar(), &error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+} // namespace

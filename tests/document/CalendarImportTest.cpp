@@ -1,0 +1,103 @@
+#include "document/CalendarFormat.h"
+#include "support/CalendarBuilder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CalendarDocument threeBirthdays() {
+    CalendarDocument doc;
+    doc.CalendarTitle = QStringLiteral("Imported title");
+    doc.HeaderLine1 = QStringLiteral("Imported 1");
+    doc.Birthdays.append(birthday("01011990", QStringLiteral("I1")));
+    doc.Birthdays.append(birthday("02021990", QStringLiteral("I2")));
+    doc.Birthdays.append(birthday("03031990", QStringLiteral("I3")));
+    doc.FloatingHolidays.append(floatingHoliday("09", "11", QStringLiteral("Labor Day")));
+    return doc;
+}
+
+TEST(CalendarImport, AppendsAfterExistingEntriesAndFillsEmptyTablesFromIndexZero) {
+    CalendarDocument doc = sampleCalendar(); // two birthdays, no floating holiday in "09"
+    doc.FloatingHolidays.reset();
+    ASSERT_EQ(importCalendar(formatCalendar(threeBirthdays()), doc).status, ReadStatus::Success);
+    ASSERT_EQ(doc.Birthdays.entryCount(), 5);
+    EXPECT_EQ(doc.Birthdays[0].Name, QStringLiteral("Ann Smith"));
+    EXPECT_EQ(doc.Birthdays[2].Name, QStringLiteral("I1"));
+    EXPECT_EQ(doc.Birthdays[4].Name, QStringLiteral("I3"));
+    EXPECT_EQ(doc.FloatingHolidays.upperBound(), 0);
+    EXPECT_EQ(doc.FloatingHolidays[0].Name, QStringLiteral("Labor Day"));
+    // Tables the file has nothing for keep their entries.
+    EXPECT_TRUE(doc.OtherEvents == sampleCalendar().OtherEvents);
+}
+
+TEST(CalendarImport, KeepsTheOpenCalendarsTitleAndHeaderLines) {
+    CalendarDocument doc = sampleCalendar();
+    ASSERT_EQ(importCalendar(formatCalendar(threeBirthdays()), doc).status, ReadStatus::Success);
+    EXPECT_EQ(doc.CalendarTitle, sampleCalendar().CalendarTitle);
+    EXPECT_EQ(doc.HeaderLine1, sampleCalendar().HeaderLine1);
+    EXPECT_EQ(doc.HeaderLine2, sampleCalendar().HeaderLine2);
+}
+
+TEST(CalendarImport, FailedImportLeavesEveryTableExactlyAsItWas) {
+    QByteArray broken = formatCalendar(threeBirthdays());
+    broken.replace("[Other]\r\n", "[Other]\r\nshort\r\n");
+    for (const CalendarDocument& start : {sampleCalendar(), CalendarDocument{}}) {
+        CalendarDocument doc = start;
+        const ReadResult result = importCalendar(broken, doc);
+        EXPECT_EQ(result.status, ReadStatus::Failed);
+        EXPECT_FALSE(result.error.isEmpty());
+        EXPECT_TRUE(doc.sameContent(start));
+        // An empty table keeps no stray record from the failed import.
+        if (start.Birthdays.isEmpty()) EXPECT_EQ(doc.Birthdays.upperBound(), 0);
+    }
+}
+
+TEST(CalendarImport, NotAVersionTwoFileIsNotReadable) {
+    CalendarDocument doc = sampleCalendar();
+    EXPECT_EQ(importCalendar("01012027 Looks like a text list\r\n", doc).status,
+              ReadStatus::NotReadable);
+    EXPECT_TRUE(doc.sameContent(sampleCalendar()));
+}
+
+TEST(CalendarImport, ScrambledImportStopsAtTheStopLine) {
+    const QByteArray key = "050";
+    auto scrambled = [&](QByteArrayView line) {
+        QByteArray out = line.toByteArray();
+        for (qsizetype i = 0; i < out.size(); ++i) out[i] = char(out[i] + key[(i + 1) % 3]);
+        return out;
+    };
+    const QByteArray text = fileText(QList<QByteArray>{
+        "Version 2.0", "G", key, "", "[Birthday]", "", "[Anniversary]", "", "[Holiday]", "", "",
+        "[Other]", scrambled("01052027 first"), scrambled("X"), scrambled("01062027 later"), "",
+        "[End of Data]"});
+    CalendarDocument doc = sampleCalendar();
+    ASSERT_EQ(importCalendar(text, doc).status, ReadStatus::Stopped);
+    ASSERT_EQ(doc.OtherEvents.upperBound(), 1);
+    EXPECT_EQ(doc.OtherEvents[1].Name, QStringLiteral("first"));
+}
+
+TEST(TextListImport, EveryLineUpToTheFirstEmptyOneIsAnOtherEvent) {
+    CalendarDocument doc = sampleCalendar();
+    const QByteArray list = "02142027 Valentine's Day\r\n03172027 St. Patrick  \n\r\nignored 1\r\n";
+    ASSERT_EQ(importTextList(list, doc).status, ReadStatus::Success);
+    ASSERT_EQ(doc.OtherEvents.entryCount(), 3);
+    EXPECT_EQ(doc.OtherEvents[1].Date.text(), QStringLiteral("02142027"));
+    EXPECT_EQ(doc.OtherEvents[2].Name, QStringLiteral("St. Patrick  "));
+    EXPECT_TRUE(doc.Birthdays == sampleCalendar().Birthdays);
+
+    CalendarDocument empty;
+    ASSERT_EQ(importTextList("12312027 Last day", empty).status, ReadStatus::Success);
+    EXPECT_EQ(empty.OtherEvents.upperBound(), 0);
+}
+
+TEST(TextListImport, BadListsFailWithoutChangingTheEvents) {
+    for (const QByteArray& list :
+         {QByteArray(), QByteArray("\r\n01012027 after an empty first line\r\n"),
+          QByteArray("01012027 fine\r\n0101 sh\r\n")}) {
+        CalendarDocument doc = sampleCalendar();
+        EXPECT_EQ(importTextList(list, doc).status, ReadStatus::Failed) << list.constData();
+        EXPECT_TRUE(doc.sameContent(sampleCalendar()));
+    }
+}
+
+} // namespace

@@ -1,0 +1,225 @@
+#include "document/CalendarFormat.h"
+#include "document/FileCommands.h"
+#include "support/CalendarBuilder.h"
+#include "support/TestApp.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class FileCommands : public ::testing::Test {
+protected:
+    TestApp t;
+    AppState& app = t.app;
+    CalendarDocument& doc = t.app.Document;
+};
+
+TEST_F(FileCommands, WriteThenReadGivesTheSameCalendarAndClearsModified) {
+    doc = sampleCalendar();
+    doc.FileName = t.path("family.qvf");
+    doc.MarkModified();
+    EXPECT_EQ(WriteCalendarFile(app), kSuccess);
+    EXPECT_FALSE(doc.Modified());
+
+    doc.resetToUntitled();
+    doc.FileName = t.path("family.qvf");
+    doc.MarkModified();
+    EXPECT_EQ(ReadCalendarFile(app), kSuccess);
+    EXPECT_TRUE(doc.sameContent(sampleCalendar()));
+    EXPECT_FALSE(doc.Modified());
+    EXPECT_EQ(t.views.reads, 1);
+    EXPECT_TRUE(t.dialogs.messages.empty());
+}
+
+TEST_F(FileCommands, WriteWhileTheMainWindowIsHiddenKeepsModified) {
+    t.views.visible = false;
+    doc.FileName = t.path("tray.qvf");
+    doc.MarkModified();
+    EXPECT_EQ(WriteCalendarFile(app), kSuccess);
+    EXPECT_TRUE(doc.Modified());
+}
+
+TEST_F(FileCommands, FailedWriteIsReportedAndLeavesThePreviousFile) {
+    const QString folder = t.path("locked");
+    QDir().mkpath(folder);
+    const QString path = folder + QStringLiteral("/cal.qvf");
+    writeFile(path, "previous content");
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+
+    doc = sampleCalendar();
+    doc.FileName = path;
+    doc.MarkModified();
+    EXPECT_EQ(WriteCalendarFile(app), kFailed);
+    EXPECT_TRUE(doc.Modified());
+    EXPECT_EQ(readFile(path), QByteArray("previous content"));
+    ASSERT_EQ(t.dialogs.messages.size(), 1u);
+    EXPECT_TRUE(t.dialogs.messages[0].text.startsWith(QStringLiteral("Daylark cannot save \n") + path + "\n\n"));
+    EXPECT_EQ(t.dialogs.messages[0].title, QStringLiteral("File Error"));
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// Limits the size of files this process may write, so that a write fails part of the way
+// through even for root.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+private:
+    rlimit saved_{};
+};
+
+TEST_F(FileCommands, WriteThatFailsHalfWayLeavesThePreviousFileWhole) {
+    const QString path = t.path("big.qvf");
+    const QByteArray previous = formatCalendar(sampleCalendar());
+    writeFile(path, previous);
+    for (int i = 0; i < 2000; ++i) doc.OtherEvents.append(other("01012027", QStringLiteral("event")));
+    doc.FileName = path;
+    doc.MarkModified();
+    {
+        FileSizeLimit limit(4096);
+        EXPECT_EQ(WriteCalendarFile(app), kFailed);
+    }
+    EXPECT_EQ(readFile(path), previous);
+    EXPECT_TRUE(doc.Modified());
+    EXPECT_EQ(QDir(t.dir.path()).entryList(QDir::Files), QStringList({"big.qvf"}));
+    EXPECT_EQ(t.dialogs.messages.size(), 1u);
+}
+
+TEST_F(FileCommands, WriteIntoAMissingFolderFailsWithoutCreatingAnything) {
+    doc.FileName = t.path("no/such/folder/cal.qvf");
+    doc.MarkModified();
+    EXPECT_EQ(WriteCalendarFile(app), kFailed);
+    EXPECT_TRUE(doc.Modified());
+    EXPECT_FALSE(QFile::exists(doc.FileName));
+    EXPECT_EQ(t.dialogs.messages.size(), 1u);
+}
+
+TEST_F(FileCommands, UnreadableFileResetsToAnEmptyUntitledCalendar) {
+    doc = sampleCalendar();
+    doc.MarkModified();
+    const QString missing = t.path("missing.qvf");
+    doc.FileName = missing;
+    EXPECT_EQ(ReadCalendarFile(app), kFailed);
+    ASSERT_EQ(t.dialogs.messages.size(), 1u);
+    const MessageRequest& m = t.dialogs.messages[0];
+    EXPECT_EQ(m.text, QStringLiteral("Daylark cannot open \n") + missing +
+                          QStringLiteral("\n\nNo such file or directory"));
+    EXPECT_EQ(m.title, QStringLiteral("File Error"));
+    EXPECT_EQ(m.icon, MessageIcon::Critical);
+    EXPECT_EQ(doc.CalendarTitle, QStringLiteral("[Untitled]"));
+    EXPECT_TRUE(doc.FileName.isEmpty());
+    EXPECT_TRUE(doc.isKindEmpty(EntryKind::Birthday));
+    // The header lines are not the reader's to reset.
+    EXPECT_EQ(doc.HeaderLine1, sampleCalendar().HeaderLine1);
+    EXPECT_FALSE(doc.Modified());
+    EXPECT_EQ(t.views.reads, 1);
+}
+
+TEST_F(FileCommands, MalformedFileNamesWhereItWentWrong) {
+    QByteArray text = formatCalendar(CalendarDocument{});
+    text.replace("[Holiday]\r\n", "[Holiday]\r\nF07\r\n");
+    writeFile(t.path("bad.qvf"), text);
+    doc.FileName = t.path("bad.qvf");
+    EXPECT_EQ(ReadCalendarFile(app), kFailed);
+    EXPECT_TRUE(t.dialogs.messages.at(0).text.endsWith(
+        QStringLiteral("Line 12 is too short for a fixed holiday entry.")));
+}
+
+TEST_F(FileCommands, OtherVersionIsNotReadableAndChangesNothing) {
+    writeFile(t.path("old.qvf"), "Version 1.0\r\nOld\r\n");
+    doc = sampleCalendar();
+    doc.FileName = t.path("old.qvf");
+    doc.MarkModified();
+    EXPECT_EQ(ReadCalendarFile(app), kFailed);
+    ASSERT_EQ(t.dialogs.messages.size(), 1u);
+    EXPECT_EQ(t.dialogs.messages[0].text,
+              QStringLiteral("This file is not readable using this version of Daylark."));
+    EXPECT_EQ(t.dialogs.messages[0].title, QStringLiteral("Daylark"));
+    EXPECT_TRUE(doc.sameContent(sampleCalendar()));
+    EXPECT_EQ(doc.FileName, t.path("old.qvf"));
+    EXPECT_TRUE(doc.Modified());
+    EXPECT_EQ(t.views.reads, 0);
+}
+
+TEST_F(FileCommands, FolderGivenAsTheFileIsReportedNotRead) {
+    doc.FileName = t.dir.path();
+    EXPECT_EQ(ReadCalendarFile(app), kFailed);
+    EXPECT_TRUE(t.dialogs.messages.at(0).text.endsWith(QStringLiteral("It is a folder, not a file.")));
+}
+
+TEST_F(FileCommands, DesktopWeekWindowReadsWithoutTouchingTheSetupWindow) {
+    writeFile(t.path("desk.qvf"), formatCalendar(sampleCalendar()));
+    app.DesktopWeekShown = true;
+    doc.FileName = t.path("desk.qvf");
+    doc.MarkModified();
+    EXPECT_EQ(ReadCalendarFile(app), kSuccess);
+    EXPECT_EQ(t.views.reads, 0);
+    EXPECT_TRUE(doc.Modified());
+}
+
+TEST_F(FileCommands, ImportMergesMarksModifiedAndRefreshesTheList) {
+    writeFile(t.path("more.qvf"), formatCalendar(sampleCalendar()));
+    doc = sampleCalendar();
+    app.ImportFileName = t.path("more.qvf");
+    EXPECT_EQ(ImportCalendarFile(app), kSuccess);
+    EXPECT_EQ(doc.Birthdays.entryCount(), 4);
+    EXPECT_TRUE(doc.Modified());
+    EXPECT_EQ(t.views.imports, 1);
+    EXPECT_EQ(t.views.reads, 0);
+}
+
+TEST_F(FileCommands, ImportOfATextListGoesByTheLowerCaseEnding) {
+    writeFile(t.path("events.txt"), "07042027 Picnic\r\n");
+    writeFile(t.path("EVENTS.TXT"), "07042027 Picnic\r\n");
+    app.ImportFileName = t.path("events.txt");
+    EXPECT_EQ(ImportCalendarFile(app), kSuccess);
+    EXPECT_EQ(doc.OtherEvents.entryCount(), 1);
+
+    app.ImportFileName = t.path("EVENTS.TXT");
+    EXPECT_EQ(ImportCalendarFile(app), kFailed);
+    EXPECT_EQ(t.dialogs.messages.at(0).text,
+              QStringLiteral("This file is not readable using this version of Daylark."));
+    EXPECT_EQ(doc.OtherEvents.entryCount(), 1);
+}
+
+TEST_F(FileCommands, FailedImportIsReportedAndKeepsTheCalendarAndItsModifiedState) {
+    writeFile(t.path("short.txt"), "07042027 Picnic\r\n0704\r\n");
+    doc = sampleCalendar();
+    doc.MarkModified();
+    app.ImportFileName = t.path("short.txt");
+    EXPECT_EQ(ImportCalendarFile(app), kFailed);
+    ASSERT_EQ(t.dialogs.messages.size(), 1u);
+    EXPECT_EQ(t.dialogs.messages[0].text, QStringLiteral("Daylark cannot import \n") +
+                                              t.path("short.txt") +
+                                              QStringLiteral("\n\nLine 2 is too short for an event."));
+    EXPECT_EQ(t.dialogs.messages[0].title, QStringLiteral("File Error"));
+    EXPECT_TRUE(app.ImportFileName.isEmpty());
+    EXPECT_TRUE(doc.sameContent(sampleCalendar()));
+    EXPECT_TRUE(doc.Modified());
+}
+
+} // namespace

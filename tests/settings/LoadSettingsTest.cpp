@@ -1,0 +1,159 @@
+#include "platform/SettingsStore.h"
+#include "settings/Registry.h"
+#include "settings/Settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Registry;
+
+class LoadSettingsTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    SettingsStore store{dir.filePath(QStringLiteral("cfg/Daylark.conf"))};
+
+    QString stored(const QString& key, const char* name) {
+        return QueryText(store, key, QLatin1String(name));
+    }
+    bool has(const QString& key, const char* name) {
+        return QueryValue(store, key, QLatin1String(name)).isValid();
+    }
+};
+
+TEST_F(LoadSettingsTest, EmptyStoreGetsEveryDefaultInMemoryAndWrittenBack) {
+    const Settings s = LoadSettings(store);
+    EXPECT_EQ(s.Options.ConfirmAdd, "True");
+    EXPECT_EQ(s.Options.AfterAdd, "Remain");
+    EXPECT_EQ(s.Options.ConfirmEdit, "True");
+    EXPECT_EQ(s.Options.ConfirmDelete, "True");
+    EXPECT_EQ(s.Layout.ShowTitle, "True");
+    EXPECT_EQ(s.Layout.AlignTitle, "Left");
+    EXPECT_EQ(s.Layout.AlignMonthYear, "Left");
+    EXPECT_EQ(s.Layout.FontMonthYear, "Times New Roman");
+    EXPECT_EQ(s.Layout.FontCalTitle, "Times New Roman");
+    EXPECT_EQ(s.Layout.FontDates, "Arial");
+    EXPECT_EQ(s.Layout.FontDays, "Arial");
+    EXPECT_EQ(s.Layout.FontSizeMonthYear, "24");
+    EXPECT_EQ(s.Layout.FontSizeCalTitle, "12");
+    EXPECT_EQ(s.Layout.FontSizeDates, "10");
+    EXPECT_EQ(s.Layout.FontSizeDays, "10");
+    EXPECT_EQ(s.Layout.Birthday, "&H0");
+    EXPECT_EQ(s.Layout.Other, "&H0");
+    EXPECT_EQ(s.Layout.PaperSize, "Default");
+    EXPECT_EQ(s.Layout.PaperOrientation, "Landscape");
+    EXPECT_EQ(s.Layout.PaperSizeWidth, 0.0f);
+    EXPECT_EQ(s.Layout.PaperSizeHeight, 0.0f);
+    EXPECT_EQ(s.Layout.MarginTop, 0.75f);
+    EXPECT_EQ(s.Layout.MarginLeft, 0.75f);
+    EXPECT_EQ(s.Tray.Display, "True");
+    EXPECT_EQ(s.Tray.NumWeeks, "1");
+    EXPECT_EQ(s.Tray.ListMonths, "1");
+    EXPECT_EQ(s.Tray.FileName, "");
+    EXPECT_EQ(s.Tray.DispStart, "False");
+
+    EXPECT_EQ(stored(kOptionsKey, "AfterAdd"), "Remain");
+    EXPECT_EQ(stored(kLayoutKey, "FontDates"), "Arial");
+    EXPECT_EQ(stored(kLayoutKey, "Holiday"), "&H0");
+    EXPECT_EQ(stored(kLayoutKey, "PaperSize"), "Default");
+    EXPECT_EQ(stored(kLayoutKey, "PaperOrientation"), "Landscape");
+    for (const char* margin : {"MarginTop", "MarginBottom", "MarginLeft", "MarginRight"})
+        EXPECT_EQ(stored(kLayoutKey, margin), "0.75") << margin;
+    EXPECT_FALSE(has(kLayoutKey, "PaperSizeWidth"));
+    EXPECT_FALSE(has(kLayoutKey, "PaperSizeHeight"));
+    EXPECT_TRUE(has(kTrayKey, "FileName"));
+    EXPECT_EQ(stored(kTrayKey, "DispStart"), "False");
+    for (const QString& key : {kOptionsKey, kLayoutKey, kTrayKey}) EXPECT_TRUE(store.keyExists(key));
+}
+
+TEST_F(LoadSettingsTest, StoredValuesWinAndOddOnesFollowTheirRules) {
+    SetKeyValue(store, kOptionsKey, "ConfirmAdd", "False");
+    SetKeyValue(store, kOptionsKey, "ConfirmEdit", ""); // empty: the default
+    SetKeyValue(store, kOptionsKey, "AfterAdd", "close"); // not checked at load
+    SetKeyValue(store, kLayoutKey, "PaperSize", "custom");
+    SetKeyValue(store, kLayoutKey, "PaperOrientation", "portrait");
+    SetKeyValue(store, kLayoutKey, "MarginTop", "0");
+    SetKeyValue(store, kLayoutKey, "MarginLeft", "0.5");
+    SetKeyValue(store, kLayoutKey, "MarginRight", "wide");
+    SetKeyValue(store, kLayoutKey, "MarginBottom", "nan");
+    SetKeyValue(store, kLayoutKey, "PaperSizeWidth", "8.5");
+    SetKeyValue(store, kTrayKey, "NumWeeks", 2, ValueType::Number);
+    SetKeyValue(store, kTrayKey, "FileName", "");
+
+    const Settings s = LoadSettings(store);
+    EXPECT_EQ(s.Options.ConfirmAdd, "False");
+    EXPECT_EQ(s.Options.ConfirmEdit, "True");
+    EXPECT_EQ(s.Options.AfterAdd, "close");
+    EXPECT_EQ(s.Layout.PaperSize, "Default");
+    EXPECT_EQ(stored(kLayoutKey, "PaperSize"), "Default");
+    EXPECT_EQ(s.Layout.PaperOrientation, "Landscape");
+    EXPECT_EQ(s.Layout.MarginTop, 0.75f);
+    EXPECT_EQ(stored(kLayoutKey, "MarginTop"), "0.75");
+    EXPECT_EQ(s.Layout.MarginLeft, 0.5f);
+    EXPECT_EQ(stored(kLayoutKey, "MarginLeft"), "0.5");
+    EXPECT_EQ(s.Layout.MarginRight, 0.75f);
+    EXPECT_EQ(s.Layout.MarginBottom, 0.75f);
+    EXPECT_EQ(s.Layout.PaperSizeWidth, 8.5f);
+    EXPECT_EQ(s.Tray.NumWeeks, "2");
+    EXPECT_EQ(s.Tray.FileName, "");
+    EXPECT_TRUE(has(kTrayKey, "FileName"));
+}
+
+TEST_F(LoadSettingsTest, PortraitAndCustomSpelledExactlyStay) {
+    SetKeyValue(store, kLayoutKey, "PaperSize", "Custom");
+    SetKeyValue(store, kLayoutKey, "PaperOrientation", "Portrait");
+    const Settings s = LoadSettings(store);
+    EXPECT_EQ(s.Layout.PaperSize, "Custom");
+    EXPECT_EQ(s.Layout.PaperOrientation, "Portrait");
+}
+
+TEST_F(LoadSettingsTest, HandEditedStoreFileIsRead) {
+    QFile file(store.filePath());
+    QDir().mkpath(dir.filePath("cfg"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Software]\nDaylark\\Tray\\NumWeeks=3\n"
+               "Daylark\\Layout\\FontDates=Liberation Sans\n");
+    file.close();
+    const Settings s = LoadSettings(store);
+    EXPECT_EQ(s.Tray.NumWeeks, "3");
+    EXPECT_EQ(s.Layout.FontDates, "Liberation Sans");
+}
+
+TEST_F(LoadSettingsTest, ValuesOfOtherTypesReadAsEmptyAndTakeTheDefault) {
+    store.setValue(kOptionsKey, "ConfirmDelete", QStringList{"a", "b"});
+    store.setValue(kTrayKey, "DispStart", QByteArray("\x01\x02"));
+    const Settings s = LoadSettings(store);
+    EXPECT_EQ(s.Options.ConfirmDelete, "True");
+    EXPECT_EQ(s.Tray.DispStart, "False");
+    EXPECT_EQ(stored(kTrayKey, "DispStart"), "False");
+}
+
+TEST_F(LoadSettingsTest, UnwritableStoreStillGivesEveryDefault) {
+    SettingsStore broken(dir.filePath(QStringLiteral("file-not-folder")) + "/x/Daylark.conf");
+    QFile blocker(dir.filePath(QStringLiteral("file-not-folder")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const Settings s = LoadSettings(broken);
+    EXPECT_EQ(s.Options.AfterAdd, "Remain");
+    EXPECT_EQ(s.Layout.MarginBottom, 0.75f);
+}
+
+TEST(SettingsText, SinglesWriteShortAndBoolsFollowTheCheckBox) {
+    EXPECT_EQ(singleToText(0.75f), "0.75");
+    EXPECT_EQ(singleToText(1.0f), "1");
+    EXPECT_EQ(singleToText(0.1f), "0.1");
+    EXPECT_EQ(textToSingle("8.5"), 8.5f);
+    EXPECT_EQ(textToSingle(" 2 "), 2.0f);
+    EXPECT_EQ(textToSingle("abc"), 0.0f);
+    EXPECT_EQ(BoolToText(0), "False");
+    EXPECT_EQ(BoolToText(1), "True");
+    EXPECT_EQ(BoolToText(-1), "True");
+    EXPECT_TRUE(isTrue("True"));
+    EXPECT_FALSE(isTrue("true"));
+    EXPECT_FALSE(isTrue("0"));
+}
+
+} // namespace

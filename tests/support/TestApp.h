@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/SettingsStore.h"
+#include "shell/AppState.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QTemporaryDir>
+
+// Windows stand-in that counts the refreshes the file commands ask for.
+class RecordingViews final : public DocumentViews {
+public:
+    int reads = 0;
+    int imports = 0;
+    bool visible = true;
+    void refreshAfterRead() override { ++reads; }
+    void refreshAfterImport() override { ++imports; }
+    bool mainWindowVisible() const override { return visible; }
+};
+
+// A fresh program state for one test: scripted dialogs, a set clock, and a settings store
+// and working folder of its own in a temporary folder.
+struct TestApp {
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    FixedClock clock{QDateTime(QDate(2027, 3, 15), QTime(9, 30))};
+    SettingsStore store{dir.filePath(QStringLiteral("config/Daylark.conf"))};
+    RecordingViews views;
+    AppState app{dialogs, clock, store};
+
+    TestApp() { app.views = &views; }
+    QString path(const QString& name) const { return dir.filePath(name); }
+};

@@ -1,0 +1,99 @@
+#include "document/CalendarFormat.h"
+#include "support/CalendarBuilder.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ToolRun {
+    int status;
+    QString out;
+    QString err;
+};
+
+ToolRun qvftool(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(QVFTOOL_PATH), args);
+    process.waitForFinished(30000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QString data(const char* name) { return QStringLiteral(DAYLARK_TEST_DATA "/") + QLatin1String(name); }
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(QvfTool, ShowsAHandWrittenCalendarAsTheListDoes) {
+    const ToolRun run = qvftool({"show", data("handwritten.qvf")});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QString::fromUtf8(readAll(data("handwritten.show.txt"))));
+}
+
+TEST(QvfTool, ResaveWritesTheProgramsOwnFormatWhichReadsBackTheSame) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath("resaved.qvf");
+    ASSERT_EQ(qvftool({"resave", data("handwritten.qvf"), out}).status, 0);
+    const QByteArray written = readAll(out);
+    EXPECT_TRUE(written.startsWith("Version 2.0\r\nOur Family 2027\r\nHeader1="));
+    EXPECT_TRUE(written.endsWith("\r\n[End of Data]\r\n"));
+    // The program's own file shows exactly as the hand-written one did.
+    EXPECT_EQ(qvftool({"show", out}).out, qvftool({"show", data("handwritten.qvf")}).out);
+}
+
+TEST(QvfTool, OldWindows1252FilesReadAndAreResavedAsUtf8) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath("utf8.qvf");
+    ASSERT_EQ(qvftool({"resave", data("legacy-cp1252.qvf"), out}).status, 0);
+    EXPECT_TRUE(readAll(out).contains("Header1=Gr\xC3\xBC\xC3\x9F" "e\r\n"));
+    const ToolRun run = qvftool({"show", out});
+    EXPECT_TRUE(run.out.contains(QStringLiteral("February 14, 1950 - Jörg"))) << run.out.toStdString();
+}
+
+TEST(QvfTool, ImportMergesCalendarsAndTextListsKeepingTheBaseTitle) {
+    QTemporaryDir dir;
+    const QString merged = dir.filePath("merged.qvf");
+    ASSERT_EQ(qvftool({"import", data("handwritten.qvf"), data("legacy-cp1252.qvf"), merged}).status, 0);
+    ToolRun run = qvftool({"show", merged});
+    EXPECT_TRUE(run.out.startsWith(QStringLiteral("Title: Our Family 2027\n")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Birthdays (4)\n")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Mia  (the twins)\nFebruary 14, 1950 - Jörg\n")));
+
+    const QString withList = dir.filePath("list.qvf");
+    ASSERT_EQ(qvftool({"import", merged, data("legacy-list.txt"), withList}).status, 0);
+    run = qvftool({"show", withList});
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Other (4)\n")));
+    EXPECT_TRUE(run.out.contains(QStringLiteral("June 1, 2027 - Café opening\n")));
+}
+
+TEST(QvfTool, FailuresPrintTheReadersMessageAndExitWithOne) {
+    QTemporaryDir dir;
+    ToolRun run = qvftool({"show", dir.filePath("missing.qvf")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Daylark cannot open")));
+
+    run = qvftool({"show", data("legacy-list.txt")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("This file is not readable using this version of Daylark.")));
+
+    const QString broken = dir.filePath("broken.qvf");
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(readAll(data("handwritten.qvf")).replace("F1225 Christmas Day", "F12"));
+    file.close();
+    const QString out = dir.filePath("never.qvf");
+    run = qvftool({"import", data("handwritten.qvf"), broken, out});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Daylark cannot import")));
+    EXPECT_FALSE(QFile::exists(out));
+
+    EXPECT_EQ(qvftool({"frobnicate"}).status, 2);
+}
+
+} // namespace
