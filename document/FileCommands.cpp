@@ -54,8 +54,8 @@ void reportFileError(AppState& app, const QString& verb, const QString& path,
 
 void refreshAfterRead(AppState& app) {
     if (app.DesktopWeekShown) return;
-    app.Document.ClearModified();
     app.viewsOrNone().refreshAfterRead();
+    app.Document.ClearModified();
 }
 
 ReadResult importData(const QString& path, QByteArrayView data, CalendarDocument& doc) {
@@ -127,8 +127,8 @@ QString ImportCalendarFile(AppState& app) {
     if (!app.DesktopWeekShown) {
         // The merged entries are not in any file yet: the calendar is modified, so Save is
         // offered and closing asks before they are lost.
-        doc.MarkModified();
         app.viewsOrNone().refreshAfterImport();
+        doc.MarkModified();
     }
     return result.status == ReadStatus::Success ? kSuccess : QString();
 }

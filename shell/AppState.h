@@ -6,6 +6,7 @@
 #include <QString>
 
 class Clock;
+class QWidget;
 class Dialogs;
 class SettingsStore;
 
@@ -15,14 +16,21 @@ class SettingsStore;
 class DocumentViews {
 public:
     virtual ~DocumentViews() = default;
-    // After a read, successful or failed: caption, title and header boxes, the entry list of
-    // the birthdays, an open calendar view.
+    // After a read (successful or failed) and after File > New: caption, title and header
+    // boxes, the entry list of the birthdays, an open calendar view.
     virtual void refreshAfterRead() {}
     // After an import: the entry list of the shown kind and an open calendar view.
     virtual void refreshAfterImport() {}
+    // After Save As: the setup window's caption shows the new file name.
+    virtual void refreshFileName() {}
+    // After entries changed elsewhere (delete, the editors): an open calendar view redraws.
+    virtual void redrawCalendarView() {}
     // A write clears the modified state only while the main window is visible; without
     // windows the document is all there is to see.
     virtual bool mainWindowVisible() const { return true; }
+    // The windows that own the file dialogs.
+    virtual QWidget* mainWindow() const { return nullptr; }
+    virtual QWidget* setupWindow() const { return nullptr; }
 };
 
 // The program-wide state: the one calendar, the stored preferences and the few values that

@@ -1,15 +1,93 @@
 #pragma once
 
+#include "document/SetupWindow.h"
+#include "shell/AppState.h"
+
 #include <QMainWindow>
+#include <QPointer>
 
-struct AppState;
+class HelpWindow;
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class frmSplash;
+class frmTray;
+class Toolbar;
 
-// The main frame window of the calendar program.
-class frmMain : public QMainWindow {
+// The main frame window: menus, the painted toolbar, the area that holds the setup window,
+// and the tray menu. It is also the document's view for the file commands.
+class frmMain : public QMainWindow, public DocumentViews {
     Q_OBJECT
 public:
-    explicit frmMain(AppState& app, QWidget* parent = nullptr);
+    // trayAvailable: whether the desktop has a notification area to live in.
+    frmMain(AppState& app, bool trayAvailable, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // The window's load: the tray icon, then either the tray only ("/tray") or the setup
+    // window and the main window on screen.
+    void Form_Load();
+
+    frmSetup* setup() const { return setup_; }
+    frmTray* tray() const { return tray_; }
+    Toolbar* toolbar() const { return toolbar_; }
+    HelpWindow* helpWindow() const { return help_; }
+
+    // The tray menu's commands.
+    void DisplaySetup();
+    void CloseFromTray();
+    void trayDoubleClicked();
+
+    // The toolbar's commands by button number, 0 to 9.
+    void runTool(int tool);
+
+    // DocumentViews
+    void refreshAfterRead() override;
+    void refreshAfterImport() override;
+    void refreshFileName() override;
+    bool mainWindowVisible() const override { return isVisible(); }
+    QWidget* mainWindow() const override { return const_cast<frmMain*>(this); }
+    QWidget* setupWindow() const override;
+
+    QAction *mnuFileNew, *mnuFileOpen, *mnuFileSave, *mnuFileSaveAs, *mnuFileImport,
+        *mnuFileExport, *mnuFilePgSetup, *mnuFilePrint, *mnuFileExit;
+    QAction *mnuAddBirthday, *mnuAddHoliday, *mnuAddAnniv, *mnuAddOther;
+    QAction *mnuViewCal, *mnuViewOpt;
+    QAction *mnuHelpCont, *mnuHelpAbout;
+    QMenu* mnuTray;
+    QAction *mnuTrayDispCal, *mnuTrayDispSetup, *mnuTrayConfig, *mnuTrayClose;
+
+signals:
+    // The program is to end (the main window closed for good).
+    void programEnded();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    QAction* addItem(QMenu* menu, const char* name, const QString& caption,
+                     const QKeySequence& shortcut = {});
+    void buildFileMenu();
+    void buildAddMenu();
+    void buildViewAndHelpMenus();
+    void buildTrayMenu();
+    void buildCentralArea();
+
+    void loadSetup();
+    void updateCaption();
+    void unloadSetup();
+    bool QueryUnload();
+    void showAbout();
+    void showHelp();
+    void clickIfEnabled(QAction* action);
+
     AppState& app_;
+    bool trayAvailable_;
+    QMdiArea* mdiArea_ = nullptr;
+    Toolbar* toolbar_ = nullptr;
+    QPointer<frmSetup> setup_;
+    QPointer<QMdiSubWindow> setupFrame_;
+    frmTray* tray_ = nullptr;
+    HelpWindow* help_ = nullptr;
+    frmSplash* about_ = nullptr;
 };

@@ -1,24 +1,42 @@
+#include "desktop/FileAssociation.h"
 #include "platform/Clock.h"
 #include "platform/DesktopDialogs.h"
 #include "platform/SettingsStore.h"
+#include "shell/AppIcon.h"
 #include "shell/AppState.h"
 #include "shell/MainWindow.h"
+#include "shell/SplashWindow.h"
 #include "shell/StartUp.h"
 
 #include <QApplication>
+#include <QSystemTrayIcon>
+#include <memory>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Daylark"));
+    QApplication::setWindowIcon(appIcon());
+    // The program may live in the tray with no window open; it ends when the main window
+    // closes for good.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     SystemClock clock;
     DesktopDialogs dialogs;
     SettingsStore store(SettingsStore::defaultPath());
     AppState app(dialogs, clock, store);
     app.CommandLine = QApplication::arguments().mid(1).join(u' ');
-    StartUp(app);
 
-    frmMain mainWindow(app);
-    mainWindow.show();
+    std::unique_ptr<frmMain> mainWindow;
+    frmSplash splash(app);
+    QObject::connect(&splash, &frmSplash::closed, &application, [&] {
+        if (app.SplashAsAbout || mainWindow) return;
+        RegisterFileType(appIconImage(64));
+        StartUp(app);
+        mainWindow = std::make_unique<frmMain>(app, QSystemTrayIcon::isSystemTrayAvailable());
+        QObject::connect(mainWindow.get(), &frmMain::programEnded, &application,
+                         &QApplication::quit, Qt::QueuedConnection);
+        mainWindow->Form_Load();
+    });
+    splash.Form_Load();
     return QApplication::exec();
 }

@@ -12,9 +12,13 @@ class RecordingViews final : public DocumentViews {
 public:
     int reads = 0;
     int imports = 0;
+    int fileNames = 0;
+    int redraws = 0;
     bool visible = true;
     void refreshAfterRead() override { ++reads; }
     void refreshAfterImport() override { ++imports; }
+    void refreshFileName() override { ++fileNames; }
+    void redrawCalendarView() override { ++redraws; }
     bool mainWindowVisible() const override { return visible; }
 };
 

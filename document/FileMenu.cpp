@@ -1,0 +1,120 @@
+#include "document/FileMenu.h"
+
+#include "document/FileCommands.h"
+#include "shell/AppState.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString kDaylark = QStringLiteral("Daylark");
+
+FileRequest calendarDialog(const QString& title, QWidget* owner) {
+    FileRequest request;
+    request.title = title;
+    request.owner = owner;
+    return request;
+}
+
+// A name that got ".qvf" appended was never shown to the save dialog's overwrite question.
+bool mayReplace(AppState& app, const QString& path, QWidget* owner) {
+    if (!QFileInfo::exists(path)) return true;
+    const Answer answer = app.dialogs.message(
+        {QStringLiteral("%1 already exists.\nDo you want to replace it?")
+             .arg(QFileInfo(path).fileName()),
+         QStringLiteral("Save Vemora File As"), MessageIcon::Exclamation, MessageButtons::YesNo,
+         Answer::No, owner});
+    return answer == Answer::Yes;
+}
+
+} // namespace
+
+Answer AskToSave(AppState& app) {
+    return app.dialogs.message(
+        {QStringLiteral("The active calendar file has not been saved.\n\nDo you wish to save it?"),
+         kDaylark, MessageIcon::Critical, MessageButtons::YesNoCancel, Answer::Yes,
+         app.viewsOrNone().mainWindow()});
+}
+
+bool ConfirmDiscardOrSave(AppState& app) {
+    if (!app.Document.Modified()) return true;
+    switch (AskToSave(app)) {
+    case Answer::Yes: return SaveCalendar(app);
+    case Answer::No: return true;
+    default: return false;
+    }
+}
+
+void NewCalendar(AppState& app) {
+    if (!ConfirmDiscardOrSave(app)) return;
+    app.Document.resetToUntitled();
+    app.viewsOrNone().refreshAfterRead();
+    app.Document.ClearModified();
+}
+
+QString ProvisionalTitle(const QString& fileTitle) {
+    const qsizetype at = fileTitle.indexOf(QLatin1String(".qvf"));
+    return at >= 0 ? fileTitle.left(at) : QFileInfo(fileTitle).completeBaseName();
+}
+
+void OpenCalendar(AppState& app) {
+    if (!ConfirmDiscardOrSave(app)) return;
+    CalendarDocument& doc = app.Document;
+    const QString previousFile = doc.FileName;
+    const QString previousTitle = doc.CalendarTitle;
+    const FileRequest request =
+        calendarDialog(QStringLiteral("Open Vemora File"), app.viewsOrNone().mainWindow());
+    bool oldCalendarRenamed = false;
+    for (;;) {
+        const auto choice = app.dialogs.openFile(request);
+        if (!choice) {
+            // A file of another version was refused with the old calendar still open: the
+            // calendar gets its own file name and title back, so Save writes where it belongs.
+            if (oldCalendarRenamed) {
+                doc.FileName = previousFile;
+                doc.CalendarTitle = previousTitle;
+            }
+            return;
+        }
+        doc.FileName = choice->path;
+        doc.CalendarTitle = ProvisionalTitle(choice->title);
+        if (ReadCalendarFile(app) != kFailed) return;
+        // A read that failed on a broken file left an empty calendar without a file name;
+        // one refused for its version left the old calendar under the new name.
+        oldCalendarRenamed = !doc.FileName.isEmpty();
+    }
+}
+
+bool SaveCalendar(AppState& app) {
+    if (app.Document.FileName.isEmpty()) return SaveCalendarAs(app);
+    return WriteCalendarFile(app) != kFailed;
+}
+
+bool SaveCalendarAs(AppState& app) {
+    QWidget* owner = app.viewsOrNone().setupWindow();
+    FileRequest request = calendarDialog(QStringLiteral("Save Vemora File As"), owner);
+    request.confirmOverwrite = true;
+    request.confirmCreate = true;
+    const auto choice = app.dialogs.saveFile(request);
+    if (!choice) return false;
+    QString path = choice->path;
+    if (!path.endsWith(QLatin1String(".qvf"))) {
+        path += QLatin1String(".qvf");
+        if (!mayReplace(app, path, owner)) return false;
+    }
+    app.Document.FileName = path;
+    app.viewsOrNone().refreshFileName();
+    return WriteCalendarFile(app) != kFailed;
+}
+
+void ImportCalendar(AppState& app) {
+    FileRequest request =
+        calendarDialog(QStringLiteral("Import qvf Data"), app.viewsOrNone().mainWindow());
+    request.filter += QStringLiteral(";;Text Lists (*.txt)");
+    for (;;) {
+        const auto choice = app.dialogs.openFile(request);
+        if (!choice) return;
+        app.ImportFileName = choice->path;
+        if (ImportCalendarFile(app) != kFailed) return;
+    }
+}

@@ -1,0 +1,83 @@
+#include "shell/HelpWindow.h"
+
+#include "shell/AppIcon.h"
+
+#include <QHBoxLayout>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+// The help pages live in a resource of this static library; naming it here keeps the linker
+// from dropping it from programs that use the help window.
+static void initHelpResource() { Q_INIT_RESOURCE(help); }
+
+namespace {
+
+QToolButton* makeButton(const QString& name, const QString& text, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(text);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setAutoRaise(true);
+    return button;
+}
+
+} // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    initHelpResource();
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(QStringLiteral("Daylark Help"));
+    setWindowIcon(appIcon());
+    buildControls();
+    resize(760, 580);
+}
+
+QUrl HelpWindow::defaultTopic() { return QUrl(QStringLiteral("qrc:/help/index.html")); }
+
+void HelpWindow::buildControls() {
+    cmdBack_ = makeButton(QStringLiteral("cmdBack"), QStringLiteral("< Back"), this);
+    cmdForward_ = makeButton(QStringLiteral("cmdForward"), QStringLiteral("Forward >"), this);
+    cmdContents_ = makeButton(QStringLiteral("cmdContents"), QStringLiteral("Contents"), this);
+    cmdBack_->setEnabled(false);
+    cmdForward_->setEnabled(false);
+
+    txtHelp_ = new QTextBrowser(this);
+    txtHelp_->setObjectName(QStringLiteral("txtHelp"));
+    txtHelp_->setOpenExternalLinks(false);
+    txtHelp_->setSearchPaths({QStringLiteral(":/help")});
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdBack_);
+    buttons->addWidget(cmdForward_);
+    buttons->addWidget(cmdContents_);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(buttons);
+    layout->addWidget(txtHelp_);
+
+    connect(cmdBack_, &QToolButton::clicked, txtHelp_, &QTextBrowser::backward);
+    connect(cmdForward_, &QToolButton::clicked, txtHelp_, &QTextBrowser::forward);
+    connect(cmdContents_, &QToolButton::clicked, this, [this] {
+        txtHelp_->setSource(defaultTopic());
+    });
+    connect(txtHelp_, &QTextBrowser::backwardAvailable, cmdBack_, &QToolButton::setEnabled);
+    connect(txtHelp_, &QTextBrowser::forwardAvailable, cmdForward_, &QToolButton::setEnabled);
+    connect(txtHelp_, &QTextBrowser::sourceChanged, this, [this] {
+        const QString title = txtHelp_->documentTitle();
+        setWindowTitle(title.isEmpty() ? QStringLiteral("Daylark Help")
+                                       : QStringLiteral("Daylark Help - ") + title);
+    });
+    txtHelp_->setSource(defaultTopic());
+}
+
+void HelpWindow::showContents() {
+    if (txtHelp_->source() != defaultTopic()) txtHelp_->setSource(defaultTopic());
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+}
