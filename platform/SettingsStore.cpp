@@ -13,55 +13,60 @@ QString groupOf(const QString& keyPath) {
     return group;
 }
 
-bool syncOk(QSettings& settings) {
-    settings.sync();
-    return settings.status() == QSettings::NoError;
-}
+// Opens a key for one operation and closes it again.
+class KeyScope {
+public:
+    KeyScope(QSettings& settings, const QString& keyPath) : settings_(settings) {
+        settings_.beginGroup(groupOf(keyPath));
+    }
+    ~KeyScope() { settings_.endGroup(); }
+
+private:
+    QSettings& settings_;
+};
 
 } // namespace
 
-SettingsStore::SettingsStore(QString filePath) : path_(std::move(filePath)) {}
+SettingsStore::SettingsStore(QString filePath)
+    : path_(std::move(filePath)), settings_(std::make_unique<QSettings>(path_, QSettings::IniFormat)) {}
+
+SettingsStore::~SettingsStore() = default; // QSettings writes what is pending
 
 QString SettingsStore::defaultPath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/Daylark/Daylark.conf");
 }
 
-bool SettingsStore::createKey(const QString& keyPath) {
+bool SettingsStore::createKey(const QString&) {
     // An INI file has no empty groups: a key comes into being with its first value. Creating
-    // it here makes sure the file's folder exists and the file can be written.
-    if (!QDir().mkpath(QFileInfo(path_).absolutePath())) return false;
-    QSettings settings(path_, QSettings::IniFormat);
-    Q_UNUSED(keyPath);
-    return syncOk(settings) && settings.isWritable();
+    // it here makes sure the file's folder exists.
+    return QDir().mkpath(QFileInfo(path_).absolutePath());
 }
 
 bool SettingsStore::keyExists(const QString& keyPath) const {
-    QSettings settings(path_, QSettings::IniFormat);
-    settings.beginGroup(groupOf(keyPath));
-    return !settings.childKeys().isEmpty() || !settings.childGroups().isEmpty();
+    KeyScope key(*settings_, keyPath);
+    return !settings_->childKeys().isEmpty() || !settings_->childGroups().isEmpty();
 }
 
 QVariant SettingsStore::value(const QString& keyPath, const QString& name) const {
-    QSettings settings(path_, QSettings::IniFormat);
-    settings.beginGroup(groupOf(keyPath));
-    if (!settings.contains(name)) return {};
-    return settings.value(name);
+    KeyScope key(*settings_, keyPath);
+    return settings_->contains(name) ? settings_->value(name) : QVariant();
 }
 
 bool SettingsStore::setValue(const QString& keyPath, const QString& name, const QVariant& value) {
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    QSettings settings(path_, QSettings::IniFormat);
-    settings.beginGroup(groupOf(keyPath));
-    settings.setValue(name, value);
-    settings.endGroup();
-    return syncOk(settings);
+    KeyScope key(*settings_, keyPath);
+    settings_->setValue(name, value);
+    return settings_->isWritable();
 }
 
 bool SettingsStore::removeValue(const QString& keyPath, const QString& name) {
-    QSettings settings(path_, QSettings::IniFormat);
-    settings.beginGroup(groupOf(keyPath));
-    settings.remove(name);
-    settings.endGroup();
-    return syncOk(settings);
+    KeyScope key(*settings_, keyPath);
+    settings_->remove(name);
+    return settings_->isWritable();
+}
+
+bool SettingsStore::sync() {
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    settings_->sync();
+    return settings_->status() == QSettings::NoError;
 }

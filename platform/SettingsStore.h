@@ -2,14 +2,19 @@
 
 #include <QString>
 #include <QVariant>
+#include <memory>
+
+class QSettings;
 
 // The per-user store of named keys holding named values. On the Linux desktop it is an INI
 // file under $XDG_CONFIG_HOME; key paths keep their backslash form ("Software\Daylark\Tray")
-// and are stored as nested groups. Each operation opens the file, does its work and closes
-// it again, so another process sees every write at once.
+// and are stored as nested groups. Writes reach the file when the program returns to its
+// event loop, at sync() and when the store is destroyed, so that a first start writing every
+// default costs one file write instead of forty.
 class SettingsStore {
 public:
     explicit SettingsStore(QString filePath);
+    ~SettingsStore();
 
     // $XDG_CONFIG_HOME/Daylark/Daylark.conf (~/.config when the variable is not set).
     static QString defaultPath();
@@ -22,7 +27,10 @@ public:
     QVariant value(const QString& keyPath, const QString& name) const;
     bool setValue(const QString& keyPath, const QString& name, const QVariant& value);
     bool removeValue(const QString& keyPath, const QString& name);
+    // Writes pending changes to the file now; false when the file cannot be written.
+    bool sync();
 
 private:
     QString path_;
+    std::unique_ptr<QSettings> settings_;
 };

@@ -49,7 +49,8 @@ void drawLeaf(QPainter& p, double frameWidth) {
 void drawRings(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(kRing);
-    for (const double x : {19.0, 41.0}) p.drawRoundedRect(QRectF(x, 3.0, 4.5, 13.0), 2.2, 2.2);
+    for (const double x : {19.0, 41.0})
+        p.drawRoundedRect(QRectF(x, 3.0, 4.5, 13.0), 2.2, 2.2);
 }
 
 // Day cells below the band; the cell in `marked` (row * columns + column) is red.

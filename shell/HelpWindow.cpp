@@ -3,13 +3,16 @@
 #include "shell/AppIcon.h"
 
 #include <QHBoxLayout>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 // The help pages live in a resource of this static library; naming it here keeps the linker
 // from dropping it from programs that use the help window.
-static void initHelpResource() { Q_INIT_RESOURCE(help); }
+static void initHelpResource() {
+    Q_INIT_RESOURCE(help);
+}
 
 namespace {
 
@@ -33,7 +36,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     resize(760, 580);
 }
 
-QUrl HelpWindow::defaultTopic() { return QUrl(QStringLiteral("qrc:/help/index.html")); }
+QUrl HelpWindow::defaultTopic() {
+    return QUrl(QStringLiteral("qrc:/help/index.html"));
+}
 
 void HelpWindow::buildControls() {
     cmdBack_ = makeButton(QStringLiteral("cmdBack"), QStringLiteral("< Back"), this);
@@ -59,9 +64,8 @@ void HelpWindow::buildControls() {
 
     connect(cmdBack_, &QToolButton::clicked, txtHelp_, &QTextBrowser::backward);
     connect(cmdForward_, &QToolButton::clicked, txtHelp_, &QTextBrowser::forward);
-    connect(cmdContents_, &QToolButton::clicked, this, [this] {
-        txtHelp_->setSource(defaultTopic());
-    });
+    connect(cmdContents_, &QToolButton::clicked, this,
+            [this] { txtHelp_->setSource(defaultTopic()); });
     connect(txtHelp_, &QTextBrowser::backwardAvailable, cmdBack_, &QToolButton::setEnabled);
     connect(txtHelp_, &QTextBrowser::forwardAvailable, cmdForward_, &QToolButton::setEnabled);
     connect(txtHelp_, &QTextBrowser::sourceChanged, this, [this] {
@@ -74,6 +78,7 @@ void HelpWindow::buildControls() {
 
 void HelpWindow::showContents() {
     if (txtHelp_->source() != defaultTopic()) txtHelp_->setSource(defaultTopic());
+    txtHelp_->verticalScrollBar()->setValue(0);
     if (isMinimized())
         showNormal();
     else

@@ -11,7 +11,7 @@ class QToolButton;
 // Forward and Contents move through the pages seen.
 class HelpWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit HelpWindow(QWidget* parent);
 
     // The default topic: the welcome page with the list of contents.
@@ -22,7 +22,7 @@ public:
 
     QTextBrowser* browser() const { return txtHelp_; }
 
-private:
+  private:
     void buildControls();
 
     QToolButton* cmdBack_ = nullptr;

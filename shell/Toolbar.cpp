@@ -25,7 +25,9 @@ QSize Toolbar::sizeHint() const {
     return {ToolbarModel::toolsRight() + 2, ToolRowHeight + kFootHeight};
 }
 
-QSize Toolbar::minimumSizeHint() const { return sizeHint(); }
+QSize Toolbar::minimumSizeHint() const {
+    return sizeHint();
+}
 
 void Toolbar::PaintTool(int nTool, int nState) {
     if (!ToolbarModel::isTool(nTool) || nState < 0 || nState >= kStates) return;
@@ -91,7 +93,8 @@ void Toolbar::changeEvent(QEvent* event) {
 }
 
 void Toolbar::apply(const ToolbarReaction& reaction) {
-    for (const ToolPaint& paint : reaction.paints) PaintTool(paint.tool, paint.state);
+    for (const ToolPaint& paint : reaction.paints)
+        PaintTool(paint.tool, paint.state);
     if (reaction.toolTip) showToolTipText(*reaction.toolTip);
 }
 

@@ -12,7 +12,7 @@
 // and as wide as its parent lets it be.
 class Toolbar : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int ToolWidth = ToolbarModel::ToolWidth;
     static constexpr int ToolRowHeight = ToolbarModel::ToolRowHeight;
 
@@ -34,11 +34,11 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-signals:
+  signals:
     // A button was released while pressed; `tool` is its index (see ToolId).
     void toolCommand(int tool);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -46,7 +46,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void apply(const ToolbarReaction& reaction);
     void showToolTipText(const QString& text);
     void rebuildPicture();

@@ -26,14 +26,15 @@ void drawPage(QPainter& p) {
     p.setBrush(QColor(0xdd, 0xe3, 0xea));
     p.drawPolygon(QPolygonF({{9.5, 1.5}, {9.5, 5.5}, {13.5, 5.5}}));
     p.setPen(outlinePen(QColor(0xb4, 0xbe, 0xca)));
-    for (const double y : {8.5, 10.5, 12.5}) p.drawLine(QPointF(5.5, y), QPointF(11.5, y));
+    for (const double y : {8.5, 10.5, 12.5})
+        p.drawLine(QPointF(5.5, y), QPointF(11.5, y));
 }
 
 void drawFolder(QPainter& p) {
     p.setPen(outlinePen(QColor(0x8a, 0x64, 0x10)));
     p.setBrush(QColor(0xd9, 0xa4, 0x2c));
-    p.drawPolygon(QPolygonF({{1.5, 3.5}, {6.0, 3.5}, {7.5, 5.0}, {13.5, 5.0}, {13.5, 13.5},
-                             {1.5, 13.5}}));
+    p.drawPolygon(
+        QPolygonF({{1.5, 3.5}, {6.0, 3.5}, {7.5, 5.0}, {13.5, 5.0}, {13.5, 13.5}, {1.5, 13.5}}));
     p.setBrush(QColor(0xf6, 0xcf, 0x5c));
     p.drawPolygon(QPolygonF({{1.5, 13.5}, {4.0, 7.5}, {15.5, 7.5}, {13.5, 13.5}}));
 }
@@ -89,23 +90,25 @@ void drawGear(QPainter& p) {
 }
 
 void drawPlus(QPainter& p) {
-    p.setPen(outlinePen(QColor(0x1f, 0x6b, 0x2a)));
-    p.setBrush(QColor(0x41, 0xa8, 0x4f));
-    QPainterPath plus;
-    plus.addRoundedRect(QRectF(6.0, 2.0, 4.0, 12.0), 1.0, 1.0);
-    plus.addRoundedRect(QRectF(2.0, 6.0, 12.0, 4.0), 1.0, 1.0);
-    p.drawPath(plus.simplified());
+    // Filled without an outline: at 16 pixels an outline would leave the arms thin.
+    QPainterPath upright;
+    upright.addRoundedRect(QRectF(5.75, 1.5, 4.5, 13.0), 0.8, 0.8);
+    QPainterPath across;
+    across.addRoundedRect(QRectF(1.5, 5.75, 13.0, 4.5), 0.8, 0.8);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x2e, 0x8f, 0x3c));
+    p.drawPath(upright.united(across));
 }
 
 void drawCross(QPainter& p) {
     QPainterPath bar;
-    bar.addRoundedRect(QRectF(-6.5, -1.8, 13.0, 3.6), 1.0, 1.0);
+    bar.addRoundedRect(QRectF(-7.0, -2.1, 14.0, 4.2), 0.8, 0.8);
     const auto turned = [&](double degrees) {
         return QTransform().translate(8.0, 8.0).rotate(degrees).map(bar);
     };
-    p.setPen(outlinePen(QColor(0x8c, 0x1c, 0x1c)));
-    p.setBrush(QColor(0xd8, 0x3b, 0x3b));
-    p.drawPath(turned(45).united(turned(-45)).simplified());
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xcc, 0x33, 0x33));
+    p.drawPath(turned(45).united(turned(-45)));
 }
 
 void drawPencil(QPainter& p) {
@@ -149,16 +152,36 @@ QImage toolGlyph(int tool, int size) {
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 16.0, size / 16.0);
     switch (static_cast<ToolId>(tool)) {
-    case ToolId::NewCalendar: drawPage(p); break;
-    case ToolId::OpenCalendar: drawFolder(p); break;
-    case ToolId::SaveCalendar: drawDisk(p); break;
-    case ToolId::PrintCalendar: drawPrinter(p); break;
-    case ToolId::Options: drawGear(p); break;
-    case ToolId::ViewCalendar: drawCalendar(p, size); break;
-    case ToolId::AddEntry: drawPlus(p); break;
-    case ToolId::DeleteEntry: drawCross(p); break;
-    case ToolId::EditEntry: drawPencil(p); break;
-    case ToolId::ResortEntries: drawSort(p); break;
+    case ToolId::NewCalendar:
+        drawPage(p);
+        break;
+    case ToolId::OpenCalendar:
+        drawFolder(p);
+        break;
+    case ToolId::SaveCalendar:
+        drawDisk(p);
+        break;
+    case ToolId::PrintCalendar:
+        drawPrinter(p);
+        break;
+    case ToolId::Options:
+        drawGear(p);
+        break;
+    case ToolId::ViewCalendar:
+        drawCalendar(p, size);
+        break;
+    case ToolId::AddEntry:
+        drawPlus(p);
+        break;
+    case ToolId::DeleteEntry:
+        drawCross(p);
+        break;
+    case ToolId::EditEntry:
+        drawPencil(p);
+        break;
+    case ToolId::ResortEntries:
+        drawSort(p);
+        break;
     }
     return image;
 }

@@ -37,12 +37,14 @@ int ToolbarModel::toolLeft(int tool) {
     return group ? group->left + (tool - group->first) * ToolWidth : -1;
 }
 
-int ToolbarModel::toolsRight() { return kGroups.back().right() + 1; }
+int ToolbarModel::toolsRight() {
+    return kGroups.back().right() + 1;
+}
 
 QString ToolbarModel::toolTipText(int tool) {
     static const std::array<const char*, ToolCount> texts{
-        "New Calendar", "Open Calendar", "Save Calendar", "Print Calendar", "Options",
-        "View Calendar", "Add Entry", "Delete Entry", "Edit Entry", "Resort Entries"};
+        "New Calendar",  "Open Calendar", "Save Calendar", "Print Calendar", "Options",
+        "View Calendar", "Add Entry",     "Delete Entry",  "Edit Entry",     "Resort Entries"};
     return isTool(tool) ? QString::fromLatin1(texts[tool]) : QString();
 }
 

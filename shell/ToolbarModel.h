@@ -39,7 +39,7 @@ struct ToolbarReaction {
 // The toolbar without its widget: which button lies under a point, and the hover and press
 // states driven by the mouse. Positions are pixels from the toolbar's top-left corner.
 class ToolbarModel {
-public:
+  public:
     static constexpr int ToolCount = 10;
     static constexpr int ToolWidth = 23;     // width of one button cell
     static constexpr int ToolRowHeight = 26; // distance between the rows of the button picture
@@ -71,7 +71,7 @@ public:
     // The mouse left the toolbar with no button held.
     ToolbarReaction mouseLeave();
 
-private:
+  private:
     ToolbarReaction hover(int tool);
 
     int toolUnderMouse_ = -1;

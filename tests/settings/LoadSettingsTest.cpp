@@ -111,13 +111,15 @@ TEST_F(LoadSettingsTest, PortraitAndCustomSpelledExactlyStay) {
 }
 
 TEST_F(LoadSettingsTest, HandEditedStoreFileIsRead) {
-    QFile file(store.filePath());
-    QDir().mkpath(dir.filePath("cfg"));
+    const QString path = dir.filePath("hand/Daylark.conf");
+    QFile file(path);
+    QDir().mkpath(dir.filePath("hand"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("[Software]\nDaylark\\Tray\\NumWeeks=3\n"
                "Daylark\\Layout\\FontDates=Liberation Sans\n");
     file.close();
-    const Settings s = LoadSettings(store);
+    SettingsStore handEdited(path);
+    const Settings s = LoadSettings(handEdited);
     EXPECT_EQ(s.Tray.NumWeeks, "3");
     EXPECT_EQ(s.Layout.FontDates, "Liberation Sans");
 }

@@ -9,7 +9,8 @@ namespace {
 double coverage(const QImage& image) {
     int opaque = 0;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) opaque += qAlpha(image.pixel(x, y)) > 0;
+        for (int x = 0; x < image.width(); ++x)
+            opaque += qAlpha(image.pixel(x, y)) > 0;
     return double(opaque) / (image.width() * image.height());
 }
 

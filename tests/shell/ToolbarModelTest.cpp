@@ -16,10 +16,10 @@ struct Hit {
 
 TEST(ToolbarHitTest, GroupBoundsAreInclusiveAndGapsHoldNoButton) {
     const std::vector<Hit> hits{
-        {1, 10, -1},  {2, 10, 0},    {24, 10, 0},   {25, 10, 1},   {47, 10, 1},  {48, 10, 2},
-        {70, 10, 2},  {71, 10, -1},  {72, 10, -1},  {76, 10, -1},  {77, 10, 3},  {99, 10, 3},
-        {100, 10, -1}, {105, 10, -1}, {106, 10, 4}, {128, 10, 4},  {129, 10, 5}, {151, 10, 5},
-        {152, 10, -1}, {157, 10, -1}, {158, 10, 6}, {180, 10, 6},  {181, 10, 7}, {204, 10, 8},
+        {1, 10, -1},   {2, 10, 0},    {24, 10, 0},   {25, 10, 1},  {47, 10, 1},  {48, 10, 2},
+        {70, 10, 2},   {71, 10, -1},  {72, 10, -1},  {76, 10, -1}, {77, 10, 3},  {99, 10, 3},
+        {100, 10, -1}, {105, 10, -1}, {106, 10, 4},  {128, 10, 4}, {129, 10, 5}, {151, 10, 5},
+        {152, 10, -1}, {157, 10, -1}, {158, 10, 6},  {180, 10, 6}, {181, 10, 7}, {204, 10, 8},
         {227, 10, 9},  {249, 10, 9},  {250, 10, -1}, {400, 10, -1}};
     for (const Hit& hit : hits)
         EXPECT_EQ(ToolbarModel::toolAt(hit.x, hit.y), hit.tool) << "x = " << hit.x;
@@ -36,8 +36,8 @@ TEST(ToolbarHitTest, OnlyRowsThreeToTwentyFourAreOverAButton) {
 }
 
 TEST(ToolbarHitTest, DistanceIsRoundedToAWholePixelBeforeDividing) {
-    EXPECT_EQ(ToolbarModel::toolAt(24.4, 10), 0); // 22.4 rounds to 22
-    EXPECT_EQ(ToolbarModel::toolAt(24.6, 10), 1); // 22.6 rounds to 23
+    EXPECT_EQ(ToolbarModel::toolAt(24.4, 10), 0);  // 22.4 rounds to 22
+    EXPECT_EQ(ToolbarModel::toolAt(24.6, 10), 1);  // 22.6 rounds to 23
     EXPECT_EQ(ToolbarModel::toolAt(70.5, 10), -1); // past the group's right edge
 }
 
@@ -54,9 +54,9 @@ TEST(ToolbarHitTest, CellsStartWhereTheirButtonsAreHit) {
 }
 
 TEST(ToolbarHitTest, Tooltips) {
-    const std::vector<QString> texts{"New Calendar", "Open Calendar", "Save Calendar",
-                                     "Print Calendar", "Options", "View Calendar", "Add Entry",
-                                     "Delete Entry", "Edit Entry", "Resort Entries"};
+    const std::vector<QString> texts{
+        "New Calendar",  "Open Calendar", "Save Calendar", "Print Calendar", "Options",
+        "View Calendar", "Add Entry",     "Delete Entry",  "Edit Entry",     "Resort Entries"};
     for (int tool = 0; tool < ToolbarModel::ToolCount; ++tool)
         EXPECT_EQ(ToolbarModel::toolTipText(tool), texts[tool]);
     EXPECT_TRUE(ToolbarModel::toolTipText(-1).isEmpty());
@@ -135,7 +135,7 @@ TEST(ToolbarPress, DragOffAndReleaseRunsNothingDragBackRuns) {
     EXPECT_EQ(r.paints, (Paints{{5, 0}}));
     EXPECT_EQ(model.ToolState(), 0);
     EXPECT_EQ(model.ToolUnderMouse(), 5); // a drag does not change the button
-    r = model.mouseMove(154, 10, true); // into the gap: already drawn normal
+    r = model.mouseMove(154, 10, true);   // into the gap: already drawn normal
     EXPECT_TRUE(r.paints.empty());
 
     r = model.mouseUp();

@@ -1,0 +1,264 @@
+#include "desktop/TrayIcon.h"
+#include "document/CalendarFormat.h"
+#include "shell/HelpWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/StartUp.h"
+#include "shell/Toolbar.h"
+#include "support/CalendarBuilder.h"
+#include "support/TestApp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindow : public ::testing::Test {
+protected:
+    TestApp t;
+    AppState& app = t.app;
+    std::unique_ptr<frmMain> w;
+    std::unique_ptr<QSignalSpy> ended;
+
+    void SetUp() override { StartUp(app); }
+    frmMain& load(bool trayAvailable = true) {
+        w = std::make_unique<frmMain>(app, trayAvailable);
+        ended = std::make_unique<QSignalSpy>(w.get(), &frmMain::programEnded);
+        w->Form_Load();
+        return *w;
+    }
+    void unsavedCalendar() {
+        app.Document = sampleCalendar();
+        w->refreshAfterRead();
+        app.Document.MarkModified();
+    }
+    QStringList messages() const { return t.dialogs.messageTexts(); }
+};
+
+TEST_F(MainWindow, MenusCarryTheirCaptionsAndShortcuts) {
+    load();
+    struct Item {
+        const char* name;
+        const char* caption;
+        const char* shortcut;
+    };
+    const Item items[] = {
+        {"mnuFileNew", "&New Calendar", "Ctrl+N"}, {"mnuFileOpen", "&Open Calendar...", "Ctrl+O"},
+        {"mnuFileSave", "&Save Calendar", "Ctrl+S"}, {"mnuFileSaveAs", "Save Calendar &As...", "Ctrl+A"},
+        {"mnuFileImport", "&Import QVF data...", "Ctrl+I"}, {"mnuFileExport", "&Export QVF data...", "Ctrl+E"},
+        {"mnuFilePgSetup", "Page S&etup...", ""}, {"mnuFilePrint", "&Print Calendar...", "Ctrl+P"},
+        {"mnuFileExit", "E&xit Daylark", "Ctrl+X"}, {"mnuAddBirthday", "&Birthday...", "Ctrl+F1"},
+        {"mnuAddHoliday", "&Holiday...", "Ctrl+F2"}, {"mnuAddAnniv", "&Anniversary...", "Ctrl+F3"},
+        {"mnuAddOther", "&Other...", "Ctrl+F4"}, {"mnuViewCal", "&Calendar", "Ctrl+V"},
+        {"mnuViewOpt", "&Options...", ""}, {"mnuHelpCont", "&Contents", "F1"},
+        {"mnuHelpAbout", "&About Daylark...", ""}, {"mnuTrayDispCal", "Display Desktop Calendar", ""},
+        {"mnuTrayDispSetup", "Display Daylark Setup", ""}, {"mnuTrayConfig", "Configure", ""},
+        {"mnuTrayClose", "Close", ""}};
+    for (const Item& item : items) {
+        auto* action = w->findChild<QAction*>(QLatin1String(item.name));
+        ASSERT_NE(action, nullptr) << item.name;
+        EXPECT_EQ(action->text(), QLatin1String(item.caption)) << item.name;
+        EXPECT_EQ(action->shortcut().toString(), QLatin1String(item.shortcut)) << item.name;
+    }
+}
+
+TEST_F(MainWindow, LoadShowsTheWindowWithTheSetupWindowAndSaveOff) {
+    load();
+    EXPECT_TRUE(w->isVisible());
+    ASSERT_NE(w->setup(), nullptr);
+    EXPECT_TRUE(w->setup()->isVisible());
+    EXPECT_FALSE(w->mnuFileSave->isEnabled());
+    EXPECT_FALSE(w->mnuTrayDispCal->isEnabled());
+    EXPECT_TRUE(w->tray()->isLoaded());
+    EXPECT_EQ(w->windowTitle(), "Daylark - [Untitled]");
+}
+
+TEST_F(MainWindow, SaveIsEnabledExactlyWhileTheCalendarIsModified) {
+    load();
+    w->setup()->txtHeader[0]->setText("typed");
+    emit w->setup()->txtHeader[0]->textEdited("typed");
+    EXPECT_TRUE(w->mnuFileSave->isEnabled());
+    app.Document.FileName = t.path("saved.qvf");
+    w->mnuFileSave->trigger();
+    EXPECT_FALSE(w->mnuFileSave->isEnabled());
+    EXPECT_TRUE(QFile::exists(t.path("saved.qvf")));
+}
+
+TEST_F(MainWindow, FileMenuItemsRunTheirCommands) {
+    load();
+    w->mnuFileOpen->trigger();
+    EXPECT_EQ(t.dialogs.openRequests.size(), 1u);
+    w->mnuFileImport->trigger();
+    EXPECT_EQ(t.dialogs.openRequests.at(1).title, "Import qvf Data");
+    w->mnuFileSaveAs->trigger();
+    EXPECT_EQ(t.dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(t.dialogs.saveRequests[0].owner, w->setup());
+
+    unsavedCalendar();
+    t.dialogs.answerNext(Answer::No);
+    w->mnuFileNew->trigger();
+    EXPECT_EQ(w->setup()->txtTitle->text(), "[Untitled]");
+    EXPECT_EQ(w->setup()->lstEvents->count(), 0);
+    EXPECT_FALSE(w->mnuFileSave->isEnabled());
+}
+
+TEST_F(MainWindow, OpeningAFileFillsTheSetupWindowAndTheCaption) {
+    load();
+    QFile file(t.path("family.qvf"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(formatCalendar(sampleCalendar()));
+    file.close();
+    t.dialogs.openNext(file.fileName());
+    w->mnuFileOpen->trigger();
+    EXPECT_EQ(w->setup()->txtTitle->text(), "The Smiths 2027");
+    EXPECT_EQ(w->setup()->txtHeader[0]->text(), "Family calendar");
+    EXPECT_EQ(w->setup()->txtHeader[1]->text(), "Printed for Grandma");
+    EXPECT_EQ(w->setup()->windowTitle(), file.fileName());
+    EXPECT_EQ(w->setup()->lstEvents->count(), 2);
+    EXPECT_EQ(w->windowTitle(), "Daylark - The Smiths 2027");
+    EXPECT_FALSE(w->mnuFileSave->isEnabled());
+}
+
+TEST_F(MainWindow, ToolbarButtonsRunTheirCommands) {
+    load();
+    w->runTool(7);
+    w->runTool(8);
+    EXPECT_EQ(messages(), QStringList({"No entry is currently selected.", "Select one entry to be edited."}));
+    w->runTool(2); // nothing unsaved: Save As
+    EXPECT_EQ(t.dialogs.saveRequests.size(), 1u);
+
+    unsavedCalendar();
+    for (int row : {0, 1}) w->setup()->lstEvents->setCurrentRow(row, QItemSelectionModel::Select);
+    w->runTool(8);
+    EXPECT_EQ(messages().last(), "Select one entry to be edited.");
+    app.Options.ConfirmDelete = "False";
+    w->runTool(7);
+    EXPECT_EQ(w->setup()->lstEvents->count(), 0);
+
+    app.Document.FileName = t.path("tool.qvf");
+    w->runTool(2); // unsaved with a file: Save
+    EXPECT_TRUE(QFile::exists(t.path("tool.qvf")));
+    w->runTool(1);
+    EXPECT_EQ(t.dialogs.openRequests.size(), 1u);
+}
+
+TEST_F(MainWindow, TextBoxesKeepTheirEditingKeys) {
+    load();
+    QApplication::setActiveWindow(w.get());
+    QLineEdit* title = w->setup()->txtTitle;
+    title->setFocus();
+    title->deselect();
+    QTest::keyClick(title, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(title->selectedText(), "[Untitled]");
+    EXPECT_TRUE(t.dialogs.saveRequests.empty());
+}
+
+TEST_F(MainWindow, ClosingWithUnsavedChangesAsksAndCancelKeepsEverything) {
+    load();
+    unsavedCalendar();
+    t.dialogs.answerNext(Answer::Cancel);
+    w->close();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(app.Document.sameContent(sampleCalendar()));
+    EXPECT_TRUE(app.Document.Modified());
+    EXPECT_EQ(ended->count(), 0);
+}
+
+TEST_F(MainWindow, ClosingWithTheTrayShownKeepsTheProgramInTheTray) {
+    load();
+    unsavedCalendar();
+    t.dialogs.answerNext(Answer::No);
+    w->close();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(ended->count(), 0);
+    EXPECT_TRUE(w->tray()->isLoaded());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->setup(), nullptr);
+    EXPECT_TRUE(app.Document.sameContent(CalendarDocument{}));
+    EXPECT_FALSE(app.Document.Modified());
+
+    w->DisplaySetup();
+    EXPECT_TRUE(w->isVisible());
+    ASSERT_NE(w->setup(), nullptr);
+    EXPECT_EQ(w->setup()->txtTitle->text(), "[Untitled]");
+    EXPECT_FALSE(w->mnuFileSave->isEnabled());
+}
+
+TEST_F(MainWindow, ClosingEndsTheProgramWithoutTheTraySettingOrWithoutATray) {
+    app.Tray.Display = "False";
+    load();
+    EXPECT_FALSE(w->tray()->isLoaded());
+    w->close();
+    EXPECT_EQ(ended->count(), 1);
+
+    app.Tray.Display = "True";
+    load(false);
+    w->close();
+    EXPECT_EQ(ended->count(), 1);
+    EXPECT_FALSE(w->tray()->isLoaded());
+}
+
+TEST_F(MainWindow, StartingIntoTheTrayNeedsATray) {
+    app.CommandLine = "/tray";
+    app.Tray.Display = "False";
+    load();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(w->setup(), nullptr);
+    EXPECT_TRUE(w->tray()->isLoaded());
+    EXPECT_EQ(app.Tray.Display, "True");
+
+    app.Tray.Display = "False";
+    load(false);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_NE(w->setup(), nullptr);
+}
+
+TEST_F(MainWindow, TrayCloseEndsTheProgramWithoutStoringTheSetting) {
+    app.CommandLine = "/tray";
+    load();
+    w->mnuTrayClose->trigger();
+    EXPECT_EQ(ended->count(), 1);
+    EXPECT_EQ(app.Tray.Display, "0");
+    EXPECT_EQ(t.store.value(QStringLiteral("Software\\Daylark\\Tray"), QStringLiteral("Display")).toString(), "True");
+}
+
+TEST_F(MainWindow, TrayDoubleClickBringsTheSetupBack) {
+    app.CommandLine = "/tray";
+    load();
+    w->tray()->handleActivation(QSystemTrayIcon::DoubleClick);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_NE(w->setup(), nullptr);
+    EXPECT_FALSE(w->mnuFileSave->isEnabled());
+}
+
+TEST_F(MainWindow, EitherMouseButtonOnTheTrayIconOpensTheMenu) {
+    load();
+    QSignalSpy shown(w->tray(), &frmTray::menuShown);
+    w->tray()->handleActivation(QSystemTrayIcon::Context);
+    EXPECT_EQ(shown.count(), 1);
+    w->mnuTray->hide();
+    w->tray()->handleActivation(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(shown.wait(2000));
+    w->mnuTray->hide();
+    // The first click of a double-click does not open the menu.
+    w->tray()->handleActivation(QSystemTrayIcon::Trigger);
+    w->tray()->handleActivation(QSystemTrayIcon::DoubleClick);
+    EXPECT_FALSE(shown.wait(QApplication::doubleClickInterval() + 200));
+}
+
+TEST_F(MainWindow, HelpOpensInAWindowOwnedByTheMainWindow) {
+    load();
+    w->mnuHelpCont->trigger();
+    ASSERT_NE(w->helpWindow(), nullptr);
+    EXPECT_TRUE(w->helpWindow()->isVisible());
+    EXPECT_EQ(w->helpWindow()->parentWidget(), w.get());
+}
+
+} // namespace
