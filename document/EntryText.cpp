@@ -1,5 +1,7 @@
 #include "document/EntryText.h"
 
+#include <cstdlib>
+
 namespace {
 
 // A number field as the list shows it: without leading zeros; characters that are not a
@@ -89,6 +91,45 @@ QString KindLabel(EntryKind kind) {
     case EntryKind::FloatingHoliday: return QStringLiteral("Floating Holidays");
     case EntryKind::Anniversary: return QStringLiteral("Anniversaries");
     case EntryKind::Other: return QStringLiteral("Other");
+    }
+    return {};
+}
+
+QString OrdinalSuffix(int n) {
+    const int lastTwo = std::abs(n % 100);
+    if (lastTwo >= 11 && lastTwo <= 13) return QStringLiteral("th");
+    switch (std::abs(n % 10)) {
+    case 1: return QStringLiteral("st");
+    case 2: return QStringLiteral("nd");
+    case 3: return QStringLiteral("rd");
+    default: return QStringLiteral("th");
+    }
+}
+
+QString StyledEntryText(const QString& name, QStringView yearText, QChar style, int displayYear,
+                        QStringView word) {
+    switch (style.unicode()) {
+    case u'1': {
+        const int count = displayYear - yearText.trimmed().toInt();
+        return name + QLatin1String(" -- ") + QString::number(count) + OrdinalSuffix(count) +
+               u' ' + word.toString();
+    }
+    case u'2': return name + u' ' + yearText.toString();
+    case u'3': return name;
+    default: return {};
+    }
+}
+
+QString EntryDisplayText(const CalendarDocument& doc, int displayYear, EntryKind kind, int index) {
+    if (kind == EntryKind::Birthday) {
+        const BirthdayEntry& e = doc.Birthdays[index];
+        return StyledEntryText(e.Name, e.Date.view().mid(4, 4), e.Style.at(0), displayYear,
+                               u"Birthday");
+    }
+    if (kind == EntryKind::Anniversary) {
+        const AnniversaryEntry& e = doc.Anniversaries[index];
+        return StyledEntryText(e.Name, e.Date.view().mid(4, 4), e.Style.at(0), displayYear,
+                               u"Anniversary");
     }
     return {};
 }

@@ -21,5 +21,20 @@ QString EntryListText(const OtherEntry& e);
 // The list lines of every entry of one kind, in table order.
 QStringList EntryListLines(const CalendarDocument& doc, EntryKind kind);
 
+// "st", "nd", "rd" or "th" for a whole number, as English writes it: by the last digit,
+// except that numbers ending in 11, 12 or 13 take "th" (11th, 112th, -13th).
+QString OrdinalSuffix(int n);
+
+// The calendar text of a birthday or anniversary for the year the calendar shows, by its
+// style digit: "1" the name, " -- ", the count of years and " Birthday" (or " Anniversary");
+// "2" the name and the entry's year; "3" the name alone; any other style no text at all.
+// word is "Birthday" or "Anniversary"; yearText is the entry's four year characters.
+QString StyledEntryText(const QString& name, QStringView yearText, QChar style, int displayYear,
+                        QStringView word);
+
+// The calendar text of record index of the Birthdays or Anniversaries table counted against
+// displayYear; the empty text for any other kind.
+QString EntryDisplayText(const CalendarDocument& doc, int displayYear, EntryKind kind, int index);
+
 // The name of a kind as the setup window's kind labels show it, without their padding.
 QString KindLabel(EntryKind kind);
