@@ -158,6 +158,14 @@ TEST_F(MainWindow, TextBoxesKeepTheirEditingKeys) {
     QTest::keyClick(title, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(title->selectedText(), "[Untitled]");
     EXPECT_TRUE(t.dialogs.saveRequests.empty());
+
+    // Outside a text box the same keys are the menu's.
+    QListWidget* list = w->setup()->lstEvents;
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(t.dialogs.saveRequests.size(), 1u);
+    QTest::keyClick(list, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(t.dialogs.openRequests.size(), 1u);
 }
 
 TEST_F(MainWindow, ClosingWithUnsavedChangesAsksAndCancelKeepsEverything) {
