@@ -69,7 +69,10 @@ QString WriteCalendarFile(AppState& app) {
     CalendarDocument& doc = app.Document;
     QSaveFile file(doc.FileName);
     QString error;
-    const bool written = file.open(QIODevice::WriteOnly) && writeCalendar(file, doc, &error);
+    // Unbuffered, so that every failing write is seen here: a buffered save file can lose
+    // the error of its last write and still put a truncated file in place.
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                         writeCalendar(file, doc, &error);
     if (!written || !file.commit()) {
         if (error.isEmpty()) error = file.errorString();
         file.cancelWriting();

@@ -109,6 +109,20 @@ TEST_F(FileCommands, WriteThatFailsHalfWayLeavesThePreviousFileWhole) {
     EXPECT_EQ(t.dialogs.messages.size(), 1u);
 }
 
+TEST_F(FileCommands, SmallWriteThatFailsIsStillReportedAndKeepsThePreviousFile) {
+    const QString path = t.path("small.qvf");
+    writeFile(path, "previous");
+    doc = sampleCalendar();
+    doc.FileName = path;
+    doc.MarkModified();
+    {
+        FileSizeLimit limit(100);
+        EXPECT_EQ(WriteCalendarFile(app), kFailed);
+    }
+    EXPECT_EQ(readFile(path), QByteArray("previous"));
+    EXPECT_TRUE(doc.Modified());
+}
+
 TEST_F(FileCommands, WriteIntoAMissingFolderFailsWithoutCreatingAnything) {
     doc.FileName = t.path("no/such/folder/cal.qvf");
     doc.MarkModified();

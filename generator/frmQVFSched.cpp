@@ -1,0 +1,419 @@
+#include "generator/frmQVFSched.h"
+
+#include "generator/FrequencySpec.h"
+#include "generator/Messages.h"
+#include "generator/NamedControl.h"
+#include "generator/ScheduleDates.h"
+#include "generator/SpinButton.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace qvfsch {
+
+namespace {
+
+// The read-only text box beside a spinner, showing its value.
+QLineEdit* valueBox(QWidget* parent, const QString& name, const QString& text, int chars) {
+    auto* box = makeControl<QLineEdit>(parent, name, text);
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(chars, u'0')) + 16);
+    return box;
+}
+
+// Keeps a spinner's text box showing its value.
+void showValueIn(SpinButton* spinner, QLineEdit* box) {
+    QObject::connect(spinner, &SpinButton::valueChanged, box,
+                     [box](int value) { box->setText(QString::number(value)); });
+}
+
+QHBoxLayout* spinnerPair(QLineEdit* box, SpinButton* spinner) {
+    auto* pair = new QHBoxLayout;
+    pair->setSpacing(1);
+    pair->addWidget(box);
+    pair->addWidget(spinner);
+    return pair;
+}
+
+} // namespace
+
+CalendarDay frmQVFSched::DateGroup::value() const {
+    return {year->value(), month->currentIndex() + 1, day->value()};
+}
+
+frmQVFSched::frmQVFSched(const Clock& clock, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), clock_(clock), dialogs_(dialogs) {
+    setObjectName(QStringLiteral("frmQVFSched"));
+    setWindowTitle(kWindowCaption);
+    buildWindow();
+    connectControls();
+    Form_Load();
+}
+
+frmQVFSched::DateGroup frmQVFSched::startGroup() const {
+    return {cboMonthStart, vsbDateStart, txtDateStart, vsbYearStart, txtYearStart};
+}
+
+frmQVFSched::DateGroup frmQVFSched::endGroup() const {
+    return {cboMonthEnd, vsbDateEnd, txtDateEnd, vsbYearEnd, txtYearEnd};
+}
+
+void frmQVFSched::buildWindow() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildTitle());
+    pages_ = new QStackedWidget(this);
+    pages_->addWidget(buildDatePage());
+    pages_->addWidget(buildFrequencyPage());
+    pages_->addWidget(buildNamePage());
+    layout->addWidget(pages_, 1);
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(rule);
+    layout->addWidget(buildButtons());
+    setFixedSize(sizeHint().expandedTo({460, 300}));
+}
+
+QWidget* frmQVFSched::buildTitle() {
+    picTitle = makeControl<QWidget>(this, QStringLiteral("picTitle"));
+    picTitle->setAutoFillBackground(true);
+    QPalette palette = picTitle->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Base));
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Text));
+    picTitle->setPalette(palette);
+    lblTitle =
+        makeControl<QLabel>(picTitle, QStringLiteral("lblTitle"), QStringLiteral("Title text"));
+    QFont bold = lblTitle->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.15);
+    lblTitle->setFont(bold);
+    auto* layout = new QHBoxLayout(picTitle);
+    layout->setContentsMargins(16, 14, 16, 14);
+    layout->addWidget(lblTitle);
+    return picTitle;
+}
+
+QWidget* frmQVFSched::buildDatePage() {
+    picDateSpan = makeControl<QWidget>(this, QStringLiteral("picDateSpan"));
+    auto* grid = new QGridLayout(picDateSpan);
+    grid->setContentsMargins(24, 24, 24, 24);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(14);
+    lblDateStart = makeControl<QLabel>(picDateSpan, QStringLiteral("lblDateStart"),
+                                       QStringLiteral("Starting Date:"));
+    lblDateEnd = makeControl<QLabel>(picDateSpan, QStringLiteral("lblDateEnd"),
+                                     QStringLiteral("Ending Date:"));
+    grid->addWidget(lblDateStart, 0, 0);
+    grid->addWidget(lblDateEnd, 1, 0);
+    const DateGroup start = buildDateRow(grid, 0, QStringLiteral("Start"));
+    cboMonthStart = start.month;
+    vsbDateStart = start.day;
+    txtDateStart = start.dayText;
+    vsbYearStart = start.year;
+    txtYearStart = start.yearText;
+    const DateGroup end = buildDateRow(grid, 1, QStringLiteral("End"));
+    cboMonthEnd = end.month;
+    vsbDateEnd = end.day;
+    txtDateEnd = end.dayText;
+    vsbYearEnd = end.year;
+    txtYearEnd = end.yearText;
+    grid->setColumnStretch(4, 1);
+    grid->setRowStretch(2, 1);
+    return picDateSpan;
+}
+
+frmQVFSched::DateGroup frmQVFSched::buildDateRow(QGridLayout* grid, int row,
+                                                 const QString& suffix) {
+    DateGroup group;
+    group.month = makeControl<QComboBox>(picDateSpan, QStringLiteral("cboMonth") + suffix);
+    group.month->setMinimumContentsLength(10);
+    group.dayText =
+        valueBox(picDateSpan, QStringLiteral("txtDate") + suffix, QStringLiteral("#"), 2);
+    group.day = makeControl<SpinButton>(picDateSpan, QStringLiteral("vsbDate") + suffix);
+    group.day->setRange(1, 31);
+    group.yearText =
+        valueBox(picDateSpan, QStringLiteral("txtYear") + suffix, QStringLiteral("####"), 4);
+    group.year = makeControl<SpinButton>(picDateSpan, QStringLiteral("vsbYear") + suffix);
+    group.year->setRange(kFirstYear, kLastYear);
+    grid->addWidget(group.month, row, 1);
+    grid->addLayout(spinnerPair(group.dayText, group.day), row, 2);
+    grid->addLayout(spinnerPair(group.yearText, group.year), row, 3);
+    return group;
+}
+
+QWidget* frmQVFSched::buildFrequencyPage() {
+    picFreq = makeControl<QWidget>(this, QStringLiteral("picFreq"));
+    optDays[0] =
+        makeControl<QRadioButton>(picFreq, QStringLiteral("optDays(0)"), QStringLiteral("Daily"));
+    optDays[1] =
+        makeControl<QRadioButton>(picFreq, QStringLiteral("optDays(1)"), QStringLiteral("Weekly"));
+    optDays[0]->setChecked(true);
+    auto* choices = new QVBoxLayout;
+    choices->setSpacing(10);
+    choices->addWidget(optDays[0]);
+    choices->addWidget(optDays[1]);
+    choices->addStretch();
+    auto* detail = new QGridLayout; // the daily and weekly panels share one place
+    detail->addWidget(buildDailyPanel(), 0, 0, Qt::AlignTop | Qt::AlignLeft);
+    detail->addWidget(buildWeeklyPanel(), 0, 0, Qt::AlignTop | Qt::AlignLeft);
+    auto* rule = new QFrame(picFreq);
+    rule->setFrameShape(QFrame::VLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    auto* layout = new QHBoxLayout(picFreq);
+    layout->setContentsMargins(24, 20, 24, 20);
+    layout->setSpacing(18);
+    layout->addLayout(choices);
+    layout->addWidget(rule);
+    layout->addLayout(detail, 1);
+    return picFreq;
+}
+
+QWidget* frmQVFSched::buildDailyPanel() {
+    picDaily = makeControl<QWidget>(picFreq, QStringLiteral("picDaily"));
+    lblDaily1 = makeControl<QLabel>(picDaily, QStringLiteral("lblDaily1"), QStringLiteral("Every"));
+    txtDaily = valueBox(picDaily, QStringLiteral("txtDaily"), QStringLiteral("1"), 2);
+    vsbDaily = makeControl<SpinButton>(picDaily, QStringLiteral("vsbDaily"));
+    vsbDaily->setRange(kMinStep, kMaxStep);
+    lblDaily2 =
+        makeControl<QLabel>(picDaily, QStringLiteral("lblDaily2"), QStringLiteral("day(s)"));
+    auto* layout = new QHBoxLayout(picDaily);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(lblDaily1);
+    layout->addLayout(spinnerPair(txtDaily, vsbDaily));
+    layout->addWidget(lblDaily2);
+    layout->addStretch();
+    return picDaily;
+}
+
+QWidget* frmQVFSched::buildWeeklyPanel() {
+    picWeekly = makeControl<QWidget>(picFreq, QStringLiteral("picWeekly"));
+    auto* grid = new QGridLayout(picWeekly);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(18);
+    grid->setVerticalSpacing(6);
+    for (int day = 0; day < 7; ++day) {
+        chkWeekly[day] = makeControl<QCheckBox>(picWeekly, QStringLiteral("chkWeekly(%1)").arg(day),
+                                                WeekdayName(day));
+        grid->addWidget(chkWeekly[day], day % 4, day / 4);
+    }
+    picWeekly->hide();
+    return picWeekly;
+}
+
+QWidget* frmQVFSched::buildNamePage() {
+    picEventName = makeControl<QWidget>(this, QStringLiteral("picEventName"));
+    lblEventName = makeControl<QLabel>(picEventName, QStringLiteral("lblEventName"),
+                                       QStringLiteral("Event Name:"));
+    txtEventName = makeControl<QLineEdit>(picEventName, QStringLiteral("txtEventName"));
+    lblEventName->setBuddy(txtEventName);
+    auto* layout = new QVBoxLayout(picEventName);
+    layout->setContentsMargins(24, 24, 24, 24);
+    layout->setSpacing(6);
+    layout->addWidget(lblEventName);
+    layout->addWidget(txtEventName);
+    layout->addStretch();
+    return picEventName;
+}
+
+QWidget* frmQVFSched::buildButtons() {
+    auto* bar = new QWidget(this);
+    cmdBack = makeControl<QPushButton>(bar, QStringLiteral("cmdBack"), QStringLiteral("< Back"));
+    cmdNext = makeControl<QPushButton>(bar, QStringLiteral("cmdNext"), QStringLiteral("Next >"));
+    cmdBack->setEnabled(false);
+    cmdNext->setDefault(true);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(12, 10, 12, 12);
+    layout->addStretch();
+    layout->addWidget(cmdBack);
+    layout->addWidget(cmdNext);
+    return bar;
+}
+
+void frmQVFSched::connectControls() {
+    connectDateGroup(startGroup());
+    connectDateGroup(endGroup());
+    showValueIn(vsbDaily, txtDaily);
+    for (int index = 0; index < 2; ++index)
+        connect(optDays[index], &QRadioButton::toggled, this, [this, index](bool checked) {
+            if (checked) optDays_Click(index);
+        });
+    connect(txtEventName, &QLineEdit::textChanged, this, &frmQVFSched::txtEventName_Change);
+    connect(cmdNext, &QPushButton::clicked, this, &frmQVFSched::cmdNext_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &frmQVFSched::cmdBack_Click);
+}
+
+void frmQVFSched::connectDateGroup(const DateGroup& group) {
+    showValueIn(group.day, group.dayText);
+    connect(group.month, &QComboBox::currentIndexChanged, this,
+            [this, group] { monthChanged(group); });
+    connect(group.year, &SpinButton::valueChanged, this, [this, group](int value) {
+        group.yearText->setText(QString::number(value));
+        yearChanged(group);
+    });
+}
+
+// Enter anywhere in the window presses the default button, as in a dialog.
+void frmQVFSched::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        if (cmdNext->isEnabled()) cmdNext->click();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// The window's start: both dates begin as today, and page 1 shows.
+void frmQVFSched::Form_Load() {
+    const QDate today = clock_.today();
+    loadDateGroup(startGroup(), today);
+    loadDateGroup(endGroup(), today);
+    lblTitle->setText(kDateSpanHeading);
+}
+
+void frmQVFSched::loadDateGroup(const DateGroup& group, const QDate& today) {
+    {
+        const QSignalBlocker blocker(group.month);
+        for (int month = 1; month <= 12; ++month)
+            group.month->addItem(MonthName(month));
+        group.month->setCurrentIndex(today.month() - 1);
+    }
+    monthChanged(group);
+    // A date outside the years offered starts at the nearest year that is.
+    group.year->setValue(std::clamp(today.year(), kFirstYear, kLastYear));
+    group.yearText->setText(QString::number(group.year->value()));
+    yearChanged(group);
+    group.day->setValue(today.day());
+    group.dayText->setText(QString::number(group.day->value()));
+}
+
+// The day spinner's upper end follows the month and year; a day past it drops to it.
+void frmQVFSched::monthChanged(const DateGroup& group) {
+    group.day->setMaximum(DaysInMonth(group.month->currentIndex() + 1, group.year->value()));
+}
+
+void frmQVFSched::yearChanged(const DateGroup& group) {
+    if (group.month->currentIndex() + 1 == 2) monthChanged(group);
+}
+
+void frmQVFSched::optDays_Click(int index) {
+    const bool weekly = index == 1;
+    picDaily->setVisible(!weekly);
+    picWeekly->setVisible(weekly);
+    if (weekly) {
+        for (QCheckBox* box : chkWeekly)
+            box->setChecked(false);
+    } else {
+        vsbDaily->setValue(1);
+    }
+}
+
+void frmQVFSched::txtEventName_Change() {
+    cmdNext->setEnabled(!txtEventName->text().isEmpty());
+}
+
+frmQVFSched::Page frmQVFSched::page() const {
+    return static_cast<Page>(pages_->currentIndex());
+}
+
+QString frmQVFSched::frequencySpec() const {
+    if (optDays[0]->isChecked()) return DailySpec(vsbDaily->value());
+    WeekdaySet days{};
+    for (int day = 0; day < 7; ++day)
+        days[day] = chkWeekly[day]->isChecked();
+    return WeeklySpec(days);
+}
+
+ScheduleRequest frmQVFSched::request() const {
+    return {startGroup().value(), endGroup().value(), frequencySpec(), txtEventName->text()};
+}
+
+void frmQVFSched::showPage(Page page, const QString& heading) {
+    pages_->setCurrentIndex(static_cast<int>(page));
+    lblTitle->setText(heading);
+}
+
+void frmQVFSched::cmdNext_Click() {
+    switch (page()) {
+    case Page::DateSpan:
+        nextFromDateSpan();
+        break;
+    case Page::Frequency:
+        nextFromFrequency();
+        break;
+    case Page::EventName:
+        finish();
+        break;
+    }
+}
+
+void frmQVFSched::cmdBack_Click() {
+    switch (page()) {
+    case Page::DateSpan:
+        break;
+    case Page::Frequency:
+        showPage(Page::DateSpan, kDateSpanHeading);
+        cmdBack->setEnabled(false);
+        break;
+    case Page::EventName:
+        showPage(Page::Frequency, kFrequencyHeading);
+        cmdNext->setText(QStringLiteral("Next >"));
+        cmdNext->setEnabled(true);
+        break;
+    }
+}
+
+void frmQVFSched::nextFromDateSpan() {
+    if (!request().spanIsValid()) {
+        dialogs_.message({kInvalidSpanText, kSpanMessageTitle, MessageIcon::Critical,
+                          MessageButtons::Ok, Answer::Ok, this});
+        return;
+    }
+    showPage(Page::Frequency, kFrequencyHeading);
+    cmdBack->setEnabled(true);
+}
+
+void frmQVFSched::nextFromFrequency() {
+    if (MissingWeekday(frequencySpec())) {
+        dialogs_.message({kNoWeekdayText, kMessageTitle, MessageIcon::Critical, MessageButtons::Ok,
+                          Answer::Ok, this});
+        return;
+    }
+    showPage(Page::EventName, kNameHeading);
+    cmdNext->setEnabled(!txtEventName->text().isEmpty());
+    cmdNext->setText(QStringLiteral("Finish"));
+    txtEventName->setFocus();
+}
+
+// Generates the entries and hands them on; with none, says so and closes, which ends the
+// program (this is its only window).
+void frmQVFSched::finish() {
+    const ScheduleRequest r = request();
+    GenerationResult result{GenerateEvents(r.spanStart(), r.spanEnd(), r.frequencySpec, r.name),
+                            r.name, SummaryText(r)};
+    if (result.events.empty()) {
+        dialogs_.message({kNoDataText, kMessageTitle, MessageIcon::Information, MessageButtons::Ok,
+                          Answer::Ok, this});
+        close();
+        return;
+    }
+    emit finished(result);
+}
+
+} // namespace qvfsch

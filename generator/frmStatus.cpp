@@ -1,0 +1,120 @@
+#include "generator/frmStatus.h"
+
+#include "generator/GeneratedFile.h"
+#include "generator/Messages.h"
+#include "generator/NamedControl.h"
+#include "platform/Dialogs.h"
+
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qvfsch {
+
+namespace {
+
+QLineEdit* displayBox(QWidget* parent, const QString& name, const QString& text) {
+    auto* box = makeControl<QLineEdit>(parent, name, text);
+    box->setReadOnly(true);
+    return box;
+}
+
+} // namespace
+
+frmStatus::frmStatus(Dialogs& dialogs, QRandomGenerator& random, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs), random_(random) {
+    setObjectName(QStringLiteral("frmStatus"));
+    setWindowTitle(kWindowCaption);
+    buildWindow();
+    connect(cmdSave, &QPushButton::clicked, this, &frmStatus::SaveGeneratedFile);
+}
+
+void frmStatus::buildWindow() {
+    lblTitle = makeControl<QLabel>(this, QStringLiteral("lblTitle"),
+                                   QStringLiteral("Entries generated for "));
+    txtEventName = displayBox(this, QStringLiteral("txtEventName"), QStringLiteral("Text1"));
+    fraStats =
+        makeControl<QGroupBox>(this, QStringLiteral("fraStats"), QStringLiteral("Event Stats"));
+    txtEntries = displayBox(fraStats, QStringLiteral("txtEntries"), QStringLiteral("0"));
+    txtEntries->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtEntries->setFixedWidth(
+        txtEntries->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
+    lblEntries = makeControl<QLabel>(fraStats, QStringLiteral("lblEntries"),
+                                     QStringLiteral("entries created"));
+    lblStatus = makeControl<QLabel>(this, QStringLiteral("lblStatus"), QStringLiteral("Status"));
+    lblStatus->setWordWrap(true);
+    cmdSave =
+        makeControl<QPushButton>(this, QStringLiteral("cmdSave"), QStringLiteral("Save Data"));
+    cmdSave->setDefault(true);
+
+    auto* nameRow = new QHBoxLayout;
+    nameRow->addWidget(lblTitle);
+    nameRow->addWidget(txtEventName, 1);
+    auto* stats = new QHBoxLayout(fraStats);
+    stats->addWidget(txtEntries);
+    stats->addWidget(lblEntries);
+    stats->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdSave);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 12);
+    layout->setSpacing(12);
+    layout->addLayout(nameRow);
+    layout->addWidget(fraStats);
+    layout->addWidget(lblStatus, 1);
+    layout->addLayout(buttons);
+    setMinimumWidth(420);
+}
+
+// Enter anywhere in the window presses Save Data, as in a dialog.
+void frmStatus::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        cmdSave->click();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmStatus::showResult(GenerationResult result) {
+    txtEventName->setText(result.name);
+    txtEventName->setCursorPosition(0);
+    txtEntries->setText(QString::number(result.events.size()));
+    lblStatus->setText(result.summary);
+    cmdSave->setFocus();
+    events_ = std::move(result.events);
+}
+
+void frmStatus::SaveGeneratedFile() {
+    const FileRequest request{kSaveDialogTitle, QStringLiteral("Vemora Files (*.qvf)"),
+                              /*confirmOverwrite=*/true, /*confirmCreate=*/true, this};
+    const auto choice = dialogs_.saveFile(request);
+    if (!choice) return;
+    const QString path = WithQvfExtension(choice->path);
+    // The dialog asked about replacing the name as chosen; with the extension added the file
+    // is another one, which must not be replaced unasked.
+    if (path != choice->path && QFileInfo::exists(path) && !confirmReplace(path)) return;
+    const SaveResult result = WriteGeneratedFile(path, events_, random_);
+    if (result.status != SaveStatus::Saved) report(result.message);
+}
+
+bool frmStatus::confirmReplace(const QString& path) {
+    const QString text = QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                             .arg(QFileInfo(path).fileName());
+    return dialogs_.message({text, kSaveDialogTitle, MessageIcon::Exclamation,
+                             MessageButtons::YesNo, Answer::No, this}) == Answer::Yes;
+}
+
+void frmStatus::report(const QString& text) {
+    dialogs_.message(
+        {text, kMessageTitle, MessageIcon::Critical, MessageButtons::Ok, Answer::Ok, this});
+}
+
+} // namespace qvfsch

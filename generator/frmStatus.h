@@ -1,0 +1,53 @@
+#pragma once
+
+#include "generator/EventGenerator.h"
+
+#include <QWidget>
+
+class Dialogs;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRandomGenerator;
+
+namespace qvfsch {
+
+// The status window: the event's name, how many entries were created, the summary of the
+// series, and "Save Data", which writes the entries as a calendar file. It stays open after
+// a save (or a failed one), and every save makes a new key.
+class frmStatus final : public QWidget {
+    Q_OBJECT
+
+  public:
+    frmStatus(Dialogs& dialogs, QRandomGenerator& random, QWidget* parent = nullptr);
+
+    // Fills the window from Finish: name box, entry count and summary text.
+    void showResult(GenerationResult result);
+
+    // Asks for a file name and writes the file (Save Data).
+    void SaveGeneratedFile();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void buildWindow();
+    bool confirmReplace(const QString& path);
+    void report(const QString& text);
+
+    Dialogs& dialogs_;
+    QRandomGenerator& random_;
+    GeneratedEvents events_;
+
+    QLabel* lblTitle = nullptr;
+    QLineEdit* txtEventName = nullptr;
+    QGroupBox* fraStats = nullptr;
+    QLineEdit* txtEntries = nullptr;
+    QLabel* lblEntries = nullptr;
+    QLabel* lblStatus = nullptr;
+    QPushButton* cmdSave = nullptr;
+};
+
+} // namespace qvfsch

@@ -1,0 +1,29 @@
+#include "generator/BatchMode.h"
+#include "generator/SchedulerApp.h"
+#include "platform/Clock.h"
+#include "platform/DesktopDialogs.h"
+
+#include <QApplication>
+#include <QRandomGenerator>
+#include <QTextStream>
+#include <cstdio>
+
+// With arguments the generator runs without windows (see BatchMode.h); without, it is the
+// wizard, and it ends when its last window closes.
+int main(int argc, char** argv) {
+    if (argc > 1) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("qvfsch"));
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return qvfsch::RunBatch(QCoreApplication::arguments(), out, err,
+                                *QRandomGenerator::global());
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("qvfsch"));
+    SystemClock clock;
+    DesktopDialogs dialogs;
+    qvfsch::SchedulerApp scheduler(clock, dialogs, *QRandomGenerator::global());
+    scheduler.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,180 @@
+// Generated files as the calendar program reads them: through its reader in memory, and
+// end to end through the qvfsch program and "qvftool show".
+
+#include "document/CalendarFormat.h"
+#include "generator/EventGenerator.h"
+#include "generator/GeneratedFile.h"
+#include "generator/Scramble.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace qvfsch;
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Text whose UTF-8 holds every byte value that typed text can hold: the ASCII bytes 1 to 127
+// (control characters included, as a pasted name may have them), every continuation byte
+// 0x80 to 0xBF and every lead byte 0xC2 to 0xF4.
+QString everyTypedByte() {
+    std::vector<char32_t> points;
+    for (char32_t c = 1; c < 0x80; ++c)
+        points.push_back(c);
+    for (char32_t lead = 0xC2; lead <= 0xDF; ++lead) // every two-byte lead
+        for (char32_t cont = 0; cont < 0x40; cont += 9)
+            points.push_back(((lead & 0x1F) << 6) | cont);
+    for (char32_t c = 0x80; c < 0xC0; ++c)
+        points.push_back(0x0400 | (c & 0x3F)); // D0 80..BF
+    for (char32_t n = 0; n < 16; ++n)
+        points.push_back(n == 0 ? 0x08A5 : (n << 12) | 0x07A5);
+    for (char32_t plane : {0x1, 0x4, 0x8, 0xC, 0x10})
+        points.push_back((plane << 16) | 0xF600);
+    return QString::fromUcs4(points.data(), qsizetype(points.size()));
+}
+
+// Whether every key of the form (any five digits) puts a line break into the line.
+bool everyKeyBreaks(const QByteArray& line) {
+    for (int value = 0; value <= 99999; ++value) {
+        const QByteArray scrambled = Scramble(line, KeyForValue(value));
+        if (!scrambled.contains('\n') && !scrambled.contains('\r')) return false;
+    }
+    return true;
+}
+
+struct ToolRun {
+    int status;
+    QString out;
+    QString err;
+};
+
+ToolRun execute(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+TEST(GeneratedFileReadsBack, UnscrambleUndoesScrambleForEveryByteAndKey) {
+    QByteArray everyByte;
+    for (int byte = 0; byte < 256; ++byte)
+        everyByte += char(byte);
+    const QByteArray line = everyByte + everyByte.right(37); // longer than several keys
+    for (const QByteArray& key : {KeyForChoice(0), KeyForChoice(999), KeyForValue(53719),
+                                  QByteArray("7"), QByteArray("\xFF\x01\x80", 3)}) {
+        const QByteArray scrambled = Scramble(line, key);
+        ASSERT_EQ(scrambled.size(), line.size());
+        EXPECT_NE(scrambled, line);
+        EXPECT_EQ(Unscramble(scrambled, key), line) << key.toHex().constData();
+    }
+}
+
+// Every name is cut from the text above at each of the fifteen key alignments and a few
+// lengths, saved with a fresh key, and read back with the calendar program's reader.
+TEST(GeneratedFileReadsBack, NamesWithEveryByteAUserCanTypeComeBackExactly) {
+    const QString all = everyTypedByte();
+    std::set<unsigned char> covered;
+    QTemporaryDir dir;
+    QRandomGenerator random(17);
+    int saved = 0, refused = 0;
+    for (qsizetype start = 0; start < all.size(); start += 7) {
+        for (const qsizetype length : {1, 15, 40}) {
+            const QString name = all.mid(start, length);
+            // A cut through a surrogate pair is no text anyone can type.
+            if (name.front().isLowSurrogate() || name.back().isHighSurrogate()) continue;
+            const GeneratedEvents events = GenerateEvents(20270105, 20270303, u"D03", name);
+            const QString path = dir.filePath(QStringLiteral("n%1-%2.qvf").arg(start).arg(length));
+            const SaveResult result = WriteGeneratedFile(path, events, random);
+            if (result.status == SaveStatus::NoUsableKey) {
+                ++refused;
+                // The lines differ only in their date digits, which never scramble to a
+                // line break (a digit plus a key code is 96 at least).
+                EXPECT_TRUE(everyKeyBreaks(EntryLine(events.front()))) << name.toStdString();
+                continue;
+            }
+            ASSERT_EQ(result.status, SaveStatus::Saved) << result.message.toStdString();
+            ++saved;
+            for (const char byte : name.toUtf8())
+                covered.insert(static_cast<unsigned char>(byte));
+            CalendarDocument doc;
+            ASSERT_EQ(readCalendar(readAll(path), doc).status, ReadStatus::Success);
+            EXPECT_EQ(doc.CalendarTitle, QStringLiteral("Kestral Scheduler Data"));
+            std::vector<std::pair<QString, QString>> read;
+            for (const OtherEntry& entry : doc.OtherEvents)
+                read.emplace_back(entry.Date.text(), entry.Name);
+            ASSERT_EQ(read.size(), events.size()) << name.toStdString();
+            for (size_t i = 0; i < read.size(); ++i) {
+                EXPECT_EQ(read[i].first, events[i].Date);
+                EXPECT_EQ(read[i].second, events[i].Name);
+            }
+            EXPECT_EQ(doc.entryCount(EntryKind::Birthday) + doc.entryCount(EntryKind::Holiday) +
+                          doc.entryCount(EntryKind::FloatingHoliday) +
+                          doc.entryCount(EntryKind::Anniversary),
+                      0);
+        }
+    }
+    EXPECT_GT(saved, 100);
+    // Every byte of UTF-8 text (all but 0x00, 0xC0, 0xC1 and 0xF5 to 0xFF) was in a saved name.
+    for (int byte = 1; byte <= 0xF4; ++byte) {
+        if (byte == 0xC0 || byte == 0xC1) continue;
+        EXPECT_TRUE(covered.count(byte)) << byte;
+    }
+    RecordProperty("refused", refused);
+}
+
+TEST(GeneratedFileReadsBack, BatchFileOpensInTheCalendarProgram) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("plants.qvf");
+    const ToolRun generate = execute(QStringLiteral(QVFSCH_PATH),
+                                     {"--from", "2027-01-05", "--to", "2027-03-03", "--every", "3",
+                                      "--name", "Water the plants", "--output", file});
+    ASSERT_EQ(generate.status, 0) << generate.err.toStdString();
+    EXPECT_TRUE(generate.out.contains("20 entries created"));
+
+    const ToolRun show = execute(QStringLiteral(QVFTOOL_PATH), {"show", file});
+    ASSERT_EQ(show.status, 0) << show.err.toStdString();
+    EXPECT_TRUE(show.out.startsWith("Title: Kestral Scheduler Data\n")) << show.out.toStdString();
+    EXPECT_TRUE(show.out.contains("Other (20)\n")) << show.out.toStdString();
+    EXPECT_TRUE(show.out.contains("January 5, 2027 - Water the plants\n"));
+    EXPECT_TRUE(show.out.contains("February 28, 2027 - Water the plants\n"));
+    EXPECT_TRUE(show.out.contains("March 3, 2027 - Water the plants\n"));
+    EXPECT_FALSE(show.out.contains("March 6, 2027"));
+}
+
+TEST(GeneratedFileReadsBack, WeeklyBatchWithAUnicodeName) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("swim.qvf");
+    const QString name = QStringLiteral("Плавание — Schwimmen 🏊");
+    const ToolRun generate = execute(QStringLiteral(QVFSCH_PATH),
+                                     {"--from", "2027-01-01", "--to", "2027-01-31", "--weekdays",
+                                      "Mon,Fri", "--name", name, "--output", file});
+    ASSERT_EQ(generate.status, 0) << generate.err.toStdString();
+    const ToolRun show = execute(QStringLiteral(QVFTOOL_PATH), {"show", file});
+    ASSERT_EQ(show.status, 0) << show.err.toStdString();
+    EXPECT_TRUE(show.out.contains("Other (9)\n")) << show.out.toStdString();
+    EXPECT_TRUE(show.out.contains("January 1, 2027 - " + name + "\n")) << show.out.toStdString();
+    EXPECT_TRUE(show.out.contains("January 29, 2027 - " + name + "\n"));
+}
+
+TEST(GeneratedFileReadsBack, BatchRefusalLeavesNoFile) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("none.qvf");
+    const ToolRun run =
+        execute(QStringLiteral(QVFSCH_PATH), {"--from", "2027-01-05", "--to", "2027-01-05",
+                                              "--every", "1", "--name", "x", "--output", file});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.startsWith("Invalid span of dates.\n")) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(file));
+}

@@ -1,0 +1,215 @@
+#include "generator/GeneratedFile.h"
+#include "generator/Messages.h"
+#include "generator/frmStatus.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace qvfsch;
+
+namespace {
+
+GeneratedEvents plants(int count) {
+    GeneratedEvents events;
+    for (int i = 0; i < count; ++i)
+        events.push_back(
+            {QStringLiteral("01%1%2").arg(i % 28 + 1, 2, 10, QLatin1Char('0')).arg(2027),
+             QStringLiteral("Water the plants")});
+    return events;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray keyLine(const QString& path) {
+    return readAll(path).split('\n').value(2).trimmed();
+}
+
+// Makes every write beyond the given size fail, as a full disk would, while it lives.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+  private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+} // namespace
+
+TEST(WriteGeneratedFile, EachWriteMakesANewKey) {
+    QTemporaryDir dir;
+    QRandomGenerator random(11);
+    const GeneratedEvents events = plants(3);
+    ASSERT_EQ(WriteGeneratedFile(dir.filePath("a.qvf"), events, random).status, SaveStatus::Saved);
+    ASSERT_EQ(WriteGeneratedFile(dir.filePath("b.qvf"), events, random).status, SaveStatus::Saved);
+    const QByteArray a = readAll(dir.filePath("a.qvf"));
+    EXPECT_TRUE(a.startsWith("Version 2.0\r\nKestral Scheduler Data\r\n"));
+    EXPECT_NE(keyLine(dir.filePath("a.qvf")), keyLine(dir.filePath("b.qvf")));
+    EXPECT_EQ(a.size(), readAll(dir.filePath("b.qvf")).size());
+}
+
+TEST(WriteGeneratedFile, AFileThatCannotBeCreatedIsReported) {
+    QTemporaryDir dir;
+    QRandomGenerator random(1);
+    const QString path = dir.filePath("missing/plants.qvf");
+    const SaveResult result = WriteGeneratedFile(path, plants(3), random);
+    EXPECT_EQ(result.status, SaveStatus::WriteFailed);
+    EXPECT_TRUE(result.message.contains(path)) << result.message.toStdString();
+    EXPECT_FALSE(QFile::exists(path));
+    // A folder in the way is not replaced either.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("taken.qvf"));
+    EXPECT_EQ(WriteGeneratedFile(dir.filePath("taken.qvf"), plants(3), random).status,
+              SaveStatus::WriteFailed);
+    EXPECT_TRUE(QFileInfo(dir.filePath("taken.qvf")).isDir());
+}
+
+TEST(WriteGeneratedFile, AWriteThatFailsHalfwayLeavesTheOldFileAndNoPart) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("plants.qvf");
+    writeFile(path, "the file that was there before");
+    QRandomGenerator random(1);
+    SaveResult result;
+    {
+        const FileSizeLimit limit(200); // the file needs about 1200 bytes
+        result = WriteGeneratedFile(path, plants(30), random);
+    }
+    EXPECT_EQ(result.status, SaveStatus::WriteFailed);
+    EXPECT_TRUE(result.message.contains(QStringLiteral("File too large")))
+        << result.message.toStdString();
+    EXPECT_EQ(readAll(path), QByteArray("the file that was there before"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"plants.qvf"}));
+}
+
+TEST(WriteGeneratedFile, ANameNoKeyCanCarryIsRefusedAndNothingWritten) {
+    QTemporaryDir dir;
+    QRandomGenerator random(1);
+    const GeneratedEvents events = {{"01052027", QStringLiteral("abcde\u0688")}};
+    const SaveResult result = WriteGeneratedFile(dir.filePath("x.qvf"), events, random);
+    EXPECT_EQ(result.status, SaveStatus::NoUsableKey);
+    EXPECT_TRUE(result.message.contains(QStringLiteral("different event name")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("x.qvf")));
+}
+
+class StatusWindow : public testing::Test {
+  protected:
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    QRandomGenerator random{5};
+    frmStatus window{dialogs, random};
+
+    void SetUp() override {
+        window.showResult({plants(20), QStringLiteral("Water the plants"),
+                           QStringLiteral("Events occur between January 5, 2027 and March 3, "
+                                          "2027 every 3 day(s).")});
+        window.show();
+    }
+    template <class T> T* child(const char* name) {
+        T* found = window.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    void save() { child<QPushButton>("cmdSave")->click(); }
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+};
+
+TEST_F(StatusWindow, ShowsTheNameTheCountAndTheSummary) {
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("QVF Scheduler"));
+    EXPECT_EQ(child<QLabel>("lblTitle")->text(), QStringLiteral("Entries generated for "));
+    EXPECT_EQ(child<QLineEdit>("txtEventName")->text(), QStringLiteral("Water the plants"));
+    EXPECT_EQ(child<QGroupBox>("fraStats")->title(), QStringLiteral("Event Stats"));
+    EXPECT_EQ(child<QLineEdit>("txtEntries")->text(), QStringLiteral("20"));
+    EXPECT_EQ(child<QLabel>("lblEntries")->text(), QStringLiteral("entries created"));
+    EXPECT_TRUE(child<QLabel>("lblStatus")->text().endsWith(QStringLiteral("every 3 day(s).")));
+    EXPECT_EQ(child<QPushButton>("cmdSave")->text(), QStringLiteral("Save Data"));
+}
+
+TEST_F(StatusWindow, SaveDataAsksForAFileAndAddsTheExtension) {
+    dialogs.saveNext(path("plants"));
+    dialogs.saveNext(path("again.qvf"));
+    save();
+    save();
+    ASSERT_EQ(dialogs.saveRequests.size(), 2u);
+    const FileRequest& request = dialogs.saveRequests[0];
+    EXPECT_EQ(request.title, QStringLiteral("Save Vemora File As"));
+    EXPECT_EQ(request.filter, QStringLiteral("Vemora Files (*.qvf)"));
+    EXPECT_TRUE(request.confirmOverwrite);
+    EXPECT_TRUE(request.confirmCreate);
+    EXPECT_EQ(request.owner, &window);
+    EXPECT_TRUE(readAll(path("plants.qvf")).startsWith("Version 2.0\r\n"));
+    EXPECT_TRUE(QFile::exists(path("again.qvf")));
+    EXPECT_FALSE(QFile::exists(path("again.qvf.qvf")));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(StatusWindow, CancellingTheDialogWritesNothing) {
+    save();
+    EXPECT_EQ(dialogs.saveRequests.size(), 1u);
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(StatusWindow, AFailedWriteIsReportedAndTheWindowStaysForAnotherTry) {
+    dialogs.saveNext(path("missing/plants.qvf"));
+    dialogs.saveNext(path("plants.qvf"));
+    save();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Kestral Scheduler"));
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(path("missing/plants.qvf")));
+    EXPECT_TRUE(window.isVisible());
+    save();
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(QFile::exists(path("plants.qvf")));
+}
+
+// The dialog asked about "plants"; "plants.qvf" is another file, so replacing it is asked.
+TEST_F(StatusWindow, AFileNamedOnlyByTheAddedExtensionIsNotReplacedUnasked) {
+    writeFile(path("plants.qvf"), "keep me");
+    dialogs.saveNext(path("plants"));
+    dialogs.answerNext(Answer::No);
+    save();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("plants.qvf already exists.")));
+    EXPECT_EQ(readAll(path("plants.qvf")), QByteArray("keep me"));
+
+    dialogs.saveNext(path("plants"));
+    dialogs.answerNext(Answer::Yes);
+    save();
+    EXPECT_TRUE(readAll(path("plants.qvf")).startsWith("Version 2.0\r\n"));
+    // A name chosen with its extension was already confirmed by the dialog.
+    dialogs.saveNext(path("plants.qvf"));
+    save();
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+}
