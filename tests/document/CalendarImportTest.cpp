@@ -48,7 +48,9 @@ TEST(CalendarImport, FailedImportLeavesEveryTableExactlyAsItWas) {
         EXPECT_FALSE(result.error.isEmpty());
         EXPECT_TRUE(doc.sameContent(start));
         // An empty table keeps no stray record from the failed import.
-        if (start.Birthdays.isEmpty()) EXPECT_EQ(doc.Birthdays.upperBound(), 0);
+        if (start.Birthdays.isEmpty()) {
+            EXPECT_EQ(doc.Birthdays.upperBound(), 0);
+        }
     }
 }
 
