@@ -38,25 +38,28 @@ constexpr Layout kFixedLayout{6, "a fixed holiday"};
 constexpr Layout kFloatingLayout{5, "a floating holiday"};
 constexpr Layout kOtherLayout{9, "an other event"};
 
-// Turns the bytes of one file into text. The encoding is fixed for the whole file; when a
-// UTF-8 decoder meets bytes that are not valid UTF-8 it notes it, and the caller parses the
-// file again as Windows-1252.
+// Turns the bytes of one file into text. The encoding is fixed for the whole file: whole
+// lines are checked (a field cut from a line may split a character that the line holds
+// whole), and when a line is not valid UTF-8 the caller parses the file again as
+// Windows-1252.
 class TextDecoder {
 public:
     explicit TextDecoder(FileEncoding encoding) : encoding_(encoding) {}
 
     bool sawInvalidUtf8() const { return invalidUtf8_; }
 
-    QString text(QByteArrayView bytes) {
-        if (encoding_ == FileEncoding::Utf8 && !bytes.isValidUtf8()) invalidUtf8_ = true;
-        return decodeText(bytes, encoding_);
+    void checkLine(QByteArrayView line) {
+        if (encoding_ == FileEncoding::Utf8 && !invalidUtf8_ && !line.isValidUtf8())
+            invalidUtf8_ = true;
     }
-    QString field(QByteArrayView line, qsizetype from, qsizetype count) {
-        return text(part(line, from, count));
-    }
+    QString text(QByteArrayView bytes) const { return decodeText(bytes, encoding_); }
     // Everything from layout.nameStart on; the caller has checked the line's length.
-    QString name(QByteArrayView line, const Layout& layout) {
+    QString name(QByteArrayView line, const Layout& layout) const {
         return text(part(line, layout.nameStart));
+    }
+    template <int N>
+    static FixedText<N> field(QByteArrayView line, qsizetype from) {
+        return FixedText<N>::fromAscii(part(line, from, N));
     }
 
 private:
@@ -78,12 +81,16 @@ public:
 
     // Lines 2 to 5 (or 2 to 3 without header lines): title, header lines, key line.
     void readPrologue() {
-        title_ = decoder.text(nextLine());
+        const QByteArrayView title = nextLine();
+        decoder.checkLine(title);
+        title_ = decoder.text(title);
         current_ = nextLine();
+        decoder.checkLine(current_);
         if (current_.startsWith(kHeader1)) {
             hasHeaders_ = true;
             header1_ = decoder.text(part(current_, kHeader1.size()));
             current_ = nextLine(); // the "Header2=" text itself is not compared
+            decoder.checkLine(current_);
             header2_ = decoder.text(part(current_, 8));
             key_ = nextLine().toByteArray();
         } else {
@@ -115,11 +122,13 @@ public:
             current_ = nextLine();
             if (current_.isEmpty()) return true;
             if (key_.isEmpty()) {
+                decoder.checkLine(current_);
                 add(current_);
                 continue;
             }
             const QByteArray decoded = Unscramble(current_, key_);
             if (decoded == "X") return false;
+            decoder.checkLine(decoded);
             add(QByteArrayView(decoded));
         }
     }
@@ -149,25 +158,27 @@ private:
     QByteArray key_;
 };
 
-// The tables a parse fills: a copy of the document's, committed only when the parse ends
-// without an error.
+// The tables a parse fills, committed only when the parse ends without an error. Importing
+// starts from copies of the document's tables; reading starts from empty ones and commits
+// only the tables whose sections it reached (all of them, unless a stop line came first).
 struct Tables {
     EntryTable<BirthdayEntry> Birthdays;
     EntryTable<AnniversaryEntry> Anniversaries;
     EntryTable<FixedHolidayEntry> FixedHolidays;
     EntryTable<FloatingHolidayEntry> FloatingHolidays;
     EntryTable<OtherEntry> OtherEvents;
+    int reached = 0; // sections begun, in file order
 
     static Tables of(const CalendarDocument& doc) {
         return {doc.Birthdays, doc.Anniversaries, doc.FixedHolidays, doc.FloatingHolidays,
-                doc.OtherEvents};
+                doc.OtherEvents, 0};
     }
-    void moveInto(CalendarDocument& doc) {
-        doc.Birthdays = std::move(Birthdays);
-        doc.Anniversaries = std::move(Anniversaries);
-        doc.FixedHolidays = std::move(FixedHolidays);
-        doc.FloatingHolidays = std::move(FloatingHolidays);
-        doc.OtherEvents = std::move(OtherEvents);
+    void moveInto(CalendarDocument& doc, int count) {
+        if (count > 0) doc.Birthdays = std::move(Birthdays);
+        if (count > 1) doc.Anniversaries = std::move(Anniversaries);
+        if (count > 2) doc.FixedHolidays = std::move(FixedHolidays);
+        if (count > 3) doc.FloatingHolidays = std::move(FloatingHolidays);
+        if (count > 4) doc.OtherEvents = std::move(OtherEvents);
     }
 };
 
@@ -181,12 +192,12 @@ void addEntry(EntryTable<Entry>& table, Entry entry) {
 template <class Entry>
 Entry datedEntry(Parser& p, QByteArrayView line) {
     p.requireLength(line, kDatedLayout);
-    TextDecoder& d = p.decoder;
-    return {d.field(line, 0, 8), d.name(line, kDatedLayout), d.field(line, 9, 1)};
+    const TextDecoder& d = p.decoder;
+    return {d.field<8>(line, 0), d.name(line, kDatedLayout), d.field<1>(line, 9)};
 }
 
-OtherEntry otherEntry(TextDecoder& d, QByteArrayView line) {
-    return {d.field(line, 0, 8), d.name(line, kOtherLayout)};
+OtherEntry otherEntry(const TextDecoder& d, QByteArrayView line) {
+    return {d.field<8>(line, 0), d.name(line, kOtherLayout)};
 }
 
 // Reads the four sections into the tables. With replace, each table is emptied when its
@@ -196,6 +207,7 @@ bool readSections(Parser& p, Tables& t, bool replace) {
     auto begin = [&](auto& table, const QByteArray* heading) {
         if (heading) p.findHeading(*heading);
         if (replace) table.reset();
+        ++t.reached;
     };
     begin(t.Birthdays, &kBirthdayHeading);
     if (!p.readRun([&](QByteArrayView l) {
@@ -210,15 +222,15 @@ bool readSections(Parser& p, Tables& t, bool replace) {
     begin(t.FixedHolidays, &kHolidayHeading);
     if (!p.readRun([&](QByteArrayView l) {
             p.requireLength(l, kFixedLayout);
-            TextDecoder& d = p.decoder;
-            addEntry(t.FixedHolidays, FixedHolidayEntry{d.field(l, 1, 4), d.name(l, kFixedLayout)});
+            const TextDecoder& d = p.decoder;
+            addEntry(t.FixedHolidays, FixedHolidayEntry{d.field<4>(l, 1), d.name(l, kFixedLayout)});
         }))
         return false;
     begin(t.FloatingHolidays, nullptr); // directly after the fixed holidays' empty line
     if (!p.readRun([&](QByteArrayView l) {
             p.requireLength(l, kFloatingLayout);
-            TextDecoder& d = p.decoder;
-            addEntry(t.FloatingHolidays, FloatingHolidayEntry{d.field(l, 2, 2), d.field(l, 0, 2),
+            const TextDecoder& d = p.decoder;
+            addEntry(t.FloatingHolidays, FloatingHolidayEntry{d.field<2>(l, 2), d.field<2>(l, 0),
                                                               d.name(l, kFloatingLayout)});
         }))
         return false;
@@ -237,11 +249,11 @@ ReadResult parseOnce(QByteArrayView data, CalendarDocument& doc, Mode mode, File
     try {
         if (!p.readVersion()) return {ReadStatus::NotReadable, {}};
         p.readPrologue();
-        Tables tables = Tables::of(doc);
+        Tables tables = mode == Mode::Import ? Tables::of(doc) : Tables{};
         const bool complete = readSections(p, tables, mode == Mode::Read);
         *invalidUtf8 = p.decoder.sawInvalidUtf8();
         if (*invalidUtf8) return {}; // parsed again as Windows-1252; nothing committed
-        tables.moveInto(doc);
+        tables.moveInto(doc, mode == Mode::Import ? 5 : tables.reached);
         if (mode == Mode::Read) {
             doc.CalendarTitle = p.title();
             if (p.hasHeaders()) {
@@ -277,6 +289,7 @@ ReadResult parseTextList(QByteArrayView data, CalendarDocument& doc, FileEncodin
         if (tooShort(*line, kOtherLayout))
             return {ReadStatus::Failed, QStringLiteral("Line %1 is too short for an event.")
                                             .arg(lines.lineNumber())};
+        decoder.checkLine(*line);
         addEntry(events, otherEntry(decoder, *line));
     }
     *invalidUtf8 = decoder.sawInvalidUtf8();
@@ -327,21 +340,22 @@ QByteArray formatCalendar(const CalendarDocument& doc) {
     appendLine(out, {});
     appendLine(out, kBirthdayHeading);
     for (const auto& e : doc.Birthdays)
-        appendLine(out, lineText(e.Date.text() + u' ' + e.Style.text() + u' ' + e.Name));
+        appendLine(out, e.Date.toAscii() + ' ' + e.Style.toAscii() + ' ' + lineText(e.Name));
     appendLine(out, {});
     appendLine(out, kAnniversaryHeading);
     for (const auto& e : doc.Anniversaries)
-        appendLine(out, lineText(e.Date.text() + u' ' + e.Style.text() + u' ' + e.Name));
+        appendLine(out, e.Date.toAscii() + ' ' + e.Style.toAscii() + ' ' + lineText(e.Name));
     appendLine(out, {});
     appendLine(out, kHolidayHeading);
     for (const auto& e : doc.FixedHolidays)
-        appendLine(out, lineText(u'F' + e.Date.text() + u' ' + e.Name));
+        appendLine(out, 'F' + e.Date.toAscii() + ' ' + lineText(e.Name));
     appendLine(out, {});
     for (const auto& e : doc.FloatingHolidays)
-        appendLine(out, lineText(e.Rule.text() + e.Month.text() + u' ' + e.Name));
+        appendLine(out, e.Rule.toAscii() + e.Month.toAscii() + ' ' + lineText(e.Name));
     appendLine(out, {});
     appendLine(out, kOtherHeading);
-    for (const auto& e : doc.OtherEvents) appendLine(out, lineText(e.Date.text() + u' ' + e.Name));
+    for (const auto& e : doc.OtherEvents)
+        appendLine(out, e.Date.toAscii() + ' ' + lineText(e.Name));
     appendLine(out, {});
     appendLine(out, "[End of Data]");
     return out;

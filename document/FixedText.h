@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 #include <array>
@@ -18,6 +20,25 @@ public:
     void assign(QStringView value) {
         for (int i = 0; i < N; ++i) chars_[i] = i < value.size() ? value[i] : QChar(u' ');
     }
+    // The field from N bytes of a file line, one character per byte: the fixed fields are
+    // ASCII, and a byte outside ASCII (a damaged line) becomes '?' so that the field stays
+    // exactly N characters and N bytes. Missing bytes are spaces.
+    static FixedText fromAscii(QByteArrayView bytes) {
+        FixedText field;
+        for (int i = 0; i < N && i < bytes.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(bytes[i]);
+            field.chars_[i] = QChar(byte < 0x80 ? char16_t(byte) : u'?');
+        }
+        return field;
+    }
+    // The field as N bytes for a file line, with the same rule.
+    QByteArray toAscii() const {
+        QByteArray bytes(N, ' ');
+        for (int i = 0; i < N; ++i)
+            bytes[i] = chars_[i].unicode() < 0x80 ? char(chars_[i].unicode()) : '?';
+        return bytes;
+    }
+
     QString text() const { return QString(chars_.data(), N); }
     QStringView view() const { return QStringView(chars_.data(), N); }
     QChar at(int i) const { return chars_[i]; }

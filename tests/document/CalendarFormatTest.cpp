@@ -74,6 +74,23 @@ TEST(CalendarFormat, ReadsWindows1252WhenTheFileIsNotUtf8) {
     EXPECT_EQ(read.OtherEvents[0].Name, QStringLiteral("Café € 5"));
 }
 
+TEST(CalendarFormat, AFieldThatSplitsACharacterKeepsTheFileUtf8AndSavesStably) {
+    // A hand-written line without its date: the fixed field ends inside "ñ", so the name
+    // starts with the rest of that character. The title must still read as UTF-8.
+    QByteArray text = formatCalendar(CalendarDocument{});
+    text.replace("[Untitled]", "Zoë Müller");
+    text.replace("[Other]\r\n", "[Other]\r\nCumpleaños de Ana\r\n");
+    CalendarDocument read;
+    ASSERT_EQ(readCalendar(text, read).status, ReadStatus::Success);
+    EXPECT_EQ(read.CalendarTitle, QStringLiteral("Zoë Müller"));
+    EXPECT_EQ(read.OtherEvents[0].Date.text(), QStringLiteral("Cumplea?"));
+    const QByteArray once = formatCalendar(read);
+    CalendarDocument again;
+    ASSERT_EQ(readCalendar(once, again).status, ReadStatus::Success);
+    EXPECT_TRUE(again.sameContent(read));
+    EXPECT_EQ(formatCalendar(again), once);
+}
+
 TEST(CalendarFormat, ShortFixedFieldsArePaddedAndNamesKeepTheirSpaces) {
     QByteArray text = formatCalendar(CalendarDocument{});
     text.replace("[Other]\r\n", "[Other]\r\n0105     x\r\n01052027  lead and trail  \r\n");
