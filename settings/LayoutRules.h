@@ -1,0 +1,107 @@
+#pragma once
+
+#include "settings/Settings.h"
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+class SettingsStore;
+
+// The rules of the layout dialog that need no window: font-size positions, colour texts,
+// alignment words, the paper check and the values the dialog saves.
+
+// ---- Fonts and sizes ----
+
+// The four texts of the printed page whose font and size the dialog edits.
+enum class FontTarget { MonthYear, CalTitle, Dates, Days };
+inline constexpr int kFontTargetCount = 4;
+
+struct FontTargetRule {
+    QString LayoutSettings::*font;
+    QString LayoutSettings::*size;
+    int base; // the point size of the first position ("Smallest")
+};
+
+const FontTargetRule& fontTargetRule(FontTarget target);
+
+// "Smallest", "Smaller", "Medium", "Larger", "Largest"; position p stands for base + 2 p points.
+const QStringList& fontSizeNames();
+
+// The list position of a stored size: (size - base) / 2 rounded to the nearest whole number,
+// halves to even ("25" with base 20 gives 2). Nothing for a size that is not a number or
+// that falls outside the five positions.
+std::optional<int> fontSizePosition(const QString& size, int base);
+
+// The size a position stands for, as decimal text.
+QString fontSizeAt(int position, int base);
+
+// A font's label: size + "pt - " + font name ("24pt - Times New Roman").
+QString fontLabelText(const QString& size, const QString& font);
+
+// ---- Alignment ----
+
+// "Left" is option 0, "Right" option 1, anything else option 2 ("Center").
+int alignmentIndex(const QString& alignment);
+QString alignmentText(int index);
+
+// ---- Colours ----
+// A colour text is "&H" and the hexadecimal digits of 0x00BBGGRR (red in the low byte).
+
+// The colour a colour text names. Text after "&H" that is not hexadecimal, and any other
+// text that is not a decimal number, reads as black; only the 24 colour bits count.
+QColor colorFromText(const QString& text);
+
+// 0x00BBGGRR of a colour.
+std::uint32_t colorValue(const QColor& color);
+
+// As a colour swatch holds a chosen colour: six digits, upper case ("&H0000FF" is pure red).
+QString swatchColorText(const QColor& color);
+
+// As the dialog's save writes it: no leading zeros ("&HFF" is pure red, "&H0" black).
+QString savedColorText(const QColor& color);
+
+// ---- Paper ----
+
+// A custom page must leave at least 5 inches between the margins in both directions; the
+// printer's own page is not checked.
+bool paperFits(const LayoutSettings& layout);
+
+// The number in a measurement box; empty or non-numeric text gives 0.
+float boxNumber(const QString& text);
+
+// ---- Saving ----
+
+// The state of the dialog's controls that the save reads (the font names, sizes, the
+// paper kind already live in the record).
+struct LayoutControls {
+    bool showTitle = true;
+    int alignTitle = 0; // option index, see alignmentIndex
+    int alignMonthYear = 0;
+    std::array<QColor, 4> colors; // Birthday, Holiday, Anniversary, Other
+    QString paperWidth, paperHeight;
+    bool portrait = false;
+    QString marginLeft, marginRight, marginTop, marginBottom;
+};
+
+// Copies the controls into the record as the save does: colours without leading zeros,
+// measurements from their boxes, and the orientation "Portrait" only for custom paper.
+void applyLayoutControls(LayoutSettings& layout, const LayoutControls& controls);
+
+// Writes every value of the record under the layout key.
+void WriteLayoutSettings(SettingsStore& store, const LayoutSettings& layout);
+
+// The colour fields in the order of LayoutControls::colors.
+const std::array<QString LayoutSettings::*, 4>& colorFields();
+
+// ---- Messages ----
+
+inline const QString kInvalidFontMessage = QStringLiteral("Invalid font. Please select another.");
+inline const QString kInvalidFontTitle = QStringLiteral("Daylark");
+inline const QString kPaperMessage = QStringLiteral(
+    "Invalid paper dimension(s).\nThe width and height of the calendar must be greater than "
+    "5 inches, excluding margins.");
+inline const QString kPaperTitle = QStringLiteral("Daylark 2.0");
