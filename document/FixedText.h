@@ -21,21 +21,20 @@ public:
         for (int i = 0; i < N; ++i) chars_[i] = i < value.size() ? value[i] : QChar(u' ');
     }
     // The field from N bytes of a file line, one character per byte: the fixed fields are
-    // ASCII, and a byte outside ASCII (a damaged line) becomes '?' so that the field stays
-    // exactly N characters and N bytes. Missing bytes are spaces.
+    // ASCII, and a byte outside ASCII (a damaged line) becomes '?' and a line break a space,
+    // so that the field stays exactly N characters and N bytes on one line. Missing bytes
+    // are spaces.
     static FixedText fromAscii(QByteArrayView bytes) {
         FixedText field;
-        for (int i = 0; i < N && i < bytes.size(); ++i) {
-            const auto byte = static_cast<unsigned char>(bytes[i]);
-            field.chars_[i] = QChar(byte < 0x80 ? char16_t(byte) : u'?');
-        }
+        for (int i = 0; i < N && i < bytes.size(); ++i)
+            field.chars_[i] = QChar(fileChar(static_cast<unsigned char>(bytes[i])));
         return field;
     }
     // The field as N bytes for a file line, with the same rule.
     QByteArray toAscii() const {
         QByteArray bytes(N, ' ');
         for (int i = 0; i < N; ++i)
-            bytes[i] = chars_[i].unicode() < 0x80 ? char(chars_[i].unicode()) : '?';
+            bytes[i] = static_cast<char>(fileChar(chars_[i].unicode()));
         return bytes;
     }
 
@@ -56,5 +55,12 @@ public:
     friend bool operator==(const FixedText&, const FixedText&) = default;
 
 private:
+    // A character as a fixed field of a file line holds it: ASCII, with a line break turned
+    // into a space (it would split the line) and anything else outside ASCII into '?'.
+    static char16_t fileChar(char16_t c) {
+        if (c == u'\r' || c == u'\n') return u' ';
+        return c < 0x80 ? c : u'?';
+    }
+
     std::array<QChar, N> chars_;
 };

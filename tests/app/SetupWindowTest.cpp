@@ -190,9 +190,10 @@ TEST_F(SetupWindow, DisplayYearIsCheckedWhenTheBoxLosesTheFocus) {
         EXPECT_EQ(app.DisplayYear, c.year) << c.typed;
         EXPECT_EQ(w->txtDispYr->text(), QString::number(c.year)) << c.typed;
         ASSERT_EQ(t.dialogs.messages.size(), c.message ? 1u : 0u) << c.typed;
-        if (c.message)
+        if (c.message) {
             EXPECT_EQ(t.dialogs.messages[0].text,
                       "Invalid year. Please enter a value between 1980 and 2099.");
+        }
     }
     EXPECT_GT(redraws.count(), 0);
 }

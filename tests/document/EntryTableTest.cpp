@@ -45,6 +45,14 @@ TEST(FixedText, PadsShortValuesAndCutsLongOnes) {
     EXPECT_EQ(FixedText<2>(QStringLiteral("-1")).number(0, 2), -1);
 }
 
+TEST(FixedText, FileFieldsStayAsciiOnOneLine) {
+    // Bytes from a damaged or decoded line: a line break would split the written line, a
+    // byte outside ASCII would make the field wider than its width.
+    const auto field = FixedText<8>::fromAscii("01\n0\r\xC3\xA9");
+    EXPECT_EQ(field.text(), QStringLiteral("01 0 ?? "));
+    EXPECT_EQ(FixedText<4>(QStringLiteral("0é\n")).toAscii(), QByteArray("0?  "));
+}
+
 TEST(CalendarDocument, ModifiedObserverHearsOnlyChanges) {
     CalendarDocument doc;
     QList<bool> heard;
