@@ -193,6 +193,14 @@ void frmSetup::RefreshEntryList(EntryKind kind) {
     setButtons(true, false, false); // clearing and filling the list raised selection changes
 }
 
+void frmSetup::ShowStoredEntry(EntryKind kind, int index, const QString& line,
+                               bool replacesLine) {
+    if (kind != app_.ShownKind) return;
+    if (replacesLine && index < lstEvents->count()) delete lstEvents->takeItem(index);
+    lstEvents->insertItem(index, line);
+    lstEvents->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+}
+
 void frmSetup::showDocument() {
     const CalendarDocument& doc = app_.Document;
     refreshCaption();

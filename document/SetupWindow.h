@@ -32,6 +32,11 @@ public:
     // The caption: the calendar's file, or "Daylark Setup" while it has none.
     void refreshCaption();
 
+    // After an editor stored the record at index of kind: while the list shows that kind,
+    // the line at index is replaced (an update) or inserted (an add) and becomes the one
+    // selected line. A list of another kind is left alone.
+    void ShowStoredEntry(EntryKind kind, int index, const QString& line, bool replacesLine);
+
     // The Delete and Edit commands (also run by the toolbar).
     void DeleteCommand();
     void EditCommand();

@@ -3,6 +3,7 @@
 #include "desktop/TrayIcon.h"
 #include "document/FileMenu.h"
 #include "document/SetupWindow.h"
+#include "editors/EditorLauncher.h"
 #include "platform/Dialogs.h"
 #include "shell/AppIcon.h"
 #include "shell/HelpWindow.h"
@@ -82,9 +83,15 @@ void frmMain::buildAddMenu() {
     mnuAddHoliday = addItem(add, "mnuAddHoliday", QStringLiteral("&Holiday..."), QKeySequence(Qt::CTRL | Qt::Key_F2));
     mnuAddAnniv = addItem(add, "mnuAddAnniv", QStringLiteral("&Anniversary..."), QKeySequence(Qt::CTRL | Qt::Key_F3));
     mnuAddOther = addItem(add, "mnuAddOther", QStringLiteral("&Other..."), QKeySequence(Qt::CTRL | Qt::Key_F4));
-    // The editors open from here once they exist.
-    for (QAction* later : {mnuAddBirthday, mnuAddHoliday, mnuAddAnniv, mnuAddOther})
-        later->setEnabled(false);
+    const std::pair<QAction*, EntryKind> editors[] = {{mnuAddBirthday, EntryKind::Birthday},
+                                                      {mnuAddHoliday, EntryKind::Holiday},
+                                                      {mnuAddAnniv, EntryKind::Anniversary},
+                                                      {mnuAddOther, EntryKind::Other}};
+    for (const auto& [action, kind] : editors) {
+        connect(action, &QAction::triggered, this, [this, kind = kind] {
+            OpenAddEditor(app_, kind, AddOrigin::AddMenu, setup_, this);
+        });
+    }
 }
 
 void frmMain::buildViewAndHelpMenus() {
@@ -155,6 +162,11 @@ void frmMain::loadSetup() {
     if (!setup_) {
         setup_ = new frmSetup(app_);
         connect(setup_, &frmSetup::titleEdited, this, &frmMain::updateCaption);
+        connect(setup_, &frmSetup::addRequested, this, [this](EntryKind kind) {
+            OpenAddEditor(app_, kind, AddOrigin::EntryList, setup_, this);
+        });
+        connect(setup_, &frmSetup::editRequested, this,
+                [this](EntryKind kind) { EditSelectedEntry(app_, kind, setup_, this); });
         setupFrame_ = mdiArea_->addSubWindow(setup_);
         setupFrame_->setWindowIcon(appIcon());
         setupFrame_->setAttribute(Qt::WA_DeleteOnClose);

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QStringView>
+#include <optional>
+
+// The date arithmetic and typed-number rules of the editors' date controls, without widgets.
+
+// The years an editor's year control offers, lowest and highest.
+struct YearRange {
+    int lowest;
+    int highest;
+    bool contains(int year) const { return year >= lowest && year <= highest; }
+    int clamp(int year) const;
+};
+
+// Birthdays and anniversaries reach back to the oldest living relatives; other events start
+// in 1980. Both run far enough ahead that this year and the next are always enterable.
+inline constexpr YearRange kBirthYears{1880, 2099};
+inline constexpr YearRange kEventYears{1980, 2099};
+// The holiday editor shows no year. Its hidden year is a common year, so February offers
+// 28 days there and a fixed holiday on February 29 cannot be entered.
+inline constexpr YearRange kHolidayYears{1999, 2000};
+inline constexpr int kHolidayYear = 1999;
+
+// The Gregorian rule: 1900 is a common year, 2000 a leap year.
+bool IsLeapYear(int year);
+
+// 28 to 31 for the months 1 to 12 of a year; 31 for a month outside 1 to 12.
+int DaysInMonth(int month, int year);
+
+// The whole number a typed text stands for: its leading number (leading blanks skipped,
+// an optional sign, digits and a decimal fraction, reading stops at the first character
+// that cannot continue it; no number at all is 0), rounded to the nearest whole number with
+// halves going to the even neighbour. Very long numbers saturate instead of overflowing.
+long long TypedNumber(QStringView text);
+
+// The typed number when it lies within [lowest, highest], otherwise nothing: the box's text
+// cannot be taken and the control falls back to its default.
+std::optional<int> TakeTypedNumber(QStringView text, int lowest, int highest);

@@ -1,0 +1,56 @@
+#include "editors/EditorSequence.h"
+
+namespace {
+
+template <class Entry>
+int store(EntryTable<Entry>& table, const Entry& record, EditorMode mode, int editIndex) {
+    if (mode == EditorMode::Add) return table.append(record);
+    if (editIndex < 0 || editIndex >= table.entryCount()) return -1;
+    table[editIndex] = record;
+    return editIndex;
+}
+
+} // namespace
+
+EditorMode ModeOfCaption(const QString& addButtonCaption) {
+    return addButtonCaption == QLatin1String("Add") ? EditorMode::Add : EditorMode::Update;
+}
+
+QString ConfirmationText(EditorMode mode, const QString& entryText, const QString& displayText) {
+    const QString question = mode == EditorMode::Add
+                                 ? QStringLiteral("Do you want to add the entry:")
+                                 : QStringLiteral("Do you want to update the entry:");
+    return question + u'\n' + entryText + QStringLiteral("\n\nDisplayed as:\n") + displayText;
+}
+
+bool AsksFirst(EditorMode mode, const OptionSettings& options) {
+    return isTrue(mode == EditorMode::Add ? options.ConfirmAdd : options.ConfirmEdit);
+}
+
+bool StaysOpenAfter(EditorMode mode, const OptionSettings& options) {
+    return mode == EditorMode::Add && options.AfterAdd == QLatin1String("Remain");
+}
+
+int StoreRecord(CalendarDocument& doc, const EntryRecord& record, EditorMode mode, int editIndex) {
+    struct Visitor {
+        CalendarDocument& doc;
+        EditorMode mode;
+        int editIndex;
+        int operator()(const BirthdayEntry& e) const {
+            return store(doc.Birthdays, e, mode, editIndex);
+        }
+        int operator()(const AnniversaryEntry& e) const {
+            return store(doc.Anniversaries, e, mode, editIndex);
+        }
+        int operator()(const FixedHolidayEntry& e) const {
+            return store(doc.FixedHolidays, e, mode, editIndex);
+        }
+        int operator()(const FloatingHolidayEntry& e) const {
+            return store(doc.FloatingHolidays, e, mode, editIndex);
+        }
+        int operator()(const OtherEntry& e) const {
+            return store(doc.OtherEvents, e, mode, editIndex);
+        }
+    };
+    return std::visit(Visitor{doc, mode, editIndex}, record);
+}
