@@ -3,8 +3,11 @@
 #include "desktop/TrayIcon.h"
 #include "document/FileMenu.h"
 #include "document/SetupWindow.h"
+#include "drawing/CalendarView.h"
+#include "drawing/PrintWindow.h"
 #include "editors/EditorLauncher.h"
 #include "platform/Dialogs.h"
+#include "settings/LayoutDialog.h"
 #include "shell/AppIcon.h"
 #include "shell/HelpWindow.h"
 #include "shell/SplashWindow.h"
@@ -71,8 +74,10 @@ void frmMain::buildFileMenu() {
     connect(mnuFileSaveAs, &QAction::triggered, this, [this] { SaveCalendarAs(app_); });
     connect(mnuFileImport, &QAction::triggered, this, [this] { ImportCalendar(app_); });
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
-    // The export, page setup and print windows come with the drawing and export work.
-    for (QAction* later : {mnuFileExport, mnuFilePgSetup, mnuFilePrint}) later->setEnabled(false);
+    connect(mnuFilePgSetup, &QAction::triggered, this, [this] { showLayout(true); });
+    connect(mnuFilePrint, &QAction::triggered, this, &frmMain::showPrintWindow);
+    // The export window comes with the entry tools.
+    mnuFileExport->setEnabled(false);
     mnuFileSave->setEnabled(app_.Document.Modified());
 }
 
@@ -100,8 +105,8 @@ void frmMain::buildViewAndHelpMenus() {
     mnuViewCal = addItem(view, "mnuViewCal", QStringLiteral("&Calendar"), QKeySequence(Qt::CTRL | Qt::Key_V));
     view->addSeparator();
     mnuViewOpt = addItem(view, "mnuViewOpt", QStringLiteral("&Options..."));
-    mnuViewCal->setEnabled(false);
-    mnuViewOpt->setEnabled(false);
+    connect(mnuViewCal, &QAction::triggered, this, &frmMain::showCalendarView);
+    mnuViewOpt->setEnabled(false); // the options dialog comes with the desktop calendar
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -161,7 +166,13 @@ void frmMain::Form_Load() {
 void frmMain::loadSetup() {
     if (!setup_) {
         setup_ = new frmSetup(app_);
-        connect(setup_, &frmSetup::titleEdited, this, &frmMain::updateCaption);
+        connect(setup_, &frmSetup::titleEdited, this, [this] {
+            updateCaption();
+            if (frmCalendar* view = calendarView()) view->ShowCaption();
+        });
+        connect(setup_, &frmSetup::displayYearChanged, this, [this] {
+            if (frmCalendar* view = calendarView()) view->ShowDisplayYear();
+        });
         connect(setup_, &frmSetup::addRequested, this, [this](EntryKind kind) {
             OpenAddEditor(app_, kind, AddOrigin::EntryList, setup_, this);
         });
@@ -204,8 +215,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
         emit programEnded();
         return;
     }
-    // Living on in the tray: the main window stays loaded but hidden.
+    // Living on in the tray: the main window stays loaded but hidden, its child windows
+    // unloaded.
     event->ignore();
+    delete calendarFrame_;
     unloadSetup();
 }
 
@@ -290,6 +303,40 @@ void frmMain::refreshFileName() {
     setup_->refreshCaption();
     setup_->txtTitle->setText(app_.Document.CalendarTitle);
     updateCaption();
+}
+
+frmCalendar* frmMain::calendarView() const {
+    return calendarFrame_ ? static_cast<frmCalendar*>(calendarFrame_->widget()) : nullptr;
+}
+
+void frmMain::redrawCalendarView() {
+    if (frmCalendar* view = calendarView(); view && app_.CalendarViewOpen)
+        view->RedrawCalendarView();
+}
+
+void frmMain::showCalendarView() {
+    if (!calendarFrame_) {
+        auto* view = new frmCalendar(app_);
+        calendarFrame_ = mdiArea_->addSubWindow(view);
+        calendarFrame_->setWindowIcon(appIcon());
+        calendarFrame_->setAttribute(Qt::WA_DeleteOnClose);
+        view->Form_Load();
+        calendarFrame_->adjustSize();
+    }
+    calendarFrame_->show();
+    mdiArea_->setActiveSubWindow(calendarFrame_);
+}
+
+void frmMain::showLayout(bool paperOnly) {
+    frmLayout layout(app_, paperOnly ? LayoutForm::PaperOnly : LayoutForm::AllPages, this);
+    layout.exec();
+}
+
+void frmMain::showPrintWindow() {
+    frmPrint print(app_, this);
+    connect(&print, &frmPrint::layoutRequested, this, [this] { showLayout(false); });
+    print.Form_Load();
+    print.exec();
 }
 
 void frmMain::showAbout() {

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 class HelpWindow;
+class frmCalendar;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -32,6 +33,7 @@ public:
     frmTray* tray() const { return tray_; }
     Toolbar* toolbar() const { return toolbar_; }
     HelpWindow* helpWindow() const { return help_; }
+    frmCalendar* calendarView() const;
 
     // The tray menu's commands.
     void DisplaySetup();
@@ -45,6 +47,7 @@ public:
     void refreshAfterRead() override;
     void refreshAfterImport() override;
     void refreshFileName() override;
+    void redrawCalendarView() override;
     bool mainWindowVisible() const override { return isVisible(); }
     QWidget* mainWindow() const override { return const_cast<frmMain*>(this); }
     QWidget* setupWindow() const override;
@@ -78,6 +81,9 @@ private:
     void unloadSetup();
     bool QueryUnload();
     void showAbout();
+    void showCalendarView();
+    void showPrintWindow();
+    void showLayout(bool paperOnly);
     void showHelp();
     void clickIfEnabled(QAction* action);
 
@@ -87,6 +93,7 @@ private:
     Toolbar* toolbar_ = nullptr;
     QPointer<frmSetup> setup_;
     QPointer<QMdiSubWindow> setupFrame_;
+    QPointer<QMdiSubWindow> calendarFrame_;
     frmTray* tray_ = nullptr;
     HelpWindow* help_ = nullptr;
     frmSplash* about_ = nullptr;

@@ -4,9 +4,15 @@
 //   qvftool show FILE                 print the calendar as the setup window lists it
 //   qvftool resave IN OUT             read IN and write it again as OUT
 //   qvftool import BASE ADDED OUT     merge ADDED into BASE as File > Import does; write OUT
+//   qvftool print FILE --year YEAR [--months 3,11] --output OUT.pdf [--settings]
+//                                     print month pages of YEAR (all twelve unless --months
+//                                     names some) into a PDF file, with the default layout
+//                                     or, with --settings, the stored one
 
+#include "document/DisplayYear.h"
 #include "document/EntryText.h"
 #include "document/FileCommands.h"
+#include "drawing/PrintJob.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
 #include "shell/AppState.h"
@@ -14,14 +20,22 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QPrinter>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <cstdio>
+#include <cstring>
+#include <optional>
+#include <vector>
 
 namespace {
 
 constexpr char kUsage[] = "usage: qvftool show FILE\n"
                           "       qvftool resave IN OUT\n"
-                          "       qvftool import BASE ADDED OUT\n";
+                          "       qvftool import BASE ADDED OUT\n"
+                          "       qvftool print FILE --year YEAR [--months 3,11] --output OUT.pdf"
+                          " [--settings]\n";
 
 struct Tool {
     ConsoleDialogs dialogs;
@@ -59,6 +73,75 @@ int show(Tool& tool, const QString& path) {
     return 0;
 }
 
+// The options of the print command.
+struct PrintOptions {
+    QString file;
+    int year = 0;
+    std::vector<int> months;
+    QString output;
+    bool storedSettings = false;
+};
+
+// Months as "3,11", each 1 to 12; they print in calendar order, as the print window prints
+// them. Empty when any is not a month.
+std::vector<int> parseMonths(const QString& text) {
+    std::vector<bool> selected(12, false);
+    for (const QString& part : text.split(u',')) {
+        bool ok = false;
+        const int month = part.trimmed().toInt(&ok);
+        if (!ok || month < 1 || month > 12) return {};
+        selected[month - 1] = true;
+    }
+    return MonthsToPrint(false, selected);
+}
+
+// Nothing when an option is unknown or lacks its value, or FILE, YEAR (a display year) or
+// OUT is missing.
+std::optional<PrintOptions> parsePrintOptions(const QStringList& args) {
+    PrintOptions options{args.value(1), 0, MonthsToPrint(true, {}), {}, false};
+    for (int i = 2; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        bool ok = true;
+        if (arg == QLatin1String("--settings"))
+            options.storedSettings = true;
+        else if (arg == QLatin1String("--year") && hasValue)
+            options.year = args[++i].toInt(&ok);
+        else if (arg == QLatin1String("--months") && hasValue)
+            options.months = parseMonths(args[++i]);
+        else if (arg == QLatin1String("--output") && hasValue)
+            options.output = args[++i];
+        else
+            return std::nullopt;
+        if (!ok) return std::nullopt;
+    }
+    const bool yearOk = options.year >= kFirstDisplayYear && options.year <= kLastDisplayYear;
+    if (options.file.isEmpty() || options.output.isEmpty() || !yearOk || options.months.empty())
+        return std::nullopt;
+    return options;
+}
+
+int printPages(Tool& tool, const PrintOptions& options) {
+    if (!tool.read(options.file)) return 1;
+    AppState& app = tool.app;
+    if (options.storedSettings) {
+        SettingsStore userStore(SettingsStore::defaultPath());
+        app.Layout = LoadSettings(userStore).Layout;
+    } else {
+        QTemporaryDir scratch; // the defaults, written back into a store that is thrown away
+        SettingsStore defaults(scratch.filePath(QStringLiteral("Daylark.conf")));
+        app.Layout = LoadSettings(defaults).Layout;
+    }
+    app.DisplayYear = options.year;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(options.output);
+    PreparePrinter(printer, app.Layout);
+    const PrintResult result = PrintMonths(app, printer, options.months);
+    if (!result.ok) std::fprintf(stderr, "%s\n", qPrintable(result.error));
+    return result.ok ? 0 : 1;
+}
+
 int run(const QStringList& args) {
     Tool tool;
     const QString command = args.value(0);
@@ -67,6 +150,9 @@ int run(const QStringList& args) {
         return tool.read(args[1]) && tool.write(args[2]) ? 0 : 1;
     if (command == QLatin1String("import") && args.size() == 4)
         return tool.read(args[1]) && tool.import(args[2]) && tool.write(args[3]) ? 0 : 1;
+    if (command == QLatin1String("print"))
+        if (const std::optional<PrintOptions> options = parsePrintOptions(args))
+            return printPages(tool, *options);
     std::fputs(kUsage, stderr);
     return 2;
 }
@@ -74,6 +160,12 @@ int run(const QStringList& args) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Printing needs fonts, so a GUI application, but never a display.
+    if (argc > 1 && std::strcmp(argv[1], "print") == 0) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication application(argc, argv);
+        return run(QCoreApplication::arguments().mid(1));
+    }
     QCoreApplication application(argc, argv);
     return run(QCoreApplication::arguments().mid(1));
 }

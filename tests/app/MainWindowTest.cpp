@@ -1,7 +1,9 @@
 #include "desktop/TrayIcon.h"
+#include "drawing/CalendarView.h"
 #include "document/CalendarFormat.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
+#include "shell/UpDownBar.h"
 #include "shell/StartUp.h"
 #include "shell/Toolbar.h"
 #include "support/CalendarBuilder.h"
@@ -10,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -267,6 +270,33 @@ TEST_F(MainWindow, HelpOpensInAWindowOwnedByTheMainWindow) {
     ASSERT_NE(w->helpWindow(), nullptr);
     EXPECT_TRUE(w->helpWindow()->isVisible());
     EXPECT_EQ(w->helpWindow()->parentWidget(), w.get());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWindow, TheCalendarViewFollowsTheSetupWindowAndClosesIntoTheTray) {
+    load();
+    EXPECT_TRUE(w->mnuFilePrint->isEnabled());
+    EXPECT_TRUE(w->mnuFilePgSetup->isEnabled());
+    w->mnuViewCal->trigger();
+    frmCalendar* view = w->calendarView();
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(app.CalendarViewOpen);
+    w->mnuViewCal->trigger(); // a second time: the same view
+    EXPECT_EQ(w->calendarView(), view);
+
+    w->setup()->vsbDispYr->setNumber(2031);
+    EXPECT_EQ(view->lblYear->text(), "2031");
+    w->setup()->txtTitle->setText("Ours");
+    emit w->setup()->txtTitle->textEdited("Ours");
+    EXPECT_EQ(view->windowTitle(), "Daylark - Ours");
+
+    t.dialogs.answerNext(Answer::No);
+    w->close(); // into the tray: child windows are unloaded
+    EXPECT_FALSE(app.CalendarViewOpen);
+    EXPECT_EQ(w->calendarView(), nullptr);
 }
 
 } // namespace

@@ -1,0 +1,146 @@
+// Speed of the month pages: the twelve pages of a year printed to a PDF file for a calendar
+// with entries of every kind, and a busy month redrawn 100 times onto an image through the
+// QPainter drawing surface, as the calendar view redraws on every change.
+//
+// The calendar holds the same number of entries in each of the five tables (the argument),
+// spread over the year, with names of one to six words so that many of them wrap.
+
+#include "drawing/MonthPage.h"
+#include "drawing/PrintJob.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/DrawingSurface.h"
+#include "platform/SettingsStore.h"
+#include "settings/Settings.h"
+#include "shell/AppState.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <random>
+
+namespace {
+
+// Counts the entries the page could not show; the benchmark calendar has none.
+class CountingDialogs final : public Dialogs {
+public:
+    int messages = 0;
+    Answer message(const MessageRequest& request) override {
+        ++messages;
+        return request.defaultButton;
+    }
+    std::optional<FileChoice> openFile(const FileRequest&) override { return std::nullopt; }
+    std::optional<FileChoice> saveFile(const FileRequest&) override { return std::nullopt; }
+    std::optional<QColor> chooseColor(const QColor&, QWidget*) override { return std::nullopt; }
+};
+
+struct Program {
+    QTemporaryDir dir;
+    CountingDialogs dialogs;
+    SystemClock clock;
+    SettingsStore store{dir.filePath(QStringLiteral("Daylark.conf"))};
+    AppState app{dialogs, clock, store};
+
+    Program() {
+        app.Layout = LoadSettings(store).Layout;
+        app.Layout.Birthday = QStringLiteral("&HFF");
+        app.Layout.Holiday = QStringLiteral("&H8000");
+        app.Layout.Anniversary = QStringLiteral("&HFF0000");
+        app.Layout.Other = QStringLiteral("&H800080");
+        app.DisplayYear = 2027;
+    }
+};
+
+const char* const kWords[] = {"Ann",  "picnic", "club",   "dentist", "meeting", "with",
+                              "the",  "garden", "school", "Grandma", "party",   "recital",
+                              "bake", "sale",   "at",     "church",  "practice"};
+
+QString name(std::mt19937& random) {
+    std::uniform_int_distribution<int> count(1, 6), word(0, std::size(kWords) - 1);
+    QStringList words;
+    for (int n = count(random); n > 0; --n)
+        words << QLatin1String(kWords[word(random)]);
+    return words.join(u' ');
+}
+
+QString twoDigits(int n) {
+    return QString::number(n).rightJustified(2, u'0');
+}
+
+// perKind entries in each table; months run from first to last.
+void fillCalendar(CalendarDocument& doc, int perKind, int firstMonth, int lastMonth) {
+    std::mt19937 random(2027);
+    std::uniform_int_distribution<int> month(firstMonth, lastMonth), day(1, 28), weekday(0, 6);
+    std::uniform_int_distribution<int> week(0, 4), year(1930, 2020);
+    const QString weeks = QStringLiteral("1234L");
+    for (int i = 0; i < perKind; ++i) {
+        const QString md = twoDigits(month(random)) + twoDigits(day(random));
+        const QString y = QString::number(year(random));
+        doc.Birthdays.append({md + y, name(random), QStringLiteral("1")});
+        doc.Anniversaries.append({md + y, name(random), QStringLiteral("2")});
+        doc.FixedHolidays.append({md, name(random)});
+        doc.FloatingHolidays.append(
+            {twoDigits(month(random)),
+             QString(weeks[week(random)]) + QString::number(weekday(random)), name(random)});
+        doc.OtherEvents.append(
+            {twoDigits(month(random)) + twoDigits(day(random)) + QStringLiteral("2027"),
+             name(random)});
+    }
+}
+
+void BM_PrintYearToPdf(benchmark::State& state) {
+    Program program;
+    fillCalendar(program.app.Document, int(state.range(0)), 1, 12);
+    const QString path = program.dir.filePath(QStringLiteral("year.pdf"));
+    for (auto _ : state) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        PreparePrinter(printer, program.app.Layout);
+        const PrintResult result = PrintMonths(program.app, printer, MonthsToPrint(true, {}));
+        if (!result.ok || program.dialogs.messages) state.SkipWithError("printing failed");
+    }
+    state.counters["entries"] = double(5 * state.range(0));
+    state.SetItemsProcessed(state.iterations() * 12); // pages
+}
+BENCHMARK(BM_PrintYearToPdf)->Arg(400)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+// One iteration is 100 redraws of March, every entry of the calendar falling in it.
+void BM_RedrawBusyMonth100Times(benchmark::State& state) {
+    Program program;
+    fillCalendar(program.app.Document, int(state.range(0)), 3, 3);
+    QImage image(1056, 816, QImage::Format_RGB32); // 11 by 8.5 inches at 96 dpi
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        PainterSurface surface(painter, PainterSurface::pixelsPerInch(image));
+        MonthPagePrinter pages(surface, program.dialogs,
+                               {program.app.Document, program.app.Layout, 2027, {11, 8.5}});
+        for (int redraw = 0; redraw < 100; ++redraw) {
+            surface.fillBox(0, 0, 11, 8.5, Qt::white);
+            pages.PrintMonthPage(3);
+        }
+    }
+    state.counters["entries in the month"] = double(5 * state.range(0));
+}
+BENCHMARK(BM_RedrawBusyMonth100Times)->Arg(20)->Arg(200)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Fonts need a GUI application; pages need no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,144 @@
+#include "drawing/CalendarView.h"
+
+#include "editors/DateControls.h"
+#include "shell/AppState.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QPainter>
+
+namespace {
+
+namespace design = MonthViewDesign;
+
+const char* const kDayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                 "Thursday", "Friday", "Saturday"};
+
+// The controls' face. The window's own font is the small one of the boxes: four entry lines
+// fit under the day number, and it stays readable.
+const QString kControlFace = QStringLiteral("Liberation Sans");
+constexpr double kControlPoints = 8.25;
+constexpr double kBoxPoints = 6.5;
+
+QFont controlFont(bool bold) {
+    QFont font(kControlFace);
+    font.setPointSizeF(kControlPoints);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+frmCalendar::frmCalendar(AppState& app, QWidget* parent) : QWidget(parent), app_(app) {
+    setObjectName(QStringLiteral("frmCalendar"));
+    setWindowTitle(QStringLiteral("Daylark -- [Untitled]"));
+    setFixedSize(design::ClientSize);
+    setAutoFillBackground(true);
+    QFont boxFont(kControlFace);
+    boxFont.setPointSizeF(kBoxPoints);
+    setFont(boxFont);
+    buildMonthAndYear();
+    buildDayLabels();
+    connect(cboMonth, &QComboBox::currentIndexChanged, this, &frmCalendar::cboMonth_Click);
+}
+
+frmCalendar::~frmCalendar() {
+    // Destroyed without a close (its owner went first): the view is gone all the same. A view
+    // closed before leaves the flag alone, which may already belong to its successor.
+    if (loaded_) app_.CalendarViewOpen = false;
+}
+
+void frmCalendar::buildMonthAndYear() {
+    cboMonth = new QComboBox(this);
+    cboMonth->setObjectName(QStringLiteral("cboMonth"));
+    cboMonth->setFont(controlFont(true));
+    cboMonth->setGeometry(design::cboMonth);
+    cboMonth->setMaxVisibleItems(12);
+
+    lblYear = new QLabel(QStringLiteral("####"), this);
+    lblYear->setObjectName(QStringLiteral("lblYear"));
+    lblYear->setFont(controlFont(true));
+    lblYear->setGeometry(design::lblYear);
+}
+
+void frmCalendar::buildDayLabels() {
+    for (int i = 0; i < kGridColumns; ++i) {
+        QLabel* label = new QLabel(QLatin1String(kDayNames[i]), this);
+        label->setObjectName(QStringLiteral("lblDay%1").arg(i));
+        label->setFont(controlFont(false));
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setGeometry(design::lblDay0.translated(i * design::lblDayStep, 0));
+        lblDay[i] = label;
+    }
+}
+
+void frmCalendar::Form_Load() {
+    loaded_ = true;
+    app_.CalendarViewOpen = true;
+    lblYear->setText(QString::number(app_.DisplayYear));
+    FillMonthList(cboMonth); // selects January, which draws it
+    show();
+}
+
+void frmCalendar::Form_Unload() {
+    if (!loaded_) return;
+    loaded_ = false;
+    app_.CalendarViewOpen = false;
+    emit unloaded();
+}
+
+void frmCalendar::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmCalendar::cboMonth_Click(int position) {
+    if (position != -1) RedrawCalendarView();
+}
+
+void frmCalendar::ShowDisplayYear() {
+    lblYear->setText(QString::number(app_.DisplayYear));
+    RedrawCalendarView();
+}
+
+void frmCalendar::ShowCaption() {
+    setWindowTitle(QStringLiteral("Daylark - ") + app_.Document.CalendarTitle);
+}
+
+MonthViewInput frmCalendar::drawingInput() const {
+    MonthViewColors colors;
+    colors.emptyBox = palette().color(QPalette::Disabled, QPalette::WindowText);
+    const SurfaceFont boxFont{font().family(), font().pointSizeF()};
+    return {app_.Document, app_.Layout, app_.DisplayYear, boxFont, colors};
+}
+
+void frmCalendar::RedrawCalendarView() {
+    ShowCaption();
+    const int month = cboMonth->currentIndex() + 1;
+    if (month < 1) return; // the month list is filled at load
+    // Drawn at the screen's resolution, so that text stays sharp on high-density screens.
+    const qreal ratio = devicePixelRatioF();
+    QImage image(design::ClientSize * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        PainterSurface surface(painter, 1);
+        DrawMonthView(surface, app_.dialogs, drawingInput(), month, cellLineY_);
+    }
+    picture_ = std::move(image);
+    update();
+}
+
+void frmCalendar::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), picture_);
+    // The design's lines and box borders lie above the drawing.
+    painter.setPen(design::LineGrey);
+    painter.drawLine(design::LineLeft, design::Line1Y, design::LineRight, design::Line1Y);
+    painter.setPen(Qt::white);
+    painter.drawLine(design::LineLeft, design::Line2Y, design::LineRight, design::Line2Y);
+    painter.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
+    for (int cell = 0; cell < kGridCells; ++cell) painter.drawRect(shaDate.fillArea(cell));
+}

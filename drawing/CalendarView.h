@@ -1,0 +1,67 @@
+#pragma once
+
+#include "drawing/CellEntry.h"
+#include "drawing/MonthView.h"
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+
+class QComboBox;
+class QLabel;
+struct AppState;
+
+// The calendar view: one month of the open calendar as a fixed grid of day boxes, the month
+// chosen in a list and the year the setup window's display year. It lives inside the main
+// window's document area. What it draws is kept in an image of its own, so uncovering the
+// window repaints it without drawing the month again.
+//
+// The main window creates it when View > Calendar is first chosen, puts it into a sub-window,
+// runs Form_Load and shows the sub-window. Closing the sub-window unloads the view.
+class frmCalendar : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmCalendar(AppState& app, QWidget* parent = nullptr);
+    ~frmCalendar() override;
+
+    // The window's load: marks the view open, shows the display year and fills the month
+    // list, which selects January and so draws it.
+    void Form_Load();
+
+    // Draws the month chosen in cboMonth of the display year, and sets the caption. Called
+    // whenever the document, the display year or the layout's colours change.
+    void RedrawCalendarView();
+    // The display year changed: the year label follows and the chosen month is redrawn.
+    void ShowDisplayYear();
+    // The calendar's title changed: the caption follows ("Daylark - " and the title).
+    void ShowCaption();
+
+    // The next free line of every day box after the last drawing, in the view's pixels.
+    const CellLineY& cellLineY() const { return cellLineY_; }
+
+    QComboBox* cboMonth;
+    QLabel* lblYear;
+    std::array<QLabel*, 7> lblDay;
+    // The day boxes: box c is shaDate.box(c).
+    static constexpr DayBoxGrid shaDate = MonthViewDesign::shaDate;
+
+signals:
+    // The view was closed (the main window clears its menu's check mark).
+    void unloaded();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMonthAndYear();
+    void buildDayLabels();
+    void cboMonth_Click(int position);
+    void Form_Unload();
+    MonthViewInput drawingInput() const;
+
+    AppState& app_;
+    QImage picture_; // the retained drawing, transparent outside the boxes
+    CellLineY cellLineY_{};
+    bool loaded_ = false; // between Form_Load and the unload
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "drawing/MonthCommands.h"
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <optional>
+
+class Dialogs;
+class DrawingSurface;
+
+// Writing entries into the cells of a month grid, shared by the printed page, the calendar
+// view and the desktop week window. Each of them keeps its own CellLineY in its own units.
+
+// The next free text line of each of the 42 cells: the y at which the cell's next line is
+// written. The day number sets it; every entry written into the cell moves it down.
+using CellLineY = std::array<double, kGridCells>;
+
+// Where the entries of one cell go, in the surface's units.
+struct CellBox {
+    double textLeft = 0;  // x of every line
+    double textWidth = 0; // the widest line that fits
+    double bottom = 0;    // a line is written only while its bottom stays at or above this
+};
+
+using TextMeasure = std::function<double(const QString&)>;
+
+// Splits text into lines no wider than maxWidth. A line too wide is cut at its last blank
+// (blanks at both ends of the piece dropped) until it fits; the rest of the text, without
+// its surrounding blanks, continues on the next line, down to a last piece of a single
+// character. The first line keeps the text as it is when it fits. An empty text is one empty
+// line. Nothing when a word alone is wider than maxWidth.
+std::optional<QStringList> WrapCellText(const QString& text, double maxWidth,
+                                        const TextMeasure& width);
+
+// True when a word of text (blanks separate words) alone is wider than maxWidth: exactly
+// when WrapCellText cannot wrap the text, found with fewer measurements.
+bool HasWordWiderThan(const QString& text, double maxWidth, const TextMeasure& width);
+
+// Writes one entry into cell, below what the cell already holds, word-wrapped to the cell's
+// box, in the colour of colorText and the surface's current font. Lines are written while
+// they fit above the box's bottom; the rest of the entry is cut off silently. Afterwards
+// lines[cell] is the y below the last line written, so a later entry never overwrites it.
+//
+// An entry that cannot be shown (a colour text that is no colour, a cell outside 0 to 41, a
+// word wider than the box) is not written at all; the user is told once through dialogs,
+// lines[cell] stays as it was, and the result is false.
+bool WriteCellEntry(DrawingSurface& surface, Dialogs& dialogs, const QString& colorText, int cell,
+                    const QString& text, const std::function<CellBox(int)>& boxOf,
+                    CellLineY& lines);
+
+// The message of an event that cannot be shown in its cell.
+void ShowEventError(Dialogs& dialogs);

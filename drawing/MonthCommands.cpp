@@ -1,0 +1,164 @@
+#include "drawing/MonthCommands.h"
+
+#include "document/EntryText.h"
+#include "settings/Settings.h"
+
+namespace {
+
+// Days from 1 January of year 1 of the Gregorian calendar (extended backwards) to 1 January
+// of year; leap years are those divisible by 4, except centuries not divisible by 400.
+long long daysBeforeYear(long long year) {
+    const long long y = year - 1;
+    auto floorDiv = [](long long a, long long b) { return a / b - ((a % b != 0) && (a < 0)); };
+    return y * 365 + floorDiv(y, 4) - floorDiv(y, 100) + floorDiv(y, 400);
+}
+
+bool isLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+constexpr int kDaysBeforeMonth[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+
+// The cell of day in the grid. Nothing when the month lacks the day in this year only (29
+// February of a common year): such an entry is simply not shown. kUnplaceable for a day that
+// no year's month has.
+std::optional<int> dayCell(const MonthGrid& grid, int day) {
+    if (grid.hasDay(day)) return grid.cellOfDay(day);
+    if (grid.month == 2 && day == 29) return std::nullopt;
+    return kUnplaceable;
+}
+
+// Collects the placed entries of one month, kind after kind.
+class Placer {
+public:
+    Placer(const CalendarDocument& doc, const LayoutSettings& layout, const MonthGrid& grid)
+        : doc_(doc), layout_(layout), grid_(grid) {}
+
+    std::vector<PlacedEntry> run() {
+        yearly(EntryKind::Birthday, doc_.Birthdays, layout_.Birthday);
+        fixedHolidays();
+        floatingHolidays();
+        yearly(EntryKind::Anniversary, doc_.Anniversaries, layout_.Anniversary);
+        otherEvents();
+        return std::move(placed_);
+    }
+
+private:
+    void add(EntryKind kind, int index, std::optional<int> cell, QString text,
+             const QString& color) {
+        if (cell) placed_.push_back({kind, index, *cell, std::move(text), color});
+    }
+
+    // Birthdays and anniversaries: every year, by month and day of their date.
+    template <class Table> void yearly(EntryKind kind, const Table& table, const QString& color) {
+        for (int i = 0; i <= table.upperBound(); ++i) {
+            const auto& date = table[i].Date;
+            if (date.number(0, 2) != grid_.month) continue;
+            const int day = date.number(2, 2);
+            if (grid_.month == 2 && day == 29 && grid_.februaryDays == 28) continue;
+            add(kind, i, dayCell(grid_, day), EntryDisplayText(doc_, grid_.year, kind, i), color);
+        }
+    }
+
+    void fixedHolidays() {
+        const auto& table = doc_.FixedHolidays;
+        for (int i = 0; i <= table.upperBound(); ++i) {
+            const FixedHolidayEntry& e = table[i];
+            if (e.Date.number(0, 2) != grid_.month) continue;
+            add(EntryKind::Holiday, i, dayCell(grid_, e.Date.number(2, 2)), e.Name,
+                layout_.Holiday);
+        }
+    }
+
+    void floatingHolidays() {
+        const auto& table = doc_.FloatingHolidays;
+        for (int i = 0; i <= table.upperBound(); ++i) {
+            const FloatingHolidayEntry& e = table[i];
+            if (e.Month.number(0, 2) != grid_.month) continue;
+            const int cell = FloatingHolidayCell(grid_, e.Rule.view()).value_or(kUnplaceable);
+            add(EntryKind::FloatingHoliday, i, cell, e.Name, layout_.Holiday);
+        }
+    }
+
+    // Other events: only in their own year.
+    void otherEvents() {
+        const auto& table = doc_.OtherEvents;
+        const QString year = QString::number(grid_.year);
+        for (int i = 0; i <= table.upperBound(); ++i) {
+            const OtherEntry& e = table[i];
+            if (e.Date.number(0, 2) != grid_.month || e.Date.view().mid(4, 4) != year) continue;
+            add(EntryKind::Other, i, dayCell(grid_, e.Date.number(2, 2)), e.Name, layout_.Other);
+        }
+    }
+
+    const CalendarDocument& doc_;
+    const LayoutSettings& layout_;
+    const MonthGrid& grid_;
+    std::vector<PlacedEntry> placed_;
+};
+
+} // namespace
+
+int MonthDays(int month) {
+    switch (month) {
+    case 2:
+        return 28;
+    case 4:
+    case 6:
+    case 9:
+    case 11:
+        return 30;
+    default:
+        return 31;
+    }
+}
+
+int FebruaryDays(int year) {
+    return isLeapYear(year) ? 29 : 28;
+}
+
+long long DaysSince1980(int year, int month) {
+    const int m = month >= 1 && month <= 12 ? month : 1;
+    long long days = daysBeforeYear(year) - daysBeforeYear(1980) + kDaysBeforeMonth[m - 1];
+    if (m > 2 && isLeapYear(year)) ++days;
+    return days;
+}
+
+int MonthStartDay(int year, int month) {
+    // 1 January 1980 was a Tuesday (2).
+    const long long weekday = (DaysSince1980(year, month) + 2) % 7;
+    return static_cast<int>(weekday < 0 ? weekday + 7 : weekday);
+}
+
+MonthGrid MonthGrid::of(int year, int month) {
+    MonthGrid grid;
+    grid.year = year;
+    grid.month = month;
+    grid.februaryDays = FebruaryDays(year);
+    grid.length = month == 2 ? grid.februaryDays : MonthDays(month);
+    grid.startDay = MonthStartDay(year, month);
+    return grid;
+}
+
+std::optional<int> FloatingHolidayCell(const MonthGrid& grid, QStringView rule) {
+    if (rule.size() < 2) return std::nullopt;
+    const QChar week = rule[0];
+    const int weekday = rule[1].unicode() - u'0';
+    if (weekday < 0 || weekday > 6) return std::nullopt;
+    if (week >= u'1' && week <= u'4') {
+        const int n = week.unicode() - u'0';
+        const int cell = weekday + 7 * n;
+        return weekday >= grid.startDay ? cell - 7 : cell;
+    }
+    if (week == u'L') {
+        const int last = grid.lastCell();
+        const int cell = (last / 7) * 7 + weekday;
+        return cell > last ? cell - 7 : cell;
+    }
+    return std::nullopt;
+}
+
+std::vector<PlacedEntry> PlaceMonthEntries(const CalendarDocument& doc,
+                                           const LayoutSettings& layout, const MonthGrid& grid) {
+    return Placer(doc, layout, grid).run();
+}

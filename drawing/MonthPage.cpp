@@ -1,0 +1,203 @@
+#include "drawing/MonthPage.h"
+
+#include "document/EntryText.h"
+#include "settings/Settings.h"
+
+namespace {
+
+// Gaps of the page, in inches.
+constexpr double kRuleGap = 0.1;    // heading or title block to the rule
+constexpr double kDaysGap = 0.2;    // rule to the weekday names
+constexpr double kGridGap = 0.1;    // weekday names to the grid
+constexpr double kCellInset = 0.05; // cell lines to the day number and the entries
+constexpr double kGridPen = 0.01;   // grid lines; the rule is twice as wide
+constexpr double kRulePen = 2 * kGridPen;
+
+const char* const kDayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                 "Thursday", "Friday", "Saturday"};
+
+// x of a text of the given width by an alignment word; other words give `otherwise`.
+double alignedX(const QString& align, const PageFrame& frame, double width, double otherwise) {
+    if (align == QLatin1String("Left")) return frame.PageLeft;
+    if (align == QLatin1String("Center"))
+        return frame.PageLeft + (frame.PageRight - frame.PageLeft - width) / 2;
+    if (align == QLatin1String("Right")) return frame.PageRight - width;
+    return otherwise;
+}
+
+SurfaceFont fontOf(const QString& name, const QString& size) {
+    return {name, FontPoints(size)};
+}
+
+// Heading and title block from PageTop down; returns the y below the last line.
+double layOutHeading(DrawingSurface& m, const PageInput& in, MonthPageLayout& page) {
+    const LayoutSettings& s = in.layout;
+    const PageFrame& f = page.frame;
+    page.headingFont = fontOf(s.FontMonthYear, s.FontSizeMonthYear);
+    m.setFont(page.headingFont);
+    const QString heading = MonthName(page.grid.month) + u' ' + QString::number(in.year);
+    page.heading = {heading, alignedX(s.AlignMonthYear, f, m.textWidth(heading), 0), f.PageTop};
+    double y = f.PageTop + m.textHeight(heading);
+
+    page.titleFont = fontOf(s.FontCalTitle, s.FontSizeCalTitle);
+    if (!isTrue(s.ShowTitle)) return y;
+    m.setFont(page.titleFont);
+    QStringList lines{in.doc.CalendarTitle}; // shown even when empty
+    for (const QString& header : {in.doc.HeaderLine1, in.doc.HeaderLine2})
+        if (!header.isEmpty()) lines << header;
+    for (const QString& line : lines) {
+        page.titleLines.push_back({line, TitleX(m, s.AlignTitle, f, line), y});
+        y += m.textHeight(line);
+    }
+    return y;
+}
+
+void layOutDays(DrawingSurface& m, const PageInput& in, MonthPageLayout& page) {
+    const PageFrame& f = page.frame;
+    page.daysFont = fontOf(in.layout.FontDays, in.layout.FontSizeDays);
+    m.setFont(page.daysFont);
+    const double y = page.ruleY + kDaysGap;
+    for (int i = 0; i < kGridColumns; ++i) {
+        const QString name = QLatin1String(kDayNames[i]);
+        const double x = f.PageLeft + i * f.ColumnWidth + (f.ColumnWidth - m.textWidth(name)) / 2;
+        page.dayNames[i] = {name, x, y};
+    }
+    page.GridTop = y + m.textHeight(page.dayNames[6].text) + kGridGap;
+    page.RowHeight = (f.PageBottom - page.GridTop) / kGridRows;
+}
+
+void layOutDayNumbers(DrawingSurface& m, const PageInput& in, MonthPageLayout& page) {
+    page.datesFont = fontOf(in.layout.FontDates, in.layout.FontSizeDates);
+    m.setFont(page.datesFont);
+    page.datesLineHeight = m.textHeight(QStringLiteral("W"));
+    for (int day = 1; day <= page.grid.length; ++day) {
+        const int cell = page.grid.cellOfDay(day);
+        // A number is written with a blank where a sign would go.
+        page.dayNumbers.push_back({u' ' + QString::number(day), page.cellLeft(cell) + kCellInset,
+                                   page.cellTop(cell) + kCellInset});
+    }
+}
+
+} // namespace
+
+PageFrame ComputePageFrame(const LayoutSettings& layout, PaperInches printerPage) {
+    PageFrame f;
+    const bool custom = layout.PaperSize == QLatin1String("Custom");
+    f.PageWidth = custom ? layout.PaperSizeWidth : printerPage.width;
+    f.PageHeight = custom ? layout.PaperSizeHeight : printerPage.height;
+    f.PageTop = layout.MarginTop;
+    f.PageLeft = layout.MarginLeft;
+    f.PageRight = f.PageWidth - layout.MarginRight;
+    f.PageBottom = f.PageHeight - layout.MarginBottom;
+    f.ColumnWidth = (f.PageRight - f.PageLeft) / kGridColumns;
+    return f;
+}
+
+double FontPoints(const QString& size) {
+    const QStringView text = QStringView(size).trimmed();
+    qsizetype end = 0;
+    bool point = false;
+    while (end < text.size() && (text[end].isDigit() || (text[end] == u'.' && !point))) {
+        point = point || text[end] == u'.';
+        ++end;
+    }
+    return text.left(end).toDouble(); // "" and "." read as 0
+}
+
+CellBox MonthPageLayout::entryBox(int cell) const {
+    return {cellLeft(cell) + kCellInset, frame.ColumnWidth - kCellInset,
+            cellTop(cell) + RowHeight + kCellInset};
+}
+
+double TitleX(const DrawingSurface& surface, const QString& alignTitle, const PageFrame& frame,
+              const QString& text) {
+    return alignedX(alignTitle, frame, surface.textWidth(text), 0);
+}
+
+MonthPageLayout LayOutMonthPage(DrawingSurface& metrics, const PageInput& input, int month) {
+    MonthPageLayout page;
+    page.frame = ComputePageFrame(input.layout, input.printerPage);
+    page.grid = MonthGrid::of(input.year, month);
+    page.ruleY = layOutHeading(metrics, input, page) + kRuleGap;
+    layOutDays(metrics, input, page);
+    layOutDayNumbers(metrics, input, page);
+    return page;
+}
+
+MonthPagePrinter::MonthPagePrinter(DrawingSurface& surface, Dialogs& dialogs, PageInput input)
+    : surface_(surface), dialogs_(dialogs), input_(input) {}
+
+void MonthPagePrinter::PrintMonthPage(int month) {
+    layout_ = LayOutMonthPage(surface_, input_, month);
+    surface_.setTextColor(Qt::black);
+    drawHeadingAndTitle();
+    drawRuleAndDays();
+    drawGrid();
+    drawDayNumbers();
+    drawEntries();
+}
+
+bool MonthPagePrinter::PrintCellEntry(const QString& colorText, int cell, const QString& text) {
+    return WriteCellEntry(
+        surface_, dialogs_, colorText, cell, text, [this](int c) { return layout_.entryBox(c); },
+        cellLineY_);
+}
+
+double MonthPagePrinter::TitleX(const QString& text) const {
+    return ::TitleX(surface_, input_.layout.AlignTitle, layout_.frame, text);
+}
+
+void MonthPagePrinter::drawHeadingAndTitle() {
+    auto print = [this](const PageLine& line) {
+        surface_.moveTo(line.x, line.y);
+        surface_.printLine(line.text);
+    };
+    surface_.setFont(layout_.headingFont);
+    print(layout_.heading);
+    surface_.setFont(layout_.titleFont);
+    for (const PageLine& line : layout_.titleLines)
+        print(line);
+}
+
+void MonthPagePrinter::drawRuleAndDays() {
+    const PageFrame& f = layout_.frame;
+    surface_.setPenWidth(kRulePen);
+    surface_.drawLine(f.PageLeft, layout_.ruleY, f.PageRight, layout_.ruleY, Qt::black);
+    surface_.setFont(layout_.daysFont);
+    for (const PageLine& name : layout_.dayNames) {
+        surface_.moveTo(name.x, name.y);
+        surface_.printLine(name.text);
+    }
+}
+
+void MonthPagePrinter::drawGrid() {
+    const PageFrame& f = layout_.frame;
+    surface_.setPenWidth(kGridPen);
+    for (int k = 0; k <= kGridRows; ++k) {
+        const double y = layout_.GridTop + k * layout_.RowHeight;
+        surface_.drawLine(f.PageLeft, y, f.PageRight, y, Qt::black);
+    }
+    for (int k = 0; k <= kGridColumns; ++k) {
+        const double x = f.PageLeft + k * f.ColumnWidth;
+        surface_.drawLine(x, layout_.GridTop, x, f.PageBottom, Qt::black);
+    }
+}
+
+void MonthPagePrinter::drawDayNumbers() {
+    // Cells without a day start their lines where a day number would be.
+    for (int cell = 0; cell < kGridCells; ++cell)
+        cellLineY_[cell] = layout_.cellTop(cell) + kCellInset;
+    surface_.setFont(layout_.datesFont);
+    surface_.setTextColor(Qt::black);
+    for (int day = 1; day <= layout_.grid.length; ++day) {
+        const PageLine& number = layout_.dayNumbers[day - 1];
+        surface_.moveTo(number.x, number.y);
+        surface_.printLine(number.text);
+        cellLineY_[layout_.grid.cellOfDay(day)] = surface_.currentY();
+    }
+}
+
+void MonthPagePrinter::drawEntries() {
+    for (const PlacedEntry& entry : PlaceMonthEntries(input_.doc, input_.layout, layout_.grid))
+        PrintCellEntry(entry.colorText, entry.cell, entry.text);
+}

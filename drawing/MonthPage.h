@@ -1,0 +1,121 @@
+#pragma once
+
+#include "drawing/CellEntry.h"
+#include "drawing/MonthCommands.h"
+#include "platform/DrawingSurface.h"
+
+#include <QString>
+#include <array>
+#include <vector>
+
+class CalendarDocument;
+class Dialogs;
+struct LayoutSettings;
+
+// The printed month page: a heading with month and year, the optional title block, a rule,
+// the weekday names and a 7 by 6 grid with the day numbers and every entry of the month. All
+// measures are inches from the top-left corner of the printer's printable area.
+//
+// The page is first laid out as plain values (LayOutMonthPage), then painted; the same
+// values serve the printer, a PDF file and any preview.
+
+// The size of the printer's page in the orientation it prints, in inches.
+struct PaperInches {
+    double width = 0;
+    double height = 0;
+};
+
+// The page and its margins. A custom paper size in the settings replaces the printer's page.
+struct PageFrame {
+    double PageWidth = 0;
+    double PageHeight = 0;
+    double PageTop = 0;
+    double PageLeft = 0;
+    double PageRight = 0;
+    double PageBottom = 0;
+    double ColumnWidth = 0; // a seventh of the width between the margins
+};
+
+PageFrame ComputePageFrame(const LayoutSettings& layout, PaperInches printerPage);
+
+// The points of a font size as stored: the number at the start of the text ("10" 10,
+// "10.5pt" 10.5, "big" 0).
+double FontPoints(const QString& size);
+
+// One line of text on the page, top-left corner at (x, y).
+struct PageLine {
+    QString text;
+    double x = 0;
+    double y = 0;
+};
+
+// Everything of one page but the entries, placed.
+struct MonthPageLayout {
+    PageFrame frame;
+    MonthGrid grid;
+    SurfaceFont headingFont, titleFont, daysFont, datesFont;
+    PageLine heading;                 // "March 2027"
+    std::vector<PageLine> titleLines; // empty unless the title is shown
+    double ruleY = 0;
+    std::array<PageLine, kGridColumns> dayNames;
+    double GridTop = 0;
+    double RowHeight = 0;
+    std::vector<PageLine> dayNumbers; // day d at index d - 1, written " 7"
+    double datesLineHeight = 0;
+
+    double cellLeft(int cell) const { return frame.PageLeft + (cell % 7) * frame.ColumnWidth; }
+    double cellTop(int cell) const { return GridTop + (cell / 7) * RowHeight; }
+    // The room of a cell's entries: 0.05 inch in from its left line, to its right line, down
+    // to 0.05 inch below its bottom line.
+    CellBox entryBox(int cell) const;
+};
+
+// What a page is drawn from.
+struct PageInput {
+    const CalendarDocument& doc;
+    const LayoutSettings& layout;
+    int year = 0;
+    PaperInches printerPage;
+};
+
+// x of one title line in the surface's current font, by the title alignment: "Left",
+// "Center" or "Right" between the margins; 0 for any other word.
+double TitleX(const DrawingSurface& surface, const QString& alignTitle, const PageFrame& frame,
+              const QString& text);
+
+// Lays out the page of month (1 to 12). Measures text with the surface's fonts, so it leaves
+// the surface's font changed, but draws nothing.
+MonthPageLayout LayOutMonthPage(DrawingSurface& metrics, const PageInput& input, int month);
+
+// Draws month pages onto one surface, page after page. Keeps the page's CellLineY.
+class MonthPagePrinter {
+public:
+    MonthPagePrinter(DrawingSurface& surface, Dialogs& dialogs, PageInput input);
+
+    // Draws the whole page of month (1 to 12) of the input's year on the surface's current
+    // page; starts and ends no page. An entry that cannot be shown is reported through
+    // dialogs, once, and left out.
+    void PrintMonthPage(int month);
+
+    // Writes text into cell of the page laid out last, below what the cell holds. False when
+    // the entry could not be shown (it was reported).
+    bool PrintCellEntry(const QString& colorText, int cell, const QString& text);
+
+    double TitleX(const QString& text) const;
+
+    const MonthPageLayout& layout() const { return layout_; }
+    const CellLineY& cellLineY() const { return cellLineY_; }
+
+private:
+    void drawHeadingAndTitle();
+    void drawRuleAndDays();
+    void drawGrid();
+    void drawDayNumbers();
+    void drawEntries();
+
+    DrawingSurface& surface_;
+    Dialogs& dialogs_;
+    PageInput input_;
+    MonthPageLayout layout_;
+    CellLineY cellLineY_{};
+};

@@ -1,0 +1,130 @@
+#include "drawing/PrintWindow.h"
+#include "PdfTools.h"
+#include "settings/Settings.h"
+#include "support/CalendarBuilder.h"
+#include "support/TestApp.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The print window without the system's printers: "Save as PDF" is the only one.
+struct PrintWindowFixture : ::testing::Test {
+    TestApp t;
+    std::unique_ptr<frmPrint> window;
+
+    PrintWindowFixture() {
+        t.app.Layout = LoadSettings(t.store).Layout;
+        t.app.Document = sampleCalendar();
+        t.app.DisplayYear = 2027;
+        window = std::make_unique<frmPrint>(t.app, nullptr, QList<QPrinterInfo>());
+        window->show();
+    }
+    void selectMonths(std::initializer_list<int> months) {
+        QTest::mouseClick(window->optSelect, Qt::LeftButton);
+        window->lstMonths->clearSelection();
+        for (int m : months)
+            window->lstMonths->item(m - 1)->setSelected(true);
+    }
+    // Presses Print with the PDF file name the save dialog will answer.
+    void printTo(const QString& path) {
+        t.dialogs.saveNext(path);
+        QTest::mouseClick(window->cmdBegin, Qt::LeftButton);
+    }
+};
+
+} // namespace
+
+TEST_F(PrintWindowFixture, StartsWithThePdfPrinterAllMonthsAndTheListDisabled) {
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Print Calendar"));
+    ASSERT_EQ(window->cboPrinters->count(), 1);
+    EXPECT_EQ(window->cboPrinters->currentText(), frmPrint::pdfPrinterText());
+    EXPECT_EQ(window->lstMonths->count(), 12);
+    EXPECT_EQ(window->lstMonths->item(11)->text(), QStringLiteral("December"));
+    EXPECT_TRUE(window->lstMonths->item(0)->isSelected());
+    EXPECT_TRUE(window->optAll->isChecked());
+    EXPECT_FALSE(window->lstMonths->isEnabled());
+    EXPECT_EQ(window->findChild<QPushButton*>(QStringLiteral("cmdLayout"))->text(),
+              QStringLiteral("Layout..."));
+}
+
+TEST_F(PrintWindowFixture, SelectEnablesTheMonthListAndAllDisablesItKeepingTheSelection) {
+    selectMonths({3, 11});
+    EXPECT_TRUE(window->lstMonths->isEnabled());
+    QTest::mouseClick(window->optAll, Qt::LeftButton);
+    EXPECT_FALSE(window->lstMonths->isEnabled());
+    EXPECT_EQ(window->lstMonths->selectedItems().size(), 2);
+}
+
+TEST_F(PrintWindowFixture, AllMonthsPrintTwelvePagesToTheChosenPdfAndCloseTheWindow) {
+    SKIP_WITHOUT_POPPLER();
+    const QString path = t.path(QStringLiteral("year.pdf"));
+    printTo(path);
+    ASSERT_EQ(t.dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(t.dialogs.saveRequests[0].title, QStringLiteral("Save as PDF"));
+    EXPECT_TRUE(t.dialogs.saveRequests[0].confirmOverwrite);
+    EXPECT_EQ(pdfPages(path), 12);
+    EXPECT_TRUE(pdfText(path, 1).startsWith(QStringLiteral("January 2027")));
+    EXPECT_TRUE(t.dialogs.messages.empty());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+}
+
+TEST_F(PrintWindowFixture, SelectedMonthsPrintOnePageEachInCalendarOrder) {
+    SKIP_WITHOUT_POPPLER();
+    selectMonths({11, 3});
+    const QString path = t.path(QStringLiteral("two"));
+    printTo(path);
+    const QString pdf = path + QStringLiteral(".pdf"); // the suffix is added
+    EXPECT_EQ(pdfPages(pdf), 2);
+    EXPECT_TRUE(pdfText(pdf, 1).startsWith(QStringLiteral("March 2027")));
+    EXPECT_TRUE(pdfText(pdf, 2).startsWith(QStringLiteral("November 2027")));
+}
+
+TEST_F(PrintWindowFixture, AFailingPrinterIsReportedOnceAndTheWindowStaysOpen) {
+    const QString path = t.path(QStringLiteral("no/such/folder/year.pdf"));
+    printTo(path);
+    ASSERT_EQ(t.dialogs.messages.size(), 1u);
+    const MessageRequest& m = t.dialogs.messages[0];
+    EXPECT_EQ(m.text, QStringLiteral("There has been an error with your printer.\n"
+                                     "Make sure it is turned on and operational before retrying."));
+    EXPECT_TRUE(m.title.contains(path)) << m.title.toStdString();
+    EXPECT_EQ(m.icon, MessageIcon::Critical);
+    EXPECT_TRUE(window->isVisible());
+
+    // Another try with a good file works.
+    const QString good = t.path(QStringLiteral("good.pdf"));
+    printTo(good);
+    EXPECT_EQ(t.dialogs.messages.size(), 1u);
+    EXPECT_TRUE(QFile::exists(good));
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(PrintWindowFixture, CancellingTheFileNamePrintsNothingAndKeepsTheWindow) {
+    t.dialogs.saveNext(std::nullopt);
+    QTest::mouseClick(window->cmdBegin, Qt::LeftButton);
+    EXPECT_EQ(t.dialogs.saveRequests.size(), 1u);
+    EXPECT_TRUE(t.dialogs.messages.empty());
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(PrintWindowFixture, NoMonthSelectedPrintsNothingAndAsksForNoFile) {
+    selectMonths({});
+    QTest::mouseClick(window->cmdBegin, Qt::LeftButton);
+    EXPECT_TRUE(t.dialogs.saveRequests.empty());
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(PrintWindowFixture, LayoutAsksTheOwnerForTheLayoutDialog) {
+    QSignalSpy spy(window.get(), &frmPrint::layoutRequested);
+    QTest::mouseClick(window->cmdLayout, Qt::LeftButton);
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_TRUE(window->isVisible());
+}

@@ -1,0 +1,64 @@
+#include "PdfTools.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// qvftool print: the pages of the print window, into a PDF file, without a display.
+
+namespace {
+
+int qvftool(const QStringList& args, QString* err = nullptr) {
+    QProcess process;
+    process.start(QStringLiteral(QVFTOOL_PATH), args);
+    process.waitForFinished(60000);
+    if (err) *err = QString::fromUtf8(process.readAllStandardError());
+    return process.exitCode();
+}
+
+const QString kCalendar = QStringLiteral(DAYLARK_TEST_DATA "/handwritten.qvf");
+
+} // namespace
+
+TEST(QvfToolPrint, PrintsAYearOrTheNamedMonthsWithTheDefaultLayout) {
+    SKIP_WITHOUT_POPPLER();
+    QTemporaryDir dir;
+    const QString year = dir.filePath("year.pdf");
+    QString err;
+    ASSERT_EQ(qvftool({"print", kCalendar, "--year", "2027", "--output", year}, &err), 0)
+        << err.toStdString();
+    EXPECT_EQ(pdfPages(year), 12);
+    const QString march = pdfText(year, 3);
+    EXPECT_TRUE(march.startsWith(QStringLiteral("March 2027\nOur Family 2027\n")))
+        << march.toStdString();
+
+    const QString two = dir.filePath("two.pdf");
+    ASSERT_EQ(
+        qvftool({"print", kCalendar, "--months", "11,3,11", "--year", "2028", "--output", two}), 0);
+    EXPECT_EQ(pdfPages(two), 2); // in calendar order, each month once
+    EXPECT_TRUE(pdfText(two, 1).startsWith(QStringLiteral("March 2028")));
+    EXPECT_TRUE(pdfText(two, 2).startsWith(QStringLiteral("November 2028")));
+    EXPECT_TRUE(pdfText(two, 2).contains(QStringLiteral("Thanksgiving")));
+}
+
+TEST(QvfToolPrint, BadArgumentsShowTheUsageAndFailuresExitWithOne) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath("out.pdf");
+    for (const QStringList& args :
+         {QStringList{"print", kCalendar, "--output", out},
+          QStringList{"print", kCalendar, "--year", "1979", "--output", out},
+          QStringList{"print", kCalendar, "--year", "2027", "--months", "3,13", "--output", out},
+          QStringList{"print", kCalendar, "--year", "2027"},
+          QStringList{"print", kCalendar, "--year", "2027", "--output", out, "--colour"}}) {
+        QString err;
+        EXPECT_EQ(qvftool(args, &err), 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(err.contains(QStringLiteral("qvftool print FILE --year YEAR")));
+    }
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_EQ(qvftool({"print", dir.filePath("missing.qvf"), "--year", "2027", "--output", out}),
+              1);
+    EXPECT_EQ(qvftool({"print", kCalendar, "--year", "2027", "--output",
+                       dir.filePath("no/folder/out.pdf")}),
+              1);
+}
