@@ -1,6 +1,6 @@
 #include "generator/BatchMode.h"
 
-#include "generator/FrequencySpec.h"
+#include "generator/Frequency.h"
 #include "generator/GeneratedFile.h"
 #include "generator/Messages.h"
 #include "generator/ScheduleDates.h"

@@ -1,6 +1,6 @@
 #include "generator/EventGenerator.h"
 
-#include "generator/FrequencySpec.h"
+#include "generator/Frequency.h"
 #include "generator/ScheduleDates.h"
 
 namespace qvfsch {

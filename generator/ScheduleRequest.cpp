@@ -1,6 +1,6 @@
 #include "generator/ScheduleRequest.h"
 
-#include "generator/FrequencySpec.h"
+#include "generator/Frequency.h"
 #include "generator/ScheduleDates.h"
 
 #include <QStringList>

@@ -15,7 +15,7 @@ struct CalendarDay {
 struct ScheduleRequest {
     CalendarDay start;
     CalendarDay end;
-    QString frequencySpec; // see FrequencySpec.h
+    QString frequencySpec; // see Frequency.h
     QString name;
 
     int spanStart() const { return start.spanDate(); }

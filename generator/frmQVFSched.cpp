@@ -1,6 +1,6 @@
 #include "generator/frmQVFSched.h"
 
-#include "generator/FrequencySpec.h"
+#include "generator/Frequency.h"
 #include "generator/Messages.h"
 #include "generator/NamedControl.h"
 #include "generator/ScheduleDates.h"

@@ -1,4 +1,4 @@
-#include "generator/FrequencySpec.h"
+#include "generator/Frequency.h"
 
 namespace qvfsch {
 
