@@ -1,5 +1,5 @@
 #include "generator/EventGenerator.h"
-#include "generator/FrequencySpec.h"
+#include "generator/Frequency.h"
 #include "generator/ScheduleDates.h"
 #include "generator/ScheduleRequest.h"
 
