@@ -9,25 +9,19 @@
 #include "platform/Dialogs.h"
 #include "shell/AppState.h"
 #include "shell/ClickableLabel.h"
+#include "shell/NamedControl.h"
+#include "editors/DateControls.h"
 #include "shell/UpDownBar.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
-
-template <class W>
-W* named(W* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 const char* const kKindLabels[] = {" Birthdays ", " Holidays ", " Floating Holidays ",
                                    " Anniversaries ", " Other "};
@@ -160,8 +154,9 @@ void frmSetup::connectControls() {
     connect(cmdEdit, &QPushButton::clicked, this, &frmSetup::EditCommand);
     connect(cmdDelete, &QPushButton::clicked, this, &frmSetup::DeleteCommand);
     connect(cmdResort, &QPushButton::clicked, this, &frmSetup::resortRequested);
-    txtTitle->installEventFilter(this);
-    txtDispYr->installEventFilter(this);
+    SelectAllOnFocus(txtTitle);
+    connect(SelectAllOnFocus(txtDispYr), &FocusWatcher::lostFocus, this,
+            &frmSetup::txtDispYr_LostFocus);
 }
 
 void frmSetup::Form_Load() {
@@ -267,16 +262,4 @@ void frmSetup::setButtons(bool add, bool edit, bool remove) {
     cmdAdd->setEnabled(add);
     cmdEdit->setEnabled(edit);
     cmdDelete->setEnabled(remove);
-}
-
-bool frmSetup::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        // Select the whole text when the box gets the focus, once the click has placed the
-        // cursor.
-        auto* box = static_cast<QLineEdit*>(watched);
-        QTimer::singleShot(0, box, &QLineEdit::selectAll);
-    } else if (event->type() == QEvent::FocusOut && watched == txtDispYr) {
-        txtDispYr_LostFocus();
-    }
-    return QWidget::eventFilter(watched, event);
 }

@@ -67,9 +67,6 @@ signals:
     // The user changed the calendar's title.
     void titleEdited();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildTextBoxes();
     void buildKindSelectors();

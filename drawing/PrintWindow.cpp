@@ -4,6 +4,7 @@
 #include "drawing/PrintJob.h"
 #include "platform/Dialogs.h"
 #include "shell/AppState.h"
+#include "shell/NamedControl.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -17,11 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template <class W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QLabel* boldLabel(const QString& text, const char* name, QWidget* parent) {
     auto* label = named(new QLabel(text, parent), name);

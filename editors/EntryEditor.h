@@ -2,6 +2,7 @@
 
 #include "editors/DateRules.h"
 #include "editors/EditorSequence.h"
+#include "shell/NamedControl.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -91,11 +92,6 @@ protected:
 
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-
-    template <class W> static W* named(W* widget, const char* name) {
-        widget->setObjectName(QLatin1String(name));
-        return widget;
-    }
 
     AppState& app_;
     const EditorTexts& texts_;

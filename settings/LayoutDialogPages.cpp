@@ -2,6 +2,7 @@
 #include "settings/LayoutDialog.h"
 
 #include "shell/ClickableLabel.h"
+#include "shell/NamedControl.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,15 +19,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-template <class W> W* named(W* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-template <class W> W* named(W* widget, const char* name) {
-    return named(widget, QLatin1String(name));
-}
 
 // A page heading: bold text followed by a rule across the rest of the page.
 QHBoxLayout* heading(QLabel* label) {

@@ -250,8 +250,12 @@ void frmMain::clickIfEnabled(QAction* action) {
 }
 
 void frmMain::runTool(int tool) {
-    auto noSelection = [this](const char* text) {
-        showMessage(app_.dialogs, QLatin1String(text), QStringLiteral("Daylark"));
+    // Delete and Edit need a suitable selection in the list; without one they say why.
+    auto clickOrExplain = [this](QPushButton* button, const char* text) {
+        if (button && button->isEnabled())
+            button->click();
+        else
+            showMessage(app_.dialogs, QLatin1String(text), QStringLiteral("Daylark"));
     };
     switch (tool) {
     case 0: NewCalendar(app_); break;
@@ -264,16 +268,10 @@ void frmMain::runTool(int tool) {
         if (setup_) setup_->cmdAdd->click();
         break;
     case 7:
-        if (setup_ && setup_->cmdDelete->isEnabled())
-            setup_->cmdDelete->click();
-        else
-            noSelection("No entry is currently selected.");
+        clickOrExplain(setup_ ? setup_->cmdDelete : nullptr, "No entry is currently selected.");
         break;
     case 8:
-        if (setup_ && setup_->cmdEdit->isEnabled())
-            setup_->cmdEdit->click();
-        else
-            noSelection("Select one entry to be edited.");
+        clickOrExplain(setup_ ? setup_->cmdEdit : nullptr, "Select one entry to be edited.");
         break;
     case 9:
         if (setup_) setup_->cmdResort->click();
