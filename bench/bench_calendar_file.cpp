@@ -11,7 +11,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
-#include "shell/AppState.h"
+#include "document/AppState.h"
 
 #include <benchmark/benchmark.h>
 

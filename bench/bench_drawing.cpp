@@ -6,13 +6,13 @@
 // spread over the year, with names of one to six words so that many of them wrap.
 
 #include "drawing/MonthPage.h"
-#include "drawing/PrintJob.h"
+#include "drawing/PrinterJob.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/DrawingSurface.h"
 #include "platform/SettingsStore.h"
-#include "settings/Settings.h"
-#include "shell/AppState.h"
+#include "settings/LoadSettings.h"
+#include "document/AppState.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 #include "desktop/TrayIcon.h"
 
-#include "shell/AppIcon.h"
+#include "desktop/AppIcon.h"
 
 #include <QApplication>
 #include <QCursor>

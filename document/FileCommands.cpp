@@ -2,7 +2,7 @@
 
 #include "document/CalendarFormat.h"
 #include "platform/Dialogs.h"
-#include "shell/AppState.h"
+#include "document/AppState.h"
 
 #include <QFile>
 #include <QFileInfo>

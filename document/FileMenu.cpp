@@ -1,7 +1,7 @@
 #include "document/FileMenu.h"
 
 #include "document/FileCommands.h"
-#include "shell/AppState.h"
+#include "document/AppState.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 #include "document/ListCommands.h"
 
 #include "platform/Dialogs.h"
-#include "shell/AppState.h"
+#include "document/AppState.h"
 
 #include <algorithm>
 

@@ -7,11 +7,11 @@
 #include "document/KindIcons.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
-#include "shell/AppState.h"
-#include "shell/ClickableLabel.h"
-#include "shell/NamedControl.h"
-#include "editors/DateControls.h"
-#include "shell/UpDownBar.h"
+#include "document/AppState.h"
+#include "platform/widgets/ClickableLabel.h"
+#include "platform/widgets/NamedControl.h"
+#include "platform/widgets/FocusHelpers.h"
+#include "platform/widgets/UpDownBar.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

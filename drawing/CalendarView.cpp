@@ -1,7 +1,7 @@
 #include "drawing/CalendarView.h"
 
 #include "editors/DateControls.h"
-#include "shell/AppState.h"
+#include "document/AppState.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "drawing/MonthCommands.h"
 
 #include "document/EntryText.h"
-#include "settings/Settings.h"
+#include "document/SettingsRecords.h"
 
 namespace {
 

@@ -1,26 +1,18 @@
 #include "drawing/PrintJob.h"
 
-#include "document/EntryText.h"
+#include "document/AppState.h"
 #include "drawing/MonthPage.h"
 #include "platform/DrawingSurface.h"
-#include "shell/AppState.h"
 
+#include <QLocale>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <algorithm>
 
 namespace {
 
-QString printerLabel(const QPrinter& printer) {
-    return printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
-                                                         : printer.printerName();
-}
-
-QString startError(const QPrinter& printer) {
-    return printer.outputFormat() == QPrinter::PdfFormat
-               ? QStringLiteral("Cannot write the file %1").arg(printer.outputFileName())
-               : QStringLiteral("Cannot print on %1").arg(printer.printerName());
-}
+constexpr int kPdfResolution = 1200; // dots per inch, as a high-resolution printer
 
 } // namespace
 
@@ -30,18 +22,21 @@ QPageLayout::Orientation PrintOrientation(const LayoutSettings& layout) {
     return portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
 }
 
-void PreparePrinter(QPrinter& printer, const LayoutSettings& layout) {
-    if (printer.outputFormat() == QPrinter::PdfFormat) {
-        const double w = layout.PaperSizeWidth, h = layout.PaperSizeHeight;
-        if (layout.PaperSize == QLatin1String("Custom") && w > 0 && h > 0) {
-            // Page sizes are named upright; the orientation turns them.
-            printer.setPageSize(QPageSize(QSizeF(std::min(w, h), std::max(w, h)), QPageSize::Inch,
-                                          QString(), QPageSize::ExactMatch));
-        }
-        printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Inch);
-        printer.setCreator(QStringLiteral("Daylark"));
+QPageSize DefaultPdfPaper() {
+    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem
+                         ? QPageSize::Letter
+                         : QPageSize::A4);
+}
+
+QPageLayout PdfPageLayout(const LayoutSettings& layout, const QPageSize& defaultPaper) {
+    QPageSize paper = defaultPaper;
+    const double w = layout.PaperSizeWidth, h = layout.PaperSizeHeight;
+    if (layout.PaperSize == QLatin1String("Custom") && w > 0 && h > 0) {
+        // Page sizes are named upright; the orientation turns them.
+        paper = QPageSize(QSizeF(std::min(w, h), std::max(w, h)), QPageSize::Inch, QString(),
+                          QPageSize::ExactMatch);
     }
-    printer.setPageOrientation(PrintOrientation(layout));
+    return QPageLayout(paper, PrintOrientation(layout), QMarginsF(0, 0, 0, 0), QPageLayout::Inch);
 }
 
 std::vector<int> MonthsToPrint(bool all, const std::vector<bool>& selected) {
@@ -51,31 +46,40 @@ std::vector<int> MonthsToPrint(bool all, const std::vector<bool>& selected) {
     return months;
 }
 
-PrintResult PrintMonths(AppState& app, QPrinter& printer, const std::vector<int>& months) {
+PrintResult PrintMonths(AppState& app, const PageTarget& target, const std::vector<int>& months) {
     PrintResult result;
     if (months.empty()) return result;
-    printer.setDocName(QStringLiteral("Daylark - ") + app.Document.CalendarTitle);
     QPainter painter;
-    if (!painter.begin(&printer)) return {false, startError(printer), 0};
-
-    const QRectF paper = printer.pageLayout().fullRect(QPageLayout::Inch);
-    PainterSurface surface(painter, PainterSurface::pixelsPerInch(printer));
+    if (!painter.begin(&target.device)) {
+        const QString error = target.file ? QStringLiteral("Cannot write the file %1")
+                                          : QStringLiteral("Cannot print on %1");
+        return {false, error.arg(target.label), 0};
+    }
+    const QRectF paper = target.device.pageLayout().fullRect(QPageLayout::Inch);
+    PainterSurface surface(painter, PainterSurface::pixelsPerInch(target.device));
     MonthPagePrinter pages(
         surface, app.dialogs,
         {app.Document, app.Layout, app.DisplayYear, {paper.width(), paper.height()}});
     for (size_t i = 0; i < months.size(); ++i) {
-        if (i > 0 && !printer.newPage()) {
-            result = {false, QStringLiteral("%1 refused a new page").arg(printerLabel(printer)),
+        if (i > 0 && !target.device.newPage()) {
+            result = {false, QStringLiteral("%1 refused a new page").arg(target.label),
                       result.pages};
             break;
         }
         pages.PrintMonthPage(months[i]);
         ++result.pages;
     }
-    const bool ended = painter.end() && printer.printerState() != QPrinter::Error;
-    if (!ended && result.ok)
-        result = {false,
-                  QStringLiteral("%1 could not finish the document").arg(printerLabel(printer)),
+    if (!painter.end() && result.ok)
+        result = {false, QStringLiteral("%1 could not finish the document").arg(target.label),
                   result.pages};
     return result;
+}
+
+PrintResult PrintMonthsToPdf(AppState& app, const QString& path, const std::vector<int>& months) {
+    QPdfWriter writer(path);
+    writer.setResolution(kPdfResolution);
+    writer.setCreator(QStringLiteral("Daylark"));
+    writer.setTitle(QStringLiteral("Daylark - ") + app.Document.CalendarTitle);
+    writer.setPageLayout(PdfPageLayout(app.Layout, DefaultPdfPaper()));
+    return PrintMonths(app, {writer, path, true}, months);
 }

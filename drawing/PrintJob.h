@@ -4,21 +4,25 @@
 #include <QString>
 #include <vector>
 
-class QPrinter;
+class QPagedPaintDevice;
 struct AppState;
 struct LayoutSettings;
 
-// Printing month pages on a printer or into a PDF file; no widgets. The print window and
-// qvftool print through these.
+// Printing month pages onto any paged device (a printer, a PDF file); no widgets. The print
+// window and qvftool print through these.
 
 // Landscape, except portrait for a custom paper size set to portrait. The default paper is
 // always printed in landscape.
 QPageLayout::Orientation PrintOrientation(const LayoutSettings& layout);
 
-// Sets the printer up for the calendar: the orientation above. A PDF file, which has no
-// paper of its own, also takes the custom paper size when one is set (else the printer's
-// default paper) and no margins of its own, so the layout's margins are the page's margins.
-void PreparePrinter(QPrinter& printer, const LayoutSettings& layout);
+// The paper of a PDF file when the layout names none: Letter where the locale measures in
+// inches, A4 elsewhere.
+QPageSize DefaultPdfPaper();
+
+// The page of a PDF file, which has no paper of its own: the custom paper size when one is
+// set (else defaultPaper), the orientation above, and no margins of its own, so the layout's
+// margins are the page's margins.
+QPageLayout PdfPageLayout(const LayoutSettings& layout, const QPageSize& defaultPaper);
 
 // The months 1 to 12 in order, or those of the twelve selection flags that are set.
 std::vector<int> MonthsToPrint(bool all, const std::vector<bool>& selected);
@@ -29,9 +33,20 @@ struct PrintResult {
     int pages = 0; // pages drawn, also when the printing failed part way
 };
 
-// Draws one page per month of app.DisplayYear on the printer, in the given order, with a new
+// Where pages go: the device, and for messages its name (a printer's name or a file's path)
+// and whether it is a file.
+struct PageTarget {
+    QPagedPaintDevice& device;
+    QString label;
+    bool file = false;
+};
+
+// Draws one page per month of app.DisplayYear on the target, in the given order, with a new
 // page between months and none after the last; then ends the document, sending what was
 // drawn even after a failure. No months: nothing is drawn and no document is started. An
 // entry that cannot be shown is reported through app.dialogs and left out; it does not
 // stop the printing.
-PrintResult PrintMonths(AppState& app, QPrinter& printer, const std::vector<int>& months);
+PrintResult PrintMonths(AppState& app, const PageTarget& target, const std::vector<int>& months);
+
+// The same into the PDF file at path, with the page of PdfPageLayout.
+PrintResult PrintMonthsToPdf(AppState& app, const QString& path, const std::vector<int>& months);

@@ -1,10 +1,10 @@
 #include "drawing/PrintWindow.h"
 
 #include "document/EntryText.h"
-#include "drawing/PrintJob.h"
+#include "drawing/PrinterJob.h"
 #include "platform/Dialogs.h"
-#include "shell/AppState.h"
-#include "shell/NamedControl.h"
+#include "document/AppState.h"
+#include "platform/widgets/NamedControl.h"
 
 #include <QComboBox>
 #include <QFileInfo>

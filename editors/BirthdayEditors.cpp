@@ -1,9 +1,9 @@
 #include "editors/BirthdayEditors.h"
 
 #include "document/EntryText.h"
-#include "shell/AppState.h"
-#include "shell/ClickableLabel.h"
-#include "shell/UpDownBar.h"
+#include "document/AppState.h"
+#include "platform/widgets/ClickableLabel.h"
+#include "platform/widgets/UpDownBar.h"
 
 #include <QComboBox>
 #include <QGridLayout>

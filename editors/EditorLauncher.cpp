@@ -3,8 +3,8 @@
 #include "editors/BirthdayEditors.h"
 #include "editors/HolidayEditor.h"
 #include "editors/OtherEditor.h"
-#include "shell/AppState.h"
-#include "shell/UpDownBar.h"
+#include "document/AppState.h"
+#include "platform/widgets/UpDownBar.h"
 
 #include <QComboBox>
 #include <QLineEdit>

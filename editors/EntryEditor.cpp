@@ -2,10 +2,11 @@
 
 #include "document/SetupWindow.h"
 #include "editors/DateControls.h"
+#include "platform/widgets/FocusHelpers.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
-#include "shell/AppState.h"
-#include "shell/UpDownBar.h"
+#include "document/AppState.h"
+#include "platform/widgets/UpDownBar.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -2,7 +2,7 @@
 
 #include "editors/DateRules.h"
 #include "editors/EditorSequence.h"
-#include "shell/NamedControl.h"
+#include "platform/widgets/NamedControl.h"
 
 #include <QDialog>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #include "editors/HolidayEditor.h"
 
-#include "shell/UpDownBar.h"
+#include "platform/widgets/UpDownBar.h"
 
 #include <QComboBox>
 #include <QFrame>

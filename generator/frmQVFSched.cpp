@@ -2,7 +2,7 @@
 
 #include "generator/Frequency.h"
 #include "generator/Messages.h"
-#include "generator/NamedControl.h"
+#include "platform/widgets/NamedControl.h"
 #include "generator/ScheduleDates.h"
 #include "generator/SpinButton.h"
 #include "platform/Clock.h"
@@ -27,7 +27,7 @@ namespace {
 
 // The read-only text box beside a spinner, showing its value.
 QLineEdit* valueBox(QWidget* parent, const QString& name, const QString& text, int chars) {
-    auto* box = makeControl<QLineEdit>(parent, name, text);
+    auto* box = named(new QLineEdit(text, parent), name);
     box->setReadOnly(true);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     box->setFocusPolicy(Qt::NoFocus);
@@ -91,14 +91,14 @@ void frmQVFSched::buildWindow() {
 }
 
 QWidget* frmQVFSched::buildTitle() {
-    picTitle = makeControl<QWidget>(this, QStringLiteral("picTitle"));
+    picTitle = named(new QWidget(this), QStringLiteral("picTitle"));
     picTitle->setAutoFillBackground(true);
     QPalette palette = picTitle->palette();
     palette.setColor(QPalette::Window, palette.color(QPalette::Base));
     palette.setColor(QPalette::WindowText, palette.color(QPalette::Text));
     picTitle->setPalette(palette);
     lblTitle =
-        makeControl<QLabel>(picTitle, QStringLiteral("lblTitle"), QStringLiteral("Title text"));
+        named(new QLabel(QStringLiteral("Title text"), picTitle), QStringLiteral("lblTitle"));
     QFont bold = lblTitle->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.15);
@@ -110,15 +110,13 @@ QWidget* frmQVFSched::buildTitle() {
 }
 
 QWidget* frmQVFSched::buildDatePage() {
-    picDateSpan = makeControl<QWidget>(this, QStringLiteral("picDateSpan"));
+    picDateSpan = named(new QWidget(this), QStringLiteral("picDateSpan"));
     auto* grid = new QGridLayout(picDateSpan);
     grid->setContentsMargins(24, 24, 24, 24);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(14);
-    lblDateStart = makeControl<QLabel>(picDateSpan, QStringLiteral("lblDateStart"),
-                                       QStringLiteral("Starting Date:"));
-    lblDateEnd = makeControl<QLabel>(picDateSpan, QStringLiteral("lblDateEnd"),
-                                     QStringLiteral("Ending Date:"));
+    lblDateStart = named(new QLabel(QStringLiteral("Starting Date:"), picDateSpan), QStringLiteral("lblDateStart"));
+    lblDateEnd = named(new QLabel(QStringLiteral("Ending Date:"), picDateSpan), QStringLiteral("lblDateEnd"));
     grid->addWidget(lblDateStart, 0, 0);
     grid->addWidget(lblDateEnd, 1, 0);
     const DateGroup start = buildDateRow(grid, 0, QStringLiteral("Start"));
@@ -141,15 +139,15 @@ QWidget* frmQVFSched::buildDatePage() {
 frmQVFSched::DateGroup frmQVFSched::buildDateRow(QGridLayout* grid, int row,
                                                  const QString& suffix) {
     DateGroup group;
-    group.month = makeControl<QComboBox>(picDateSpan, QStringLiteral("cboMonth") + suffix);
+    group.month = named(new QComboBox(picDateSpan), QStringLiteral("cboMonth") + suffix);
     group.month->setMinimumContentsLength(10);
     group.dayText =
         valueBox(picDateSpan, QStringLiteral("txtDate") + suffix, QStringLiteral("#"), 2);
-    group.day = makeControl<SpinButton>(picDateSpan, QStringLiteral("vsbDate") + suffix);
+    group.day = named(new SpinButton(picDateSpan), QStringLiteral("vsbDate") + suffix);
     group.day->setRange(1, 31);
     group.yearText =
         valueBox(picDateSpan, QStringLiteral("txtYear") + suffix, QStringLiteral("####"), 4);
-    group.year = makeControl<SpinButton>(picDateSpan, QStringLiteral("vsbYear") + suffix);
+    group.year = named(new SpinButton(picDateSpan), QStringLiteral("vsbYear") + suffix);
     group.year->setRange(kFirstYear, kLastYear);
     grid->addWidget(group.month, row, 1);
     grid->addLayout(spinnerPair(group.dayText, group.day), row, 2);
@@ -158,11 +156,11 @@ frmQVFSched::DateGroup frmQVFSched::buildDateRow(QGridLayout* grid, int row,
 }
 
 QWidget* frmQVFSched::buildFrequencyPage() {
-    picFreq = makeControl<QWidget>(this, QStringLiteral("picFreq"));
+    picFreq = named(new QWidget(this), QStringLiteral("picFreq"));
     optDays[0] =
-        makeControl<QRadioButton>(picFreq, QStringLiteral("optDays(0)"), QStringLiteral("Daily"));
+        named(new QRadioButton(QStringLiteral("Daily"), picFreq), QStringLiteral("optDays(0)"));
     optDays[1] =
-        makeControl<QRadioButton>(picFreq, QStringLiteral("optDays(1)"), QStringLiteral("Weekly"));
+        named(new QRadioButton(QStringLiteral("Weekly"), picFreq), QStringLiteral("optDays(1)"));
     optDays[0]->setChecked(true);
     auto* choices = new QVBoxLayout;
     choices->setSpacing(10);
@@ -185,13 +183,13 @@ QWidget* frmQVFSched::buildFrequencyPage() {
 }
 
 QWidget* frmQVFSched::buildDailyPanel() {
-    picDaily = makeControl<QWidget>(picFreq, QStringLiteral("picDaily"));
-    lblDaily1 = makeControl<QLabel>(picDaily, QStringLiteral("lblDaily1"), QStringLiteral("Every"));
+    picDaily = named(new QWidget(picFreq), QStringLiteral("picDaily"));
+    lblDaily1 = named(new QLabel(QStringLiteral("Every"), picDaily), QStringLiteral("lblDaily1"));
     txtDaily = valueBox(picDaily, QStringLiteral("txtDaily"), QStringLiteral("1"), 2);
-    vsbDaily = makeControl<SpinButton>(picDaily, QStringLiteral("vsbDaily"));
+    vsbDaily = named(new SpinButton(picDaily), QStringLiteral("vsbDaily"));
     vsbDaily->setRange(kMinStep, kMaxStep);
     lblDaily2 =
-        makeControl<QLabel>(picDaily, QStringLiteral("lblDaily2"), QStringLiteral("day(s)"));
+        named(new QLabel(QStringLiteral("day(s)"), picDaily), QStringLiteral("lblDaily2"));
     auto* layout = new QHBoxLayout(picDaily);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(lblDaily1);
@@ -202,14 +200,13 @@ QWidget* frmQVFSched::buildDailyPanel() {
 }
 
 QWidget* frmQVFSched::buildWeeklyPanel() {
-    picWeekly = makeControl<QWidget>(picFreq, QStringLiteral("picWeekly"));
+    picWeekly = named(new QWidget(picFreq), QStringLiteral("picWeekly"));
     auto* grid = new QGridLayout(picWeekly);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(6);
     for (int day = 0; day < 7; ++day) {
-        chkWeekly[day] = makeControl<QCheckBox>(picWeekly, QStringLiteral("chkWeekly(%1)").arg(day),
-                                                WeekdayName(day));
+        chkWeekly[day] = named(new QCheckBox(WeekdayName(day), picWeekly), QStringLiteral("chkWeekly(%1)").arg(day));
         grid->addWidget(chkWeekly[day], day % 4, day / 4);
     }
     picWeekly->hide();
@@ -217,10 +214,9 @@ QWidget* frmQVFSched::buildWeeklyPanel() {
 }
 
 QWidget* frmQVFSched::buildNamePage() {
-    picEventName = makeControl<QWidget>(this, QStringLiteral("picEventName"));
-    lblEventName = makeControl<QLabel>(picEventName, QStringLiteral("lblEventName"),
-                                       QStringLiteral("Event Name:"));
-    txtEventName = makeControl<QLineEdit>(picEventName, QStringLiteral("txtEventName"));
+    picEventName = named(new QWidget(this), QStringLiteral("picEventName"));
+    lblEventName = named(new QLabel(QStringLiteral("Event Name:"), picEventName), QStringLiteral("lblEventName"));
+    txtEventName = named(new QLineEdit(picEventName), QStringLiteral("txtEventName"));
     lblEventName->setBuddy(txtEventName);
     auto* layout = new QVBoxLayout(picEventName);
     layout->setContentsMargins(24, 24, 24, 24);
@@ -233,8 +229,8 @@ QWidget* frmQVFSched::buildNamePage() {
 
 QWidget* frmQVFSched::buildButtons() {
     auto* bar = new QWidget(this);
-    cmdBack = makeControl<QPushButton>(bar, QStringLiteral("cmdBack"), QStringLiteral("< Back"));
-    cmdNext = makeControl<QPushButton>(bar, QStringLiteral("cmdNext"), QStringLiteral("Next >"));
+    cmdBack = named(new QPushButton(QStringLiteral("< Back"), bar), QStringLiteral("cmdBack"));
+    cmdNext = named(new QPushButton(QStringLiteral("Next >"), bar), QStringLiteral("cmdNext"));
     cmdBack->setEnabled(false);
     cmdNext->setDefault(true);
     auto* layout = new QHBoxLayout(bar);

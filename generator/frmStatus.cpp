@@ -2,7 +2,7 @@
 
 #include "generator/GeneratedFile.h"
 #include "generator/Messages.h"
-#include "generator/NamedControl.h"
+#include "platform/widgets/NamedControl.h"
 #include "platform/Dialogs.h"
 
 #include <QFileInfo>
@@ -19,7 +19,7 @@ namespace qvfsch {
 namespace {
 
 QLineEdit* displayBox(QWidget* parent, const QString& name, const QString& text) {
-    auto* box = makeControl<QLineEdit>(parent, name, text);
+    auto* box = named(new QLineEdit(text, parent), name);
     box->setReadOnly(true);
     return box;
 }
@@ -35,21 +35,19 @@ frmStatus::frmStatus(Dialogs& dialogs, QRandomGenerator& random, QWidget* parent
 }
 
 void frmStatus::buildWindow() {
-    lblTitle = makeControl<QLabel>(this, QStringLiteral("lblTitle"),
-                                   QStringLiteral("Entries generated for "));
+    lblTitle = named(new QLabel(QStringLiteral("Entries generated for "), this), QStringLiteral("lblTitle"));
     txtEventName = displayBox(this, QStringLiteral("txtEventName"), QStringLiteral("Text1"));
     fraStats =
-        makeControl<QGroupBox>(this, QStringLiteral("fraStats"), QStringLiteral("Event Stats"));
+        named(new QGroupBox(QStringLiteral("Event Stats"), this), QStringLiteral("fraStats"));
     txtEntries = displayBox(fraStats, QStringLiteral("txtEntries"), QStringLiteral("0"));
     txtEntries->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtEntries->setFixedWidth(
         txtEntries->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
-    lblEntries = makeControl<QLabel>(fraStats, QStringLiteral("lblEntries"),
-                                     QStringLiteral("entries created"));
-    lblStatus = makeControl<QLabel>(this, QStringLiteral("lblStatus"), QStringLiteral("Status"));
+    lblEntries = named(new QLabel(QStringLiteral("entries created"), fraStats), QStringLiteral("lblEntries"));
+    lblStatus = named(new QLabel(QStringLiteral("Status"), this), QStringLiteral("lblStatus"));
     lblStatus->setWordWrap(true);
     cmdSave =
-        makeControl<QPushButton>(this, QStringLiteral("cmdSave"), QStringLiteral("Save Data"));
+        named(new QPushButton(QStringLiteral("Save Data"), this), QStringLiteral("cmdSave"));
     cmdSave->setDefault(true);
 
     auto* nameRow = new QHBoxLayout;

@@ -1,7 +1,7 @@
 #include "generator/BatchMode.h"
 #include "generator/SchedulerApp.h"
 #include "platform/Clock.h"
-#include "platform/DesktopDialogs.h"
+#include "platform/widgets/DesktopDialogs.h"
 
 #include <QApplication>
 #include <QRandomGenerator>

@@ -1,8 +1,8 @@
 #include "settings/LayoutDialog.h"
 
 #include "platform/Dialogs.h"
-#include "shell/AppState.h"
-#include "shell/ClickableLabel.h"
+#include "document/AppState.h"
+#include "platform/widgets/ClickableLabel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

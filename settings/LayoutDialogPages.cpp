@@ -1,8 +1,8 @@
 // The controls of the layout dialog and where they sit.
 #include "settings/LayoutDialog.h"
 
-#include "shell/ClickableLabel.h"
-#include "shell/NamedControl.h"
+#include "platform/widgets/ClickableLabel.h"
+#include "platform/widgets/NamedControl.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/Settings.h"
+#include "settings/LoadSettings.h"
 
 #include <QColor>
 #include <QString>

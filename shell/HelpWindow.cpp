@@ -1,6 +1,6 @@
 #include "shell/HelpWindow.h"
 
-#include "shell/AppIcon.h"
+#include "desktop/AppIcon.h"
 
 #include <QHBoxLayout>
 #include <QScrollBar>

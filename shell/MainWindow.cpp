@@ -8,7 +8,7 @@
 #include "editors/EditorLauncher.h"
 #include "platform/Dialogs.h"
 #include "settings/LayoutDialog.h"
-#include "shell/AppIcon.h"
+#include "desktop/AppIcon.h"
 #include "shell/HelpWindow.h"
 #include "shell/SplashWindow.h"
 #include "shell/Toolbar.h"

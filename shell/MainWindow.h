@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/SetupWindow.h"
-#include "shell/AppState.h"
+#include "document/AppState.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #include "shell/SplashWindow.h"
 
-#include "shell/AppIcon.h"
-#include "shell/AppState.h"
+#include "desktop/AppIcon.h"
+#include "document/AppState.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "shell/ToolbarGlyphs.h"
 
-#include "shell/AppIcon.h"
+#include "desktop/AppIcon.h"
 #include "shell/ToolbarModel.h"
 
 #include <QPainter>

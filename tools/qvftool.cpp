@@ -13,15 +13,15 @@
 #include "document/EntryText.h"
 #include "document/FileCommands.h"
 #include "drawing/PrintJob.h"
+#include "settings/LoadSettings.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
-#include "shell/AppState.h"
+#include "document/AppState.h"
 #include "tools/ConsoleDialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
-#include <QPrinter>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -133,11 +133,7 @@ int printPages(Tool& tool, const PrintOptions& options) {
         app.Layout = LoadSettings(defaults).Layout;
     }
     app.DisplayYear = options.year;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(options.output);
-    PreparePrinter(printer, app.Layout);
-    const PrintResult result = PrintMonths(app, printer, options.months);
+    const PrintResult result = PrintMonthsToPdf(app, options.output, options.months);
     if (!result.ok) std::fprintf(stderr, "%s\n", qPrintable(result.error));
     return result.ok ? 0 : 1;
 }

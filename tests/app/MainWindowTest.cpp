@@ -3,7 +3,7 @@
 #include "document/CalendarFormat.h"
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
-#include "shell/UpDownBar.h"
+#include "platform/widgets/UpDownBar.h"
 #include "shell/StartUp.h"
 #include "shell/Toolbar.h"
 #include "support/CalendarBuilder.h"

@@ -1,8 +1,8 @@
 #include "document/CalendarFormat.h"
 #include "document/SetupWindow.h"
-#include "shell/ClickableLabel.h"
+#include "platform/widgets/ClickableLabel.h"
 #include "shell/StartUp.h"
-#include "shell/UpDownBar.h"
+#include "platform/widgets/UpDownBar.h"
 #include "support/CalendarBuilder.h"
 #include "support/TestApp.h"
 

@@ -1,5 +1,5 @@
 #include "desktop/FileAssociation.h"
-#include "shell/AppIcon.h"
+#include "desktop/AppIcon.h"
 #include "shell/SplashWindow.h"
 #include "shell/StartUp.h"
 #include "support/TestApp.h"

@@ -1,5 +1,5 @@
 #include "drawing/CalendarView.h"
-#include "settings/Settings.h"
+#include "settings/LoadSettings.h"
 #include "support/CalendarBuilder.h"
 #include "support/RecordingSurface.h"
 #include "support/TestApp.h"

@@ -1,6 +1,6 @@
 #include "drawing/MonthCommands.h"
 #include "drawing/ColorText.h"
-#include "settings/Settings.h"
+#include "document/SettingsRecords.h"
 #include "support/CalendarBuilder.h"
 
 #include <QDate>

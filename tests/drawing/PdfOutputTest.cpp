@@ -1,7 +1,7 @@
 #include "PdfTools.h"
 #include "drawing/MonthPage.h"
-#include "drawing/PrintJob.h"
-#include "settings/Settings.h"
+#include "drawing/PrinterJob.h"
+#include "settings/LoadSettings.h"
 #include "support/CalendarBuilder.h"
 #include "support/TestApp.h"
 

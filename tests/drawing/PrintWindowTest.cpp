@@ -1,6 +1,6 @@
 #include "drawing/PrintWindow.h"
 #include "PdfTools.h"
-#include "settings/Settings.h"
+#include "settings/LoadSettings.h"
 #include "support/CalendarBuilder.h"
 #include "support/TestApp.h"
 

@@ -2,7 +2,7 @@
 
 #include "document/SetupWindow.h"
 #include "editors/EditorLauncher.h"
-#include "shell/UpDownBar.h"
+#include "platform/widgets/UpDownBar.h"
 #include "support/CalendarBuilder.h"
 #include "support/TestApp.h"
 

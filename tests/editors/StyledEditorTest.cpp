@@ -2,7 +2,7 @@
 #include "editors/BirthdayEditors.h"
 #include "editors/HolidayEditor.h"
 #include "editors/OtherEditor.h"
-#include "shell/ClickableLabel.h"
+#include "platform/widgets/ClickableLabel.h"
 
 #include <QGroupBox>
 #include <QRadioButton>

@@ -1,6 +1,6 @@
 #include "platform/SettingsStore.h"
 #include "settings/Registry.h"
-#include "settings/Settings.h"
+#include "settings/LoadSettings.h"
 
 #include <QDir>
 #include <QFile>

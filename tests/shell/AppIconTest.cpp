@@ -1,4 +1,4 @@
-#include "shell/AppIcon.h"
+#include "desktop/AppIcon.h"
 #include "shell/ToolbarGlyphs.h"
 
 #include <gtest/gtest.h>

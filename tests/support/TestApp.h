@@ -2,7 +2,7 @@
 
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
-#include "shell/AppState.h"
+#include "document/AppState.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QTemporaryDir>

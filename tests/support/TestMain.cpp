@@ -1,11 +1,25 @@
-#include <QApplication>
 #include <gtest/gtest.h>
 
-// One QApplication for every test program, so that widget tests and logic tests share a main.
-// The CTest environment selects the offscreen platform; without it this falls back to it.
+#ifdef DAYLARK_TEST_WIDGETS
+#include <QApplication>
+using TestApplication = QApplication;
+#else
+#include <QGuiApplication>
+using TestApplication = QGuiApplication; // fonts and painting, no widgets
+#endif
+
+#include <ctime>
+
+// One application object for every test program, in a pinned environment: the time zone and
+// the locale are fixed, whatever the machine's, and without a platform chosen (CTest chooses
+// offscreen) there is no display either.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    qputenv("TZ", "UTC");
+    qputenv("LANG", "C.UTF-8");
+    qputenv("LC_ALL", "C.UTF-8");
+    tzset();
+    TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

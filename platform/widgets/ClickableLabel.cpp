@@ -1,4 +1,4 @@
-#include "shell/ClickableLabel.h"
+#include "platform/widgets/ClickableLabel.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "platform/DesktopDialogs.h"
+#include "platform/widgets/DesktopDialogs.h"
 
 #include <QColorDialog>
 #include <QFileDialog>

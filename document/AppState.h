@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/CalendarDocument.h"
-#include "settings/Settings.h"
+#include "document/SettingsRecords.h"
 
 #include <QString>
 

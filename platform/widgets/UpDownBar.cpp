@@ -1,4 +1,4 @@
-#include "shell/UpDownBar.h"
+#include "platform/widgets/UpDownBar.h"
 
 UpDownBar::UpDownBar(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {
     setSingleStep(1);

@@ -1,4 +1,4 @@
-#include "shell/AppIcon.h"
+#include "desktop/AppIcon.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class SettingsStore;
-
 // The stored preferences, one field per stored value and named like it. Yes/no settings hold
 // "True" or "False" and count as yes only when exactly "True".
 
@@ -54,15 +52,5 @@ struct Settings {
     TraySettings Tray;
 };
 
-// Reads every preference from the store. A missing value is replaced by its default, which
-// is written back at once, so that afterwards every setting with a default exists in the
-// store. The custom paper size is never written back; a margin of 0 becomes 0.75.
-Settings LoadSettings(SettingsStore& store);
-
 // True only for exactly "True".
 inline bool isTrue(const QString& value) { return value == QLatin1String("True"); }
-
-// Inches as stored: the shortest decimal text of the single-precision value ("0.75", "1").
-QString singleToText(float value);
-// The inverse; text that is not a number reads as 0.
-float textToSingle(const QString& text);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "document/SettingsRecords.h"
+
+#include <QString>
+
+class SettingsStore;
+
+// Reads every preference from the store. A missing value is replaced by its default, which
+// is written back at once, so that afterwards every setting with a default exists in the
+// store. The custom paper size is never written back; a margin of 0 becomes 0.75.
+Settings LoadSettings(SettingsStore& store);
+
+// Inches as stored: the shortest decimal text of the single-precision value ("0.75", "1").
+QString singleToText(float value);
+// The inverse; text that is not a number reads as 0.
+float textToSingle(const QString& text);
