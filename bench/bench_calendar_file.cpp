@@ -6,12 +6,12 @@
 // program prints how many times the baseline reading the calendar takes; the target is at
 // most 3.
 
+#include "document/AppState.h"
 #include "document/CalendarFormat.h"
 #include "document/FileCommands.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
-#include "document/AppState.h"
 
 #include <benchmark/benchmark.h>
 
@@ -35,7 +35,7 @@ constexpr int kEntriesPerTable = 32767;
 
 // Every message means that a file command failed; the benchmark then reports an error.
 class CountingDialogs final : public Dialogs {
-public:
+  public:
     int messages = 0;
     Answer message(const MessageRequest& request) override {
         ++messages;
@@ -58,7 +58,7 @@ struct Program {
 // Names as people type them: a mix of short and long, with spaces, punctuation and letters
 // from several scripts.
 class NameMaker {
-public:
+  public:
     QString person() {
         QString name = pick(kFirst) + u' ' + pick(kLast);
         if (chance(4)) name += QStringLiteral(" (") + pick(kRelation) + u')';
@@ -85,44 +85,62 @@ public:
             .arg(1 + int(random_() % 12), 2, 10, QChar(u'0'))
             .arg(1 + int(random_() % 28), 2, 10, QChar(u'0'));
     }
-    QString month() { return QStringLiteral("%1").arg(1 + int(random_() % 12), 2, 10, QChar(u'0')); }
+    QString month() {
+        return QStringLiteral("%1").arg(1 + int(random_() % 12), 2, 10, QChar(u'0'));
+    }
     QString rule() {
         return QString(QChar(u"1234L"[random_() % 5])) + QChar(u'0' + int(random_() % 7));
     }
     QString style() { return QString(QChar(u'1' + int(random_() % 3))); }
 
-private:
-    template <std::size_t N>
-    QString pick(const std::array<const char*, N>& words) {
+  private:
+    template <std::size_t N> QString pick(const std::array<const char*, N>& words) {
         return QString::fromUtf8(words[random_() % N]);
     }
     bool chance(unsigned oneIn) { return random_() % oneIn == 0; }
 
     static constexpr std::array<const char*, 20> kFirst{
-        "Anna", "Zoë", "José", "Łukasz", "Søren", "Ngozi", "Mei", "Amélie", "Björn",
-        "Oluwaseun", "Siobhán", "Dmitri", "Ayşe", "Kenji", "Ilse", "François", "Χρήστος",
-        "Анастасия", "Tom", "Bartholomew"};
+        "Anna",   "Zoë",      "José",      "Łukasz",    "Søren",  "Ngozi",      "Mei",
+        "Amélie", "Björn",    "Oluwaseun", "Siobhán",   "Dmitri", "Ayşe",       "Kenji",
+        "Ilse",   "François", "Χρήστος",   "Анастасия", "Tom",    "Bartholomew"};
     static constexpr std::array<const char*, 16> kLast{
-        "Müller", "García Márquez", "O'Brien", "Nguyễn", "van der Berg", "Kowalski", "Smith",
-        "Johansson", "Dubois", "Ødegaard", "Papadopoulos", "Okafor", "Li", "佐藤",
-        "Fitzgerald-Hawthorne", "Ng"};
-    static constexpr std::array<const char*, 6> kRelation{"mum", "grandfather", "colleague",
-                                                          "neighbour", "godchild", "twin"};
-    static constexpr std::array<const char*, 14> kHoliday{
-        "Independence Day", "Día de la Hispanidad", "Fête nationale",
-        "Tag der Deutschen Einheit", "St. Patrick's Day", "Boxing Day", "Midsummer Eve",
-        "Constitution Day", "Children's Day 子供の日", "Labour Day", "Thanksgiving",
-        "Mother's Day", "Remembrance Sunday", "Nowruz"};
+        "Müller",   "García Márquez", "O'Brien",
+        "Nguyễn",   "van der Berg",   "Kowalski",
+        "Smith",    "Johansson",      "Dubois",
+        "Ødegaard", "Papadopoulos",   "Okafor",
+        "Li",       "佐藤",           "Fitzgerald-Hawthorne",
+        "Ng"};
+    static constexpr std::array<const char*, 6> kRelation{"mum",       "grandfather", "colleague",
+                                                          "neighbour", "godchild",    "twin"};
+    static constexpr std::array<const char*, 14> kHoliday{"Independence Day",
+                                                          "Día de la Hispanidad",
+                                                          "Fête nationale",
+                                                          "Tag der Deutschen Einheit",
+                                                          "St. Patrick's Day",
+                                                          "Boxing Day",
+                                                          "Midsummer Eve",
+                                                          "Constitution Day",
+                                                          "Children's Day 子供の日",
+                                                          "Labour Day",
+                                                          "Thanksgiving",
+                                                          "Mother's Day",
+                                                          "Remembrance Sunday",
+                                                          "Nowruz"};
     static constexpr std::array<const char*, 10> kPlace{
-        "Kraków", "São Paulo", "Zürich", "Reykjavík", "東京", "Lagos", "Ottawa", "Cork",
-        "Thessaloníki", "Bergen"};
-    static constexpr std::array<const char*, 10> kEvent{
-        "Dentist appointment with Dr.", "Trip to", "Book club at", "Pay rent to",
-        "Parents' evening with", "Flight to", "Concert in", "Car service –", "Call",
-        "Deadline:"};
-    static constexpr std::array<const char*, 6> kThing{"cake", "the passports", "a gift",
-                                                       "2 bottles of wine", "umbrella",
-                                                       "the signed contract"};
+        "Kraków", "São Paulo", "Zürich", "Reykjavík",    "東京",
+        "Lagos",  "Ottawa",    "Cork",   "Thessaloníki", "Bergen"};
+    static constexpr std::array<const char*, 10> kEvent{"Dentist appointment with Dr.",
+                                                        "Trip to",
+                                                        "Book club at",
+                                                        "Pay rent to",
+                                                        "Parents' evening with",
+                                                        "Flight to",
+                                                        "Concert in",
+                                                        "Car service –",
+                                                        "Call",
+                                                        "Deadline:"};
+    static constexpr std::array<const char*, 6> kThing{
+        "cake", "the passports", "a gift", "2 bottles of wine", "umbrella", "the signed contract"};
 
     std::mt19937 random_{20240601}; // fixed: every run measures the same calendar
 };
@@ -177,7 +195,8 @@ void BM_Baseline_GetlineIntoVector(benchmark::State& state) {
         std::ifstream in(path, std::ios::binary);
         std::vector<std::string> lines;
         std::string line;
-        while (std::getline(in, line)) lines.push_back(line);
+        while (std::getline(in, line))
+            lines.push_back(line);
         benchmark::DoNotOptimize(lines.data());
         if (lines.size() < 5u * kEntriesPerTable) state.SkipWithError("too few lines");
     }
@@ -240,7 +259,7 @@ BENCHMARK(BM_ImportCalendarFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 // and in CPU time (the fastest repetition of each, when repeated). On a busy machine the CPU
 // figure is the steadier one.
 class RatioReporter final : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             // Single runs, or the medians when only aggregates are reported.
@@ -270,7 +289,7 @@ public:
         }
     }
 
-private:
+  private:
     struct Times {
         double real, cpu;
     };

@@ -5,6 +5,7 @@
 // The calendar holds the same number of entries in each of the five tables (the argument),
 // spread over the year, with names of one to six words so that many of them wrap.
 
+#include "document/AppState.h"
 #include "drawing/MonthPage.h"
 #include "drawing/PrinterJob.h"
 #include "platform/Clock.h"
@@ -12,7 +13,6 @@
 #include "platform/DrawingSurface.h"
 #include "platform/SettingsStore.h"
 #include "settings/LoadSettings.h"
-#include "document/AppState.h"
 
 #include <benchmark/benchmark.h>
 
@@ -29,7 +29,7 @@ namespace {
 
 // Counts the entries the page could not show; the benchmark calendar has none.
 class CountingDialogs final : public Dialogs {
-public:
+  public:
     int messages = 0;
     Answer message(const MessageRequest& request) override {
         ++messages;

@@ -30,13 +30,18 @@ void frmTray::unload() {
 
 void frmTray::handleActivation(QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {
-    case QSystemTrayIcon::Trigger: singleClick_.start(); break;
-    case QSystemTrayIcon::Context: popUpMenu(); break;
+    case QSystemTrayIcon::Trigger:
+        singleClick_.start();
+        break;
+    case QSystemTrayIcon::Context:
+        popUpMenu();
+        break;
     case QSystemTrayIcon::DoubleClick:
         singleClick_.stop();
         emit doubleClicked();
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

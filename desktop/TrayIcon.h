@@ -11,7 +11,7 @@ class QMenu;
 // not open the menu).
 class frmTray : public QObject {
     Q_OBJECT
-public:
+  public:
     frmTray(QMenu* menu, QObject* parent = nullptr);
 
     // Puts the icon up; unload takes it down. The icon is present exactly while loaded.
@@ -24,11 +24,11 @@ public:
     // What the icon does with a mouse event on it.
     void handleActivation(QSystemTrayIcon::ActivationReason reason);
 
-signals:
+  signals:
     void doubleClicked();
     void menuShown();
 
-private:
+  private:
     void popUpMenu();
 
     QSystemTrayIcon* icon_;

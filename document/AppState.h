@@ -14,7 +14,7 @@ class SettingsStore;
 // the setup window implement it; without windows (the command-line tool, logic tests) there
 // is nothing to refresh.
 class DocumentViews {
-public:
+  public:
     virtual ~DocumentViews() = default;
     // After a read (successful or failed) and after File > New: caption, title and header
     // boxes, the entry list of the birthdays, an open calendar view.

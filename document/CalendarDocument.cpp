@@ -27,21 +27,36 @@ bool CalendarDocument::sameContent(const CalendarDocument& other) const {
 
 int CalendarDocument::entryCount(EntryKind kind) const {
     switch (kind) {
-    case EntryKind::Birthday: return Birthdays.entryCount();
-    case EntryKind::Holiday: return FixedHolidays.entryCount();
-    case EntryKind::FloatingHoliday: return FloatingHolidays.entryCount();
-    case EntryKind::Anniversary: return Anniversaries.entryCount();
-    case EntryKind::Other: return OtherEvents.entryCount();
+    case EntryKind::Birthday:
+        return Birthdays.entryCount();
+    case EntryKind::Holiday:
+        return FixedHolidays.entryCount();
+    case EntryKind::FloatingHoliday:
+        return FloatingHolidays.entryCount();
+    case EntryKind::Anniversary:
+        return Anniversaries.entryCount();
+    case EntryKind::Other:
+        return OtherEvents.entryCount();
     }
     return 0;
 }
 
 void CalendarDocument::DeleteEntry(EntryKind kind, int index) {
     switch (kind) {
-    case EntryKind::Birthday: Birthdays.remove(index); break;
-    case EntryKind::Holiday: FixedHolidays.remove(index); break;
-    case EntryKind::FloatingHoliday: FloatingHolidays.remove(index); break;
-    case EntryKind::Anniversary: Anniversaries.remove(index); break;
-    case EntryKind::Other: OtherEvents.remove(index); break;
+    case EntryKind::Birthday:
+        Birthdays.remove(index);
+        break;
+    case EntryKind::Holiday:
+        FixedHolidays.remove(index);
+        break;
+    case EntryKind::FloatingHoliday:
+        FloatingHolidays.remove(index);
+        break;
+    case EntryKind::Anniversary:
+        Anniversaries.remove(index);
+        break;
+    case EntryKind::Other:
+        OtherEvents.remove(index);
+        break;
     }
 }

@@ -11,7 +11,7 @@ inline const QString kUntitled = QStringLiteral("[Untitled]");
 // The one open calendar: title, two header lines, the file it belongs to, the modified state
 // and the five entry tables.
 class CalendarDocument {
-public:
+  public:
     QString CalendarTitle = kUntitled;
     QString HeaderLine1;
     QString HeaderLine2;
@@ -43,8 +43,7 @@ public:
     bool sameContent(const CalendarDocument& other) const;
 
     // Applies f to each table in the order of the file's sections.
-    template <class F>
-    void forEachTable(F&& f) {
+    template <class F> void forEachTable(F&& f) {
         f(Birthdays);
         f(Anniversaries);
         f(FixedHolidays);
@@ -57,7 +56,7 @@ public:
     // Removes the record at index of the kind's table (the only record is blanked instead).
     void DeleteEntry(EntryKind kind, int index);
 
-private:
+  private:
     bool modified_ = false;
     std::function<void(bool)> observer_;
 };

@@ -43,7 +43,7 @@ constexpr Layout kOtherLayout{9, "an other event"};
 // whole), and when a line is not valid UTF-8 the caller parses the file again as
 // Windows-1252.
 class TextDecoder {
-public:
+  public:
     explicit TextDecoder(FileEncoding encoding) : encoding_(encoding) {}
 
     bool sawInvalidUtf8() const { return invalidUtf8_; }
@@ -57,12 +57,11 @@ public:
     QString name(QByteArrayView line, const Layout& layout) const {
         return text(part(line, layout.nameStart));
     }
-    template <int N>
-    static FixedText<N> field(QByteArrayView line, qsizetype from) {
+    template <int N> static FixedText<N> field(QByteArrayView line, qsizetype from) {
         return FixedText<N>::fromAscii(part(line, from, N));
     }
 
-private:
+  private:
     FileEncoding encoding_;
     bool invalidUtf8_ = false;
 };
@@ -73,7 +72,7 @@ bool tooShort(QByteArrayView line, const Layout& layout) {
 
 // Parses one calendar file line by line.
 class Parser {
-public:
+  public:
     Parser(QByteArrayView data, FileEncoding encoding) : decoder(encoding), lines_(data) {}
 
     // Line 1; false when it is not the version line.
@@ -116,8 +115,7 @@ public:
 
     // Reads the entry lines up to the next empty line, handing each decoded line to add.
     // Returns false when a stop line ended the reading.
-    template <class Add>
-    bool readRun(Add&& add) {
+    template <class Add> bool readRun(Add&& add) {
         for (;;) {
             current_ = nextLine();
             if (current_.isEmpty()) return true;
@@ -143,11 +141,12 @@ public:
 
     TextDecoder decoder;
 
-private:
+  private:
     QByteArrayView nextLine() {
         const auto line = lines_.next();
-        if (!line) throw FormatError{QStringLiteral("The file ends unexpectedly after line %1.")
-                                        .arg(lines_.lineNumber())};
+        if (!line)
+            throw FormatError{QStringLiteral("The file ends unexpectedly after line %1.")
+                                  .arg(lines_.lineNumber())};
         return *line;
     }
 
@@ -170,8 +169,8 @@ struct Tables {
     int reached = 0; // sections begun, in file order
 
     static Tables of(const CalendarDocument& doc) {
-        return {doc.Birthdays, doc.Anniversaries, doc.FixedHolidays, doc.FloatingHolidays,
-                doc.OtherEvents, 0};
+        return {doc.Birthdays,        doc.Anniversaries, doc.FixedHolidays,
+                doc.FloatingHolidays, doc.OtherEvents,   0};
     }
     void moveInto(CalendarDocument& doc, int count) {
         if (count > 0) doc.Birthdays = std::move(Birthdays);
@@ -184,13 +183,11 @@ struct Tables {
 
 // An entry line whose name is empty carries no entry: kept, it would end its table there
 // and hide every entry after it, so it is passed over.
-template <class Entry>
-void addEntry(EntryTable<Entry>& table, Entry entry) {
+template <class Entry> void addEntry(EntryTable<Entry>& table, Entry entry) {
     if (!entry.Name.isEmpty()) table.append(std::move(entry));
 }
 
-template <class Entry>
-Entry datedEntry(Parser& p, QByteArrayView line) {
+template <class Entry> Entry datedEntry(Parser& p, QByteArrayView line) {
     p.requireLength(line, kDatedLayout);
     const TextDecoder& d = p.decoder;
     return {d.field<8>(line, 0), d.name(line, kDatedLayout), d.field<1>(line, 9)};
@@ -210,9 +207,8 @@ bool readSections(Parser& p, Tables& t, bool replace) {
         ++t.reached;
     };
     begin(t.Birthdays, &kBirthdayHeading);
-    if (!p.readRun([&](QByteArrayView l) {
-            addEntry(t.Birthdays, datedEntry<BirthdayEntry>(p, l));
-        }))
+    if (!p.readRun(
+            [&](QByteArrayView l) { addEntry(t.Birthdays, datedEntry<BirthdayEntry>(p, l)); }))
         return false;
     begin(t.Anniversaries, &kAnniversaryHeading);
     if (!p.readRun([&](QByteArrayView l) {
@@ -287,8 +283,8 @@ ReadResult parseTextList(QByteArrayView data, CalendarDocument& doc, FileEncodin
         }
         if (!first && line->isEmpty()) break;
         if (tooShort(*line, kOtherLayout))
-            return {ReadStatus::Failed, QStringLiteral("Line %1 is too short for an event.")
-                                            .arg(lines.lineNumber())};
+            return {ReadStatus::Failed,
+                    QStringLiteral("Line %1 is too short for an event.").arg(lines.lineNumber())};
         decoder.checkLine(*line);
         addEntry(events, otherEntry(decoder, *line));
     }

@@ -12,4 +12,6 @@ int LeadingNumber(QStringView text) {
     return static_cast<int>(value);
 }
 
-int DisplayYearFor(int year) { return std::clamp(year, kFirstDisplayYear, kLastDisplayYear); }
+int DisplayYearFor(int year) {
+    return std::clamp(year, kFirstDisplayYear, kLastDisplayYear);
+}

@@ -7,9 +7,8 @@
 // entries are the records before the first one with an empty Name. An empty table is
 // exactly one blank record; apart from that, no record has an empty Name: appending fills
 // the blank record 0 or adds after the last, deleting closes the gap.
-template <class Entry>
-class EntryTable {
-public:
+template <class Entry> class EntryTable {
+  public:
     EntryTable() : records_(1) {}
 
     int upperBound() const { return static_cast<int>(records_.size()) - 1; }
@@ -17,7 +16,8 @@ public:
     // The number of entries: records before the first empty Name.
     int entryCount() const {
         int n = 0;
-        while (n < static_cast<int>(records_.size()) && !records_[n].Name.isEmpty()) ++n;
+        while (n < static_cast<int>(records_.size()) && !records_[n].Name.isEmpty())
+            ++n;
         return n;
     }
 
@@ -55,6 +55,6 @@ public:
 
     friend bool operator==(const EntryTable&, const EntryTable&) = default;
 
-private:
+  private:
     std::vector<Entry> records_;
 };

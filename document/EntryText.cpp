@@ -6,14 +6,12 @@ namespace {
 
 // A number field as the list shows it: without leading zeros; characters that are not a
 // number (a hand-edited file) are shown as they are.
-template <int N>
-QString numberText(const FixedText<N>& field, int from, int count) {
+template <int N> QString numberText(const FixedText<N>& field, int from, int count) {
     const int value = field.number(from, count);
     return value >= 0 ? QString::number(value) : field.view().mid(from, count).trimmed().toString();
 }
 
-template <int N>
-QString monthOf(const FixedText<N>& field) {
+template <int N> QString monthOf(const FixedText<N>& field) {
     return MonthName(field.number(0, 2));
 }
 
@@ -24,39 +22,51 @@ QString datedText(const FixedText<8>& date, const QString& name) {
 
 QString weekWord(QChar c) {
     switch (c.unicode()) {
-    case u'1': return QStringLiteral("First");
-    case u'2': return QStringLiteral("Second");
-    case u'3': return QStringLiteral("Third");
-    case u'4': return QStringLiteral("Fourth");
-    case u'L': return QStringLiteral("Last");
-    default: return {};
+    case u'1':
+        return QStringLiteral("First");
+    case u'2':
+        return QStringLiteral("Second");
+    case u'3':
+        return QStringLiteral("Third");
+    case u'4':
+        return QStringLiteral("Fourth");
+    case u'L':
+        return QStringLiteral("Last");
+    default:
+        return {};
     }
 }
 
 QString weekdayFragment(QChar c) {
-    static const char* const kFragments[] = {" Sun", " Mon", " Tues", " Wednes",
+    static const char* const kFragments[] = {" Sun",   " Mon", " Tues", " Wednes",
                                              " Thurs", " Fri", " Satur"};
     const int digit = c.digitValue();
     return digit >= 0 && digit <= 6 ? QLatin1String(kFragments[digit]) : QString();
 }
 
-template <class Entry>
-void appendLines(QStringList& lines, const EntryTable<Entry>& table) {
-    for (const Entry& e : table) lines << EntryListText(e);
+template <class Entry> void appendLines(QStringList& lines, const EntryTable<Entry>& table) {
+    for (const Entry& e : table)
+        lines << EntryListText(e);
 }
 
 } // namespace
 
 QString MonthName(int month) {
-    static const char* const kNames[] = {"January", "February", "March",     "April",
-                                         "May",     "June",     "July",      "August",
-                                         "September", "October", "November", "December"};
+    static const char* const kNames[] = {"January",   "February", "March",    "April",
+                                         "May",       "June",     "July",     "August",
+                                         "September", "October",  "November", "December"};
     return month >= 1 && month <= 12 ? QLatin1String(kNames[month - 1]) : QString();
 }
 
-QString EntryListText(const BirthdayEntry& e) { return datedText(e.Date, e.Name); }
-QString EntryListText(const AnniversaryEntry& e) { return datedText(e.Date, e.Name); }
-QString EntryListText(const OtherEntry& e) { return datedText(e.Date, e.Name); }
+QString EntryListText(const BirthdayEntry& e) {
+    return datedText(e.Date, e.Name);
+}
+QString EntryListText(const AnniversaryEntry& e) {
+    return datedText(e.Date, e.Name);
+}
+QString EntryListText(const OtherEntry& e) {
+    return datedText(e.Date, e.Name);
+}
 
 QString EntryListText(const FixedHolidayEntry& e) {
     return monthOf(e.Date) + u' ' + numberText(e.Date, 2, 2) + QLatin1String(" - ") + e.Name;
@@ -75,22 +85,37 @@ QString EntryListText(const FloatingHolidayEntry& e) {
 QStringList EntryListLines(const CalendarDocument& doc, EntryKind kind) {
     QStringList lines;
     switch (kind) {
-    case EntryKind::Birthday: appendLines(lines, doc.Birthdays); break;
-    case EntryKind::Holiday: appendLines(lines, doc.FixedHolidays); break;
-    case EntryKind::FloatingHoliday: appendLines(lines, doc.FloatingHolidays); break;
-    case EntryKind::Anniversary: appendLines(lines, doc.Anniversaries); break;
-    case EntryKind::Other: appendLines(lines, doc.OtherEvents); break;
+    case EntryKind::Birthday:
+        appendLines(lines, doc.Birthdays);
+        break;
+    case EntryKind::Holiday:
+        appendLines(lines, doc.FixedHolidays);
+        break;
+    case EntryKind::FloatingHoliday:
+        appendLines(lines, doc.FloatingHolidays);
+        break;
+    case EntryKind::Anniversary:
+        appendLines(lines, doc.Anniversaries);
+        break;
+    case EntryKind::Other:
+        appendLines(lines, doc.OtherEvents);
+        break;
     }
     return lines;
 }
 
 QString KindLabel(EntryKind kind) {
     switch (kind) {
-    case EntryKind::Birthday: return QStringLiteral("Birthdays");
-    case EntryKind::Holiday: return QStringLiteral("Holidays");
-    case EntryKind::FloatingHoliday: return QStringLiteral("Floating Holidays");
-    case EntryKind::Anniversary: return QStringLiteral("Anniversaries");
-    case EntryKind::Other: return QStringLiteral("Other");
+    case EntryKind::Birthday:
+        return QStringLiteral("Birthdays");
+    case EntryKind::Holiday:
+        return QStringLiteral("Holidays");
+    case EntryKind::FloatingHoliday:
+        return QStringLiteral("Floating Holidays");
+    case EntryKind::Anniversary:
+        return QStringLiteral("Anniversaries");
+    case EntryKind::Other:
+        return QStringLiteral("Other");
     }
     return {};
 }
@@ -99,10 +124,14 @@ QString OrdinalSuffix(int n) {
     const int lastTwo = std::abs(n % 100);
     if (lastTwo >= 11 && lastTwo <= 13) return QStringLiteral("th");
     switch (std::abs(n % 10)) {
-    case 1: return QStringLiteral("st");
-    case 2: return QStringLiteral("nd");
-    case 3: return QStringLiteral("rd");
-    default: return QStringLiteral("th");
+    case 1:
+        return QStringLiteral("st");
+    case 2:
+        return QStringLiteral("nd");
+    case 3:
+        return QStringLiteral("rd");
+    default:
+        return QStringLiteral("th");
     }
 }
 
@@ -111,12 +140,15 @@ QString StyledEntryText(const QString& name, QStringView yearText, QChar style, 
     switch (style.unicode()) {
     case u'1': {
         const int count = displayYear - yearText.trimmed().toInt();
-        return name + QLatin1String(" -- ") + QString::number(count) + OrdinalSuffix(count) +
-               u' ' + word.toString();
+        return name + QLatin1String(" -- ") + QString::number(count) + OrdinalSuffix(count) + u' ' +
+               word.toString();
     }
-    case u'2': return name + u' ' + yearText.toString();
-    case u'3': return name;
-    default: return {};
+    case u'2':
+        return name + u' ' + yearText.toString();
+    case u'3':
+        return name;
+    default:
+        return {};
     }
 }
 

@@ -1,8 +1,8 @@
 #include "document/FileCommands.h"
 
+#include "document/AppState.h"
 #include "document/CalendarFormat.h"
 #include "platform/Dialogs.h"
-#include "document/AppState.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -47,8 +47,7 @@ void reportNotReadable(AppState& app) {
 
 void reportFileError(AppState& app, const QString& verb, const QString& path,
                      const QString& reason) {
-    showMessage(app.dialogs,
-                QStringLiteral("Daylark cannot %1 \n%2\n\n%3").arg(verb, path, reason),
+    showMessage(app.dialogs, QStringLiteral("Daylark cannot %1 \n%2\n\n%3").arg(verb, path, reason),
                 kFileErrorTitle);
 }
 
@@ -71,8 +70,8 @@ QString WriteCalendarFile(AppState& app) {
     QString error;
     // Unbuffered, so that every failing write is seen here: a buffered save file can lose
     // the error of its last write and still put a truncated file in place.
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                         writeCalendar(file, doc, &error);
+    const bool written =
+        file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeCalendar(file, doc, &error);
     if (!written || !file.commit()) {
         if (error.isEmpty()) error = file.errorString();
         file.cancelWriting();
@@ -92,7 +91,9 @@ QString ReadCalendarFile(AppState& app) {
         error = result.error;
     }
     switch (result.status) {
-    case ReadStatus::NotReadable: reportNotReadable(app); return kFailed;
+    case ReadStatus::NotReadable:
+        reportNotReadable(app);
+        return kFailed;
     case ReadStatus::Failed:
         reportFileError(app, QStringLiteral("open"), doc.FileName, error);
         doc.ResetTables();
@@ -104,7 +105,8 @@ QString ReadCalendarFile(AppState& app) {
         // The windows still show what the document now holds.
         refreshAfterRead(app);
         return QString();
-    case ReadStatus::Success: break;
+    case ReadStatus::Success:
+        break;
     }
     refreshAfterRead(app);
     return kSuccess;

@@ -1,7 +1,7 @@
 #include "document/FileMenu.h"
 
-#include "document/FileCommands.h"
 #include "document/AppState.h"
+#include "document/FileCommands.h"
 
 #include <QFileInfo>
 
@@ -19,11 +19,11 @@ FileRequest calendarDialog(const QString& title, QWidget* owner) {
 // A name that got ".qvf" appended was never shown to the save dialog's overwrite question.
 bool mayReplace(AppState& app, const QString& path, QWidget* owner) {
     if (!QFileInfo::exists(path)) return true;
-    const Answer answer = app.dialogs.message(
-        {QStringLiteral("%1 already exists.\nDo you want to replace it?")
-             .arg(QFileInfo(path).fileName()),
-         QStringLiteral("Save Vemora File As"), MessageIcon::Exclamation, MessageButtons::YesNo,
-         Answer::No, owner});
+    const Answer answer =
+        app.dialogs.message({QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                 .arg(QFileInfo(path).fileName()),
+                             QStringLiteral("Save Vemora File As"), MessageIcon::Exclamation,
+                             MessageButtons::YesNo, Answer::No, owner});
     return answer == Answer::Yes;
 }
 
@@ -39,9 +39,12 @@ Answer AskToSave(AppState& app) {
 bool ConfirmDiscardOrSave(AppState& app) {
     if (!app.Document.Modified()) return true;
     switch (AskToSave(app)) {
-    case Answer::Yes: return SaveCalendar(app);
-    case Answer::No: return true;
-    default: return false;
+    case Answer::Yes:
+        return SaveCalendar(app);
+    case Answer::No:
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -9,16 +9,16 @@
 // A fixed-width text field: always exactly N characters. A shorter value is padded on the
 // right with spaces and a longer one is cut to N characters. The characters live inline, so
 // a table of a hundred thousand records costs no allocation per field.
-template <int N>
-class FixedText {
-public:
+template <int N> class FixedText {
+  public:
     FixedText() { chars_.fill(QChar(u' ')); }
-    FixedText(QStringView value) { assign(value); }      // NOLINT: implicit on purpose
-    FixedText(const QString& value) { assign(value); }   // NOLINT
+    FixedText(QStringView value) { assign(value); }    // NOLINT: implicit on purpose
+    FixedText(const QString& value) { assign(value); } // NOLINT
     FixedText(const char* value) : FixedText(QString::fromLatin1(value)) {}
 
     void assign(QStringView value) {
-        for (int i = 0; i < N; ++i) chars_[i] = i < value.size() ? value[i] : QChar(u' ');
+        for (int i = 0; i < N; ++i)
+            chars_[i] = i < value.size() ? value[i] : QChar(u' ');
     }
     // The field from N bytes of a file line, one character per byte: the fixed fields are
     // ASCII, and a byte outside ASCII (a damaged line) becomes '?' and a line break a space,
@@ -54,7 +54,7 @@ public:
 
     friend bool operator==(const FixedText&, const FixedText&) = default;
 
-private:
+  private:
     // A character as a fixed field of a file line holds it: ASCII, with a line break turned
     // into a space (it would split the line) and anything else outside ASCII into '?'.
     static char16_t fileChar(char16_t c) {

@@ -48,8 +48,8 @@ void drawLeafWithStar(QPainter& p, qreal s) {
 void drawPin(QPainter& p, qreal s) {
     p.setBrush(QColor(0x2E, 0x9E, 0x5B));
     p.drawEllipse(QRectF(s * 0.25, s * 0.1, s * 0.5, s * 0.5));
-    p.drawPolygon(QPolygonF({QPointF(s * 0.3, s * 0.45), QPointF(s * 0.7, s * 0.45),
-                             QPointF(s * 0.5, s * 0.92)}));
+    p.drawPolygon(QPolygonF(
+        {QPointF(s * 0.3, s * 0.45), QPointF(s * 0.7, s * 0.45), QPointF(s * 0.5, s * 0.92)}));
     p.setBrush(Qt::white);
     p.drawEllipse(QRectF(s * 0.4, s * 0.25, s * 0.2, s * 0.2));
 }
@@ -64,17 +64,23 @@ QPixmap kindIcon(EntryKind kind, int size) {
     p.setPen(QPen(QColor(0x40, 0x40, 0x40), qMax(1.0, size / 20.0)));
     const qreal s = size;
     switch (kind) {
-    case EntryKind::Birthday: drawGift(p, s); break;
+    case EntryKind::Birthday:
+        drawGift(p, s);
+        break;
     case EntryKind::Holiday:
         p.setBrush(QColor(0xF0, 0xA0, 0x20));
         p.drawPath(star(QPointF(s / 2, s * 0.54), s * 0.44, s * 0.18));
         break;
-    case EntryKind::FloatingHoliday: drawLeafWithStar(p, s); break;
+    case EntryKind::FloatingHoliday:
+        drawLeafWithStar(p, s);
+        break;
     case EntryKind::Anniversary:
         p.setBrush(QColor(0xD0, 0x30, 0x40));
         p.drawPath(heart(s));
         break;
-    case EntryKind::Other: drawPin(p, s); break;
+    case EntryKind::Other:
+        drawPin(p, s);
+        break;
     }
     return pixmap;
 }

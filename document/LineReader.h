@@ -7,7 +7,7 @@
 // dropped, so files with CR LF and with LF line ends read alike. A last line without a line
 // end is still a line.
 class LineReader {
-public:
+  public:
     explicit LineReader(QByteArrayView data) : data_(data) {
         // A UTF-8 byte-order mark, as some text editors write it, is not part of line 1.
         if (data_.startsWith("\xEF\xBB\xBF")) pos_ = 3;
@@ -27,7 +27,7 @@ public:
         return line;
     }
 
-private:
+  private:
     QByteArrayView data_;
     qsizetype pos_ = 0;
     int lineNumber_ = 0;

@@ -1,7 +1,7 @@
 #include "document/ListCommands.h"
 
-#include "platform/Dialogs.h"
 #include "document/AppState.h"
+#include "platform/Dialogs.h"
 
 #include <algorithm>
 
@@ -22,6 +22,7 @@ bool DeleteSelectedEntries(AppState& app, QList<int> selectedRows) {
     }
     app.Document.MarkModified();
     std::sort(selectedRows.begin(), selectedRows.end(), std::greater<>());
-    for (const int row : selectedRows) app.Document.DeleteEntry(app.ShownKind, row);
+    for (const int row : selectedRows)
+        app.Document.DeleteEntry(app.ShownKind, row);
     return true;
 }

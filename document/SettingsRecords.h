@@ -53,4 +53,6 @@ struct Settings {
 };
 
 // True only for exactly "True".
-inline bool isTrue(const QString& value) { return value == QLatin1String("True"); }
+inline bool isTrue(const QString& value) {
+    return value == QLatin1String("True");
+}

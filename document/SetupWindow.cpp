@@ -1,16 +1,16 @@
 #include "document/SetupWindow.h"
 
+#include "document/AppState.h"
 #include "document/DisplayYear.h"
 #include "document/EntryText.h"
 #include "document/FileCommands.h"
-#include "document/ListCommands.h"
 #include "document/KindIcons.h"
+#include "document/ListCommands.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
-#include "document/AppState.h"
 #include "platform/widgets/ClickableLabel.h"
-#include "platform/widgets/NamedControl.h"
 #include "platform/widgets/FocusHelpers.h"
+#include "platform/widgets/NamedControl.h"
 #include "platform/widgets/UpDownBar.h"
 
 #include <QGridLayout>
@@ -29,11 +29,11 @@ const char* const kKindIconNames[] = {"imgBir", "imgHol", "imgFHol", "imgAnn", "
 
 void setLabelColours(QLabel* label, bool highlighted) {
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, label->palette().color(
-                                           highlighted ? QPalette::Highlight : QPalette::Mid));
-    palette.setColor(QPalette::WindowText,
-                     label->palette().color(highlighted ? QPalette::HighlightedText
-                                                        : QPalette::ButtonText));
+    palette.setColor(QPalette::Window,
+                     label->palette().color(highlighted ? QPalette::Highlight : QPalette::Mid));
+    palette.setColor(
+        QPalette::WindowText,
+        label->palette().color(highlighted ? QPalette::HighlightedText : QPalette::ButtonText));
     label->setPalette(palette);
 }
 
@@ -67,7 +67,7 @@ void frmSetup::buildTextBoxes() {
     vsbDispYr->setNumberRange(kFirstDisplayYear, kLastDisplayYear);
     vsbDispYr->setFixedHeight(txtDispYr->sizeHint().height());
     for (QLabel* label : {lblTitle, lblHeader[0], lblHeader[1], lblDispYr})
-        label->setBuddy(label == lblTitle ? txtTitle
+        label->setBuddy(label == lblTitle    ? txtTitle
                         : label == lblDispYr ? txtDispYr
                                              : txtHeader[label == lblHeader[0] ? 0 : 1]);
 }
@@ -123,7 +123,8 @@ void frmSetup::layOut() {
     entries->addWidget(lstEvents, 1);
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {cmdAdd, cmdEdit, cmdDelete}) buttons->addWidget(button);
+    for (QPushButton* button : {cmdAdd, cmdEdit, cmdDelete})
+        buttons->addWidget(button);
     buttons->addStretch(1);
     buttons->addWidget(cmdResort);
 
@@ -145,8 +146,10 @@ void frmSetup::connectControls() {
     }
     for (int i = 0; i < 5; ++i) {
         const auto kind = static_cast<EntryKind>(i);
-        connect(lblEvent[i], &ClickableLabel::clicked, this, [this, kind] { RefreshEntryList(kind); });
-        connect(imgEvent[i], &ClickableLabel::clicked, this, [this, kind] { RefreshEntryList(kind); });
+        connect(lblEvent[i], &ClickableLabel::clicked, this,
+                [this, kind] { RefreshEntryList(kind); });
+        connect(imgEvent[i], &ClickableLabel::clicked, this,
+                [this, kind] { RefreshEntryList(kind); });
     }
     connect(vsbDispYr, &UpDownBar::numberChanged, this, &frmSetup::vsbDispYr_Change);
     connect(lstEvents, &QListWidget::itemSelectionChanged, this, &frmSetup::lstEvents_Click);
@@ -188,8 +191,7 @@ void frmSetup::RefreshEntryList(EntryKind kind) {
     setButtons(true, false, false); // clearing and filling the list raised selection changes
 }
 
-void frmSetup::ShowStoredEntry(EntryKind kind, int index, const QString& line,
-                               bool replacesLine) {
+void frmSetup::ShowStoredEntry(EntryKind kind, int index, const QString& line, bool replacesLine) {
     if (kind != app_.ShownKind) return;
     if (replacesLine && index < lstEvents->count()) delete lstEvents->takeItem(index);
     lstEvents->insertItem(index, line);
@@ -212,7 +214,8 @@ void frmSetup::refreshCaption() {
 
 void frmSetup::DeleteCommand() {
     QList<int> rows;
-    for (const QModelIndex& index : lstEvents->selectionModel()->selectedRows()) rows << index.row();
+    for (const QModelIndex& index : lstEvents->selectionModel()->selectedRows())
+        rows << index.row();
     if (!DeleteSelectedEntries(app_, rows)) return;
     app_.viewsOrNone().redrawCalendarView();
     RefreshEntryList(app_.ShownKind);
@@ -253,8 +256,8 @@ void frmSetup::txtDispYr_LostFocus() {
 }
 
 void frmSetup::lstEvents_Click() {
-    const ListButtons b =
-        ListButtonStates(lstEvents->currentRow(), lstEvents->selectionModel()->selectedRows().size());
+    const ListButtons b = ListButtonStates(lstEvents->currentRow(),
+                                           lstEvents->selectionModel()->selectedRows().size());
     setButtons(b.add, b.edit, b.remove);
 }
 

@@ -17,7 +17,7 @@ struct AppState;
 // entry and the list of the shown kind with Add, Edit, Delete and Resort.
 class frmSetup : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmSetup(AppState& app, QWidget* parent = nullptr);
 
     // The window's load: the display year, the birthdays, and the calendar named on the
@@ -57,7 +57,7 @@ public:
     QPushButton* cmdDelete;
     QPushButton* cmdResort;
 
-signals:
+  signals:
     // The editors open on these: Add for the shown kind, Edit for the record at EditIndex.
     void addRequested(EntryKind kind);
     void editRequested(EntryKind kind);
@@ -67,7 +67,7 @@ signals:
     // The user changed the calendar's title.
     void titleEdited();
 
-private:
+  private:
     void buildTextBoxes();
     void buildKindSelectors();
     void buildButtons();

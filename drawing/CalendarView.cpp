@@ -1,7 +1,7 @@
 #include "drawing/CalendarView.h"
 
-#include "editors/DateControls.h"
 #include "document/AppState.h"
+#include "editors/DateControls.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -140,5 +140,6 @@ void frmCalendar::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::white);
     painter.drawLine(design::LineLeft, design::Line2Y, design::LineRight, design::Line2Y);
     painter.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
-    for (int cell = 0; cell < kGridCells; ++cell) painter.drawRect(shaDate.fillArea(cell));
+    for (int cell = 0; cell < kGridCells; ++cell)
+        painter.drawRect(shaDate.fillArea(cell));
 }

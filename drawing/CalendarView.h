@@ -20,7 +20,7 @@ struct AppState;
 // runs Form_Load and shows the sub-window. Closing the sub-window unloads the view.
 class frmCalendar : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmCalendar(AppState& app, QWidget* parent = nullptr);
     ~frmCalendar() override;
 
@@ -45,15 +45,15 @@ public:
     // The day boxes: box c is shaDate.box(c).
     static constexpr DayBoxGrid shaDate = MonthViewDesign::shaDate;
 
-signals:
+  signals:
     // The view was closed (the main window clears its menu's check mark).
     void unloaded();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildMonthAndYear();
     void buildDayLabels();
     void cboMonth_Click(int position);

@@ -30,7 +30,7 @@ std::optional<int> dayCell(const MonthGrid& grid, int day) {
 
 // Collects the placed entries of one month, kind after kind.
 class Placer {
-public:
+  public:
     Placer(const CalendarDocument& doc, const LayoutSettings& layout, const MonthGrid& grid)
         : doc_(doc), layout_(layout), grid_(grid) {}
 
@@ -43,7 +43,7 @@ public:
         return std::move(placed_);
     }
 
-private:
+  private:
     void add(EntryKind kind, int index, std::optional<int> cell, QString text,
              const QString& color) {
         if (cell) placed_.push_back({kind, index, *cell, std::move(text), color});

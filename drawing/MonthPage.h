@@ -89,7 +89,7 @@ MonthPageLayout LayOutMonthPage(DrawingSurface& metrics, const PageInput& input,
 
 // Draws month pages onto one surface, page after page. Keeps the page's CellLineY.
 class MonthPagePrinter {
-public:
+  public:
     MonthPagePrinter(DrawingSurface& surface, Dialogs& dialogs, PageInput input);
 
     // Draws the whole page of month (1 to 12) of the input's year on the surface's current
@@ -106,7 +106,7 @@ public:
     const MonthPageLayout& layout() const { return layout_; }
     const CellLineY& cellLineY() const { return cellLineY_; }
 
-private:
+  private:
     void drawHeadingAndTitle();
     void drawRuleAndDays();
     void drawGrid();

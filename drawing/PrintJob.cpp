@@ -23,9 +23,8 @@ QPageLayout::Orientation PrintOrientation(const LayoutSettings& layout) {
 }
 
 QPageSize DefaultPdfPaper() {
-    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem
-                         ? QPageSize::Letter
-                         : QPageSize::A4);
+    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                : QPageSize::A4);
 }
 
 QPageLayout PdfPageLayout(const LayoutSettings& layout, const QPageSize& defaultPaper) {

@@ -1,9 +1,9 @@
 #include "drawing/PrintWindow.h"
 
+#include "document/AppState.h"
 #include "document/EntryText.h"
 #include "drawing/PrinterJob.h"
 #include "platform/Dialogs.h"
-#include "document/AppState.h"
 #include "platform/widgets/NamedControl.h"
 
 #include <QComboBox>

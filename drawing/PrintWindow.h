@@ -19,7 +19,7 @@ struct AppState;
 // its click and closes the window when it succeeded.
 class frmPrint : public QDialog {
     Q_OBJECT
-public:
+  public:
     // printers: the system's printers (the default lists them from the printing system);
     // "Save as PDF" comes after them.
     explicit frmPrint(AppState& app, QWidget* parent = nullptr,
@@ -44,12 +44,12 @@ public:
     QPushButton* cmdLayout;
     std::array<QFrame*, 2> Line1; // the etched separators
 
-signals:
+  signals:
     // "Layout..." was clicked: the owner shows the layout dialog; its changes apply to the
     // next print.
     void layoutRequested();
 
-private:
+  private:
     void buildControls();
     void layOut();
     void connectControls();

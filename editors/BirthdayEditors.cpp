@@ -1,7 +1,7 @@
 #include "editors/BirthdayEditors.h"
 
-#include "document/EntryText.h"
 #include "document/AppState.h"
+#include "document/EntryText.h"
 #include "platform/widgets/ClickableLabel.h"
 #include "platform/widgets/UpDownBar.h"
 

@@ -13,7 +13,7 @@ class QRadioButton;
 // the year the setup window shows.
 class StyledEntryEditor : public DatedEntryEditor {
     Q_OBJECT
-public:
+  public:
     void ResetForm() override;
     // The position of the chosen style option, 0 to 2.
     int chosenStyle() const;
@@ -21,7 +21,7 @@ public:
     QGroupBox* fraStyle;
     std::array<QRadioButton*, 3> optStyle;
 
-protected:
+  protected:
     // word: "Birthday" or "Anniversary", the word of the first style.
     StyledEntryEditor(AppState& app, const EditorTexts& texts, const char* word, QWidget* parent);
 
@@ -37,14 +37,14 @@ protected:
     // The date frame holding month, day and year.
     QGroupBox* dateFrame(const char* name, const char* caption);
 
-private:
+  private:
     const char* word_;
 };
 
 // Adds and changes birthdays; the previews are the captions of the style options.
 class frmBirthday : public StyledEntryEditor {
     Q_OBJECT
-public:
+  public:
     explicit frmBirthday(AppState& app, QWidget* parent = nullptr);
 
     // Refreshes the three style previews.
@@ -52,11 +52,11 @@ public:
 
     QGroupBox* fraBirthDate;
 
-protected:
+  protected:
     EntryRecord record() const override;
     void refreshPreviews() override { DispAge(); }
 
-private:
+  private:
     void layOut();
 };
 
@@ -64,7 +64,7 @@ private:
 // the names may be at most 50 characters long.
 class frmAnniv : public StyledEntryEditor {
     Q_OBJECT
-public:
+  public:
     explicit frmAnniv(AppState& app, QWidget* parent = nullptr);
 
     // Refreshes the three style previews.
@@ -73,10 +73,10 @@ public:
     QGroupBox* fraAnniv;
     std::array<ClickableLabel*, 3> lblStyle;
 
-protected:
+  protected:
     EntryRecord record() const override;
     void refreshPreviews() override { DispAnniv(); }
 
-private:
+  private:
     void layOut();
 };

@@ -1,7 +1,5 @@
 #pragma once
 
-
-
 class QComboBox;
 class UpDownBar;
 

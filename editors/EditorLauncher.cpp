@@ -1,9 +1,9 @@
 #include "editors/EditorLauncher.h"
 
+#include "document/AppState.h"
 #include "editors/BirthdayEditors.h"
 #include "editors/HolidayEditor.h"
 #include "editors/OtherEditor.h"
-#include "document/AppState.h"
 #include "platform/widgets/UpDownBar.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editors/EntryRecords.h"
 #include "document/SettingsRecords.h"
+#include "editors/EntryRecords.h"
 
 #include <QString>
 

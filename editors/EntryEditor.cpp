@@ -1,11 +1,11 @@
 #include "editors/EntryEditor.h"
 
+#include "document/AppState.h"
 #include "document/SetupWindow.h"
 #include "editors/DateControls.h"
-#include "platform/widgets/FocusHelpers.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
-#include "document/AppState.h"
+#include "platform/widgets/FocusHelpers.h"
 #include "platform/widgets/UpDownBar.h"
 
 #include <QComboBox>
@@ -199,7 +199,9 @@ void EntryEditor::txtDate_LostFocus() {
     vsbDate->setNumber(*day);
 }
 
-void EntryEditor::takeTypedValues() { txtDate_LostFocus(); }
+void EntryEditor::takeTypedValues() {
+    txtDate_LostFocus();
+}
 
 void EntryEditor::cmdAdd_Click() {
     takeTypedValues();

@@ -34,7 +34,7 @@ struct EditorTexts {
 // box beside it mirrors it and feeds it back when the user leaves the box.
 class EntryEditor : public QDialog {
     Q_OBJECT
-public:
+  public:
     // Puts the editor into its empty state; runs when the window is made and after an add
     // that keeps the editor open.
     virtual void ResetForm() = 0;
@@ -59,7 +59,7 @@ public:
     QPushButton* cmdAdd;
     QPushButton* cmdClose;
 
-protected:
+  protected:
     EntryEditor(AppState& app, const EditorTexts& texts, YearRange years, QWidget* parent);
 
     // The record the controls describe, and what the calendar will show for it.
@@ -97,7 +97,7 @@ protected:
     const EditorTexts& texts_;
     const YearRange years_;
 
-private:
+  private:
     void buildNameAndDay();
     void buildButtons();
     void connectControls();
@@ -115,11 +115,11 @@ private:
 // An editor with a year box beside its year bar (birthdays, anniversaries, other events).
 class DatedEntryEditor : public EntryEditor {
     Q_OBJECT
-public:
+  public:
     QLabel* lblYear;
     QLineEdit* txtYear;
 
-protected:
+  protected:
     DatedEntryEditor(AppState& app, const EditorTexts& texts, YearRange years, QWidget* parent);
 
     // The editor's own reaction to a change of the year, before the February rule.
@@ -131,7 +131,7 @@ protected:
     // Month, day and year in one row.
     QHBoxLayout* dateRow() const;
 
-private:
+  private:
     void vsbYear_Change(int year);
     void txtYear_LostFocus();
 };

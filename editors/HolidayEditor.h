@@ -13,7 +13,7 @@ class QRadioButton;
 // editor shows no year; its hidden year bar keeps a common year for February's length.
 class frmHoliday : public EntryEditor {
     Q_OBJECT
-public:
+  public:
     explicit frmHoliday(AppState& app, QWidget* parent = nullptr);
 
     void ResetForm() override;
@@ -28,10 +28,10 @@ public:
     QComboBox* cboDay;
     std::array<QFrame*, 2> Line1;
 
-protected:
+  protected:
     EntryRecord record() const override;
 
-private:
+  private:
     void buildDateChoice();
     void layOut();
     void optDate_Click(int index);

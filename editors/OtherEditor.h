@@ -8,13 +8,13 @@ class QGroupBox;
 // calendar by their name.
 class frmOther : public DatedEntryEditor {
     Q_OBJECT
-public:
+  public:
     explicit frmOther(AppState& app, QWidget* parent = nullptr);
 
     void ResetForm() override;
 
     QGroupBox* fraDate;
 
-protected:
+  protected:
     EntryRecord record() const override;
 };

@@ -61,14 +61,12 @@ const CalendarDocument& filled() {
 }
 
 // The entries of a table: the records before the first empty name.
-template <class Entry>
-std::vector<Entry> entries(const EntryTable<Entry>& table) {
+template <class Entry> std::vector<Entry> entries(const EntryTable<Entry>& table) {
     return {table.begin(), table.end()};
 }
 
 // An empty table is one blank record; otherwise no record has an empty name.
-template <class Entry>
-bool wellShaped(const EntryTable<Entry>& table) {
+template <class Entry> bool wellShaped(const EntryTable<Entry>& table) {
     if (table.upperBound() < 0) return false;
     if (table.isEmpty()) return table.upperBound() == 0 && table[0] == Entry{};
     for (int i = 0; i <= table.upperBound(); ++i)
@@ -78,18 +76,20 @@ bool wellShaped(const EntryTable<Entry>& table) {
 
 // Calls f(tableOfA, tableOfB) for the five tables of two documents.
 // The table of the given type in a document.
-template <class Table, class Document>
-auto& tableIn(Document& doc) {
-    if constexpr (std::is_same_v<Table, decltype(doc.Birthdays)>) return doc.Birthdays;
-    else if constexpr (std::is_same_v<Table, decltype(doc.Anniversaries)>) return doc.Anniversaries;
-    else if constexpr (std::is_same_v<Table, decltype(doc.FixedHolidays)>) return doc.FixedHolidays;
+template <class Table, class Document> auto& tableIn(Document& doc) {
+    if constexpr (std::is_same_v<Table, decltype(doc.Birthdays)>)
+        return doc.Birthdays;
+    else if constexpr (std::is_same_v<Table, decltype(doc.Anniversaries)>)
+        return doc.Anniversaries;
+    else if constexpr (std::is_same_v<Table, decltype(doc.FixedHolidays)>)
+        return doc.FixedHolidays;
     else if constexpr (std::is_same_v<Table, decltype(doc.FloatingHolidays)>)
         return doc.FloatingHolidays;
-    else return doc.OtherEvents;
+    else
+        return doc.OtherEvents;
 }
 
-template <class F>
-void forTablePairs(const CalendarDocument& a, const CalendarDocument& b, F&& f) {
+template <class F> void forTablePairs(const CalendarDocument& a, const CalendarDocument& b, F&& f) {
     f(a.Birthdays, b.Birthdays);
     f(a.Anniversaries, b.Anniversaries);
     f(a.FixedHolidays, b.FixedHolidays);
@@ -97,8 +97,7 @@ void forTablePairs(const CalendarDocument& a, const CalendarDocument& b, F&& f) 
     f(a.OtherEvents, b.OtherEvents);
 }
 
-template <class F>
-bool allTablePairs(const CalendarDocument& a, const CalendarDocument& b, F&& f) {
+template <class F> bool allTablePairs(const CalendarDocument& a, const CalendarDocument& b, F&& f) {
     bool all = true;
     forTablePairs(a, b, [&](const auto& ta, const auto& tb) { all = all && f(ta, tb); });
     return all;
@@ -115,30 +114,36 @@ void dump(const char* what, const QByteArray& bytes) {
     std::fprintf(stderr, "--- %s\n", what);
     for (const char ch : bytes) {
         const auto c = static_cast<unsigned char>(ch);
-        if (c == '\n') std::fputc('\n', stderr);
-        else if (c >= 0x20 && c < 0x7F) std::fputc(c, stderr);
-        else std::fprintf(stderr, "\\x%02X", c);
+        if (c == '\n')
+            std::fputc('\n', stderr);
+        else if (c >= 0x20 && c < 0x7F)
+            std::fputc(c, stderr);
+        else
+            std::fprintf(stderr, "\\x%02X", c);
     }
 }
 
 // A fixed field holding a character outside ASCII would take more bytes in the file than
 // the field's width; the reader must never produce one.
-template <class Entry>
-bool wideFields(const Entry& e) {
+template <class Entry> bool wideFields(const Entry& e) {
     auto wide = [](QStringView text) {
         for (const QChar c : text)
             if (c.unicode() > 0x7F) return true;
         return false;
     };
-    if constexpr (requires { e.Style; }) return wide(e.Date.view()) || wide(e.Style.view());
-    else if constexpr (requires { e.Rule; }) return wide(e.Month.view()) || wide(e.Rule.view());
-    else return wide(e.Date.view());
+    if constexpr (requires { e.Style; })
+        return wide(e.Date.view()) || wide(e.Style.view());
+    else if constexpr (requires { e.Rule; })
+        return wide(e.Month.view()) || wide(e.Rule.view());
+    else
+        return wide(e.Date.view());
 }
 
 bool hasWideFixedField(const CalendarDocument& doc) {
     bool wide = false;
     forTablePairs(doc, doc, [&](const auto& table, const auto&) {
-        for (const auto& entry : table) wide = wide || wideFields(entry);
+        for (const auto& entry : table)
+            wide = wide || wideFields(entry);
     });
     return wide;
 }
@@ -148,19 +153,24 @@ bool hasWideFixedField(const CalendarDocument& doc) {
 QString spaced(QString text) {
     return text.replace(u'\r', u' ').replace(u'\n', u' ');
 }
-template <int N>
-FixedText<N> spaced(const FixedText<N>& field) {
+template <int N> FixedText<N> spaced(const FixedText<N>& field) {
     return spaced(field.text());
 }
-BirthdayEntry spaced(const BirthdayEntry& e) { return {spaced(e.Date), spaced(e.Name), spaced(e.Style)}; }
+BirthdayEntry spaced(const BirthdayEntry& e) {
+    return {spaced(e.Date), spaced(e.Name), spaced(e.Style)};
+}
 AnniversaryEntry spaced(const AnniversaryEntry& e) {
     return {spaced(e.Date), spaced(e.Name), spaced(e.Style)};
 }
-FixedHolidayEntry spaced(const FixedHolidayEntry& e) { return {spaced(e.Date), spaced(e.Name)}; }
+FixedHolidayEntry spaced(const FixedHolidayEntry& e) {
+    return {spaced(e.Date), spaced(e.Name)};
+}
 FloatingHolidayEntry spaced(const FloatingHolidayEntry& e) {
     return {spaced(e.Month), spaced(e.Rule), spaced(e.Name)};
 }
-OtherEntry spaced(const OtherEntry& e) { return {spaced(e.Date), spaced(e.Name)}; }
+OtherEntry spaced(const OtherEntry& e) {
+    return {spaced(e.Date), spaced(e.Name)};
+}
 
 // The document as it should read back after being written.
 CalendarDocument asWritten(const CalendarDocument& doc) {
@@ -171,7 +181,8 @@ CalendarDocument asWritten(const CalendarDocument& doc) {
     forTablePairs(doc, doc, [&](const auto& table, const auto&) {
         using Table = std::decay_t<decltype(table)>;
         auto& target = tableIn<Table>(out);
-        for (const auto& entry : table) target.append(spaced(entry));
+        for (const auto& entry : table)
+            target.append(spaced(entry));
     });
     return out;
 }
@@ -240,8 +251,7 @@ struct Outcome {
     CalendarDocument doc;
 };
 
-template <class Op>
-Outcome run(Op op, QByteArrayView data, const CalendarDocument& start) {
+template <class Op> Outcome run(Op op, QByteArrayView data, const CalendarDocument& start) {
     Outcome out{{}, start};
     out.result = op(data, out.doc);
     checkShape(out.doc);
@@ -283,11 +293,11 @@ void checkRead(QByteArrayView data) {
     } else {
         // A stop line: the tables read so far are replaced, the later ones are left as they
         // were (blank when read into an empty calendar).
-        const bool kept = allTablePairs(fromFilled.doc, fromEmpty.doc, [](const auto& a,
-                                                                          const auto& b) {
-            using Table = std::decay_t<decltype(a)>;
-            return a == b || (b == Table{} && a == tableIn<Table>(filled()));
-        });
+        const bool kept =
+            allTablePairs(fromFilled.doc, fromEmpty.doc, [](const auto& a, const auto& b) {
+                using Table = std::decay_t<decltype(a)>;
+                return a == b || (b == Table{} && a == tableIn<Table>(filled()));
+            });
         require(kept, "a stopped read changed tables it should not touch");
     }
 
@@ -299,7 +309,8 @@ void checkRead(QByteArrayView data) {
         forTablePairs(fromEmpty.doc, fromEmpty.doc, [&](const auto& table, const auto&) {
             for (const auto& entry : table) {
                 QStringView name = entry.Name;
-                while (name.startsWith(QChar::ReplacementCharacter)) name = name.sliced(1);
+                while (name.startsWith(QChar::ReplacementCharacter))
+                    name = name.sliced(1);
                 own = own && data.contains(name.toUtf8());
             }
         });

@@ -2,11 +2,11 @@
 
 #include "generator/Frequency.h"
 #include "generator/Messages.h"
-#include "platform/widgets/NamedControl.h"
 #include "generator/ScheduleDates.h"
 #include "generator/SpinButton.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/widgets/NamedControl.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -115,8 +115,10 @@ QWidget* frmQVFSched::buildDatePage() {
     grid->setContentsMargins(24, 24, 24, 24);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(14);
-    lblDateStart = named(new QLabel(QStringLiteral("Starting Date:"), picDateSpan), QStringLiteral("lblDateStart"));
-    lblDateEnd = named(new QLabel(QStringLiteral("Ending Date:"), picDateSpan), QStringLiteral("lblDateEnd"));
+    lblDateStart = named(new QLabel(QStringLiteral("Starting Date:"), picDateSpan),
+                         QStringLiteral("lblDateStart"));
+    lblDateEnd = named(new QLabel(QStringLiteral("Ending Date:"), picDateSpan),
+                       QStringLiteral("lblDateEnd"));
     grid->addWidget(lblDateStart, 0, 0);
     grid->addWidget(lblDateEnd, 1, 0);
     const DateGroup start = buildDateRow(grid, 0, QStringLiteral("Start"));
@@ -188,8 +190,7 @@ QWidget* frmQVFSched::buildDailyPanel() {
     txtDaily = valueBox(picDaily, QStringLiteral("txtDaily"), QStringLiteral("1"), 2);
     vsbDaily = named(new SpinButton(picDaily), QStringLiteral("vsbDaily"));
     vsbDaily->setRange(kMinStep, kMaxStep);
-    lblDaily2 =
-        named(new QLabel(QStringLiteral("day(s)"), picDaily), QStringLiteral("lblDaily2"));
+    lblDaily2 = named(new QLabel(QStringLiteral("day(s)"), picDaily), QStringLiteral("lblDaily2"));
     auto* layout = new QHBoxLayout(picDaily);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(lblDaily1);
@@ -206,7 +207,8 @@ QWidget* frmQVFSched::buildWeeklyPanel() {
     grid->setHorizontalSpacing(18);
     grid->setVerticalSpacing(6);
     for (int day = 0; day < 7; ++day) {
-        chkWeekly[day] = named(new QCheckBox(WeekdayName(day), picWeekly), QStringLiteral("chkWeekly(%1)").arg(day));
+        chkWeekly[day] = named(new QCheckBox(WeekdayName(day), picWeekly),
+                               QStringLiteral("chkWeekly(%1)").arg(day));
         grid->addWidget(chkWeekly[day], day % 4, day / 4);
     }
     picWeekly->hide();
@@ -215,7 +217,8 @@ QWidget* frmQVFSched::buildWeeklyPanel() {
 
 QWidget* frmQVFSched::buildNamePage() {
     picEventName = named(new QWidget(this), QStringLiteral("picEventName"));
-    lblEventName = named(new QLabel(QStringLiteral("Event Name:"), picEventName), QStringLiteral("lblEventName"));
+    lblEventName = named(new QLabel(QStringLiteral("Event Name:"), picEventName),
+                         QStringLiteral("lblEventName"));
     txtEventName = named(new QLineEdit(picEventName), QStringLiteral("txtEventName"));
     lblEventName->setBuddy(txtEventName);
     auto* layout = new QVBoxLayout(picEventName);

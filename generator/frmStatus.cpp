@@ -2,8 +2,8 @@
 
 #include "generator/GeneratedFile.h"
 #include "generator/Messages.h"
-#include "platform/widgets/NamedControl.h"
 #include "platform/Dialogs.h"
+#include "platform/widgets/NamedControl.h"
 
 #include <QFileInfo>
 #include <QGroupBox>
@@ -35,7 +35,8 @@ frmStatus::frmStatus(Dialogs& dialogs, QRandomGenerator& random, QWidget* parent
 }
 
 void frmStatus::buildWindow() {
-    lblTitle = named(new QLabel(QStringLiteral("Entries generated for "), this), QStringLiteral("lblTitle"));
+    lblTitle = named(new QLabel(QStringLiteral("Entries generated for "), this),
+                     QStringLiteral("lblTitle"));
     txtEventName = displayBox(this, QStringLiteral("txtEventName"), QStringLiteral("Text1"));
     fraStats =
         named(new QGroupBox(QStringLiteral("Event Stats"), this), QStringLiteral("fraStats"));
@@ -43,11 +44,11 @@ void frmStatus::buildWindow() {
     txtEntries->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtEntries->setFixedWidth(
         txtEntries->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
-    lblEntries = named(new QLabel(QStringLiteral("entries created"), fraStats), QStringLiteral("lblEntries"));
+    lblEntries = named(new QLabel(QStringLiteral("entries created"), fraStats),
+                       QStringLiteral("lblEntries"));
     lblStatus = named(new QLabel(QStringLiteral("Status"), this), QStringLiteral("lblStatus"));
     lblStatus->setWordWrap(true);
-    cmdSave =
-        named(new QPushButton(QStringLiteral("Save Data"), this), QStringLiteral("cmdSave"));
+    cmdSave = named(new QPushButton(QStringLiteral("Save Data"), this), QStringLiteral("cmdSave"));
     cmdSave->setDefault(true);
 
     auto* nameRow = new QHBoxLayout;

@@ -5,23 +5,23 @@
 
 // Today's date and time. The programs ask a clock; tests set one.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
     QDate today() const { return now().date(); }
 };
 
 class SystemClock final : public Clock {
-public:
+  public:
     QDateTime now() const override { return QDateTime::currentDateTime(); }
 };
 
 class FixedClock final : public Clock {
-public:
+  public:
     explicit FixedClock(QDateTime when) : when_(std::move(when)) {}
     QDateTime now() const override { return when_; }
     void set(QDateTime when) { when_ = std::move(when); }
 
-private:
+  private:
     QDateTime when_;
 };

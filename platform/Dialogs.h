@@ -39,7 +39,7 @@ struct FileChoice {
 };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     virtual Answer message(const MessageRequest& request) = 0;
     virtual std::optional<FileChoice> openFile(const FileRequest& request) = 0;

@@ -25,7 +25,7 @@ struct SurfaceFont {
 // top-left corner at (x, y), then moves x back to the left edge (0) and y one line height
 // down. The line height is textHeight of any one-line text in the current font.
 class DrawingSurface {
-public:
+  public:
     virtual ~DrawingSurface() = default;
 
     virtual void setFont(const SurfaceFont& font) = 0;
@@ -52,12 +52,12 @@ public:
     virtual void drawLine(double x1, double y1, double x2, double y2, const QColor& color) = 0;
     virtual void fillBox(double x, double y, double width, double height, const QColor& color) = 0;
 
-protected:
+  protected:
     // Draws one line of text with its top-left corner at (x, y) in the current font and
     // text colour.
     virtual void drawText(double x, double y, const QString& text) = 0;
 
-private:
+  private:
     double x_ = 0;
     double y_ = 0;
 };
@@ -67,7 +67,7 @@ private:
 // the device's resolution. Font sizes in points follow the device's resolution too, so a
 // page drawn on a 1200 dpi PDF and on a 96 dpi image looks the same.
 class PainterSurface final : public DrawingSurface {
-public:
+  public:
     PainterSurface(QPainter& painter, double pixelsPerUnit);
     static double pixelsPerInch(const QPaintDevice& device);
 
@@ -80,10 +80,10 @@ public:
     void drawLine(double x1, double y1, double x2, double y2, const QColor& color) override;
     void fillBox(double x, double y, double width, double height, const QColor& color) override;
 
-protected:
+  protected:
     void drawText(double x, double y, const QString& text) override;
 
-private:
+  private:
     QPainter& painter_;
     double scale_;
     SurfaceFont font_;

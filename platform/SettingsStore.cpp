@@ -15,20 +15,21 @@ QString groupOf(const QString& keyPath) {
 
 // Opens a key for one operation and closes it again.
 class KeyScope {
-public:
+  public:
     KeyScope(QSettings& settings, const QString& keyPath) : settings_(settings) {
         settings_.beginGroup(groupOf(keyPath));
     }
     ~KeyScope() { settings_.endGroup(); }
 
-private:
+  private:
     QSettings& settings_;
 };
 
 } // namespace
 
 SettingsStore::SettingsStore(QString filePath)
-    : path_(std::move(filePath)), settings_(std::make_unique<QSettings>(path_, QSettings::IniFormat)) {}
+    : path_(std::move(filePath)),
+      settings_(std::make_unique<QSettings>(path_, QSettings::IniFormat)) {}
 
 SettingsStore::~SettingsStore() = default; // QSettings writes what is pending
 

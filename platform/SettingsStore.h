@@ -12,7 +12,7 @@ class QSettings;
 // event loop, at sync() and when the store is destroyed, so that a first start writing every
 // default costs one file write instead of forty.
 class SettingsStore {
-public:
+  public:
     explicit SettingsStore(QString filePath);
     ~SettingsStore();
 
@@ -30,7 +30,7 @@ public:
     // Writes pending changes to the file now; false when the file cannot be written.
     bool sync();
 
-private:
+  private:
     QString path_;
     std::unique_ptr<QSettings> settings_;
 };

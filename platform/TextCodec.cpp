@@ -27,4 +27,6 @@ QString decodeText(QByteArrayView bytes, FileEncoding encoding) {
     return QString::fromUtf8(bytes);
 }
 
-QByteArray encodeText(const QString& text) { return text.toUtf8(); }
+QByteArray encodeText(const QString& text) {
+    return text.toUtf8();
+}

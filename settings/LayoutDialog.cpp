@@ -1,7 +1,7 @@
 #include "settings/LayoutDialog.h"
 
-#include "platform/Dialogs.h"
 #include "document/AppState.h"
+#include "platform/Dialogs.h"
 #include "platform/widgets/ClickableLabel.h"
 
 #include <QCheckBox>

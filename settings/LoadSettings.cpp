@@ -1,6 +1,6 @@
+#include "settings/LoadSettings.h"
 #include "platform/SettingsStore.h"
 #include "settings/Registry.h"
-#include "settings/LoadSettings.h"
 
 #include <charconv>
 #include <cmath>
@@ -8,8 +8,7 @@
 namespace {
 
 // One text setting with a default: name, field and default value in one place.
-template <class Record>
-struct TextRule {
+template <class Record> struct TextRule {
     const char* name;
     QString Record::*field;
     const char* defaultValue;
@@ -41,10 +40,8 @@ const TextRule<LayoutSettings> kLayoutRules[] = {
 };
 
 const TextRule<TraySettings> kTrayRules[] = {
-    {"Display", &TraySettings::Display, "True"},
-    {"NumWeeks", &TraySettings::NumWeeks, "1"},
-    {"ListMonths", &TraySettings::ListMonths, "1"},
-    {"FileName", &TraySettings::FileName, ""},
+    {"Display", &TraySettings::Display, "True"},      {"NumWeeks", &TraySettings::NumWeeks, "1"},
+    {"ListMonths", &TraySettings::ListMonths, "1"},   {"FileName", &TraySettings::FileName, ""},
     {"DispStart", &TraySettings::DispStart, "False"},
 };
 

@@ -4,17 +4,22 @@
 
 namespace Registry {
 
-void CreateNewKey(SettingsStore& store, const QString& keyPath) { store.createKey(keyPath); }
+void CreateNewKey(SettingsStore& store, const QString& keyPath) {
+    store.createKey(keyPath);
+}
 
 QVariant QueryValue(const SettingsStore& store, const QString& keyPath, const QString& valueName) {
     const QVariant value = store.value(keyPath, valueName);
     switch (value.typeId()) {
-    case QMetaType::QString: return value;
+    case QMetaType::QString:
+        return value;
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:
-    case QMetaType::ULongLong: return value.toLongLong();
-    default: return {};
+    case QMetaType::ULongLong:
+        return value.toLongLong();
+    default:
+        return {};
     }
 }
 

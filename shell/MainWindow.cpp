@@ -1,5 +1,6 @@
 #include "shell/MainWindow.h"
 
+#include "desktop/AppIcon.h"
 #include "desktop/TrayIcon.h"
 #include "document/FileMenu.h"
 #include "document/SetupWindow.h"
@@ -8,7 +9,6 @@
 #include "editors/EditorLauncher.h"
 #include "platform/Dialogs.h"
 #include "settings/LayoutDialog.h"
-#include "desktop/AppIcon.h"
 #include "shell/HelpWindow.h"
 #include "shell/SplashWindow.h"
 #include "shell/Toolbar.h"
@@ -54,19 +54,27 @@ QAction* frmMain::addItem(QMenu* menu, const char* name, const QString& caption,
 void frmMain::buildFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileNew = addItem(file, "mnuFileNew", QStringLiteral("&New Calendar"), QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuFileOpen = addItem(file, "mnuFileOpen", QStringLiteral("&Open Calendar..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileNew = addItem(file, "mnuFileNew", QStringLiteral("&New Calendar"),
+                         QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileOpen = addItem(file, "mnuFileOpen", QStringLiteral("&Open Calendar..."),
+                          QKeySequence(Qt::CTRL | Qt::Key_O));
     file->addSeparator();
-    mnuFileSave = addItem(file, "mnuFileSave", QStringLiteral("&Save Calendar"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuFileSaveAs = addItem(file, "mnuFileSaveAs", QStringLiteral("Save Calendar &As..."), QKeySequence(Qt::CTRL | Qt::Key_A));
+    mnuFileSave = addItem(file, "mnuFileSave", QStringLiteral("&Save Calendar"),
+                          QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFileSaveAs = addItem(file, "mnuFileSaveAs", QStringLiteral("Save Calendar &As..."),
+                            QKeySequence(Qt::CTRL | Qt::Key_A));
     file->addSeparator();
-    mnuFileImport = addItem(file, "mnuFileImport", QStringLiteral("&Import QVF data..."), QKeySequence(Qt::CTRL | Qt::Key_I));
-    mnuFileExport = addItem(file, "mnuFileExport", QStringLiteral("&Export QVF data..."), QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuFileImport = addItem(file, "mnuFileImport", QStringLiteral("&Import QVF data..."),
+                            QKeySequence(Qt::CTRL | Qt::Key_I));
+    mnuFileExport = addItem(file, "mnuFileExport", QStringLiteral("&Export QVF data..."),
+                            QKeySequence(Qt::CTRL | Qt::Key_E));
     file->addSeparator();
     mnuFilePgSetup = addItem(file, "mnuFilePgSetup", QStringLiteral("Page S&etup..."));
-    mnuFilePrint = addItem(file, "mnuFilePrint", QStringLiteral("&Print Calendar..."), QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFilePrint = addItem(file, "mnuFilePrint", QStringLiteral("&Print Calendar..."),
+                           QKeySequence(Qt::CTRL | Qt::Key_P));
     file->addSeparator();
-    mnuFileExit = addItem(file, "mnuFileExit", QStringLiteral("E&xit Daylark"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    mnuFileExit = addItem(file, "mnuFileExit", QStringLiteral("E&xit Daylark"),
+                          QKeySequence(Qt::CTRL | Qt::Key_X));
 
     connect(mnuFileNew, &QAction::triggered, this, [this] { NewCalendar(app_); });
     connect(mnuFileOpen, &QAction::triggered, this, [this] { OpenCalendar(app_); });
@@ -84,10 +92,14 @@ void frmMain::buildFileMenu() {
 void frmMain::buildAddMenu() {
     QMenu* add = menuBar()->addMenu(QStringLiteral("&Add"));
     add->setObjectName(QStringLiteral("mnuAdd"));
-    mnuAddBirthday = addItem(add, "mnuAddBirthday", QStringLiteral("&Birthday..."), QKeySequence(Qt::CTRL | Qt::Key_F1));
-    mnuAddHoliday = addItem(add, "mnuAddHoliday", QStringLiteral("&Holiday..."), QKeySequence(Qt::CTRL | Qt::Key_F2));
-    mnuAddAnniv = addItem(add, "mnuAddAnniv", QStringLiteral("&Anniversary..."), QKeySequence(Qt::CTRL | Qt::Key_F3));
-    mnuAddOther = addItem(add, "mnuAddOther", QStringLiteral("&Other..."), QKeySequence(Qt::CTRL | Qt::Key_F4));
+    mnuAddBirthday = addItem(add, "mnuAddBirthday", QStringLiteral("&Birthday..."),
+                             QKeySequence(Qt::CTRL | Qt::Key_F1));
+    mnuAddHoliday = addItem(add, "mnuAddHoliday", QStringLiteral("&Holiday..."),
+                            QKeySequence(Qt::CTRL | Qt::Key_F2));
+    mnuAddAnniv = addItem(add, "mnuAddAnniv", QStringLiteral("&Anniversary..."),
+                          QKeySequence(Qt::CTRL | Qt::Key_F3));
+    mnuAddOther = addItem(add, "mnuAddOther", QStringLiteral("&Other..."),
+                          QKeySequence(Qt::CTRL | Qt::Key_F4));
     const std::pair<QAction*, EntryKind> editors[] = {{mnuAddBirthday, EntryKind::Birthday},
                                                       {mnuAddHoliday, EntryKind::Holiday},
                                                       {mnuAddAnniv, EntryKind::Anniversary},
@@ -102,7 +114,8 @@ void frmMain::buildAddMenu() {
 void frmMain::buildViewAndHelpMenus() {
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
-    mnuViewCal = addItem(view, "mnuViewCal", QStringLiteral("&Calendar"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    mnuViewCal = addItem(view, "mnuViewCal", QStringLiteral("&Calendar"),
+                         QKeySequence(Qt::CTRL | Qt::Key_V));
     view->addSeparator();
     mnuViewOpt = addItem(view, "mnuViewOpt", QStringLiteral("&Options..."));
     connect(mnuViewCal, &QAction::triggered, this, &frmMain::showCalendarView);
@@ -110,7 +123,8 @@ void frmMain::buildViewAndHelpMenus() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpCont = addItem(help, "mnuHelpCont", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1));
+    mnuHelpCont =
+        addItem(help, "mnuHelpCont", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1));
     help->addSeparator();
     mnuHelpAbout = addItem(help, "mnuHelpAbout", QStringLiteral("&About Daylark..."));
     connect(mnuHelpCont, &QAction::triggered, this, &frmMain::showHelp);
@@ -121,7 +135,8 @@ void frmMain::buildTrayMenu() {
     mnuTray = new QMenu(QStringLiteral("Tray"), this);
     mnuTray->setObjectName(QStringLiteral("mnuTray"));
     mnuTrayDispCal = addItem(mnuTray, "mnuTrayDispCal", QStringLiteral("Display Desktop Calendar"));
-    mnuTrayDispSetup = addItem(mnuTray, "mnuTrayDispSetup", QStringLiteral("Display Daylark Setup"));
+    mnuTrayDispSetup =
+        addItem(mnuTray, "mnuTrayDispSetup", QStringLiteral("Display Daylark Setup"));
     mnuTray->addSeparator();
     mnuTrayConfig = addItem(mnuTray, "mnuTrayConfig", QStringLiteral("Configure"));
     mnuTray->addSeparator();
@@ -198,7 +213,9 @@ QWidget* frmMain::setupWindow() const {
     return setup_ ? static_cast<QWidget*>(setup_) : const_cast<frmMain*>(this);
 }
 
-bool frmMain::QueryUnload() { return ConfirmDiscardOrSave(app_); }
+bool frmMain::QueryUnload() {
+    return ConfirmDiscardOrSave(app_);
+}
 
 void frmMain::closeEvent(QCloseEvent* event) {
     if (!QueryUnload()) {
@@ -258,12 +275,24 @@ void frmMain::runTool(int tool) {
             showMessage(app_.dialogs, QLatin1String(text), QStringLiteral("Daylark"));
     };
     switch (tool) {
-    case 0: NewCalendar(app_); break;
-    case 1: OpenCalendar(app_); break;
-    case 2: app_.Document.Modified() ? SaveCalendar(app_) : SaveCalendarAs(app_); break;
-    case 3: clickIfEnabled(mnuFilePrint); break;
-    case 4: clickIfEnabled(mnuViewOpt); break;
-    case 5: clickIfEnabled(mnuViewCal); break;
+    case 0:
+        NewCalendar(app_);
+        break;
+    case 1:
+        OpenCalendar(app_);
+        break;
+    case 2:
+        app_.Document.Modified() ? SaveCalendar(app_) : SaveCalendarAs(app_);
+        break;
+    case 3:
+        clickIfEnabled(mnuFilePrint);
+        break;
+    case 4:
+        clickIfEnabled(mnuViewOpt);
+        break;
+    case 5:
+        clickIfEnabled(mnuViewCal);
+        break;
     case 6:
         if (setup_) setup_->cmdAdd->click();
         break;
@@ -276,7 +305,8 @@ void frmMain::runTool(int tool) {
     case 9:
         if (setup_) setup_->cmdResort->click();
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

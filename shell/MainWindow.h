@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/SetupWindow.h"
 #include "document/AppState.h"
+#include "document/SetupWindow.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -20,7 +20,7 @@ class Toolbar;
 // and the tray menu. It is also the document's view for the file commands.
 class frmMain : public QMainWindow, public DocumentViews {
     Q_OBJECT
-public:
+  public:
     // trayAvailable: whether the desktop has a notification area to live in.
     frmMain(AppState& app, bool trayAvailable, QWidget* parent = nullptr);
     ~frmMain() override;
@@ -52,22 +52,22 @@ public:
     QWidget* mainWindow() const override { return const_cast<frmMain*>(this); }
     QWidget* setupWindow() const override;
 
-    QAction *mnuFileNew, *mnuFileOpen, *mnuFileSave, *mnuFileSaveAs, *mnuFileImport,
-        *mnuFileExport, *mnuFilePgSetup, *mnuFilePrint, *mnuFileExit;
+    QAction *mnuFileNew, *mnuFileOpen, *mnuFileSave, *mnuFileSaveAs, *mnuFileImport, *mnuFileExport,
+        *mnuFilePgSetup, *mnuFilePrint, *mnuFileExit;
     QAction *mnuAddBirthday, *mnuAddHoliday, *mnuAddAnniv, *mnuAddOther;
     QAction *mnuViewCal, *mnuViewOpt;
     QAction *mnuHelpCont, *mnuHelpAbout;
     QMenu* mnuTray;
     QAction *mnuTrayDispCal, *mnuTrayDispSetup, *mnuTrayConfig, *mnuTrayClose;
 
-signals:
+  signals:
     // The program is to end (the main window closed for good).
     void programEnded();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QAction* addItem(QMenu* menu, const char* name, const QString& caption,
                      const QKeySequence& shortcut = {});
     void buildFileMenu();

@@ -44,7 +44,9 @@ void frmSplash::Timer1_Timer() {
     if (clock_.tick()) close();
 }
 
-void frmSplash::mousePressEvent(QMouseEvent*) { close(); }
+void frmSplash::mousePressEvent(QMouseEvent*) {
+    close();
+}
 
 void frmSplash::closeEvent(QCloseEvent* event) {
     Timer1->stop();
@@ -65,7 +67,8 @@ void frmSplash::paintEvent(QPaintEvent*) {
     title.setBold(true);
     p.setFont(title);
     p.setPen(Qt::white);
-    p.drawText(QRect(160, 60, 260, 56), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Daylark"));
+    p.drawText(QRect(160, 60, 260, 56), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Daylark"));
     QFont line = font();
     line.setPointSize(11);
     p.setFont(line);

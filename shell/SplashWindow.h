@@ -10,7 +10,7 @@ struct AppState;
 // 100 ms tick. The window closes once the count is above 2 (the twentieth tick), or above
 // 0.3 (the fourth tick) when the program starts into the tray.
 class SplashClock {
-public:
+  public:
     explicit SplashClock(bool startingInTray) : tray_(startingInTray) {}
     // One tick; true when the window is to close.
     bool tick() {
@@ -19,7 +19,7 @@ public:
     }
     float seconds() const { return seconds_; }
 
-private:
+  private:
     bool tray_;
     float seconds_ = 0;
 };
@@ -28,7 +28,7 @@ private:
 // timer and shows "Click to close this window"; a click closes it either way.
 class frmSplash : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit frmSplash(AppState& app, QWidget* parent = nullptr);
 
     // Shows the window; starts the timer unless it is the About box.
@@ -37,16 +37,16 @@ public:
     QLabel* lblHelp;
     QTimer* Timer1;
 
-signals:
+  signals:
     // The window has closed (by its timer or a click).
     void closed();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void Timer1_Timer();
 
     AppState& app_;

@@ -1,8 +1,8 @@
 #include "shell/StartUp.h"
 
+#include "document/AppState.h"
 #include "platform/Clock.h"
 #include "settings/LoadSettings.h"
-#include "document/AppState.h"
 
 void StartUp(AppState& app) {
     app.Document.ResetTables();

@@ -7,7 +7,7 @@
 // The dialogs of a program without a display: messages go to standard error and questions
 // take their default answer; nothing can be chosen from a file or colour dialog.
 class ConsoleDialogs final : public Dialogs {
-public:
+  public:
     Answer message(const MessageRequest& request) override {
         std::fprintf(stderr, "%s: %s\n", qPrintable(request.title), qPrintable(request.text));
         return request.defaultButton;

@@ -9,14 +9,14 @@
 //                                     names some) into a PDF file, with the default layout
 //                                     or, with --settings, the stored one
 
+#include "document/AppState.h"
 #include "document/DisplayYear.h"
 #include "document/EntryText.h"
 #include "document/FileCommands.h"
 #include "drawing/PrintJob.h"
-#include "settings/LoadSettings.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
-#include "document/AppState.h"
+#include "settings/LoadSettings.h"
 #include "tools/ConsoleDialogs.h"
 
 #include <QCoreApplication>
@@ -57,7 +57,9 @@ struct Tool {
     }
 };
 
-void print(const QString& text) { std::fputs(text.toUtf8().constData(), stdout); }
+void print(const QString& text) {
+    std::fputs(text.toUtf8().constData(), stdout);
+}
 
 int show(Tool& tool, const QString& path) {
     if (!tool.read(path)) return 1;
@@ -67,7 +69,8 @@ int show(Tool& tool, const QString& path) {
     for (const EntryKind kind : kAllKinds) {
         const QStringList lines = EntryListLines(doc, kind);
         out += QStringLiteral("\n%1 (%2)\n").arg(KindLabel(kind)).arg(lines.size());
-        for (const QString& line : lines) out += line + u'\n';
+        for (const QString& line : lines)
+            out += line + u'\n';
     }
     print(out);
     return 0;

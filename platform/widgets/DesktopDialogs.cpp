@@ -9,20 +9,28 @@ namespace {
 
 QMessageBox::Icon toQtIcon(MessageIcon icon) {
     switch (icon) {
-    case MessageIcon::Critical: return QMessageBox::Critical;
-    case MessageIcon::Question: return QMessageBox::Question;
-    case MessageIcon::Exclamation: return QMessageBox::Warning;
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::None: break;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButtons toQtButtons(MessageButtons buttons) {
     switch (buttons) {
-    case MessageButtons::Ok: return QMessageBox::Ok;
-    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::Ok:
+        return QMessageBox::Ok;
+    case MessageButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
     case MessageButtons::YesNoCancel:
         return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
@@ -31,21 +39,30 @@ QMessageBox::StandardButtons toQtButtons(MessageButtons buttons) {
 
 QMessageBox::StandardButton toQtButton(Answer answer) {
     switch (answer) {
-    case Answer::Ok: return QMessageBox::Ok;
-    case Answer::Cancel: return QMessageBox::Cancel;
-    case Answer::Yes: return QMessageBox::Yes;
-    case Answer::No: return QMessageBox::No;
+    case Answer::Ok:
+        return QMessageBox::Ok;
+    case Answer::Cancel:
+        return QMessageBox::Cancel;
+    case Answer::Yes:
+        return QMessageBox::Yes;
+    case Answer::No:
+        return QMessageBox::No;
     }
     return QMessageBox::Ok;
 }
 
 Answer fromQtButton(int button, MessageButtons offered) {
     switch (button) {
-    case QMessageBox::Ok: return Answer::Ok;
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Cancel: return Answer::Cancel;
-    default: break;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        break;
     }
     // Closed with Escape or the close box: the gentlest answer the box offered.
     if (offered == MessageButtons::YesNo) return Answer::No;
@@ -53,7 +70,9 @@ Answer fromQtButton(int button, MessageButtons offered) {
     return Answer::Cancel;
 }
 
-FileChoice choiceFor(const QString& path) { return {path, QFileInfo(path).fileName()}; }
+FileChoice choiceFor(const QString& path) {
+    return {path, QFileInfo(path).fileName()};
+}
 
 } // namespace
 
@@ -68,8 +87,7 @@ std::optional<FileChoice> DesktopDialogs::openFile(const FileRequest& request) {
     QFileDialog dialog(request.owner, request.title, QString(), request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return choiceFor(dialog.selectedFiles().constFirst());
 }
 
@@ -83,10 +101,10 @@ std::optional<FileChoice> DesktopDialogs::saveFile(const FileRequest& request) {
             return std::nullopt;
         const QString path = dialog.selectedFiles().constFirst();
         if (!request.confirmCreate || QFileInfo::exists(path)) return choiceFor(path);
-        const auto answer = QMessageBox::question(
-            &dialog, request.title,
-            QStringLiteral("%1 does not exist.\nDo you want to create it?")
-                .arg(QFileInfo(path).fileName()));
+        const auto answer =
+            QMessageBox::question(&dialog, request.title,
+                                  QStringLiteral("%1 does not exist.\nDo you want to create it?")
+                                      .arg(QFileInfo(path).fileName()));
         if (answer == QMessageBox::Yes) return choiceFor(path);
     }
 }

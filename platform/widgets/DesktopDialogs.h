@@ -4,7 +4,7 @@
 
 // The real dialogs of the desktop: QMessageBox, QFileDialog and QColorDialog.
 class DesktopDialogs final : public Dialogs {
-public:
+  public:
     Answer message(const MessageRequest& request) override;
     std::optional<FileChoice> openFile(const FileRequest& request) override;
     std::optional<FileChoice> saveFile(const FileRequest& request) override;

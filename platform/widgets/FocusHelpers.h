@@ -15,15 +15,15 @@ void SelectAllText(QLineEdit* box);
 // reported: the user has not left the box.
 class FocusWatcher : public QObject {
     Q_OBJECT
-public:
+  public:
     // Watches box and lives as its child.
     explicit FocusWatcher(QWidget* box);
 
-signals:
+  signals:
     void gotFocus();
     void lostFocus();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

@@ -4,5 +4,6 @@ UpDownBar::UpDownBar(QWidget* parent) : QScrollBar(Qt::Vertical, parent) {
     setSingleStep(1);
     setPageStep(1);
     setFixedWidth(17);
-    connect(this, &QScrollBar::valueChanged, this, [this](int value) { emit numberChanged(-value); });
+    connect(this, &QScrollBar::valueChanged, this,
+            [this](int value) { emit numberChanged(-value); });
 }

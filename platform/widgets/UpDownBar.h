@@ -7,7 +7,7 @@
 // The scroll bar's own value is the negated number; use number() and numberChanged().
 class UpDownBar : public QScrollBar {
     Q_OBJECT
-public:
+  public:
     explicit UpDownBar(QWidget* parent = nullptr);
 
     int number() const { return -value(); }
@@ -16,6 +16,6 @@ public:
     int lowest() const { return -maximum(); }
     int highest() const { return -minimum(); }
 
-signals:
+  signals:
     void numberChanged(int number);
 };

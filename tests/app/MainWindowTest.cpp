@@ -1,9 +1,9 @@
-#include "desktop/TrayIcon.h"
-#include "drawing/CalendarView.h"
-#include "document/CalendarFormat.h"
-#include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
+#include "desktop/TrayIcon.h"
+#include "document/CalendarFormat.h"
+#include "drawing/CalendarView.h"
 #include "platform/widgets/UpDownBar.h"
+#include "shell/HelpWindow.h"
 #include "shell/StartUp.h"
 #include "shell/Toolbar.h"
 #include "support/CalendarBuilder.h"
@@ -24,7 +24,7 @@
 namespace {
 
 class MainWindow : public ::testing::Test {
-protected:
+  protected:
     TestApp t;
     AppState& app = t.app;
     std::unique_ptr<frmMain> w;
@@ -52,18 +52,27 @@ TEST_F(MainWindow, MenusCarryTheirCaptionsAndShortcuts) {
         const char* caption;
         const char* shortcut;
     };
-    const Item items[] = {
-        {"mnuFileNew", "&New Calendar", "Ctrl+N"}, {"mnuFileOpen", "&Open Calendar...", "Ctrl+O"},
-        {"mnuFileSave", "&Save Calendar", "Ctrl+S"}, {"mnuFileSaveAs", "Save Calendar &As...", "Ctrl+A"},
-        {"mnuFileImport", "&Import QVF data...", "Ctrl+I"}, {"mnuFileExport", "&Export QVF data...", "Ctrl+E"},
-        {"mnuFilePgSetup", "Page S&etup...", ""}, {"mnuFilePrint", "&Print Calendar...", "Ctrl+P"},
-        {"mnuFileExit", "E&xit Daylark", "Ctrl+X"}, {"mnuAddBirthday", "&Birthday...", "Ctrl+F1"},
-        {"mnuAddHoliday", "&Holiday...", "Ctrl+F2"}, {"mnuAddAnniv", "&Anniversary...", "Ctrl+F3"},
-        {"mnuAddOther", "&Other...", "Ctrl+F4"}, {"mnuViewCal", "&Calendar", "Ctrl+V"},
-        {"mnuViewOpt", "&Options...", ""}, {"mnuHelpCont", "&Contents", "F1"},
-        {"mnuHelpAbout", "&About Daylark...", ""}, {"mnuTrayDispCal", "Display Desktop Calendar", ""},
-        {"mnuTrayDispSetup", "Display Daylark Setup", ""}, {"mnuTrayConfig", "Configure", ""},
-        {"mnuTrayClose", "Close", ""}};
+    const Item items[] = {{"mnuFileNew", "&New Calendar", "Ctrl+N"},
+                          {"mnuFileOpen", "&Open Calendar...", "Ctrl+O"},
+                          {"mnuFileSave", "&Save Calendar", "Ctrl+S"},
+                          {"mnuFileSaveAs", "Save Calendar &As...", "Ctrl+A"},
+                          {"mnuFileImport", "&Import QVF data...", "Ctrl+I"},
+                          {"mnuFileExport", "&Export QVF data...", "Ctrl+E"},
+                          {"mnuFilePgSetup", "Page S&etup...", ""},
+                          {"mnuFilePrint", "&Print Calendar...", "Ctrl+P"},
+                          {"mnuFileExit", "E&xit Daylark", "Ctrl+X"},
+                          {"mnuAddBirthday", "&Birthday...", "Ctrl+F1"},
+                          {"mnuAddHoliday", "&Holiday...", "Ctrl+F2"},
+                          {"mnuAddAnniv", "&Anniversary...", "Ctrl+F3"},
+                          {"mnuAddOther", "&Other...", "Ctrl+F4"},
+                          {"mnuViewCal", "&Calendar", "Ctrl+V"},
+                          {"mnuViewOpt", "&Options...", ""},
+                          {"mnuHelpCont", "&Contents", "F1"},
+                          {"mnuHelpAbout", "&About Daylark...", ""},
+                          {"mnuTrayDispCal", "Display Desktop Calendar", ""},
+                          {"mnuTrayDispSetup", "Display Daylark Setup", ""},
+                          {"mnuTrayConfig", "Configure", ""},
+                          {"mnuTrayClose", "Close", ""}};
     for (const Item& item : items) {
         auto* action = w->findChild<QAction*>(QLatin1String(item.name));
         ASSERT_NE(action, nullptr) << item.name;
@@ -133,12 +142,14 @@ TEST_F(MainWindow, ToolbarButtonsRunTheirCommands) {
     load();
     w->runTool(7);
     w->runTool(8);
-    EXPECT_EQ(messages(), QStringList({"No entry is currently selected.", "Select one entry to be edited."}));
+    EXPECT_EQ(messages(),
+              QStringList({"No entry is currently selected.", "Select one entry to be edited."}));
     w->runTool(2); // nothing unsaved: Save As
     EXPECT_EQ(t.dialogs.saveRequests.size(), 1u);
 
     unsavedCalendar();
-    for (int row : {0, 1}) w->setup()->lstEvents->setCurrentRow(row, QItemSelectionModel::Select);
+    for (int row : {0, 1})
+        w->setup()->lstEvents->setCurrentRow(row, QItemSelectionModel::Select);
     w->runTool(8);
     EXPECT_EQ(messages().last(), "Select one entry to be edited.");
     app.Options.ConfirmDelete = "False";
@@ -237,7 +248,9 @@ TEST_F(MainWindow, TrayCloseEndsTheProgramWithoutStoringTheSetting) {
     w->mnuTrayClose->trigger();
     EXPECT_EQ(ended->count(), 1);
     EXPECT_EQ(app.Tray.Display, "0");
-    EXPECT_EQ(t.store.value(QStringLiteral("Software\\Daylark\\Tray"), QStringLiteral("Display")).toString(), "True");
+    EXPECT_EQ(t.store.value(QStringLiteral("Software\\Daylark\\Tray"), QStringLiteral("Display"))
+                  .toString(),
+              "True");
 }
 
 TEST_F(MainWindow, TrayDoubleClickBringsTheSetupBack) {

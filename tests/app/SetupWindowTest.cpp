@@ -1,8 +1,8 @@
-#include "document/CalendarFormat.h"
 #include "document/SetupWindow.h"
+#include "document/CalendarFormat.h"
 #include "platform/widgets/ClickableLabel.h"
-#include "shell/StartUp.h"
 #include "platform/widgets/UpDownBar.h"
+#include "shell/StartUp.h"
 #include "support/CalendarBuilder.h"
 #include "support/TestApp.h"
 
@@ -18,7 +18,7 @@
 namespace {
 
 class SetupWindow : public ::testing::Test {
-protected:
+  protected:
     TestApp t;
     AppState& app = t.app;
     std::unique_ptr<frmSetup> w;
@@ -179,10 +179,10 @@ TEST_F(SetupWindow, DisplayYearIsCheckedWhenTheBoxLosesTheFocus) {
         int year;
         bool message;
     };
-    for (const Case& c : {Case{"1995", 1995, false}, Case{"2099", 2099, false},
-                          Case{"1980", 1980, false}, Case{"1979", 2027, true},
-                          Case{"2100", 2027, true}, Case{"7x", 2027, true},
-                          Case{"ab", 2027, true}, Case{"", 2027, true}}) {
+    for (const Case& c :
+         {Case{"1995", 1995, false}, Case{"2099", 2099, false}, Case{"1980", 1980, false},
+          Case{"1979", 2027, true}, Case{"2100", 2027, true}, Case{"7x", 2027, true},
+          Case{"ab", 2027, true}, Case{"", 2027, true}}) {
         t.dialogs.messages.clear();
         w->txtDispYr->setText(QLatin1String(c.typed));
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);

@@ -1,7 +1,7 @@
-#include "desktop/FileAssociation.h"
-#include "desktop/AppIcon.h"
-#include "shell/SplashWindow.h"
 #include "shell/StartUp.h"
+#include "desktop/AppIcon.h"
+#include "desktop/FileAssociation.h"
+#include "shell/SplashWindow.h"
 #include "support/TestApp.h"
 
 #include <QFile>
@@ -72,7 +72,8 @@ TEST(FileAssociation, WritesTheMimeTypeDesktopEntryAndIconsOnceUntilSomethingCha
     EXPECT_TRUE(xml.contains("<comment>Vemora File</comment>"));
     EXPECT_TRUE(QFile::exists(dir.filePath("icons/hicolor/64x64/apps/daylark.png")));
 
-    EXPECT_TRUE(WriteFileAssociation({dir.path(), QStringLiteral("/usr/bin/daylark"), appIconImage(64)}));
+    EXPECT_TRUE(
+        WriteFileAssociation({dir.path(), QStringLiteral("/usr/bin/daylark"), appIconImage(64)}));
 }
 
 TEST(FileAssociation, ExecEscapesWhatTheDesktopEntryFormatReserves) {

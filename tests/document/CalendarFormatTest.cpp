@@ -17,10 +17,22 @@ QByteArray scramble(QByteArrayView line, QByteArrayView key) {
 
 // A file such as the generator writes: no header lines, the key on line 3, scrambled events.
 QByteArray generatedFile(const QByteArray& key, const QList<QByteArray>& events) {
-    QList<QByteArray> lines{"Version 2.0", "Kestral Scheduler Data", key, "", "[Birthday]", "",
-                            "[Anniversary]", "", "[Holiday]", "", "", "[Other]"};
-    for (const QByteArray& e : events) lines << scramble(e, key);
-    lines << "" << "[End of Data]";
+    QList<QByteArray> lines{"Version 2.0",
+                            "Kestral Scheduler Data",
+                            key,
+                            "",
+                            "[Birthday]",
+                            "",
+                            "[Anniversary]",
+                            "",
+                            "[Holiday]",
+                            "",
+                            "",
+                            "[Other]"};
+    for (const QByteArray& e : events)
+        lines << scramble(e, key);
+    lines << ""
+          << "[End of Data]";
     return fileText(lines);
 }
 
@@ -105,8 +117,7 @@ TEST(CalendarFormat, WithoutHeaderLinesLineThreeIsTheKeyAndOldHeadersStay) {
     doc.HeaderLine1 = QStringLiteral("kept 1");
     doc.HeaderLine2 = QStringLiteral("kept 2");
     const QByteArray key = "048049050051052";
-    ASSERT_EQ(readCalendar(generatedFile(key, {"01052027 Water the plants", "01082027 Again"}),
-                           doc)
+    ASSERT_EQ(readCalendar(generatedFile(key, {"01052027 Water the plants", "01082027 Again"}), doc)
                   .status,
               ReadStatus::Success);
     EXPECT_EQ(doc.CalendarTitle, QStringLiteral("Kestral Scheduler Data"));
@@ -171,7 +182,8 @@ TEST(CalendarFormat, EntryLinesWithAnEmptyNameAreNotEntries) {
 
 TEST(CalendarFormat, ManyMoreEntriesThanSixteenBitsReadBack) {
     CalendarDocument doc;
-    for (int i = 0; i < 40000; ++i) doc.OtherEvents.append(other("01012027", QString::number(i)));
+    for (int i = 0; i < 40000; ++i)
+        doc.OtherEvents.append(other("01012027", QString::number(i)));
     CalendarDocument read;
     ASSERT_EQ(readCalendar(formatCalendar(doc), read).status, ReadStatus::Success);
     EXPECT_EQ(read.OtherEvents.entryCount(), 40000);
@@ -186,7 +198,9 @@ struct Malformed {
     const char* errorPart;
 };
 
-void PrintTo(const Malformed& m, std::ostream* os) { *os << m.what; }
+void PrintTo(const Malformed& m, std::ostream* os) {
+    *os << m.what;
+}
 
 class MalformedFile : public ::testing::TestWithParam<Malformed> {};
 
@@ -194,7 +208,8 @@ TEST_P(MalformedFile, IsRefusedWithoutChangingTheDocument) {
     CalendarDocument doc = sampleCalendar();
     const ReadResult result = readCalendar(GetParam().text, doc);
     EXPECT_EQ(result.status, GetParam().status);
-    EXPECT_TRUE(result.error.contains(QLatin1String(GetParam().errorPart))) << result.error.toStdString();
+    EXPECT_TRUE(result.error.contains(QLatin1String(GetParam().errorPart)))
+        << result.error.toStdString();
     EXPECT_TRUE(doc.sameContent(sampleCalendar()));
 }
 

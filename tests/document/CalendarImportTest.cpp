@@ -65,13 +65,14 @@ TEST(CalendarImport, ScrambledImportStopsAtTheStopLine) {
     const QByteArray key = "050";
     auto scrambled = [&](QByteArrayView line) {
         QByteArray out = line.toByteArray();
-        for (qsizetype i = 0; i < out.size(); ++i) out[i] = char(out[i] + key[(i + 1) % 3]);
+        for (qsizetype i = 0; i < out.size(); ++i)
+            out[i] = char(out[i] + key[(i + 1) % 3]);
         return out;
     };
-    const QByteArray text = fileText(QList<QByteArray>{
-        "Version 2.0", "G", key, "", "[Birthday]", "", "[Anniversary]", "", "[Holiday]", "", "",
-        "[Other]", scrambled("01052027 first"), scrambled("X"), scrambled("01062027 later"), "",
-        "[End of Data]"});
+    const QByteArray text = fileText(
+        QList<QByteArray>{"Version 2.0", "G", key, "", "[Birthday]", "", "[Anniversary]", "",
+                          "[Holiday]", "", "", "[Other]", scrambled("01052027 first"),
+                          scrambled("X"), scrambled("01062027 later"), "", "[End of Data]"});
     CalendarDocument doc = sampleCalendar();
     ASSERT_EQ(importCalendar(text, doc).status, ReadStatus::Stopped);
     ASSERT_EQ(doc.OtherEvents.upperBound(), 1);

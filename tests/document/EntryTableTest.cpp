@@ -6,7 +6,8 @@ namespace {
 
 QStringList names(const EntryTable<OtherEntry>& table) {
     QStringList out;
-    for (const auto& e : table) out << e.Name;
+    for (const auto& e : table)
+        out << e.Name;
     return out;
 }
 
@@ -23,7 +24,8 @@ TEST(EntryTable, EmptyTableIsOneBlankRecordAndFirstAppendUsesIndexZero) {
 
 TEST(EntryTable, DeletingClosesTheGapAndTheLastDeleteLeavesOneBlankRecord) {
     EntryTable<OtherEntry> table;
-    for (const char* n : {"0", "1", "2", "3", "4"}) table.append(other("01012027", QString::fromLatin1(n)));
+    for (const char* n : {"0", "1", "2", "3", "4"})
+        table.append(other("01012027", QString::fromLatin1(n)));
     // Bottom-up, as the Delete command walks the selected lines.
     table.remove(3);
     table.remove(1);
@@ -69,7 +71,8 @@ TEST(CalendarDocument, ResetToUntitledEmptiesEverythingButTheModifiedState) {
     doc.resetToUntitled();
     EXPECT_TRUE(doc.sameContent(CalendarDocument{}));
     EXPECT_TRUE(doc.FileName.isEmpty());
-    for (EntryKind kind : kAllKinds) EXPECT_TRUE(doc.isKindEmpty(kind));
+    for (EntryKind kind : kAllKinds)
+        EXPECT_TRUE(doc.isKindEmpty(kind));
 }
 
 } // namespace

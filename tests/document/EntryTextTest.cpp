@@ -52,11 +52,12 @@ namespace {
 
 TEST(EntryText, OrdinalSuffixFollowsEnglish) {
     const std::pair<int, const char*> cases[] = {
-        {0, "th"},   {1, "st"},   {2, "nd"},   {3, "rd"},    {4, "th"},    {11, "th"},
-        {12, "th"},  {13, "th"},  {21, "st"},  {22, "nd"},   {23, "rd"},   {100, "th"},
-        {101, "st"}, {111, "th"}, {112, "th"}, {113, "th"},  {121, "st"},  {-1, "st"},
+        {0, "th"},   {1, "st"},   {2, "nd"},    {3, "rd"},   {4, "th"},   {11, "th"},
+        {12, "th"},  {13, "th"},  {21, "st"},   {22, "nd"},  {23, "rd"},  {100, "th"},
+        {101, "st"}, {111, "th"}, {112, "th"},  {113, "th"}, {121, "st"}, {-1, "st"},
         {-3, "rd"},  {-11, "th"}, {-112, "th"}, {1002, "nd"}};
-    for (const auto& [n, suffix] : cases) EXPECT_EQ(OrdinalSuffix(n), QLatin1String(suffix)) << n;
+    for (const auto& [n, suffix] : cases)
+        EXPECT_EQ(OrdinalSuffix(n), QLatin1String(suffix)) << n;
 }
 
 TEST(EntryText, DisplayTextCountsYearsAgainstTheShownYear) {

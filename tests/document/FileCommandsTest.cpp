@@ -1,12 +1,12 @@
-#include "document/CalendarFormat.h"
 #include "document/FileCommands.h"
+#include "document/CalendarFormat.h"
 #include "support/CalendarBuilder.h"
 #include "support/TestApp.h"
 
 #include <QDir>
 #include <QFile>
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -24,7 +24,7 @@ QByteArray readFile(const QString& path) {
 }
 
 class FileCommands : public ::testing::Test {
-protected:
+  protected:
     TestApp t;
     AppState& app = t.app;
     CalendarDocument& doc = t.app.Document;
@@ -70,7 +70,8 @@ TEST_F(FileCommands, FailedWriteIsReportedAndLeavesThePreviousFile) {
     EXPECT_TRUE(doc.Modified());
     EXPECT_EQ(readFile(path), QByteArray("previous content"));
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
-    EXPECT_TRUE(t.dialogs.messages[0].text.startsWith(QStringLiteral("Daylark cannot save \n") + path + "\n\n"));
+    EXPECT_TRUE(t.dialogs.messages[0].text.startsWith(QStringLiteral("Daylark cannot save \n") +
+                                                      path + "\n\n"));
     EXPECT_EQ(t.dialogs.messages[0].title, QStringLiteral("File Error"));
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
@@ -78,7 +79,7 @@ TEST_F(FileCommands, FailedWriteIsReportedAndLeavesThePreviousFile) {
 // Limits the size of files this process may write, so that a write fails part of the way
 // through even for root.
 class FileSizeLimit {
-public:
+  public:
     explicit FileSizeLimit(rlim_t bytes) {
         std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &saved_);
@@ -88,7 +89,7 @@ public:
     }
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
 
-private:
+  private:
     rlimit saved_{};
 };
 
@@ -96,7 +97,8 @@ TEST_F(FileCommands, WriteThatFailsHalfWayLeavesThePreviousFileWhole) {
     const QString path = t.path("big.qvf");
     const QByteArray previous = formatCalendar(sampleCalendar());
     writeFile(path, previous);
-    for (int i = 0; i < 2000; ++i) doc.OtherEvents.append(other("01012027", QStringLiteral("event")));
+    for (int i = 0; i < 2000; ++i)
+        doc.OtherEvents.append(other("01012027", QStringLiteral("event")));
     doc.FileName = path;
     doc.MarkModified();
     {
@@ -182,7 +184,8 @@ TEST_F(FileCommands, OtherVersionIsNotReadableAndChangesNothing) {
 TEST_F(FileCommands, FolderGivenAsTheFileIsReportedNotRead) {
     doc.FileName = t.dir.path();
     EXPECT_EQ(ReadCalendarFile(app), kFailed);
-    EXPECT_TRUE(t.dialogs.messages.at(0).text.endsWith(QStringLiteral("It is a folder, not a file.")));
+    EXPECT_TRUE(
+        t.dialogs.messages.at(0).text.endsWith(QStringLiteral("It is a folder, not a file.")));
 }
 
 TEST_F(FileCommands, DesktopWeekWindowReadsWithoutTouchingTheSetupWindow) {
@@ -227,9 +230,9 @@ TEST_F(FileCommands, FailedImportIsReportedAndKeepsTheCalendarAndItsModifiedStat
     app.ImportFileName = t.path("short.txt");
     EXPECT_EQ(ImportCalendarFile(app), kFailed);
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
-    EXPECT_EQ(t.dialogs.messages[0].text, QStringLiteral("Daylark cannot import \n") +
-                                              t.path("short.txt") +
-                                              QStringLiteral("\n\nLine 2 is too short for an event."));
+    EXPECT_EQ(t.dialogs.messages[0].text,
+              QStringLiteral("Daylark cannot import \n") + t.path("short.txt") +
+                  QStringLiteral("\n\nLine 2 is too short for an event."));
     EXPECT_EQ(t.dialogs.messages[0].title, QStringLiteral("File Error"));
     EXPECT_TRUE(app.ImportFileName.isEmpty());
     EXPECT_TRUE(doc.sameContent(sampleCalendar()));

@@ -1,5 +1,5 @@
-#include "document/CalendarFormat.h"
 #include "document/FileMenu.h"
+#include "document/CalendarFormat.h"
 #include "support/CalendarBuilder.h"
 #include "support/TestApp.h"
 
@@ -9,7 +9,7 @@
 namespace {
 
 class FileMenu : public ::testing::Test {
-protected:
+  protected:
     TestApp t;
     AppState& app = t.app;
     CalendarDocument& doc = t.app.Document;

@@ -14,7 +14,7 @@ TEST(ListButtons, SelectionDecidesWhichButtonsWork) {
 }
 
 class DeleteCommand : public ::testing::Test {
-protected:
+  protected:
     TestApp t;
     AppState& app = t.app;
     void SetUp() override {
@@ -25,7 +25,8 @@ protected:
     }
     QStringList names() {
         QStringList out;
-        for (const auto& e : app.Document.OtherEvents) out << e.Name;
+        for (const auto& e : app.Document.OtherEvents)
+            out << e.Name;
         return out;
     }
 };

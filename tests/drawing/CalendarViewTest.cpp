@@ -35,8 +35,8 @@ struct ViewFixture : ::testing::Test {
         t.app.Layout.Other = QStringLiteral("&H8000"); // green too: told apart by text
     }
     void draw(int year, int month) {
-        const MonthViewInput input{t.app.Document, t.app.Layout, year,
-                                   SurfaceFont{QStringLiteral("Test"), 500}, {kGrey}};
+        const MonthViewInput input{
+            t.app.Document, t.app.Layout, year, SurfaceFont{QStringLiteral("Test"), 500}, {kGrey}};
         DrawMonthView(surface, t.dialogs, input, month, lines);
     }
     // Texts drawn as entries in box cell (past the day number), in drawing order.
@@ -103,7 +103,8 @@ TEST_F(ViewFixture, LongEntriesWrapToTheBoxWidthAndStopAtItsBottom) {
     const double top = 119; // box 7
     EXPECT_TRUE(write("&HFF", 7, "Alpha Bravo Charlie Delta Echo Foxtrot Golf Hotel India Jul"));
     QStringList shown;
-    for (const auto& x : entriesIn(7)) shown << x.text;
+    for (const auto& x : entriesIn(7))
+        shown << x.text;
     // The fifth line would end at 61 pixels, past the box's 57.
     EXPECT_EQ(shown, QStringList({"Alpha Bravo", "Charlie Delta", "Echo Foxtrot", "Golf Hotel"}));
     EXPECT_DOUBLE_EQ(lines[7], top + 51); // after the last line shown, not before the entry
@@ -208,7 +209,8 @@ TEST_F(WindowFixture, ClosingTheWindowUnloadsTheViewOnce) {
     EXPECT_EQ(unloaded.count(), 1);
     // A new view opened before the closed one is deleted keeps the view marked open.
     t.app.CalendarViewOpen = true;
-    for (int i = 0; i < 50 && !closed.isNull(); ++i) QTest::qWait(10);
+    for (int i = 0; i < 50 && !closed.isNull(); ++i)
+        QTest::qWait(10);
     EXPECT_TRUE(closed.isNull());
     EXPECT_TRUE(t.app.CalendarViewOpen);
 }

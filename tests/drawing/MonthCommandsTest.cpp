@@ -1,6 +1,6 @@
 #include "drawing/MonthCommands.h"
-#include "drawing/ColorText.h"
 #include "document/SettingsRecords.h"
+#include "drawing/ColorText.h"
 #include "support/CalendarBuilder.h"
 
 #include <QDate>

@@ -17,7 +17,7 @@
 // Editors on a fresh program state: today is March 15, 2027, the setup window shows 2027,
 // nothing is asked and an add closes the editor unless a test says otherwise.
 class EditorTest : public ::testing::Test {
-protected:
+  protected:
     TestApp t;
     AppState& app = t.app;
     std::unique_ptr<frmSetup> setup;
@@ -66,7 +66,7 @@ protected:
         return rows;
     }
 
-private:
+  private:
     template <class Editor>
     static std::unique_ptr<Editor> show(std::unique_ptr<EntryEditor> editor) {
         if (!editor) return nullptr;

@@ -9,7 +9,7 @@
 namespace {
 
 class Sequence : public EditorTest {
-protected:
+  protected:
     // A birthday on March 7, 1961 with the second style.
     static void enterAnn(frmBirthday& w) {
         w.txtName->setText("Ann");

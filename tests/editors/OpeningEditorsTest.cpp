@@ -15,7 +15,7 @@
 namespace {
 
 class OpeningEditors : public EditorTest {
-protected:
+  protected:
     std::unique_ptr<frmMain> main;
 
     void SetUp() override {

@@ -11,7 +11,7 @@
 namespace {
 
 class StyledEditors : public EditorTest {
-protected:
+  protected:
     static QStringList captions(const frmBirthday& w) {
         return {w.optStyle[0]->text(), w.optStyle[1]->text(), w.optStyle[2]->text()};
     }

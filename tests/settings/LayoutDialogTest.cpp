@@ -1,7 +1,7 @@
 #include "settings/LayoutDialog.h"
+#include "platform/widgets/ClickableLabel.h"
 #include "settings/LayoutRules.h"
 #include "settings/Registry.h"
-#include "platform/widgets/ClickableLabel.h"
 #include "support/TestApp.h"
 
 #include <QCheckBox>

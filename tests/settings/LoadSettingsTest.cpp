@@ -1,6 +1,6 @@
+#include "settings/LoadSettings.h"
 #include "platform/SettingsStore.h"
 #include "settings/Registry.h"
-#include "settings/LoadSettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +12,7 @@ namespace {
 using namespace Registry;
 
 class LoadSettingsTest : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     SettingsStore store{dir.filePath(QStringLiteral("cfg/Daylark.conf"))};
 
@@ -66,12 +66,13 @@ TEST_F(LoadSettingsTest, EmptyStoreGetsEveryDefaultInMemoryAndWrittenBack) {
     EXPECT_FALSE(has(kLayoutKey, "PaperSizeHeight"));
     EXPECT_TRUE(has(kTrayKey, "FileName"));
     EXPECT_EQ(stored(kTrayKey, "DispStart"), "False");
-    for (const QString& key : {kOptionsKey, kLayoutKey, kTrayKey}) EXPECT_TRUE(store.keyExists(key));
+    for (const QString& key : {kOptionsKey, kLayoutKey, kTrayKey})
+        EXPECT_TRUE(store.keyExists(key));
 }
 
 TEST_F(LoadSettingsTest, StoredValuesWinAndOddOnesFollowTheirRules) {
     SetKeyValue(store, kOptionsKey, "ConfirmAdd", "False");
-    SetKeyValue(store, kOptionsKey, "ConfirmEdit", ""); // empty: the default
+    SetKeyValue(store, kOptionsKey, "ConfirmEdit", "");   // empty: the default
     SetKeyValue(store, kOptionsKey, "AfterAdd", "close"); // not checked at load
     SetKeyValue(store, kLayoutKey, "PaperSize", "custom");
     SetKeyValue(store, kLayoutKey, "PaperOrientation", "portrait");

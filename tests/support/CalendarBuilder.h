@@ -45,12 +45,14 @@ inline CalendarDocument sampleCalendar() {
 // File text from lines, each ended by CR LF.
 inline QByteArray fileText(const QStringList& lines) {
     QByteArray out;
-    for (const QString& line : lines) out += line.toUtf8() + "\r\n";
+    for (const QString& line : lines)
+        out += line.toUtf8() + "\r\n";
     return out;
 }
 
 inline QByteArray fileText(const QList<QByteArray>& lines) {
     QByteArray out;
-    for (const QByteArray& line : lines) out += line + "\r\n";
+    for (const QByteArray& line : lines)
+        out += line + "\r\n";
     return out;
 }

@@ -9,7 +9,7 @@
 // hand: every character is size / 100 units wide and every line size / 50 units high (a
 // 10-point character 0.1 by 0.2, a 24-point heading line 0.48 high), whatever the face.
 class RecordingSurface final : public DrawingSurface {
-public:
+  public:
     struct Text {
         QString text;
         double x;
@@ -62,12 +62,12 @@ public:
         boxes.clear();
     }
 
-protected:
+  protected:
     void drawText(double x, double y, const QString& text) override {
         texts.push_back({text, x, y, font_, color_});
     }
 
-private:
+  private:
     SurfaceFont font_;
     QColor color_ = Qt::black;
     double penWidth_ = 0;

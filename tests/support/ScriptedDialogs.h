@@ -10,7 +10,7 @@
 // from queues filled by the test. An empty answer queue gives OK for messages and a
 // cancelled dialog for file and colour choices.
 class ScriptedDialogs final : public Dialogs {
-public:
+  public:
     std::vector<MessageRequest> messages;
     std::vector<FileRequest> openRequests;
     std::vector<FileRequest> saveRequests;
@@ -38,13 +38,13 @@ public:
 
     QStringList messageTexts() const {
         QStringList texts;
-        for (const auto& m : messages) texts << m.text;
+        for (const auto& m : messages)
+            texts << m.text;
         return texts;
     }
 
-private:
-    template <class T>
-    static T take(std::deque<T>& queue, T fallback) {
+  private:
+    template <class T> static T take(std::deque<T>& queue, T fallback) {
         if (queue.empty()) return fallback;
         T value = std::move(queue.front());
         queue.pop_front();

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "document/AppState.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
-#include "document/AppState.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QTemporaryDir>
 
 // Windows stand-in that counts the refreshes the file commands ask for.
 class RecordingViews final : public DocumentViews {
-public:
+  public:
     int reads = 0;
     int imports = 0;
     int fileNames = 0;

@@ -22,7 +22,9 @@ ToolRun qvftool(const QStringList& args) {
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-QString data(const char* name) { return QStringLiteral(DAYLARK_TEST_DATA "/") + QLatin1String(name); }
+QString data(const char* name) {
+    return QStringLiteral(DAYLARK_TEST_DATA "/") + QLatin1String(name);
+}
 
 QByteArray readAll(const QString& path) {
     QFile file(path);
@@ -50,15 +52,18 @@ TEST(QvfTool, OldWindows1252FilesReadAndAreResavedAsUtf8) {
     QTemporaryDir dir;
     const QString out = dir.filePath("utf8.qvf");
     ASSERT_EQ(qvftool({"resave", data("legacy-cp1252.qvf"), out}).status, 0);
-    EXPECT_TRUE(readAll(out).contains("Header1=Gr\xC3\xBC\xC3\x9F" "e\r\n"));
+    EXPECT_TRUE(readAll(out).contains("Header1=Gr\xC3\xBC\xC3\x9F"
+                                      "e\r\n"));
     const ToolRun run = qvftool({"show", out});
-    EXPECT_TRUE(run.out.contains(QStringLiteral("February 14, 1950 - Jörg"))) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("February 14, 1950 - Jörg")))
+        << run.out.toStdString();
 }
 
 TEST(QvfTool, ImportMergesCalendarsAndTextListsKeepingTheBaseTitle) {
     QTemporaryDir dir;
     const QString merged = dir.filePath("merged.qvf");
-    ASSERT_EQ(qvftool({"import", data("handwritten.qvf"), data("legacy-cp1252.qvf"), merged}).status, 0);
+    ASSERT_EQ(
+        qvftool({"import", data("handwritten.qvf"), data("legacy-cp1252.qvf"), merged}).status, 0);
     ToolRun run = qvftool({"show", merged});
     EXPECT_TRUE(run.out.startsWith(QStringLiteral("Title: Our Family 2027\n")));
     EXPECT_TRUE(run.out.contains(QStringLiteral("Birthdays (4)\n")));
@@ -80,7 +85,8 @@ TEST(QvfTool, FailuresPrintTheReadersMessageAndExitWithOne) {
 
     run = qvftool({"show", data("legacy-list.txt")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("This file is not readable using this version of Daylark.")));
+    EXPECT_TRUE(run.err.contains(
+        QStringLiteral("This file is not readable using this version of Daylark.")));
 
     const QString broken = dir.filePath("broken.qvf");
     QFile file(broken);
