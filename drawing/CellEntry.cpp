@@ -4,6 +4,10 @@
 #include "platform/Dialogs.h"
 #include "platform/DrawingSurface.h"
 
+#include <algorithm>
+#include <limits>
+#include <vector>
+
 namespace {
 
 // Rounding in the page arithmetic must not drop a line that fits exactly.
@@ -61,6 +65,20 @@ private:
     bool atEnd_ = false;
 };
 
+// The words of text: the parts between its blanks, without white space at their ends, and
+// none that is empty.
+std::vector<QStringView> wordsOf(QStringView text) {
+    std::vector<QStringView> words;
+    for (qsizetype from = 0; from < text.size();) {
+        qsizetype blank = text.indexOf(u' ', from);
+        if (blank < 0) blank = text.size();
+        const QStringView word = text.mid(from, blank - from).trimmed();
+        if (!word.isEmpty()) words.push_back(word);
+        from = blank + 1;
+    }
+    return words;
+}
+
 } // namespace
 
 std::optional<QStringList> WrapCellText(const QString& text, double maxWidth,
@@ -78,13 +96,25 @@ std::optional<QStringList> WrapCellText(const QString& text, double maxWidth,
 bool HasWordWiderThan(QStringView text, double maxWidth, const TextMeasure& width) {
     // A text without a blank is one line or none, taken as it is.
     if (!text.contains(u' ')) return width(text.toString()) > maxWidth;
-    qsizetype from = 0;
-    while (from < text.size()) {
-        qsizetype blank = text.indexOf(u' ', from);
-        if (blank < 0) blank = text.size();
-        const QStringView word = text.mid(from, blank - from).trimmed();
-        if (!word.isEmpty() && width(word.toString()) > maxWidth) return true;
-        from = blank + 1;
+    const std::vector<QStringView> words = wordsOf(text);
+    // Words are measured in runs, as they stand in the text: a run that fits holds no word
+    // too wide, since a text is never narrower than a piece of it. The run doubles while runs
+    // fit and halves when one does not, staying shorter than the shortest run found too wide,
+    // so it settles at about a line's worth of words. Only a single word too wide counts.
+    std::size_t run = 1;
+    std::size_t tooLong = std::numeric_limits<std::size_t>::max();
+    for (std::size_t i = 0; i < words.size();) {
+        const std::size_t count = std::min(run, words.size() - i);
+        const QStringView last = words[i + count - 1];
+        const QStringView piece(words[i].data(), last.data() + last.size());
+        if (width(piece.toString()) <= maxWidth) {
+            i += count;
+            run = std::min(run * 2, tooLong - 1);
+        } else {
+            if (count == 1) return true;
+            tooLong = count;
+            run = count / 2;
+        }
     }
     return false;
 }

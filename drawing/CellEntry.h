@@ -41,7 +41,8 @@ std::optional<QStringList> WrapCellText(const QString& text, double maxWidth,
 
 // True when a word of text (blanks separate words; other white space at a word's ends does
 // not count, except in a text without any blank) alone is wider than maxWidth: exactly when
-// WrapCellText cannot wrap the text, found with one measurement per word.
+// WrapCellText cannot wrap the text. Words are measured in runs of about a line's length,
+// so a long text takes few measurements.
 bool HasWordWiderThan(QStringView text, double maxWidth, const TextMeasure& width);
 
 // Writes one entry into cell, below what the cell already holds, word-wrapped to the cell's
