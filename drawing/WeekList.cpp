@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -70,8 +72,8 @@ QString kindText(EntryKind kind) {
     return {};
 }
 
-// The day of month (1 to 12) and day in the year given, with 29 February on 28 February in a
-// year without it. Nothing when no year has that day (a damaged date).
+// The date with month (1 to 12) and day in year, and 28 February for a 29 February in a
+// year without one. Nothing when no year has that day (a damaged date).
 std::optional<QDate> yearlyDate(int year, int month, int day) {
     if (month < 1 || month > 12 || day < 1) return std::nullopt;
     if (month == 2 && day == 29) return QDate(year, 2, FebruaryDays(year));
