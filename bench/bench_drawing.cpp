@@ -1,11 +1,13 @@
 // Speed of the month pages: the twelve pages of a year printed to a PDF file for a calendar
 // with entries of every kind, and a busy month redrawn 100 times onto an image through the
-// QPainter drawing surface, as the calendar view redraws on every change.
+// QPainter drawing surface, as the calendar view redraws on every change; and one very long
+// entry name written into a single cell.
 //
 // The calendar holds the same number of entries in each of the five tables (the argument),
 // spread over the year, with names of one to six words so that many of them wrap.
 
 #include "document/AppState.h"
+#include "drawing/CellEntry.h"
 #include "drawing/MonthPage.h"
 #include "drawing/PrinterJob.h"
 #include "platform/Clock.h"
@@ -131,6 +133,35 @@ void BM_RedrawBusyMonth100Times(benchmark::State& state) {
     state.counters["entries in the month"] = double(5 * state.range(0));
 }
 BENCHMARK(BM_RedrawBusyMonth100Times)->Arg(20)->Arg(200)->Unit(benchmark::kMillisecond);
+
+// A 10,000-character entry name written into one cell of a printed page (about 1.3 inches
+// wide, room for five lines at 10 points): only what fits is wrapped, and the rest is looked
+// at word by word. Argument 0 is "ab " over and over, 1 a name of varied words.
+void BM_LongNameInOneCell(benchmark::State& state) {
+    constexpr int kLength = 10000;
+    QString text;
+    std::mt19937 random(2024);
+    while (text.size() < kLength)
+        text += state.range(0) == 0 ? QStringLiteral("ab ") : name(random) + u' ';
+    text.truncate(kLength);
+    CountingDialogs dialogs;
+    QImage image(1056, 816, QImage::Format_RGB32);
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    QPainter painter(&image);
+    PainterSurface surface(painter, PainterSurface::pixelsPerInch(image));
+    surface.setFont({QStringLiteral("Arial"), 10});
+    const CellBox box{0.8, 1.3, 2.45};
+    for (auto _ : state) {
+        CellLineY lines{};
+        lines[0] = 1.4;
+        const bool shown = WriteCellEntry(
+            surface, dialogs, QStringLiteral("&H0"), 0, text, [&](int) { return box; }, lines);
+        if (!shown || dialogs.messages) state.SkipWithError("the entry was not shown");
+    }
+    state.SetLabel(state.range(0) == 0 ? "ab ab ab ..." : "varied words");
+}
+BENCHMARK(BM_LongNameInOneCell)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

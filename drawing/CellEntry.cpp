@@ -4,29 +4,79 @@
 #include "platform/Dialogs.h"
 #include "platform/DrawingSurface.h"
 
+#include <algorithm>
+#include <limits>
+#include <vector>
+
 namespace {
 
 // Rounding in the page arithmetic must not drop a line that fits exactly.
 constexpr double kTolerance = 1e-9;
 
-// The longest leading piece of text that fits: its length in text (up to the blank it was
-// cut at), and the piece without blanks at either end. Nothing when no cut makes it fit.
-struct Piece {
-    qsizetype end;
-    QString line;
+// Cuts a text into the lines of a cell, one line at a time. A line is the whole remaining
+// text when it fits, else the longest piece before one of its blanks that fits, without
+// blanks at either end; the rest, without its surrounding blanks, goes on to the next line.
+//
+// Pieces are tried from the shortest up, and the first one too wide ends the search: a text
+// is never narrower than a piece of it, so no longer piece could fit. A line therefore costs
+// one measurement per word it holds, plus one for the piece that no longer fits, and nothing
+// beyond the lines asked for is ever measured.
+class LineCutter {
+  public:
+    LineCutter(const QString& text, double maxWidth, const TextMeasure& width)
+        : rest_(text), maxWidth_(maxWidth), width_(width) {}
+
+    bool atEnd() const { return atEnd_; }
+    // The text not cut into lines yet; empty at the end.
+    QStringView rest() const { return atEnd_ ? QStringView() : rest_; }
+
+    // The next line; nothing when the word at the start of the rest alone is too wide.
+    std::optional<QString> next() {
+        qsizetype cut = -1;         // the blank before the longest piece that fits so far
+        qsizetype fittingSize = -1; // that piece's length: the next blank may give it again
+        bool pieceTooWide = false;
+        for (qsizetype blank = rest_.indexOf(u' '); blank >= 0;
+             blank = rest_.indexOf(u' ', blank + 1)) {
+            const QStringView piece = rest_.left(blank).trimmed();
+            if (piece.size() != fittingSize && !fits(piece)) {
+                pieceTooWide = true;
+                break;
+            }
+            cut = blank;
+            fittingSize = piece.size();
+        }
+        if (!pieceTooWide && fits(rest_)) {
+            atEnd_ = true;
+            return rest_.toString();
+        }
+        if (cut < 0) return std::nullopt;
+        QString line = rest_.left(cut).trimmed().toString();
+        rest_ = rest_.mid(cut + 1).trimmed();
+        atEnd_ = rest_.isEmpty();
+        return line;
+    }
+
+  private:
+    bool fits(QStringView piece) const { return width_(piece.toString()) <= maxWidth_; }
+
+    QStringView rest_;
+    double maxWidth_;
+    const TextMeasure& width_;
+    bool atEnd_ = false;
 };
 
-std::optional<Piece> fittingPiece(const QString& text, double maxWidth, const TextMeasure& width) {
-    qsizetype end = text.size();
-    QString line = text;
-    while (width(line) > maxWidth) {
-        if (end == 0) return std::nullopt;
-        const qsizetype blank = text.lastIndexOf(u' ', end - 1);
-        if (blank < 0) return std::nullopt;
-        end = blank;
-        line = text.left(end).trimmed();
+// The words of text: the parts between its blanks, without white space at their ends, and
+// none that is empty.
+std::vector<QStringView> wordsOf(QStringView text) {
+    std::vector<QStringView> words;
+    for (qsizetype from = 0; from < text.size();) {
+        qsizetype blank = text.indexOf(u' ', from);
+        if (blank < 0) blank = text.size();
+        const QStringView word = text.mid(from, blank - from).trimmed();
+        if (!word.isEmpty()) words.push_back(word);
+        from = blank + 1;
     }
-    return Piece{end, line};
+    return words;
 }
 
 } // namespace
@@ -34,22 +84,65 @@ std::optional<Piece> fittingPiece(const QString& text, double maxWidth, const Te
 std::optional<QStringList> WrapCellText(const QString& text, double maxWidth,
                                         const TextMeasure& width) {
     QStringList lines;
-    QString rest = text;
-    for (;;) {
-        const std::optional<Piece> piece = fittingPiece(rest, maxWidth, width);
-        if (!piece) return std::nullopt;
-        lines << piece->line;
-        if (piece->end >= rest.size()) return lines;
-        rest = rest.mid(piece->end + 1).trimmed();
-        if (rest.isEmpty()) return lines;
+    LineCutter cutter(text, maxWidth, width);
+    while (!cutter.atEnd()) {
+        std::optional<QString> line = cutter.next();
+        if (!line) return std::nullopt;
+        lines << *line;
     }
+    return lines;
 }
 
-bool HasWordWiderThan(const QString& text, double maxWidth, const TextMeasure& width) {
-    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts))
-        if (width(word) > maxWidth) return true;
+bool HasWordWiderThan(QStringView text, double maxWidth, const TextMeasure& width) {
+    // A text without a blank is one line or none, taken as it is.
+    if (!text.contains(u' ')) return width(text.toString()) > maxWidth;
+    const std::vector<QStringView> words = wordsOf(text);
+    // Words are measured in runs, as they stand in the text: a run that fits holds no word
+    // too wide, since a text is never narrower than a piece of it. The run doubles while runs
+    // fit and halves when one does not, staying shorter than the shortest run found too wide,
+    // so it settles at about a line's worth of words. Only a single word too wide counts.
+    std::size_t run = 1;
+    std::size_t tooLong = std::numeric_limits<std::size_t>::max();
+    for (std::size_t i = 0; i < words.size();) {
+        const std::size_t count = std::min(run, words.size() - i);
+        const QStringView last = words[i + count - 1];
+        const QStringView piece(words[i].data(), last.data() + last.size());
+        if (width(piece.toString()) <= maxWidth) {
+            i += count;
+            run = std::min(run * 2, tooLong - 1);
+        } else {
+            if (count == 1) return true;
+            tooLong = count;
+            run = count / 2;
+        }
+    }
     return false;
 }
+
+namespace {
+
+// The lines of text that fit into the cell from y down, cut only as far as there is room.
+// Nothing when the entry cannot be shown: a word too wide for the cell anywhere in it, also
+// in the part cut off at the bottom, so that an entry never shows half of itself for that
+// reason in one cell and nothing in a roomier one.
+std::optional<QStringList> linesThatFit(const DrawingSurface& surface, const QString& text,
+                                        const CellBox& box, double y) {
+    const TextMeasure width = [&](const QString& t) { return surface.textWidth(t); };
+    const double lineHeight = surface.textHeight(QStringLiteral("W"));
+    LineCutter cutter(text, box.textWidth, width);
+    QStringList lines;
+    while (!cutter.atEnd() && y + lineHeight <= box.bottom + kTolerance) {
+        std::optional<QString> line = cutter.next();
+        if (!line) return std::nullopt;
+        y += surface.textHeight(*line);
+        lines << *std::move(line);
+    }
+    if (!cutter.atEnd() && HasWordWiderThan(cutter.rest(), box.textWidth, width))
+        return std::nullopt;
+    return lines;
+}
+
+} // namespace
 
 bool WriteCellEntry(DrawingSurface& surface, Dialogs& dialogs, const QString& colorText, int cell,
                     const QString& text, const std::function<CellBox(int)>& boxOf,
@@ -60,23 +153,14 @@ bool WriteCellEntry(DrawingSurface& surface, Dialogs& dialogs, const QString& co
         return false;
     }
     const CellBox box = boxOf(cell);
-    const double lineHeight = surface.textHeight(QStringLiteral("W"));
     double y = lines[cell];
-    const TextMeasure width = [&](const QString& t) { return surface.textWidth(t); };
-    if (y + lineHeight > box.bottom + kTolerance) {
-        // A full cell shows nothing more; the entry still fails when a word cannot fit.
-        if (!HasWordWiderThan(text, box.textWidth, width)) return true;
-        ShowEventError(dialogs);
-        return false;
-    }
-    const std::optional<QStringList> wrapped = WrapCellText(text, box.textWidth, width);
-    if (!wrapped) {
+    const std::optional<QStringList> shown = linesThatFit(surface, text, box, y);
+    if (!shown) {
         ShowEventError(dialogs);
         return false;
     }
     surface.setTextColor(*color);
-    for (const QString& line : *wrapped) {
-        if (y + lineHeight > box.bottom + kTolerance) break;
+    for (const QString& line : *shown) {
         surface.moveTo(box.textLeft, y);
         surface.printLine(line);
         y = surface.currentY();

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <array>
 #include <functional>
 #include <optional>
@@ -32,16 +33,22 @@ using TextMeasure = std::function<double(const QString&)>;
 // its surrounding blanks, continues on the next line, down to a last piece of a single
 // character. The first line keeps the text as it is when it fits. An empty text is one empty
 // line. Nothing when a word alone is wider than maxWidth.
+//
+// Takes time in proportion to the text: width is expected never to make a text narrower
+// than a piece of it, so the longest piece that fits is found from the shortest up.
 std::optional<QStringList> WrapCellText(const QString& text, double maxWidth,
                                         const TextMeasure& width);
 
-// True when a word of text (blanks separate words) alone is wider than maxWidth: exactly
-// when WrapCellText cannot wrap the text, found with fewer measurements.
-bool HasWordWiderThan(const QString& text, double maxWidth, const TextMeasure& width);
+// True when a word of text (blanks separate words; other white space at a word's ends does
+// not count, except in a text without any blank) alone is wider than maxWidth: exactly when
+// WrapCellText cannot wrap the text. Words are measured in runs of about a line's length,
+// so a long text takes few measurements.
+bool HasWordWiderThan(QStringView text, double maxWidth, const TextMeasure& width);
 
 // Writes one entry into cell, below what the cell already holds, word-wrapped to the cell's
 // box, in the colour of colorText and the surface's current font. Lines are written while
-// they fit above the box's bottom; the rest of the entry is cut off silently. Afterwards
+// they fit above the box's bottom; the rest of the entry is cut off silently, and is only
+// looked at word by word for one too wide (see below). Afterwards
 // lines[cell] is the y below the last line written, so a later entry never overwrites it.
 //
 // An entry that cannot be shown (a colour text that is no colour, a cell outside 0 to 41, a

@@ -119,3 +119,42 @@ TEST_F(CellFixture, AnEntryThatCannotBeShownIsReportedOnceAndDrawsNothing) {
     EXPECT_EQ(m.icon, MessageIcon::Critical);
     EXPECT_EQ(m.buttons, MessageButtons::Ok);
 }
+
+// A long entry costs measurements in proportion to its length: only the lines that have room
+// are cut, and the part cut off is looked at one word at a time, for a word too wide.
+TEST_F(CellFixture, ALongEntryIsMeasuredInProportionToItsLength) {
+    constexpr int kWords = 300;
+    QStringList words;
+    for (int i = 0; i < kWords; ++i)
+        words << u'w' + QString::number(i);
+    const QString text = words.join(u' ');
+    const QString tooWide = text + QStringLiteral(" Supercalifragilistic");
+    const QStringList firstThree = {"w0 w1 w2 w3", "w4 w5 w6 w7", "w8 w9 w10 w11"};
+    struct Case {
+        const char* what;
+        double top;
+        QString text;
+        bool shown;
+        QStringList lines;
+    };
+    const Case cases[] = {
+        {"room for three lines", 0.3, text, true, firstThree},
+        {"no room left", 0.9, text, true, {}},
+        {"too wide a word after the cut", 0.3, tooWide, false, {}},
+        {"too wide a word, no room left", 0.9, tooWide, false, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        surface.clear();
+        surface.widthCalls = 0;
+        surface.widthCharacters = 0;
+        dialogs.messages.clear();
+        lines[kCell] = c.top;
+
+        EXPECT_EQ(write(c.text), c.shown);
+        EXPECT_EQ(surface.allTexts(), c.lines);
+        EXPECT_EQ(dialogs.messages.size(), c.shown ? 0u : 1u);
+        EXPECT_LE(surface.widthCalls, kWords + 20);
+        EXPECT_LE(surface.widthCharacters, 2 * c.text.size());
+    }
+}

@@ -30,11 +30,18 @@ class RecordingSurface final : public DrawingSurface {
     std::vector<Text> texts;
     std::vector<Line> lines;
     std::vector<Box> boxes;
+    // How often text was measured, and how many characters that took in all.
+    mutable int widthCalls = 0;
+    mutable qsizetype widthCharacters = 0;
 
     void setFont(const SurfaceFont& font) override { font_ = font; }
     const SurfaceFont& font() const override { return font_; }
     void setTextColor(const QColor& color) override { color_ = color; }
-    double textWidth(const QString& text) const override { return text.size() * font_.size / 100; }
+    double textWidth(const QString& text) const override {
+        ++widthCalls;
+        widthCharacters += text.size();
+        return text.size() * font_.size / 100;
+    }
     double textHeight(const QString&) const override { return font_.size / 50; }
     void setPenWidth(double width) override { penWidth_ = width; }
     void drawLine(double x1, double y1, double x2, double y2, const QColor& color) override {
