@@ -24,7 +24,8 @@ QString showText(const CalendarDocument& doc) {
     for (const EntryKind kind : kAllKinds) {
         const QStringList lines = EntryListLines(doc, kind);
         out += QStringLiteral("\n%1 (%2)\n").arg(KindLabel(kind)).arg(lines.size());
-        for (const QString& line : lines) out += line + u'\n';
+        for (const QString& line : lines)
+            out += line + u'\n';
     }
     return out;
 }
@@ -37,14 +38,21 @@ TEST(ICalendarGolden, FilesFromOtherProgramsImportAsExpected) {
         const QString base = kFolder + u'/' + name.chopped(4);
         QFile file(kFolder + u'/' + name);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray data = file.readAll();
         CalendarDocument doc;
-        const ICalImportResult result = importICalendar(file.readAll(), doc);
+        const ICalImportResult result = importICalendar(data, doc);
         ASSERT_EQ(result.status, ReadStatus::Success) << result.error.toStdString();
         EXPECT_EQ(showText(doc).toStdString(),
                   readText(base + QLatin1String(".show.txt")).toStdString());
         const QString notImported = result.notImported.join(u'\n');
         EXPECT_EQ(notImported.toStdString(),
                   readText(base + QLatin1String(".notimported.txt")).trimmed().toStdString());
+        // A second import of the same file finds every entry there already.
+        const CalendarDocument once = doc;
+        const ICalImportResult again = importICalendar(data, doc);
+        EXPECT_EQ(again.added, 0);
+        EXPECT_EQ(again.alreadyPresent, result.added + result.alreadyPresent);
+        EXPECT_TRUE(doc.sameContent(once));
     }
 }
 
