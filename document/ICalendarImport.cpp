@@ -114,6 +114,26 @@ QDate localDate(icalcomponent* calendar, icalproperty* start, icaltimetype t) {
     return dateOf(t);
 }
 
+// The library drops a line whose value it cannot read and leaves an error in its place. When
+// the line was one that decides the day or the repeating, the event cannot be taken as it
+// stands (without its rule a yearly event would become a single day): the line as the file
+// had it, as far as the error tells it.
+QString droppedLine(icalcomponent* ev) {
+    static const char* const kDeciding[] = {"DTSTART", "DTEND",  "DURATION",     "RRULE",
+                                            "RDATE",   "EXDATE", "RECURRENCE-ID"};
+    for (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_XLICERROR_PROPERTY); p;
+         p = icalcomponent_get_next_property(ev, ICAL_XLICERROR_PROPERTY)) {
+        const QString error = QString::fromUtf8(icalproperty_get_xlicerror(p));
+        for (const char* name : kDeciding) {
+            if (!error.contains(QStringLiteral(" in %1 property").arg(QLatin1String(name))))
+                continue;
+            const qsizetype value = error.lastIndexOf(QLatin1String("property: "));
+            return QLatin1String(name) + u':' + (value < 0 ? QString() : error.mid(value + 10));
+        }
+    }
+    return {};
+}
+
 QString datedText(QDate date) {
     return MonthName(date.month()) + u' ' + QString::number(date.day()) + QLatin1String(", ") +
            QString::number(date.year());
@@ -192,6 +212,9 @@ class Importer {
         icalproperty* start = icalcomponent_get_first_property(ev, ICAL_DTSTART_PROPERTY);
         const icaltimetype t = start ? icalproperty_get_dtstart(start) : icaltime_null_time();
         const QDate written = dateOf(t);
+        if (const QString dropped = droppedLine(ev); !dropped.isEmpty())
+            return note(name, written,
+                        QStringLiteral("has a line that cannot be read (%1)").arg(dropped));
         if (!start || icaltime_is_null_time(t) || !written.isValid())
             return note(name, {}, QStringLiteral("has no start date"));
         if (icalcomponent_get_first_property(ev, ICAL_RECURRENCEID_PROPERTY))
@@ -250,7 +273,7 @@ class Importer {
     }
 
     bool inOurYears(const QString& name, QDate date) {
-        if (date.year() >= kFirstYear && date.year() <= 9999) return true;
+        if (date.year() >= kFirstYear) return true;
         note(name, date, QStringLiteral("is before 1880, the earliest year this calendar holds"));
         return false;
     }
