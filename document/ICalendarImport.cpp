@@ -22,9 +22,9 @@ template <std::size_t N> int countOf(const short (&values)[N]) {
     return n;
 }
 
-// True when the rule repeats every year, for ever, from a list of months and weekdays only
-// as far as the caller looks at them: no count, no end, no other step and none of the lists
-// that pick days by number, week or time.
+// True when the rule repeats every year for ever and picks its days by month, day of the
+// month, weekday and position only: no count, no end, no step but 1, no other calendar
+// scale, and none of the lists that pick days by day of the year, week number or time.
 bool plainYearly(const icalrecurrencetype& r) {
     return r.freq == ICAL_YEARLY_RECURRENCE && r.interval == 1 && r.count == 0 &&
            icaltime_is_null_time(r.until) && r.rscale == nullptr && countOf(r.by_second) == 0 &&
@@ -119,8 +119,7 @@ QDate localDate(icalcomponent* calendar, icalproperty* start, icaltimetype t) {
 // stands (without its rule a yearly event would become a single day): the line as the file
 // had it, as far as the error tells it.
 QString droppedLine(icalcomponent* ev) {
-    static const char* const kDeciding[] = {"DTSTART", "DTEND",  "DURATION",     "RRULE",
-                                            "RDATE",   "EXDATE", "RECURRENCE-ID"};
+    static const char* const kDeciding[] = {"DTSTART", "RRULE", "RDATE", "EXDATE", "RECURRENCE-ID"};
     for (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_XLICERROR_PROPERTY); p;
          p = icalcomponent_get_next_property(ev, ICAL_XLICERROR_PROPERTY)) {
         const QString error = QString::fromUtf8(icalproperty_get_xlicerror(p));
@@ -179,9 +178,13 @@ class Importer {
         return s;
     }
 
+    // How the list names an item: its title in quotes.
+    static QString label(const QString& name, const char* untitled) {
+        return name.isEmpty() ? QLatin1String(untitled) : u'"' + name + u'"';
+    }
+
     void note(const QString& name, QDate date, const QString& what) {
-        QString line =
-            name.isEmpty() ? QStringLiteral("An event without a title") : u'"' + name + u'"';
+        QString line = label(name, "An event without a title");
         if (date.isValid()) line += QLatin1String(" (") + datedText(date) + u')';
         result_.notImported << line + u' ' + what + u'.';
     }
@@ -195,11 +198,12 @@ class Importer {
         case ICAL_VTIMEZONE_COMPONENT:
             break; // used by the events' times
         case ICAL_VTODO_COMPONENT:
-            result_.notImported << u'"' + name + QLatin1String("\" is a to-do, not an event.");
+            result_.notImported << label(name, "A to-do without a title") +
+                                       QLatin1String(" is a to-do, not an event.");
             break;
         case ICAL_VJOURNAL_COMPONENT:
-            result_.notImported << u'"' + name +
-                                       QLatin1String("\" is a journal note, not an event.");
+            result_.notImported << label(name, "A note without a title") +
+                                       QLatin1String(" is a journal note, not an event.");
             break;
         default:
             result_.notImported
@@ -273,8 +277,12 @@ class Importer {
     }
 
     bool inOurYears(const QString& name, QDate date) {
-        if (date.year() >= kFirstYear) return true;
-        note(name, date, QStringLiteral("is before 1880, the earliest year this calendar holds"));
+        if (date.isValid() && date.year() >= kFirstYear) return true;
+        if (!date.isValid())
+            note(name, {}, QStringLiteral("has no start date"));
+        else
+            note(name, date,
+                 QStringLiteral("is before 1880, the earliest year this calendar holds"));
         return false;
     }
 
@@ -360,8 +368,11 @@ ICalImportResult failed(const QString& error) {
 ICalImportResult importICalendar(QByteArrayView data, CalendarDocument& doc) {
     QByteArray text = data.toByteArray();
     if (text.startsWith(kUtf8Bom)) text.remove(0, kUtf8Bom.size());
-    while (text.startsWith('\n') || text.startsWith('\r') || text.startsWith(' '))
-        text.remove(0, 1);
+    qsizetype blank = 0;
+    while (blank < text.size() &&
+           (text[blank] == '\n' || text[blank] == '\r' || text[blank] == ' '))
+        ++blank;
+    text.remove(0, blank);
     if (const QString reason = notICalendar(text); !reason.isEmpty()) return failed(reason);
 
     const Component root(icalparser_parse_string(text.constData()));

@@ -1,7 +1,7 @@
 #include "document/ICalendar.h"
 #include "support/CalendarBuilder.h"
 
-#include <QRegularExpression>
+#include <QFile>
 #include <QTimeZone>
 #include <gtest/gtest.h>
 
@@ -245,6 +245,23 @@ TEST(ICalendarImport, WhatIsNotICalendarFailsAndChangesNothing) {
         EXPECT_TRUE(result.error.contains(QLatin1String("not an iCalendar file")));
         EXPECT_EQ(result.added, 0);
         EXPECT_TRUE(doc.sameContent(sampleCalendar()));
+    }
+}
+
+TEST(ICalendarImport, EveryCutOfAFileImportsWhatItHoldsWithoutHarm) {
+    // Our own export followed by another program's file: the cuts fall in every kind of line.
+    QFile web(QStringLiteral(DAYLARK_TEST_DATA "/ics/web-calendar.ics"));
+    ASSERT_TRUE(web.open(QIODevice::ReadOnly));
+    const QByteArray file = formatICalendar(trickyCalendar(), kStamp) + web.readAll();
+    for (qsizetype length = 0; length <= file.size(); length += 7) {
+        CalendarDocument doc = sampleCalendar();
+        const ICalImportResult result = importICalendar(file.first(length), doc);
+        if (result.status != ReadStatus::Success) {
+            EXPECT_TRUE(doc.sameContent(sampleCalendar())) << length;
+            continue;
+        }
+        EXPECT_EQ(doc.OtherEvents.entryCount(), doc.OtherEvents.upperBound() + 1) << length;
+        EXPECT_EQ(doc.Birthdays.entryCount(), doc.Birthdays.upperBound() + 1) << length;
     }
 }
 
