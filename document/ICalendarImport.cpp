@@ -77,7 +77,7 @@ std::optional<FloatingHolidayEntry> floatingRule(const icalrecurrencetype& r) {
 
 // A time zone by the name a file gives it: a name of the time zone database, a Windows name
 // (files from Windows programs), or such a name behind a prefix of the program that wrote the
-// file ("/mozilla.org/20050126_1/America/New_York").
+// file ("/example.org/20050126_1/America/New_York").
 QTimeZone zoneNamed(const QByteArray& id) {
     if (QTimeZone zone(id); zone.isValid()) return zone;
     if (const QByteArray iana = QTimeZone::windowsIdToDefaultIanaId(id); !iana.isEmpty())
