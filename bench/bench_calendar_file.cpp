@@ -207,7 +207,9 @@ void BM_ReadCalendarFile(benchmark::State& state) {
     Program program;
     program.app.Document.FileName = setup().path;
     for (auto _ : state) {
-        if (ReadCalendarFile(program.app) != kSuccess) state.SkipWithError("read failed");
+        if (ReadCalendarFile(program.app, program.app.Document.FileName).status !=
+            FileStatus::Success)
+            state.SkipWithError("read failed");
     }
     if (!program.app.Document.sameContent(setup().calendar))
         state.SkipWithError("the file read back differs");
@@ -218,7 +220,7 @@ void BM_ReadCalendarBuffer(benchmark::State& state) {
     const QByteArray& bytes = setup().bytes;
     for (auto _ : state) {
         CalendarDocument doc;
-        if (readCalendar(bytes, doc).status != ReadStatus::Success)
+        if (readCalendar(bytes, doc).status != FileStatus::Success)
             state.SkipWithError("read failed");
         benchmark::DoNotOptimize(doc);
     }
@@ -230,19 +232,22 @@ void BM_WriteCalendarFile(benchmark::State& state) {
     program.app.Document = setup().calendar;
     program.app.Document.FileName = setup().outPath;
     for (auto _ : state) {
-        if (WriteCalendarFile(program.app) != kSuccess) state.SkipWithError("write failed");
+        if (WriteCalendarFile(program.app, program.app.Document.FileName).status !=
+            FileStatus::Success)
+            state.SkipWithError("write failed");
     }
     count(state);
 }
 
 void BM_ImportCalendarFile(benchmark::State& state) {
     Program program;
-    program.app.ImportFileName = setup().path;
+    const QString added = setup().path;
     for (auto _ : state) {
         state.PauseTiming();
         program.app.Document = setup().calendar; // the filled calendar imported into
         state.ResumeTiming();
-        if (ImportCalendarFile(program.app) != kSuccess) state.SkipWithError("import failed");
+        if (ImportCalendarFile(program.app, added).status != FileStatus::Success)
+            state.SkipWithError("import failed");
     }
     if (program.app.Document.OtherEvents.entryCount() != 2 * kEntriesPerTable)
         state.SkipWithError("the import did not append every entry");

@@ -51,7 +51,6 @@ struct AppState {
     bool CalendarViewOpen = false;
     bool DesktopWeekShown = false;
     bool SplashAsAbout = false;
-    QString ImportFileName;
     QString CommandLine; // the whole argument text the program was started with
 
     Dialogs& dialogs;

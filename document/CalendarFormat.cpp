@@ -239,11 +239,11 @@ bool readSections(Parser& p, Tables& t, bool replace) {
 
 enum class Mode { Read, Import };
 
-ReadResult parseOnce(QByteArrayView data, CalendarDocument& doc, Mode mode, FileEncoding encoding,
+FileResult parseOnce(QByteArrayView data, CalendarDocument& doc, Mode mode, FileEncoding encoding,
                      bool* invalidUtf8) {
     Parser p(data, encoding);
     try {
-        if (!p.readVersion()) return {ReadStatus::NotReadable, {}};
+        if (!p.readVersion()) return {FileStatus::NotReadable, {}};
         p.readPrologue();
         Tables tables = mode == Mode::Import ? Tables::of(doc) : Tables{};
         const bool complete = readSections(p, tables, mode == Mode::Read);
@@ -257,20 +257,20 @@ ReadResult parseOnce(QByteArrayView data, CalendarDocument& doc, Mode mode, File
                 doc.HeaderLine2 = p.header2();
             }
         }
-        return {complete ? ReadStatus::Success : ReadStatus::Stopped, {}};
+        return {complete ? FileStatus::Success : FileStatus::Stopped, {}};
     } catch (const FormatError& error) {
-        return {ReadStatus::Failed, error.text};
+        return {FileStatus::Failed, error.text};
     }
 }
 
-ReadResult parse(QByteArrayView data, CalendarDocument& doc, Mode mode) {
+FileResult parse(QByteArrayView data, CalendarDocument& doc, Mode mode) {
     bool invalidUtf8 = false;
-    const ReadResult result = parseOnce(data, doc, mode, FileEncoding::Utf8, &invalidUtf8);
+    const FileResult result = parseOnce(data, doc, mode, FileEncoding::Utf8, &invalidUtf8);
     if (!invalidUtf8) return result;
     return parseOnce(data, doc, mode, FileEncoding::Windows1252, &invalidUtf8);
 }
 
-ReadResult parseTextList(QByteArrayView data, CalendarDocument& doc, FileEncoding encoding,
+FileResult parseTextList(QByteArrayView data, CalendarDocument& doc, FileEncoding encoding,
                          bool* invalidUtf8) {
     TextDecoder decoder(encoding);
     LineReader lines(data);
@@ -278,12 +278,12 @@ ReadResult parseTextList(QByteArrayView data, CalendarDocument& doc, FileEncodin
     for (bool first = true;; first = false) {
         const auto line = lines.next();
         if (!line) {
-            if (first) return {ReadStatus::Failed, QStringLiteral("The file is empty.")};
+            if (first) return {FileStatus::Failed, QStringLiteral("The file is empty.")};
             break;
         }
         if (!first && line->isEmpty()) break;
         if (tooShort(*line, kOtherLayout))
-            return {ReadStatus::Failed,
+            return {FileStatus::Failed,
                     QStringLiteral("Line %1 is too short for an event.").arg(lines.lineNumber())};
         decoder.checkLine(*line);
         addEntry(events, otherEntry(decoder, *line));
@@ -308,17 +308,17 @@ QByteArray lineText(const QString& text) {
 
 } // namespace
 
-ReadResult readCalendar(QByteArrayView data, CalendarDocument& doc) {
+FileResult readCalendar(QByteArrayView data, CalendarDocument& doc) {
     return parse(data, doc, Mode::Read);
 }
 
-ReadResult importCalendar(QByteArrayView data, CalendarDocument& doc) {
+FileResult importCalendar(QByteArrayView data, CalendarDocument& doc) {
     return parse(data, doc, Mode::Import);
 }
 
-ReadResult importTextList(QByteArrayView data, CalendarDocument& doc) {
+FileResult importTextList(QByteArrayView data, CalendarDocument& doc) {
     bool invalidUtf8 = false;
-    const ReadResult result = parseTextList(data, doc, FileEncoding::Utf8, &invalidUtf8);
+    const FileResult result = parseTextList(data, doc, FileEncoding::Utf8, &invalidUtf8);
     if (!invalidUtf8) return result;
     return parseTextList(data, doc, FileEncoding::Windows1252, &invalidUtf8);
 }
@@ -357,13 +357,16 @@ QByteArray formatCalendar(const CalendarDocument& doc) {
     return out;
 }
 
-bool writeCalendar(QIODevice& device, const CalendarDocument& doc, QString* error) {
+FileResult writeCalendar(QIODevice& device, const CalendarDocument& doc) {
     const QByteArray bytes = formatCalendar(doc);
-    if (device.write(bytes) != bytes.size()) {
-        if (error) *error = device.errorString();
-        return false;
+    // A write may take only part of the bytes (a disk filling up); go on until all are
+    // written or the device names its error.
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) return {FileStatus::Failed, device.errorString()};
+        done += written;
     }
-    return true;
+    return {};
 }
 
 QByteArray Unscramble(QByteArrayView line, QByteArrayView key) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/CalendarDocument.h"
+#include "document/FileResult.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -17,38 +18,26 @@ class QIODevice;
 // These functions work on bytes in memory and never show anything; FileCommands adds the
 // files, the messages and the refresh of the windows.
 
-enum class ReadStatus {
-    Success,     // the whole file was read
-    Stopped,     // a scrambled entry line decoded to the stop line "X"
-    NotReadable, // line 1 is not "Version 2.0"; nothing was changed
-    Failed       // the file is malformed (the error text says where); nothing was changed
-};
-
-struct ReadResult {
-    ReadStatus status = ReadStatus::Success;
-    QString error; // for Failed: what went wrong, for the user
-};
-
 inline constexpr char kVersionLine[] = "Version 2.0";
 
 // Replaces the title, the header lines (when the file has them) and the tables with the
 // file's content. On a stop line the tables read so far are replaced and the rest are left
 // as they were. Not Readable and Failed leave the document untouched.
-ReadResult readCalendar(QByteArrayView data, CalendarDocument& doc);
+FileResult readCalendar(QByteArrayView data, CalendarDocument& doc);
 
 // Appends the file's entries to the tables. The file's title and header lines are read past
 // but the document keeps its own. Not Readable and Failed leave the document untouched.
-ReadResult importCalendar(QByteArrayView data, CalendarDocument& doc);
+FileResult importCalendar(QByteArrayView data, CalendarDocument& doc);
 
 // Appends a text list of other events (each line "MMDDYYYY Name", up to the first empty
 // line) to OtherEvents. Failed leaves the document untouched.
-ReadResult importTextList(QByteArrayView data, CalendarDocument& doc);
+FileResult importTextList(QByteArrayView data, CalendarDocument& doc);
 
 // The whole file, every line ended by CR LF, text as UTF-8.
 QByteArray formatCalendar(const CalendarDocument& doc);
 
-// Writes formatCalendar(doc) to an open device; false with the device's error text on failure.
-bool writeCalendar(QIODevice& device, const CalendarDocument& doc, QString* error);
+// Writes formatCalendar(doc) to an open device; Failed with the device's error text.
+FileResult writeCalendar(QIODevice& device, const CalendarDocument& doc);
 
 // Decodes one scrambled line: byte i (counted from 1) minus the code of the key's byte at
 // (i mod key length) + 1, modulo 256. An empty key returns the line unchanged.

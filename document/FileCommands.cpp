@@ -57,77 +57,73 @@ void refreshAfterRead(AppState& app) {
     app.Document.ClearModified();
 }
 
-ReadResult importData(const QString& path, QByteArrayView data, CalendarDocument& doc) {
+FileResult importData(const QString& path, QByteArrayView data, CalendarDocument& doc) {
     if (path.endsWith(QLatin1String("txt"))) return importTextList(data, doc);
     return importCalendar(data, doc);
 }
 
 } // namespace
 
-QString WriteCalendarFile(AppState& app) {
-    CalendarDocument& doc = app.Document;
-    QSaveFile file(doc.FileName);
-    QString error;
+FileResult WriteCalendarFile(AppState& app, const QString& path) {
+    QSaveFile file(path);
     // Unbuffered, so that every failing write is seen here: a buffered save file can lose
     // the error of its last write and still put a truncated file in place.
-    const bool written =
-        file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeCalendar(file, doc, &error);
-    if (!written || !file.commit()) {
-        if (error.isEmpty()) error = file.errorString();
+    FileResult result = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+                            ? writeCalendar(file, app.Document)
+                            : FileResult{FileStatus::Failed, file.errorString()};
+    if (!result.failed() && !file.commit()) result = {FileStatus::Failed, file.errorString()};
+    if (result.failed()) {
         file.cancelWriting();
-        reportFileError(app, QStringLiteral("save"), doc.FileName, error);
-        return kFailed;
+        reportFileError(app, QStringLiteral("save"), path, result.error);
+        return result;
     }
-    if (app.viewsOrNone().mainWindowVisible()) doc.ClearModified();
-    return kSuccess;
+    if (app.viewsOrNone().mainWindowVisible()) app.Document.ClearModified();
+    return result;
 }
 
-QString ReadCalendarFile(AppState& app) {
+FileResult ReadCalendarFile(AppState& app, const QString& path) {
     CalendarDocument& doc = app.Document;
+    doc.FileName = path;
     QString error;
-    ReadResult result{ReadStatus::Failed, {}};
-    if (const auto data = readWholeFile(doc.FileName, &error)) {
+    FileResult result{FileStatus::Failed, {}};
+    if (const auto data = readWholeFile(path, &error))
         result = readCalendar(*data, doc);
-        error = result.error;
-    }
+    else
+        result.error = error;
     switch (result.status) {
-    case ReadStatus::NotReadable:
+    case FileStatus::NotReadable:
         reportNotReadable(app);
-        return kFailed;
-    case ReadStatus::Failed:
-        reportFileError(app, QStringLiteral("open"), doc.FileName, error);
+        return result;
+    case FileStatus::Failed:
+        reportFileError(app, QStringLiteral("open"), path, result.error);
         doc.ResetTables();
         doc.CalendarTitle = kUntitled;
         doc.FileName.clear();
         refreshAfterRead(app);
-        return kFailed;
-    case ReadStatus::Stopped:
-        // The windows still show what the document now holds.
-        refreshAfterRead(app);
-        return QString();
-    case ReadStatus::Success:
+        return result;
+    case FileStatus::Stopped: // the windows still show what the document now holds
+    case FileStatus::Success:
         break;
     }
     refreshAfterRead(app);
-    return kSuccess;
+    return result;
 }
 
-QString ImportCalendarFile(AppState& app) {
+FileResult ImportCalendarFile(AppState& app, const QString& path) {
     CalendarDocument& doc = app.Document;
     QString error;
-    ReadResult result{ReadStatus::Failed, {}};
-    if (const auto data = readWholeFile(app.ImportFileName, &error)) {
-        result = importData(app.ImportFileName, *data, doc);
-        error = result.error;
-    }
-    if (result.status == ReadStatus::NotReadable) {
+    FileResult result{FileStatus::Failed, {}};
+    if (const auto data = readWholeFile(path, &error))
+        result = importData(path, *data, doc);
+    else
+        result.error = error;
+    if (result.status == FileStatus::NotReadable) {
         reportNotReadable(app);
-        return kFailed;
+        return result;
     }
-    if (result.status == ReadStatus::Failed) {
-        reportFileError(app, QStringLiteral("import"), app.ImportFileName, error);
-        app.ImportFileName.clear();
-        return kFailed;
+    if (result.status == FileStatus::Failed) {
+        reportFileError(app, QStringLiteral("import"), path, result.error);
+        return result;
     }
     if (!app.DesktopWeekShown) {
         // The merged entries are not in any file yet: the calendar is modified, so Save is
@@ -135,5 +131,5 @@ QString ImportCalendarFile(AppState& app) {
         app.viewsOrNone().refreshAfterImport();
         doc.MarkModified();
     }
-    return result.status == ReadStatus::Success ? kSuccess : QString();
+    return result;
 }

@@ -1,24 +1,24 @@
 #pragma once
 
+#include "document/FileResult.h"
+
 #include <QString>
 
 struct AppState;
 
-// Reading, writing and importing the open calendar's files. Each returns "Success",
-// "Failed", or the empty text when reading ended at a stop line; callers treat everything but
-// "Failed" as done. Failures are reported to the user here, through the dialogs.
+// Reading, writing and importing the open calendar's files. A failure is reported to the
+// user here, through the dialogs, and returned; a read that ended at a stop line returns
+// Stopped, which callers treat as done.
 
-inline const QString kSuccess = QStringLiteral("Success");
-inline const QString kFailed = QStringLiteral("Failed");
+// Writes the document to path, replacing the file only once the whole new file has been
+// written: a failed write leaves the previous file as it was.
+FileResult WriteCalendarFile(AppState& app, const QString& path);
 
-// Writes the document to its FileName, replacing the file only once the whole new file has
-// been written: a failed write leaves the previous file as it was.
-QString WriteCalendarFile(AppState& app);
+// Reads the file at path into the document, which takes path as its FileName. A malformed
+// or unreadable file leaves an empty "[Untitled]" calendar without a file name; a file of
+// another version leaves the tables untouched.
+FileResult ReadCalendarFile(AppState& app, const QString& path);
 
-// Reads the document's FileName into the document. A malformed or unreadable file leaves an
-// empty "[Untitled]" calendar; a file of another version leaves the document untouched.
-QString ReadCalendarFile(AppState& app);
-
-// Merges app.ImportFileName into the document: a calendar file, or a text list of other
-// events when the name ends in "txt". A failed import leaves the document as it was.
-QString ImportCalendarFile(AppState& app);
+// Merges the file at path into the document: a calendar file, or a text list of other events
+// when the name ends in "txt". A failed import leaves the document as it was.
+FileResult ImportCalendarFile(AppState& app, const QString& path);

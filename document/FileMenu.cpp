@@ -79,9 +79,8 @@ void OpenCalendar(AppState& app) {
             }
             return;
         }
-        doc.FileName = choice->path;
         doc.CalendarTitle = ProvisionalTitle(choice->title);
-        if (ReadCalendarFile(app) != kFailed) return;
+        if (!ReadCalendarFile(app, choice->path).failed()) return;
         // A read that failed on a broken file left an empty calendar without a file name;
         // one refused for its version left the old calendar under the new name.
         oldCalendarRenamed = !doc.FileName.isEmpty();
@@ -90,7 +89,7 @@ void OpenCalendar(AppState& app) {
 
 bool SaveCalendar(AppState& app) {
     if (app.Document.FileName.isEmpty()) return SaveCalendarAs(app);
-    return WriteCalendarFile(app) != kFailed;
+    return !WriteCalendarFile(app, app.Document.FileName).failed();
 }
 
 bool SaveCalendarAs(AppState& app) {
@@ -107,7 +106,7 @@ bool SaveCalendarAs(AppState& app) {
     }
     app.Document.FileName = path;
     app.viewsOrNone().refreshFileName();
-    return WriteCalendarFile(app) != kFailed;
+    return !WriteCalendarFile(app, path).failed();
 }
 
 void ImportCalendar(AppState& app) {
@@ -117,7 +116,6 @@ void ImportCalendar(AppState& app) {
     for (;;) {
         const auto choice = app.dialogs.openFile(request);
         if (!choice) return;
-        app.ImportFileName = choice->path;
-        if (ImportCalendarFile(app) != kFailed) return;
+        if (!ImportCalendarFile(app, choice->path).failed()) return;
     }
 }

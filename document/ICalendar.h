@@ -32,7 +32,7 @@ QByteArray formatICalendar(const CalendarDocument& doc, const QDateTime& stamp,
 
 // The outcome of an iCalendar import. status is Success, or Failed with error saying why
 // (the file is not an iCalendar file); a failed import leaves the document untouched.
-struct ICalImportResult : ReadResult {
+struct ICalImportResult : FileResult {
     int added = 0;           // entries appended to the tables
     int alreadyPresent = 0;  // events equal in kind, date and name to an entry already there
     QStringList notImported; // one line for each item of the file that has no place here

@@ -358,7 +358,7 @@ QString notICalendar(QByteArrayView data) {
 
 ICalImportResult failed(const QString& error) {
     ICalImportResult result;
-    result.status = ReadStatus::Failed;
+    result.status = FileStatus::Failed;
     result.error = error;
     return result;
 }

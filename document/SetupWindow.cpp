@@ -177,8 +177,7 @@ void frmSetup::readCommandLineFile() {
     QString path = app_.CommandLine;
     if (path.isEmpty() || path == QLatin1String("/tray")) return;
     if (path.startsWith(u'"')) path = path.mid(1, path.size() - 2);
-    app_.Document.FileName = path;
-    ReadCalendarFile(app_);
+    ReadCalendarFile(app_, path);
 }
 
 void frmSetup::RefreshEntryList(EntryKind kind) {

@@ -193,12 +193,12 @@ void checkRoundTrip(const CalendarDocument& doc) {
     require(!hasWideFixedField(doc), "a fixed field holds a character outside ASCII");
     const QByteArray bytes = formatCalendar(doc);
     CalendarDocument back;
-    const ReadResult result = readCalendar(bytes, back);
-    if (result.status != ReadStatus::Success || !back.sameContent(asWritten(doc))) {
+    const FileResult result = readCalendar(bytes, back);
+    if (result.status != FileStatus::Success || !back.sameContent(asWritten(doc))) {
         dump("written", bytes);
         dump("written again after reading it back", formatCalendar(back));
     }
-    require(result.status == ReadStatus::Success, "a written calendar does not read back");
+    require(result.status == FileStatus::Success, "a written calendar does not read back");
     require(back.sameContent(asWritten(doc)), "a written calendar reads back with other content");
     require(formatCalendar(back) == bytes, "writing a calendar read back gives other bytes");
 }
@@ -247,7 +247,7 @@ QByteArray withCrLf(QByteArrayView data) {
 }
 
 struct Outcome {
-    ReadResult result;
+    FileResult result;
     CalendarDocument doc;
 };
 
@@ -255,10 +255,10 @@ template <class Op> Outcome run(Op op, QByteArrayView data, const CalendarDocume
     Outcome out{{}, start};
     out.result = op(data, out.doc);
     checkShape(out.doc);
-    const ReadStatus s = out.result.status;
-    if (s == ReadStatus::Failed || s == ReadStatus::NotReadable) {
+    const FileStatus s = out.result.status;
+    if (s == FileStatus::Failed || s == FileStatus::NotReadable) {
         require(out.doc.sameContent(start), "a failed read changed the document");
-        require(s == ReadStatus::NotReadable || !out.result.error.isEmpty(),
+        require(s == FileStatus::NotReadable || !out.result.error.isEmpty(),
                 "a failed read gives no reason");
     } else {
         checkRoundTrip(out.doc);
@@ -266,16 +266,16 @@ template <class Op> Outcome run(Op op, QByteArrayView data, const CalendarDocume
     return out;
 }
 
-bool loaded(const ReadResult& r) {
-    return r.status == ReadStatus::Success || r.status == ReadStatus::Stopped;
+bool loaded(const FileResult& r) {
+    return r.status == FileStatus::Success || r.status == FileStatus::Stopped;
 }
 
 void checkRead(QByteArrayView data) {
     const Outcome fromEmpty = run(readCalendar, data, CalendarDocument{});
     const Outcome fromFilled = run(readCalendar, data, filled());
-    const ReadStatus s = fromEmpty.result.status;
+    const FileStatus s = fromEmpty.result.status;
     require(fromFilled.result.status == s, "reading depends on the calendar read into");
-    require((s == ReadStatus::NotReadable) == notReadable(data),
+    require((s == FileStatus::NotReadable) == notReadable(data),
             "Not Readable does not match line 1");
     if (!loaded(fromEmpty.result)) return;
 
@@ -286,7 +286,7 @@ void checkRead(QByteArrayView data) {
     require(fromFilled.doc.HeaderLine1 == headerSource.HeaderLine1 &&
                 fromFilled.doc.HeaderLine2 == headerSource.HeaderLine2,
             "header lines replaced or kept wrongly");
-    if (s == ReadStatus::Success) {
+    if (s == FileStatus::Success) {
         require(allTablePairs(fromFilled.doc, fromEmpty.doc,
                               [](const auto& a, const auto& b) { return a == b; }),
                 "reading does not replace the tables");
@@ -319,7 +319,7 @@ void checkRead(QByteArrayView data) {
 
     // LF and CR LF line ends read alike.
     CalendarDocument crlf;
-    const ReadResult r = readCalendar(withCrLf(data), crlf);
+    const FileResult r = readCalendar(withCrLf(data), crlf);
     require(r.status == s && crlf.sameContent(fromEmpty.doc), "CR LF and LF read differently");
 }
 
@@ -344,14 +344,14 @@ void checkAppended(const CalendarDocument& after, const CalendarDocument& import
 void checkImport(QByteArrayView data) {
     const Outcome fromEmpty = run(importCalendar, data, CalendarDocument{});
     const Outcome fromFilled = run(importCalendar, data, filled());
-    const ReadStatus s = fromEmpty.result.status;
+    const FileStatus s = fromEmpty.result.status;
     require(fromFilled.result.status == s, "importing depends on the calendar imported into");
-    require((s == ReadStatus::NotReadable) == notReadable(data),
+    require((s == FileStatus::NotReadable) == notReadable(data),
             "Not Readable does not match line 1 (import)");
 
     // Importing into an empty calendar gives the entries that reading gives.
     CalendarDocument read;
-    const ReadResult r = readCalendar(data, read);
+    const FileResult r = readCalendar(data, read);
     require(r.status == s, "import and read disagree on the file");
     if (!loaded(r)) return;
     require(allTablePairs(fromEmpty.doc, read, [](const auto& a, const auto& b) { return a == b; }),
@@ -363,11 +363,11 @@ void checkImport(QByteArrayView data) {
 void checkTextList(QByteArrayView data) {
     const Outcome fromEmpty = run(importTextList, data, CalendarDocument{});
     const Outcome fromFilled = run(importTextList, data, filled());
-    const ReadStatus s = fromEmpty.result.status;
-    require(s == ReadStatus::Success || s == ReadStatus::Failed,
+    const FileStatus s = fromEmpty.result.status;
+    require(s == FileStatus::Success || s == FileStatus::Failed,
             "a text list import gave a status other than Success or Failed");
     require(fromFilled.result.status == s, "a text list import depends on the calendar");
-    if (s != ReadStatus::Success) return;
+    if (s != FileStatus::Success) return;
     checkAppended(fromFilled.doc, fromEmpty.doc);
 }
 

@@ -56,7 +56,7 @@ TEST(CalendarFormat, WrittenCalendarReadsBackUnchanged) {
     CalendarDocument written = sampleCalendar();
     written.OtherEvents.append(other("02292028", QStringLiteral("Ünïcödé – 日本語 😀")));
     CalendarDocument read;
-    ASSERT_EQ(readCalendar(formatCalendar(written), read).status, ReadStatus::Success);
+    ASSERT_EQ(readCalendar(formatCalendar(written), read).status, FileStatus::Success);
     EXPECT_TRUE(read.sameContent(written));
 }
 
@@ -65,7 +65,7 @@ TEST(CalendarFormat, LineBreaksInTextNeverSplitALine) {
     doc.CalendarTitle = QStringLiteral("two\nlines");
     doc.OtherEvents.append(other("01012027", QStringLiteral("a\r\nb")));
     CalendarDocument read;
-    ASSERT_EQ(readCalendar(formatCalendar(doc), read).status, ReadStatus::Success);
+    ASSERT_EQ(readCalendar(formatCalendar(doc), read).status, FileStatus::Success);
     EXPECT_EQ(read.CalendarTitle, QStringLiteral("two lines"));
     EXPECT_EQ(read.OtherEvents[0].Name, QStringLiteral("a  b"));
 }
@@ -74,7 +74,7 @@ TEST(CalendarFormat, ReadsLfOnlyLineEndsAndAByteOrderMark) {
     QByteArray text = formatCalendar(sampleCalendar());
     text.replace("\r\n", "\n");
     CalendarDocument read;
-    ASSERT_EQ(readCalendar("\xEF\xBB\xBF" + text, read).status, ReadStatus::Success);
+    ASSERT_EQ(readCalendar("\xEF\xBB\xBF" + text, read).status, FileStatus::Success);
     EXPECT_TRUE(read.sameContent(sampleCalendar()));
 }
 
@@ -82,7 +82,7 @@ TEST(CalendarFormat, ReadsWindows1252WhenTheFileIsNotUtf8) {
     QByteArray text = formatCalendar(CalendarDocument{});
     text.replace("[Other]\r\n", "[Other]\r\n01012027 Caf\xE9 \x80 5\r\n");
     CalendarDocument read;
-    ASSERT_EQ(readCalendar(text, read).status, ReadStatus::Success);
+    ASSERT_EQ(readCalendar(text, read).status, FileStatus::Success);
     EXPECT_EQ(read.OtherEvents[0].Name, QStringLiteral("Café € 5"));
 }
 
@@ -93,12 +93,12 @@ TEST(CalendarFormat, AFieldThatSplitsACharacterKeepsTheFileUtf8AndSavesStably) {
     text.replace("[Untitled]", "Zoë Müller");
     text.replace("[Other]\r\n", "[Other]\r\nCumpleaños de Ana\r\n");
     CalendarDocument read;
-    ASSERT_EQ(readCalendar(text, read).status, ReadStatus::Success);
+    ASSERT_EQ(readCalendar(text, read).status, FileStatus::Success);
     EXPECT_EQ(read.CalendarTitle, QStringLiteral("Zoë Müller"));
     EXPECT_EQ(read.OtherEvents[0].Date.text(), QStringLiteral("Cumplea?"));
     const QByteArray once = formatCalendar(read);
     CalendarDocument again;
-    ASSERT_EQ(readCalendar(once, again).status, ReadStatus::Success);
+    ASSERT_EQ(readCalendar(once, again).status, FileStatus::Success);
     EXPECT_TRUE(again.sameContent(read));
     EXPECT_EQ(formatCalendar(again), once);
 }
@@ -107,7 +107,7 @@ TEST(CalendarFormat, ShortFixedFieldsArePaddedAndNamesKeepTheirSpaces) {
     QByteArray text = formatCalendar(CalendarDocument{});
     text.replace("[Other]\r\n", "[Other]\r\n0105     x\r\n01052027  lead and trail  \r\n");
     CalendarDocument read;
-    ASSERT_EQ(readCalendar(text, read).status, ReadStatus::Success);
+    ASSERT_EQ(readCalendar(text, read).status, FileStatus::Success);
     EXPECT_EQ(read.OtherEvents[0].Date.text(), QStringLiteral("0105    "));
     EXPECT_EQ(read.OtherEvents[1].Name, QStringLiteral(" lead and trail  "));
 }
@@ -119,7 +119,7 @@ TEST(CalendarFormat, WithoutHeaderLinesLineThreeIsTheKeyAndOldHeadersStay) {
     const QByteArray key = "048049050051052";
     ASSERT_EQ(readCalendar(generatedFile(key, {"01052027 Water the plants", "01082027 Again"}), doc)
                   .status,
-              ReadStatus::Success);
+              FileStatus::Success);
     EXPECT_EQ(doc.CalendarTitle, QStringLiteral("Kestral Scheduler Data"));
     EXPECT_EQ(doc.HeaderLine1, QStringLiteral("kept 1"));
     EXPECT_EQ(doc.HeaderLine2, QStringLiteral("kept 2"));
@@ -146,7 +146,7 @@ TEST(CalendarFormat, KeyLineThatIsTheBirthdayHeadingIsAlsoFoundAsTheHeading) {
         "Version 2.0", "T", key, scramble("03071961 1 Ann", key), "", "[Anniversary]", "",
         "[Holiday]", "", "", "[Other]", "", "[End of Data]"});
     CalendarDocument doc;
-    ASSERT_EQ(readCalendar(text, doc).status, ReadStatus::Success);
+    ASSERT_EQ(readCalendar(text, doc).status, FileStatus::Success);
     ASSERT_EQ(doc.Birthdays.entryCount(), 1);
     EXPECT_EQ(doc.Birthdays[0].Name, QStringLiteral("Ann"));
 }
@@ -158,7 +158,7 @@ TEST(CalendarFormat, StopLineEndsTheReadKeepingWhatCameBefore) {
         "Version 2.0", "Stopped", key, "", "[Birthday]", scramble("03071961 1 Ann", key),
         scramble("X", key), scramble("04041970 1 never read", key), "", "[Anniversary]", "",
         "[Holiday]", "", "", "[Other]", "", "[End of Data]"});
-    ASSERT_EQ(readCalendar(text, doc).status, ReadStatus::Stopped);
+    ASSERT_EQ(readCalendar(text, doc).status, FileStatus::Stopped);
     EXPECT_EQ(doc.CalendarTitle, QStringLiteral("Stopped"));
     // The table being read holds what came before the stop line and no blank record after it.
     EXPECT_EQ(doc.Birthdays.upperBound(), 0);
@@ -168,14 +168,14 @@ TEST(CalendarFormat, StopLineEndsTheReadKeepingWhatCameBefore) {
     // A plain file has no stop line: "X" is too short to be an entry there.
     QByteArray plain = formatCalendar(CalendarDocument{});
     plain.replace("[Other]\r\n", "[Other]\r\nX\r\n");
-    EXPECT_EQ(readCalendar(plain, doc).status, ReadStatus::Failed);
+    EXPECT_EQ(readCalendar(plain, doc).status, FileStatus::Failed);
 }
 
 TEST(CalendarFormat, EntryLinesWithAnEmptyNameAreNotEntries) {
     QByteArray text = formatCalendar(CalendarDocument{});
     text.replace("[Birthday]\r\n", "[Birthday]\r\n03071961 1 \r\n04041970 1 Bob\r\n");
     CalendarDocument doc;
-    ASSERT_EQ(readCalendar(text, doc).status, ReadStatus::Success);
+    ASSERT_EQ(readCalendar(text, doc).status, FileStatus::Success);
     ASSERT_EQ(doc.Birthdays.entryCount(), 1);
     EXPECT_EQ(doc.Birthdays[0].Name, QStringLiteral("Bob"));
 }
@@ -185,7 +185,7 @@ TEST(CalendarFormat, ManyMoreEntriesThanSixteenBitsReadBack) {
     for (int i = 0; i < 40000; ++i)
         doc.OtherEvents.append(other("01012027", QString::number(i)));
     CalendarDocument read;
-    ASSERT_EQ(readCalendar(formatCalendar(doc), read).status, ReadStatus::Success);
+    ASSERT_EQ(readCalendar(formatCalendar(doc), read).status, FileStatus::Success);
     EXPECT_EQ(read.OtherEvents.entryCount(), 40000);
     EXPECT_EQ(read.OtherEvents[39999].Name, QStringLiteral("39999"));
 }
@@ -194,7 +194,7 @@ TEST(CalendarFormat, ManyMoreEntriesThanSixteenBitsReadBack) {
 struct Malformed {
     const char* what;
     QByteArray text;
-    ReadStatus status;
+    FileStatus status;
     const char* errorPart;
 };
 
@@ -206,7 +206,7 @@ class MalformedFile : public ::testing::TestWithParam<Malformed> {};
 
 TEST_P(MalformedFile, IsRefusedWithoutChangingTheDocument) {
     CalendarDocument doc = sampleCalendar();
-    const ReadResult result = readCalendar(GetParam().text, doc);
+    const FileResult result = readCalendar(GetParam().text, doc);
     EXPECT_EQ(result.status, GetParam().status);
     EXPECT_TRUE(result.error.contains(QLatin1String(GetParam().errorPart)))
         << result.error.toStdString();
@@ -228,24 +228,24 @@ QByteArray without(const char* part) {
 INSTANTIATE_TEST_SUITE_P(
     CalendarFormat, MalformedFile,
     ::testing::Values(
-        Malformed{"wrong version", "Version 1.0\r\nT\r\n", ReadStatus::NotReadable, ""},
-        Malformed{"lower case", "version 2.0\r\n", ReadStatus::NotReadable, ""},
-        Malformed{"empty file", "", ReadStatus::Failed, "ends unexpectedly"},
-        Malformed{"only the version", "Version 2.0\r\n", ReadStatus::Failed, "after line 1"},
-        Malformed{"binary junk", QByteArray("\x00\xFF\xFE\r\n\n\x01", 7), ReadStatus::NotReadable,
+        Malformed{"wrong version", "Version 1.0\r\nT\r\n", FileStatus::NotReadable, ""},
+        Malformed{"lower case", "version 2.0\r\n", FileStatus::NotReadable, ""},
+        Malformed{"empty file", "", FileStatus::Failed, "ends unexpectedly"},
+        Malformed{"only the version", "Version 2.0\r\n", FileStatus::Failed, "after line 1"},
+        Malformed{"binary junk", QByteArray("\x00\xFF\xFE\r\n\n\x01", 7), FileStatus::NotReadable,
                   ""},
-        Malformed{"no birthday heading", without("[Birthday]\r\n"), ReadStatus::Failed,
+        Malformed{"no birthday heading", without("[Birthday]\r\n"), FileStatus::Failed,
                   "\"[Birthday]\""},
-        Malformed{"no other heading", without("[Other]\r\n"), ReadStatus::Failed, "\"[Other]\""},
+        Malformed{"no other heading", without("[Other]\r\n"), FileStatus::Failed, "\"[Other]\""},
         Malformed{"no end of the other section", without("\r\n[End of Data]\r\n"),
-                  ReadStatus::Failed, "ends unexpectedly"},
-        Malformed{"short birthday", withLine("[Birthday]", "03071961 1"), ReadStatus::Failed,
+                  FileStatus::Failed, "ends unexpectedly"},
+        Malformed{"short birthday", withLine("[Birthday]", "03071961 1"), FileStatus::Failed,
                   "Line 8 is too short for a birthday"},
-        Malformed{"short anniversary", withLine("[Anniversary]", "0615"), ReadStatus::Failed,
+        Malformed{"short anniversary", withLine("[Anniversary]", "0615"), FileStatus::Failed,
                   "anniversary"},
-        Malformed{"short fixed holiday", withLine("[Holiday]", "F070"), ReadStatus::Failed,
+        Malformed{"short fixed holiday", withLine("[Holiday]", "F070"), FileStatus::Failed,
                   "fixed holiday"},
-        Malformed{"short other event", withLine("[Other]", "0105202"), ReadStatus::Failed,
+        Malformed{"short other event", withLine("[Other]", "0105202"), FileStatus::Failed,
                   "other event"}),
     [](const auto& info) {
         QString name = QString::fromLatin1(info.param.what);
@@ -259,8 +259,8 @@ TEST(CalendarFormat, EveryTruncationOfAFileIsReadOrRefusedCleanly) {
         CalendarDocument doc;
         doc.Birthdays.append(birthday("01011990", QStringLiteral("before")));
         const CalendarDocument before = doc;
-        const ReadResult result = readCalendar(QByteArrayView(text).first(cut), doc);
-        if (result.status == ReadStatus::Success) {
+        const FileResult result = readCalendar(QByteArrayView(text).first(cut), doc);
+        if (result.status == FileStatus::Success) {
             // Only a cut inside the last, unread line leaves a complete file.
             EXPECT_GE(cut, text.indexOf("[End of Data]") - 1) << cut;
             EXPECT_TRUE(doc.sameContent(sampleCalendar()));
@@ -273,14 +273,14 @@ TEST(CalendarFormat, EveryTruncationOfAFileIsReadOrRefusedCleanly) {
 TEST(CalendarFormat, AHugeSingleLineIsRefused) {
     const QByteArray text(50 * 1024 * 1024, 'a');
     CalendarDocument doc;
-    EXPECT_EQ(readCalendar(text, doc).status, ReadStatus::NotReadable);
+    EXPECT_EQ(readCalendar(text, doc).status, FileStatus::NotReadable);
 }
 
 TEST(CalendarFormat, WriteToAFailingDeviceReportsTheDevicesError) {
     QBuffer closed; // never opened: every write fails
-    QString error;
-    EXPECT_FALSE(writeCalendar(closed, sampleCalendar(), &error));
-    EXPECT_FALSE(error.isEmpty());
+    const FileResult result = writeCalendar(closed, sampleCalendar());
+    EXPECT_TRUE(result.failed());
+    EXPECT_FALSE(result.error.isEmpty());
 }
 
 } // namespace

@@ -19,7 +19,7 @@ CalendarDocument threeBirthdays() {
 TEST(CalendarImport, AppendsAfterExistingEntriesAndFillsEmptyTablesFromIndexZero) {
     CalendarDocument doc = sampleCalendar(); // two birthdays, no floating holiday in "09"
     doc.FloatingHolidays.reset();
-    ASSERT_EQ(importCalendar(formatCalendar(threeBirthdays()), doc).status, ReadStatus::Success);
+    ASSERT_EQ(importCalendar(formatCalendar(threeBirthdays()), doc).status, FileStatus::Success);
     ASSERT_EQ(doc.Birthdays.entryCount(), 5);
     EXPECT_EQ(doc.Birthdays[0].Name, QStringLiteral("Ann Smith"));
     EXPECT_EQ(doc.Birthdays[2].Name, QStringLiteral("I1"));
@@ -32,7 +32,7 @@ TEST(CalendarImport, AppendsAfterExistingEntriesAndFillsEmptyTablesFromIndexZero
 
 TEST(CalendarImport, KeepsTheOpenCalendarsTitleAndHeaderLines) {
     CalendarDocument doc = sampleCalendar();
-    ASSERT_EQ(importCalendar(formatCalendar(threeBirthdays()), doc).status, ReadStatus::Success);
+    ASSERT_EQ(importCalendar(formatCalendar(threeBirthdays()), doc).status, FileStatus::Success);
     EXPECT_EQ(doc.CalendarTitle, sampleCalendar().CalendarTitle);
     EXPECT_EQ(doc.HeaderLine1, sampleCalendar().HeaderLine1);
     EXPECT_EQ(doc.HeaderLine2, sampleCalendar().HeaderLine2);
@@ -43,8 +43,8 @@ TEST(CalendarImport, FailedImportLeavesEveryTableExactlyAsItWas) {
     broken.replace("[Other]\r\n", "[Other]\r\nshort\r\n");
     for (const CalendarDocument& start : {sampleCalendar(), CalendarDocument{}}) {
         CalendarDocument doc = start;
-        const ReadResult result = importCalendar(broken, doc);
-        EXPECT_EQ(result.status, ReadStatus::Failed);
+        const FileResult result = importCalendar(broken, doc);
+        EXPECT_EQ(result.status, FileStatus::Failed);
         EXPECT_FALSE(result.error.isEmpty());
         EXPECT_TRUE(doc.sameContent(start));
         // An empty table keeps no stray record from the failed import.
@@ -57,7 +57,7 @@ TEST(CalendarImport, FailedImportLeavesEveryTableExactlyAsItWas) {
 TEST(CalendarImport, NotAVersionTwoFileIsNotReadable) {
     CalendarDocument doc = sampleCalendar();
     EXPECT_EQ(importCalendar("01012027 Looks like a text list\r\n", doc).status,
-              ReadStatus::NotReadable);
+              FileStatus::NotReadable);
     EXPECT_TRUE(doc.sameContent(sampleCalendar()));
 }
 
@@ -74,7 +74,7 @@ TEST(CalendarImport, ScrambledImportStopsAtTheStopLine) {
                           "[Holiday]", "", "", "[Other]", scrambled("01052027 first"),
                           scrambled("X"), scrambled("01062027 later"), "", "[End of Data]"});
     CalendarDocument doc = sampleCalendar();
-    ASSERT_EQ(importCalendar(text, doc).status, ReadStatus::Stopped);
+    ASSERT_EQ(importCalendar(text, doc).status, FileStatus::Stopped);
     ASSERT_EQ(doc.OtherEvents.upperBound(), 1);
     EXPECT_EQ(doc.OtherEvents[1].Name, QStringLiteral("first"));
 }
@@ -82,14 +82,14 @@ TEST(CalendarImport, ScrambledImportStopsAtTheStopLine) {
 TEST(TextListImport, EveryLineUpToTheFirstEmptyOneIsAnOtherEvent) {
     CalendarDocument doc = sampleCalendar();
     const QByteArray list = "02142027 Valentine's Day\r\n03172027 St. Patrick  \n\r\nignored 1\r\n";
-    ASSERT_EQ(importTextList(list, doc).status, ReadStatus::Success);
+    ASSERT_EQ(importTextList(list, doc).status, FileStatus::Success);
     ASSERT_EQ(doc.OtherEvents.entryCount(), 3);
     EXPECT_EQ(doc.OtherEvents[1].Date.text(), QStringLiteral("02142027"));
     EXPECT_EQ(doc.OtherEvents[2].Name, QStringLiteral("St. Patrick  "));
     EXPECT_TRUE(doc.Birthdays == sampleCalendar().Birthdays);
 
     CalendarDocument empty;
-    ASSERT_EQ(importTextList("12312027 Last day", empty).status, ReadStatus::Success);
+    ASSERT_EQ(importTextList("12312027 Last day", empty).status, FileStatus::Success);
     EXPECT_EQ(empty.OtherEvents.upperBound(), 0);
 }
 
@@ -98,7 +98,7 @@ TEST(TextListImport, BadListsFailWithoutChangingTheEvents) {
          {QByteArray(), QByteArray("\r\n01012027 after an empty first line\r\n"),
           QByteArray("01012027 fine\r\n0101 sh\r\n")}) {
         CalendarDocument doc = sampleCalendar();
-        EXPECT_EQ(importTextList(list, doc).status, ReadStatus::Failed) << list.constData();
+        EXPECT_EQ(importTextList(list, doc).status, FileStatus::Failed) << list.constData();
         EXPECT_TRUE(doc.sameContent(sampleCalendar()));
     }
 }

@@ -34,13 +34,13 @@ TEST_F(FileCommands, WriteThenReadGivesTheSameCalendarAndClearsModified) {
     doc = sampleCalendar();
     doc.FileName = t.path("family.qvf");
     doc.MarkModified();
-    EXPECT_EQ(WriteCalendarFile(app), kSuccess);
+    EXPECT_EQ(WriteCalendarFile(app, app.Document.FileName).status, FileStatus::Success);
     EXPECT_FALSE(doc.Modified());
 
     doc.resetToUntitled();
     doc.FileName = t.path("family.qvf");
     doc.MarkModified();
-    EXPECT_EQ(ReadCalendarFile(app), kSuccess);
+    EXPECT_EQ(ReadCalendarFile(app, app.Document.FileName).status, FileStatus::Success);
     EXPECT_TRUE(doc.sameContent(sampleCalendar()));
     EXPECT_FALSE(doc.Modified());
     EXPECT_EQ(t.views.reads, 1);
@@ -51,7 +51,7 @@ TEST_F(FileCommands, WriteWhileTheMainWindowIsHiddenKeepsModified) {
     t.views.visible = false;
     doc.FileName = t.path("tray.qvf");
     doc.MarkModified();
-    EXPECT_EQ(WriteCalendarFile(app), kSuccess);
+    EXPECT_EQ(WriteCalendarFile(app, app.Document.FileName).status, FileStatus::Success);
     EXPECT_TRUE(doc.Modified());
 }
 
@@ -66,7 +66,7 @@ TEST_F(FileCommands, FailedWriteIsReportedAndLeavesThePreviousFile) {
     doc = sampleCalendar();
     doc.FileName = path;
     doc.MarkModified();
-    EXPECT_EQ(WriteCalendarFile(app), kFailed);
+    EXPECT_TRUE(WriteCalendarFile(app, app.Document.FileName).failed());
     EXPECT_TRUE(doc.Modified());
     EXPECT_EQ(readFile(path), QByteArray("previous content"));
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
@@ -103,7 +103,7 @@ TEST_F(FileCommands, WriteThatFailsHalfWayLeavesThePreviousFileWhole) {
     doc.MarkModified();
     {
         FileSizeLimit limit(4096);
-        EXPECT_EQ(WriteCalendarFile(app), kFailed);
+        EXPECT_TRUE(WriteCalendarFile(app, app.Document.FileName).failed());
     }
     EXPECT_EQ(readFile(path), previous);
     EXPECT_TRUE(doc.Modified());
@@ -119,7 +119,7 @@ TEST_F(FileCommands, SmallWriteThatFailsIsStillReportedAndKeepsThePreviousFile) 
     doc.MarkModified();
     {
         FileSizeLimit limit(100);
-        EXPECT_EQ(WriteCalendarFile(app), kFailed);
+        EXPECT_TRUE(WriteCalendarFile(app, app.Document.FileName).failed());
     }
     EXPECT_EQ(readFile(path), QByteArray("previous"));
     EXPECT_TRUE(doc.Modified());
@@ -128,7 +128,7 @@ TEST_F(FileCommands, SmallWriteThatFailsIsStillReportedAndKeepsThePreviousFile) 
 TEST_F(FileCommands, WriteIntoAMissingFolderFailsWithoutCreatingAnything) {
     doc.FileName = t.path("no/such/folder/cal.qvf");
     doc.MarkModified();
-    EXPECT_EQ(WriteCalendarFile(app), kFailed);
+    EXPECT_TRUE(WriteCalendarFile(app, app.Document.FileName).failed());
     EXPECT_TRUE(doc.Modified());
     EXPECT_FALSE(QFile::exists(doc.FileName));
     EXPECT_EQ(t.dialogs.messages.size(), 1u);
@@ -139,7 +139,7 @@ TEST_F(FileCommands, UnreadableFileResetsToAnEmptyUntitledCalendar) {
     doc.MarkModified();
     const QString missing = t.path("missing.qvf");
     doc.FileName = missing;
-    EXPECT_EQ(ReadCalendarFile(app), kFailed);
+    EXPECT_TRUE(ReadCalendarFile(app, app.Document.FileName).failed());
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
     const MessageRequest& m = t.dialogs.messages[0];
     EXPECT_EQ(m.text, QStringLiteral("Daylark cannot open \n") + missing +
@@ -160,7 +160,7 @@ TEST_F(FileCommands, MalformedFileNamesWhereItWentWrong) {
     text.replace("[Holiday]\r\n", "[Holiday]\r\nF07\r\n");
     writeFile(t.path("bad.qvf"), text);
     doc.FileName = t.path("bad.qvf");
-    EXPECT_EQ(ReadCalendarFile(app), kFailed);
+    EXPECT_TRUE(ReadCalendarFile(app, app.Document.FileName).failed());
     EXPECT_TRUE(t.dialogs.messages.at(0).text.endsWith(
         QStringLiteral("Line 12 is too short for a fixed holiday entry.")));
 }
@@ -170,7 +170,7 @@ TEST_F(FileCommands, OtherVersionIsNotReadableAndChangesNothing) {
     doc = sampleCalendar();
     doc.FileName = t.path("old.qvf");
     doc.MarkModified();
-    EXPECT_EQ(ReadCalendarFile(app), kFailed);
+    EXPECT_TRUE(ReadCalendarFile(app, app.Document.FileName).failed());
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
     EXPECT_EQ(t.dialogs.messages[0].text,
               QStringLiteral("This file is not readable using this version of Daylark."));
@@ -183,7 +183,7 @@ TEST_F(FileCommands, OtherVersionIsNotReadableAndChangesNothing) {
 
 TEST_F(FileCommands, FolderGivenAsTheFileIsReportedNotRead) {
     doc.FileName = t.dir.path();
-    EXPECT_EQ(ReadCalendarFile(app), kFailed);
+    EXPECT_TRUE(ReadCalendarFile(app, app.Document.FileName).failed());
     EXPECT_TRUE(
         t.dialogs.messages.at(0).text.endsWith(QStringLiteral("It is a folder, not a file.")));
 }
@@ -193,7 +193,7 @@ TEST_F(FileCommands, DesktopWeekWindowReadsWithoutTouchingTheSetupWindow) {
     app.DesktopWeekShown = true;
     doc.FileName = t.path("desk.qvf");
     doc.MarkModified();
-    EXPECT_EQ(ReadCalendarFile(app), kSuccess);
+    EXPECT_EQ(ReadCalendarFile(app, app.Document.FileName).status, FileStatus::Success);
     EXPECT_EQ(t.views.reads, 0);
     EXPECT_TRUE(doc.Modified());
 }
@@ -201,8 +201,7 @@ TEST_F(FileCommands, DesktopWeekWindowReadsWithoutTouchingTheSetupWindow) {
 TEST_F(FileCommands, ImportMergesMarksModifiedAndRefreshesTheList) {
     writeFile(t.path("more.qvf"), formatCalendar(sampleCalendar()));
     doc = sampleCalendar();
-    app.ImportFileName = t.path("more.qvf");
-    EXPECT_EQ(ImportCalendarFile(app), kSuccess);
+    EXPECT_EQ(ImportCalendarFile(app, t.path("more.qvf")).status, FileStatus::Success);
     EXPECT_EQ(doc.Birthdays.entryCount(), 4);
     EXPECT_TRUE(doc.Modified());
     EXPECT_EQ(t.views.imports, 1);
@@ -212,12 +211,10 @@ TEST_F(FileCommands, ImportMergesMarksModifiedAndRefreshesTheList) {
 TEST_F(FileCommands, ImportOfATextListGoesByTheLowerCaseEnding) {
     writeFile(t.path("events.txt"), "07042027 Picnic\r\n");
     writeFile(t.path("EVENTS.TXT"), "07042027 Picnic\r\n");
-    app.ImportFileName = t.path("events.txt");
-    EXPECT_EQ(ImportCalendarFile(app), kSuccess);
+    EXPECT_EQ(ImportCalendarFile(app, t.path("events.txt")).status, FileStatus::Success);
     EXPECT_EQ(doc.OtherEvents.entryCount(), 1);
 
-    app.ImportFileName = t.path("EVENTS.TXT");
-    EXPECT_EQ(ImportCalendarFile(app), kFailed);
+    EXPECT_TRUE(ImportCalendarFile(app, t.path("EVENTS.TXT")).failed());
     EXPECT_EQ(t.dialogs.messages.at(0).text,
               QStringLiteral("This file is not readable using this version of Daylark."));
     EXPECT_EQ(doc.OtherEvents.entryCount(), 1);
@@ -227,14 +224,12 @@ TEST_F(FileCommands, FailedImportIsReportedAndKeepsTheCalendarAndItsModifiedStat
     writeFile(t.path("short.txt"), "07042027 Picnic\r\n0704\r\n");
     doc = sampleCalendar();
     doc.MarkModified();
-    app.ImportFileName = t.path("short.txt");
-    EXPECT_EQ(ImportCalendarFile(app), kFailed);
+    EXPECT_TRUE(ImportCalendarFile(app, t.path("short.txt")).failed());
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
     EXPECT_EQ(t.dialogs.messages[0].text,
               QStringLiteral("Daylark cannot import \n") + t.path("short.txt") +
                   QStringLiteral("\n\nLine 2 is too short for an event."));
     EXPECT_EQ(t.dialogs.messages[0].title, QStringLiteral("File Error"));
-    EXPECT_TRUE(app.ImportFileName.isEmpty());
     EXPECT_TRUE(doc.sameContent(sampleCalendar()));
     EXPECT_TRUE(doc.Modified());
 }

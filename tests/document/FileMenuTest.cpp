@@ -69,7 +69,7 @@ TEST_F(FileMenu, YesSavesFirstAndAFailedOrCancelledSaveStopsTheCommand) {
     CalendarDocument saved;
     QFile file(t.path("saved.qvf"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    ASSERT_EQ(readCalendar(file.readAll(), saved).status, ReadStatus::Success);
+    ASSERT_EQ(readCalendar(file.readAll(), saved).status, FileStatus::Success);
     EXPECT_TRUE(saved.sameContent(sampleCalendar()));
 }
 

@@ -41,7 +41,7 @@ TEST(ICalendarGolden, FilesFromOtherProgramsImportAsExpected) {
         const QByteArray data = file.readAll();
         CalendarDocument doc;
         const ICalImportResult result = importICalendar(data, doc);
-        ASSERT_EQ(result.status, ReadStatus::Success) << result.error.toStdString();
+        ASSERT_EQ(result.status, FileStatus::Success) << result.error.toStdString();
         EXPECT_EQ(showText(doc).toStdString(),
                   readText(base + QLatin1String(".show.txt")).toStdString());
         const QString notImported = result.notImported.join(u'\n');

@@ -44,7 +44,7 @@ CalendarDocument importedInto(const CalendarDocument& titled, const QByteArray& 
     back.HeaderLine1 = titled.HeaderLine1;
     back.HeaderLine2 = titled.HeaderLine2;
     const ICalImportResult result = importICalendar(ics, back);
-    EXPECT_EQ(result.status, ReadStatus::Success) << result.error.toStdString();
+    EXPECT_EQ(result.status, FileStatus::Success) << result.error.toStdString();
     EXPECT_TRUE(result.notImported.isEmpty()) << result.notImported.join(u'\n').toStdString();
     return back;
 }
@@ -196,7 +196,7 @@ TEST(ICalendarRoundTrip, ReimportingTheOwnExportChangesNothing) {
     CalendarDocument doc = start;
     const QByteArray ics = formatICalendar(doc, kStamp);
     const ICalImportResult result = importICalendar(ics, doc);
-    EXPECT_EQ(result.status, ReadStatus::Success);
+    EXPECT_EQ(result.status, FileStatus::Success);
     EXPECT_EQ(result.added, 0);
     EXPECT_EQ(result.alreadyPresent, ics.count("BEGIN:VEVENT"));
     EXPECT_TRUE(doc.sameContent(start));
@@ -212,7 +212,7 @@ TEST(ICalendarImport, AppendsAfterTheEntriesThereAndReadsEveryCalendarOfTheFile)
     file.replace("\r\n", "\n");
     CalendarDocument doc = sampleCalendar();
     const ICalImportResult result = importICalendar(file, doc);
-    ASSERT_EQ(result.status, ReadStatus::Success) << result.error.toStdString();
+    ASSERT_EQ(result.status, FileStatus::Success) << result.error.toStdString();
     EXPECT_EQ(result.added, 2);
     ASSERT_EQ(doc.OtherEvents.entryCount(), 2);
     EXPECT_EQ(doc.OtherEvents[1].Name, QStringLiteral("From the first"));
@@ -241,7 +241,7 @@ TEST(ICalendarImport, WhatIsNotICalendarFailsAndChangesNothing) {
     for (const QByteArray& data : cases) {
         CalendarDocument doc = sampleCalendar();
         const ICalImportResult result = importICalendar(data, doc);
-        EXPECT_EQ(result.status, ReadStatus::Failed) << data.left(20).toStdString();
+        EXPECT_EQ(result.status, FileStatus::Failed) << data.left(20).toStdString();
         EXPECT_TRUE(result.error.contains(QLatin1String("not an iCalendar file")));
         EXPECT_EQ(result.added, 0);
         EXPECT_TRUE(doc.sameContent(sampleCalendar()));
@@ -256,7 +256,7 @@ TEST(ICalendarImport, EveryCutOfAFileImportsWhatItHoldsWithoutHarm) {
     for (qsizetype length = 0; length <= file.size(); length += 7) {
         CalendarDocument doc = sampleCalendar();
         const ICalImportResult result = importICalendar(file.first(length), doc);
-        if (result.status != ReadStatus::Success) {
+        if (result.status != FileStatus::Success) {
             EXPECT_TRUE(doc.sameContent(sampleCalendar())) << length;
             continue;
         }

@@ -109,7 +109,7 @@ TEST(GeneratedFileReadsBack, NamesWithEveryByteAUserCanTypeComeBackExactly) {
             for (const char byte : name.toUtf8())
                 covered.insert(static_cast<unsigned char>(byte));
             CalendarDocument doc;
-            ASSERT_EQ(readCalendar(readAll(path), doc).status, ReadStatus::Success);
+            ASSERT_EQ(readCalendar(readAll(path), doc).status, FileStatus::Success);
             EXPECT_EQ(doc.CalendarTitle, QStringLiteral("Kestral Scheduler Data"));
             std::vector<std::pair<QString, QString>> read;
             for (const OtherEntry& entry : doc.OtherEvents)

@@ -1,0 +1,213 @@
+#include "tools/ToolCommands.h"
+
+#include "document/DisplayYear.h"
+#include "document/EntryText.h"
+#include "document/FileCommands.h"
+#include "document/ICalendar.h"
+#include "drawing/PrintJob.h"
+#include "drawing/WeekList.h"
+#include "settings/LoadSettings.h"
+
+#include <QDate>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <cstdio>
+
+bool Tool::read(const QString& path) {
+    return !ReadCalendarFile(app, path).failed();
+}
+
+bool Tool::write(const QString& path) {
+    return !WriteCalendarFile(app, path).failed();
+}
+
+bool Tool::import(const QString& path) {
+    return !ImportCalendarFile(app, path).failed();
+}
+
+void printOut(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
+namespace {
+
+void printError(const QString& text) {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+// Writes bytes to path through a file that replaces the old one only when complete.
+bool writeBytes(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    printError(QStringLiteral("qvftool: cannot write %1: %2").arg(path, file.errorString()));
+    return false;
+}
+
+// ---- show, resave, import ----
+
+void declareNothing(QCommandLineParser&) {}
+
+int runShow(Tool& tool, const ToolCommand&, const QCommandLineParser&, const QStringList& args) {
+    if (!tool.read(args[0])) return 1;
+    const CalendarDocument& doc = tool.app.Document;
+    QString out = QStringLiteral("Title: %1\nHeader1: %2\nHeader2: %3\n")
+                      .arg(doc.CalendarTitle, doc.HeaderLine1, doc.HeaderLine2);
+    for (const EntryKind kind : kAllKinds) {
+        const QStringList lines = EntryListLines(doc, kind);
+        out += QStringLiteral("\n%1 (%2)\n").arg(KindLabel(kind)).arg(lines.size());
+        for (const QString& line : lines) out += line + u'\n';
+    }
+    printOut(out);
+    return 0;
+}
+
+int runResave(Tool& tool, const ToolCommand&, const QCommandLineParser&, const QStringList& args) {
+    return tool.read(args[0]) && tool.write(args[1]) ? 0 : 1;
+}
+
+int runImport(Tool& tool, const ToolCommand&, const QCommandLineParser&, const QStringList& args) {
+    return tool.read(args[0]) && tool.import(args[1]) && tool.write(args[2]) ? 0 : 1;
+}
+
+// ---- print ----
+
+void declarePrint(QCommandLineParser& parser) {
+    parser.addOption({QStringLiteral("year"), QStringLiteral("The year to print (1980 to 2099)."),
+                      QStringLiteral("YEAR")});
+    parser.addOption({QStringLiteral("months"),
+                      QStringLiteral("The months to print, as 3,11 (all twelve when left out)."),
+                      QStringLiteral("LIST")});
+    parser.addOption({QStringLiteral("output"), QStringLiteral("The PDF file to write."),
+                      QStringLiteral("OUT.pdf")});
+    parser.addOption({QStringLiteral("settings"),
+                      QStringLiteral("Print with the stored layout instead of the default one.")});
+}
+
+// Months as "3,11", each 1 to 12; they print in calendar order, as the print window prints
+// them. Empty when any is not a month.
+std::vector<int> parseMonths(const QString& text) {
+    std::vector<bool> selected(12, false);
+    for (const QString& part : text.split(u',')) {
+        bool ok = false;
+        const int month = part.trimmed().toInt(&ok);
+        if (!ok || month < 1 || month > 12) return {};
+        selected[month - 1] = true;
+    }
+    return MonthsToPrint(false, selected);
+}
+
+LayoutSettings layoutFor(bool stored) {
+    if (stored) {
+        SettingsStore userStore(SettingsStore::defaultPath());
+        return LoadSettings(userStore).Layout;
+    }
+    QTemporaryDir scratch; // the defaults, written back into a store that is thrown away
+    SettingsStore defaults(scratch.filePath(QStringLiteral("Daylark.conf")));
+    return LoadSettings(defaults).Layout;
+}
+
+int runPrint(Tool& tool, const ToolCommand& self, const QCommandLineParser& parser, const QStringList& args) {
+    bool yearOk = false;
+    const int year = parser.value(QStringLiteral("year")).toInt(&yearOk);
+    if (!yearOk || year < kFirstDisplayYear || year > kLastDisplayYear)
+        return usageError(self, QStringLiteral("--year takes a year from %1 to %2.")
+                                    .arg(kFirstDisplayYear)
+                                    .arg(kLastDisplayYear));
+    const std::vector<int> months = parser.isSet(QStringLiteral("months"))
+                                        ? parseMonths(parser.value(QStringLiteral("months")))
+                                        : MonthsToPrint(true, {});
+    if (months.empty()) return usageError(self, QStringLiteral("--months takes months 1 to 12."));
+    const QString output = parser.value(QStringLiteral("output"));
+    if (output.isEmpty()) return usageError(self, QStringLiteral("--output is missing."));
+
+    if (!tool.read(args[0])) return 1;
+    AppState& app = tool.app;
+    app.Layout = layoutFor(parser.isSet(QStringLiteral("settings")));
+    app.DisplayYear = year;
+    const PrintResult result = PrintMonthsToPdf(app, output, months);
+    if (!result.ok) printError(result.error);
+    return result.ok ? 0 : 1;
+}
+
+// ---- ics ----
+
+void declareOutput(QCommandLineParser& parser) {
+    parser.addOption({QStringLiteral("output"), QStringLiteral("The file to write."),
+                      QStringLiteral("OUT")});
+}
+
+int runIcs(Tool& tool, const ToolCommand& self, const QCommandLineParser& parser, const QStringList& args) {
+    const QString output = parser.value(QStringLiteral("output"));
+    if (output.isEmpty()) return usageError(self, QStringLiteral("--output is missing."));
+    if (!tool.read(args[0])) return 1;
+    QStringList skipped;
+    const QByteArray bytes =
+        formatICalendar(tool.app.Document, tool.clock.now().toUTC(), &skipped);
+    for (const QString& line : skipped) printError(QStringLiteral("not exported: ") + line);
+    return writeBytes(output, bytes) ? 0 : 1;
+}
+
+// ---- upcoming ----
+
+void declareUpcoming(QCommandLineParser& parser) {
+    parser.addOption({QStringLiteral("months"),
+                      QStringLiteral("How many months ahead to list (1 to 12, default 1)."),
+                      QStringLiteral("N"), QStringLiteral("1")});
+    parser.addOption({QStringLiteral("today"),
+                      QStringLiteral("The day to list from (default: today)."),
+                      QStringLiteral("YYYY-MM-DD")});
+}
+
+int runUpcoming(Tool& tool, const ToolCommand& self, const QCommandLineParser& parser, const QStringList& args) {
+    bool monthsOk = false;
+    const int months = parser.value(QStringLiteral("months")).toInt(&monthsOk);
+    if (!monthsOk || months < 1 || months > kMaxMonthsListed)
+        return usageError(self, QStringLiteral("--months takes a number from 1 to %1.")
+                                    .arg(kMaxMonthsListed));
+    QDate today = tool.clock.today();
+    if (parser.isSet(QStringLiteral("today"))) {
+        today = QDate::fromString(parser.value(QStringLiteral("today")), Qt::ISODate);
+        if (!today.isValid())
+            return usageError(self, QStringLiteral("--today takes a date as YYYY-MM-DD."));
+    }
+    if (!tool.read(args[0])) return 1;
+    const QStringList lines = UpcomingEventLines(tool.app.Document, today, months);
+    printOut(lines.isEmpty() ? QString() : lines.join(u'\n') + u'\n');
+    return 0;
+}
+
+} // namespace
+
+const std::vector<ToolCommand>& toolCommands() {
+    static const std::vector<ToolCommand> commands = {
+        {"show", "FILE", "Print the calendar as the setup window lists it.", declareNothing,
+         runShow, 1},
+        {"resave", "IN OUT", "Read IN and write it again as OUT.", declareNothing, runResave, 2},
+        {"import", "BASE ADDED OUT",
+         "Merge ADDED (a calendar, a text list or an iCalendar file) into BASE as File > "
+         "Import does; write OUT.",
+         declareNothing, runImport, 3},
+        {"print", "FILE --year YEAR [--months 3,11] --output OUT.pdf [--settings]",
+         "Print month pages of YEAR into a PDF file.", declarePrint, runPrint, 1},
+        {"ics", "FILE --output OUT.ics", "Write the calendar as an iCalendar file.",
+         declareOutput, runIcs, 1},
+        {"upcoming", "FILE [--months N] [--today YYYY-MM-DD]",
+         "Print the entries of the coming months as the desktop week window lists them.",
+         declareUpcoming, runUpcoming, 1},
+    };
+    return commands;
+}
+
+QString usageLine(const ToolCommand& command) {
+    return QStringLiteral("qvftool %1 %2").arg(QLatin1String(command.name),
+                                               QLatin1String(command.synopsis));
+}
+
+int usageError(const ToolCommand& command, const QString& message) {
+    if (!message.isEmpty()) printError(QStringLiteral("qvftool %1: %2").arg(QLatin1String(command.name), message));
+    printError(QStringLiteral("usage: ") + usageLine(command));
+    return 2;
+}
