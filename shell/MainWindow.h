@@ -84,6 +84,8 @@ private:
     void showCalendarView();
     void showPrintWindow();
     void showLayout(bool paperOnly);
+    void showResortWindow();
+    void showExportWindow();
     void showHelp();
     void clickIfEnabled(QAction* action);
 
