@@ -39,7 +39,8 @@ class Maker {
     QString month() { return QStringLiteral("%1").arg(1 + rng_() % 12, 2, 10, QLatin1Char('0')); }
     QString rule() {
         static const char kWeeks[] = "1234L";
-        return QString(QLatin1Char(kWeeks[rng_() % 5])) + QChar(u'0' + rng_() % 7);
+        return QString(QLatin1Char(kWeeks[rng_() % 5])) +
+               QChar(static_cast<char16_t>(u'0' + rng_() % 7));
     }
 
   private:

@@ -19,8 +19,8 @@ void FillKindCheckList(QListWidget* list) {
         line->setCheckState(Qt::Checked);
     }
     list->setCurrentRow(0);
-    // Tall enough for the five lines without a scroll bar.
-    list->setMinimumHeight(list->sizeHintForRow(0) * list->count() + 2 * list->frameWidth() + 4);
+    // Just tall enough for the five lines.
+    list->setFixedHeight(list->sizeHintForRow(0) * list->count() + 2 * list->frameWidth() + 4);
 }
 
 KindChoice CheckedKinds(const QListWidget* list) {

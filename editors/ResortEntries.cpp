@@ -1,8 +1,9 @@
 #include "editors/ResortEntries.h"
 
-#include "document/EntryText.h"
-
 #include <algorithm>
+#include <type_traits>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -26,41 +27,102 @@ int compareByCode(QStringView a, QStringView b) {
     return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
-// The two sort keys of each kind of record.
-struct Keys {
-    QStringView first;
-    QStringView second;
+// A record's place in the sort: its first key (floating holidays: month and rule) packed into
+// 128 bits and the first four characters of its name into 64, 16 bits per character in code
+// order, so that most comparisons are a few integer comparisons. Names are compared in full
+// only when all of that is equal, and the record's index decides last, which keeps equal
+// records in their order.
+struct SortKey {
+    quint64 high = 0;
+    quint64 low = 0;
+    quint64 name = 0;
+    int index = 0;
 };
-Keys keysOf(const BirthdayEntry& e) {
-    return {e.Date.view(), e.Name};
-}
-Keys keysOf(const AnniversaryEntry& e) {
-    return {e.Date.view(), e.Name};
-}
-Keys keysOf(const FixedHolidayEntry& e) {
-    return {e.Date.view(), e.Name};
-}
-Keys keysOf(const FloatingHolidayEntry& e) {
-    return {e.Month.view(), e.Rule.view()};
-}
-Keys keysOf(const OtherEntry& e) {
-    return {e.Date.view(), e.Name};
+
+void packUnit(quint64& high, quint64& low, char16_t unit) {
+    high = (high << 16) | (low >> 48);
+    low = (low << 16) | codeOrder(unit);
 }
 
-template <class Entry> bool sortsBefore(const Entry& a, const Entry& b) {
-    const Keys x = keysOf(a);
-    const Keys y = keysOf(b);
-    const int first = compareByCode(x.first, y.first);
-    return first != 0 ? first < 0 : compareByCode(x.second, y.second) < 0;
+template <int N> void pack(SortKey& key, const FixedText<N>& field) {
+    static_assert(N <= 8);
+    for (int i = 0; i < N; ++i)
+        packUnit(key.high, key.low, field.at(i).unicode());
 }
 
-// The entries are sorted apart from the table and stored back over the same records, so the
-// table keeps its size and nothing after its entries is touched.
+// A shorter name is padded with zero units; equal prefixes go on to the full comparison, so a
+// name that holds zero units itself still sorts right.
+void packName(SortKey& key, const QString& name) {
+    quint64 unused = 0;
+    for (int i = 0; i < 4; ++i)
+        packUnit(unused, key.name, i < name.size() ? name[i].unicode() : char16_t(0));
+}
+
+void packKey(SortKey& key, const BirthdayEntry& e) {
+    pack(key, e.Date);
+    packName(key, e.Name);
+}
+void packKey(SortKey& key, const AnniversaryEntry& e) {
+    pack(key, e.Date);
+    packName(key, e.Name);
+}
+void packKey(SortKey& key, const FixedHolidayEntry& e) {
+    pack(key, e.Date);
+    packName(key, e.Name);
+}
+void packKey(SortKey& key, const OtherEntry& e) {
+    pack(key, e.Date);
+    packName(key, e.Name);
+}
+// Floating holidays are sorted by month and rule only; their names do not count.
+void packKey(SortKey& key, const FloatingHolidayEntry& e) {
+    pack(key, e.Month);
+    pack(key, e.Rule);
+}
+
+// The order of the table's entries: order[i].index is the index of the entry that goes to
+// place i.
+template <class Entry> std::vector<SortKey> sortedOrder(const EntryTable<Entry>& table, int count) {
+    std::vector<SortKey> keys(count);
+    constexpr int kAhead = 8; // the names' characters live apart from the records
+    for (int i = 0; i < count; ++i) {
+        if (i + kAhead < count) __builtin_prefetch(table[i + kAhead].Name.constData());
+        keys[i].index = i;
+        packKey(keys[i], table[i]);
+    }
+    std::sort(keys.begin(), keys.end(), [&](const SortKey& a, const SortKey& b) {
+        if (a.high != b.high) return a.high < b.high;
+        if (a.low != b.low) return a.low < b.low;
+        if (a.name != b.name) return a.name < b.name;
+        if constexpr (!std::is_same_v<Entry, FloatingHolidayEntry>) {
+            const int names = compareByCode(table[a.index].Name, table[b.index].Name);
+            if (names != 0) return names < 0;
+        }
+        return a.index < b.index;
+    });
+    return keys;
+}
+
+// Puts the entries in order by swapping records along the cycles of the order: records are
+// only ever exchanged, which cannot fail, so the table ends with every record it had.
 template <class Entry> void sortTable(EntryTable<Entry>& table) {
-    std::vector<Entry> entries(table.begin(), table.end());
-    std::stable_sort(entries.begin(), entries.end(), sortsBefore<Entry>);
-    for (int i = 0; i < static_cast<int>(entries.size()); ++i)
-        table[i] = std::move(entries[i]);
+    const int count = table.entryCount();
+    const std::vector<SortKey> order = sortedOrder(table, count);
+    std::vector<bool> placed(count, false);
+    for (int start = 0; start < count; ++start) {
+        if (placed[start]) continue;
+        // The record that was at start travels along its cycle; each swap puts one record in
+        // its place.
+        int at = start;
+        while (order[at].index != start) {
+            const int from = order[at].index;
+            __builtin_prefetch(&table[order[from].index]);
+            std::swap(table[at], table[from]);
+            placed[at] = true;
+            at = from;
+        }
+        placed[at] = true;
+    }
 }
 
 // Runs f on the kind's table (of a changeable or a read-only document).
@@ -92,14 +154,27 @@ int recordCount(const CalendarDocument& doc, EntryKind kind) {
     return count;
 }
 
-QString resortingText(EntryKind kind) {
-    return QStringLiteral("Resorting %1...").arg(KindLabel(kind));
-}
+// The status texts of each kind's two passes; the second pass of other events shows the
+// same text as the first.
+struct PassTexts {
+    QLatin1StringView resorting;
+    QLatin1StringView rewriting;
+};
 
-// The second pass of other events shows the same text as the first.
-QString rewritingText(EntryKind kind) {
-    if (kind == EntryKind::Other) return resortingText(kind);
-    return QStringLiteral("Rewriting %1...").arg(KindLabel(kind));
+PassTexts passTexts(EntryKind kind) {
+    switch (kind) {
+    case EntryKind::Birthday:
+        return {"Resorting Birthdays..."_L1, "Rewriting Birthdays..."_L1};
+    case EntryKind::Holiday:
+        return {"Resorting Holidays..."_L1, "Rewriting Holidays..."_L1};
+    case EntryKind::FloatingHoliday:
+        return {"Resorting Floating Holidays..."_L1, "Rewriting Floating Holidays..."_L1};
+    case EntryKind::Anniversary:
+        return {"Resorting Anniversaries..."_L1, "Rewriting Anniversaries..."_L1};
+    case EntryKind::Other:
+        return {"Resorting Other..."_L1, "Resorting Other..."_L1};
+    }
+    return {};
 }
 
 } // namespace
@@ -119,13 +194,13 @@ std::vector<ResortStep> ResortStatusSteps(const CalendarDocument& doc, const Kin
     for (const EntryKind kind : kAllKinds) {
         if (!kinds.has(kind)) continue;
         const int records = recordCount(doc, kind);
-        const QString resorting = resortingText(kind);
+        const PassTexts texts = passTexts(kind);
         for (int i = 0; i < records; ++i)
-            steps.push_back({resorting, ++counter, total});
-        steps.push_back({rewritingText(kind), counter, total});
+            steps.push_back({texts.resorting, ++counter, total});
+        steps.push_back({texts.rewriting, counter, total});
         counter += records; // storing the records back shows nothing new
     }
-    steps.push_back({QStringLiteral("Resorting Complete"), total, total});
+    steps.push_back({"Resorting Complete"_L1, total, total});
     return steps;
 }
 

@@ -3,7 +3,7 @@
 #include "document/CalendarDocument.h"
 #include "editors/KindChoice.h"
 
-#include <QString>
+#include <QLatin1StringView>
 #include <vector>
 
 // Putting the entry tables in order: birthdays, anniversaries and other events by their date
@@ -14,9 +14,10 @@
 // happens.
 
 // One state of the resort window's status strip: its text, and the bar reaching counter out
-// of total.
+// of total. A resort of large tables goes through hundreds of thousands of states; their texts
+// are a few fixed ones, referred to rather than copied.
 struct ResortStep {
-    QString text;
+    QLatin1StringView text;
     int counter = 0;
     int total = 0;
 

@@ -26,7 +26,11 @@ QFrame* etchedLine(const char* name, QWidget* parent) {
 } // namespace
 
 StatusStrip::StatusStrip(QWidget* parent) : QWidget(parent) {
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // The window keeps the strip's place while it is hidden, so that it has its size at once
+    // when a resort shows it, and the window does not jump.
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    policy.setRetainSizeWhenHidden(true);
+    setSizePolicy(policy);
 }
 
 QSize StatusStrip::sizeHint() const {
@@ -37,10 +41,10 @@ int StatusStrip::barWidth(double fraction) const {
     return qRound(fraction * width());
 }
 
-void StatusStrip::setStatus(double fraction, const QString& text) {
-    const bool changed = text != text_ || barWidth(fraction) != barWidth(fraction_);
+void StatusStrip::setStatus(double fraction, QLatin1StringView text) {
+    const bool changed = text_ != text || barWidth(fraction) != barWidth(fraction_);
     fraction_ = fraction;
-    text_ = text;
+    if (text_ != text) text_ = text;
     // A long resort reports far more steps than the bar has pixels; only a visible change
     // costs a repaint.
     if (changed && isVisible()) repaint();
@@ -124,6 +128,6 @@ void frmResort::cmdBegin_Click() {
     if (app_.CalendarViewOpen) app_.viewsOrNone().redrawCalendarView();
 }
 
-void frmResort::UpdateStatus(double fraction, const QString& text) {
+void frmResort::UpdateStatus(double fraction, QLatin1StringView text) {
     picStatus->setStatus(fraction, text);
 }

@@ -16,7 +16,7 @@ class StatusStrip : public QWidget {
     explicit StatusStrip(QWidget* parent = nullptr);
 
     // New text and bar; the strip is repainted at once when what it shows changed.
-    void setStatus(double fraction, const QString& text);
+    void setStatus(double fraction, QLatin1StringView text);
     double fraction() const { return fraction_; }
     QString text() const { return text_; }
     // The strip as it is painted, at its current size.
@@ -45,7 +45,7 @@ class frmResort : public QDialog {
     // The window's load: every kind checked, the status strip hidden.
     void Form_Load();
     void cmdBegin_Click();
-    void UpdateStatus(double fraction, const QString& text);
+    void UpdateStatus(double fraction, QLatin1StringView text);
 
     QListWidget* lstChoice;
     QPushButton* cmdBegin;

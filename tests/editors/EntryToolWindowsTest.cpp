@@ -86,7 +86,7 @@ TEST_F(EntryToolWindows, BeginResortsTheCheckedKindsAndFinishesOnAFullBar) {
 TEST_F(EntryToolWindows, TheStatusBarShowsTheTextInvertedInsideIt) {
     StatusStrip strip;
     strip.resize(200, 24);
-    strip.setStatus(0.5, QStringLiteral("MMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMM"));
+    strip.setStatus(0.5, QLatin1StringView("MMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMM"));
     const QImage image = strip.render();
     const QRgb bar = strip.palette().color(QPalette::Active, QPalette::Highlight).rgb();
     EXPECT_EQ(image.pixel(2, 1), bar);                       // bar over the white strip

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Appends a record of kind whose key is its date (floating holidays: month and rule, "05L1").
@@ -109,12 +111,12 @@ TEST(ResortEntries, StatusCountsEachRecordSortedAndStoredBack) {
     CalendarDocument doc;
     for (const char* date : {"03051960", "01201990", "03051950"})
         add(doc, EntryKind::Birthday, date, "x");
-    const QString sorting = "Resorting Birthdays...";
+    const auto sorting = "Resorting Birthdays..."_L1;
     const std::vector<ResortStep> three = {{sorting, 1, 6},
                                            {sorting, 2, 6},
                                            {sorting, 3, 6},
-                                           {"Rewriting Birthdays...", 3, 6},
-                                           {"Resorting Complete", 6, 6}};
+                                           {"Rewriting Birthdays..."_L1, 3, 6},
+                                           {"Resorting Complete"_L1, 6, 6}};
     EXPECT_EQ(ResortTables(doc, {EntryKind::Birthday}), three);
     EXPECT_DOUBLE_EQ(three[0].fraction(), 1.0 / 6);
     EXPECT_DOUBLE_EQ(three[3].fraction(), 0.5);
@@ -130,13 +132,13 @@ TEST(ResortEntries, StatusCountsEachRecordSortedAndStoredBack) {
     const std::vector<ResortStep> several = {{sorting, 1, 12},
                                              {sorting, 2, 12},
                                              {sorting, 3, 12},
-                                             {"Rewriting Birthdays...", 3, 12},
-                                             {"Resorting Holidays...", 7, 12},
-                                             {"Rewriting Holidays...", 7, 12},
-                                             {"Resorting Other...", 9, 12},
-                                             {"Resorting Other...", 10, 12},
-                                             {"Resorting Other...", 10, 12},
-                                             {"Resorting Complete", 12, 12}};
+                                             {"Rewriting Birthdays..."_L1, 3, 12},
+                                             {"Resorting Holidays..."_L1, 7, 12},
+                                             {"Rewriting Holidays..."_L1, 7, 12},
+                                             {"Resorting Other..."_L1, 9, 12},
+                                             {"Resorting Other..."_L1, 10, 12},
+                                             {"Resorting Other..."_L1, 10, 12},
+                                             {"Resorting Complete"_L1, 12, 12}};
     EXPECT_EQ(ResortStatusSteps(doc, {EntryKind::Birthday, EntryKind::Holiday, EntryKind::Other}),
               several);
 }
