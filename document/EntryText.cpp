@@ -58,9 +58,15 @@ QString MonthName(int month) {
     return month >= 1 && month <= 12 ? QLatin1String(kNames[month - 1]) : QString();
 }
 
-QString EntryDateText(const BirthdayEntry& e) { return datedText(e.Date); }
-QString EntryDateText(const AnniversaryEntry& e) { return datedText(e.Date); }
-QString EntryDateText(const OtherEntry& e) { return datedText(e.Date); }
+QString EntryDateText(const BirthdayEntry& e) {
+    return datedText(e.Date);
+}
+QString EntryDateText(const AnniversaryEntry& e) {
+    return datedText(e.Date);
+}
+QString EntryDateText(const OtherEntry& e) {
+    return datedText(e.Date);
+}
 
 QString EntryDateText(const FixedHolidayEntry& e) {
     return monthOf(e.Date) + u' ' + numberText(e.Date, 2, 2);
@@ -76,10 +82,18 @@ QString EntryDateText(const FloatingHolidayEntry& e) {
     return week + weekday + QLatin1String("day of ") + month;
 }
 
-QString EntryListText(const BirthdayEntry& e) { return listText(EntryDateText(e), e.Name); }
-QString EntryListText(const AnniversaryEntry& e) { return listText(EntryDateText(e), e.Name); }
-QString EntryListText(const OtherEntry& e) { return listText(EntryDateText(e), e.Name); }
-QString EntryListText(const FixedHolidayEntry& e) { return listText(EntryDateText(e), e.Name); }
+QString EntryListText(const BirthdayEntry& e) {
+    return listText(EntryDateText(e), e.Name);
+}
+QString EntryListText(const AnniversaryEntry& e) {
+    return listText(EntryDateText(e), e.Name);
+}
+QString EntryListText(const OtherEntry& e) {
+    return listText(EntryDateText(e), e.Name);
+}
+QString EntryListText(const FixedHolidayEntry& e) {
+    return listText(EntryDateText(e), e.Name);
+}
 QString EntryListText(const FloatingHolidayEntry& e) {
     return listText(EntryDateText(e), e.Name);
 }

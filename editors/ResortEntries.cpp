@@ -1,9 +1,8 @@
 #include "editors/ResortEntries.h"
 
 #include <algorithm>
+#include <cstring>
 #include <type_traits>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -80,10 +79,11 @@ void packKey(SortKey& key, const FloatingHolidayEntry& e) {
     pack(key, e.Rule);
 }
 
-// The order of the table's entries: order[i].index is the index of the entry that goes to
-// place i.
-template <class Entry> std::vector<SortKey> sortedOrder(const EntryTable<Entry>& table, int count) {
-    std::vector<SortKey> keys(count);
+// The order of the table's entries into keys: keys[i].index is the index of the entry that
+// goes to place i.
+template <class Entry>
+void sortOrder(const EntryTable<Entry>& table, int count, std::vector<SortKey>& keys) {
+    keys.assign(count, SortKey{});
     constexpr int kAhead = 8; // the names' characters live apart from the records
     for (int i = 0; i < count; ++i) {
         if (i + kAhead < count) __builtin_prefetch(table[i + kAhead].Name.constData());
@@ -100,15 +100,22 @@ template <class Entry> std::vector<SortKey> sortedOrder(const EntryTable<Entry>&
         }
         return a.index < b.index;
     });
-    return keys;
 }
+
+// The working memory of sorting, kept from one table to the next.
+struct SortBuffers {
+    std::vector<SortKey> order;
+    std::vector<bool> placed;
+};
 
 // Puts the entries in order by swapping records along the cycles of the order: records are
 // only ever exchanged, which cannot fail, so the table ends with every record it had.
-template <class Entry> void sortTable(EntryTable<Entry>& table) {
+template <class Entry> void sortTable(EntryTable<Entry>& table, SortBuffers& buffers) {
     const int count = table.entryCount();
-    const std::vector<SortKey> order = sortedOrder(table, count);
-    std::vector<bool> placed(count, false);
+    sortOrder(table, count, buffers.order);
+    const std::vector<SortKey>& order = buffers.order;
+    std::vector<bool>& placed = buffers.placed;
+    placed.assign(count, false);
     for (int start = 0; start < count; ++start) {
         if (placed[start]) continue;
         // The record that was at start travels along its cycle; each swap puts one record in
@@ -157,56 +164,56 @@ int recordCount(const CalendarDocument& doc, EntryKind kind) {
 // The status texts of each kind's two passes; the second pass of other events shows the
 // same text as the first.
 struct PassTexts {
-    QLatin1StringView resorting;
-    QLatin1StringView rewriting;
+    const char* resorting;
+    const char* rewriting;
 };
 
 PassTexts passTexts(EntryKind kind) {
     switch (kind) {
     case EntryKind::Birthday:
-        return {"Resorting Birthdays..."_L1, "Rewriting Birthdays..."_L1};
+        return {"Resorting Birthdays...", "Rewriting Birthdays..."};
     case EntryKind::Holiday:
-        return {"Resorting Holidays..."_L1, "Rewriting Holidays..."_L1};
+        return {"Resorting Holidays...", "Rewriting Holidays..."};
     case EntryKind::FloatingHoliday:
-        return {"Resorting Floating Holidays..."_L1, "Rewriting Floating Holidays..."_L1};
+        return {"Resorting Floating Holidays...", "Rewriting Floating Holidays..."};
     case EntryKind::Anniversary:
-        return {"Resorting Anniversaries..."_L1, "Rewriting Anniversaries..."_L1};
+        return {"Resorting Anniversaries...", "Rewriting Anniversaries..."};
     case EntryKind::Other:
-        return {"Resorting Other..."_L1, "Resorting Other..."_L1};
+        return {"Resorting Other...", "Resorting Other..."};
     }
     return {};
 }
 
 } // namespace
 
-void ResortTable(CalendarDocument& doc, EntryKind kind) {
-    withTable(doc, kind, [](auto& table) { sortTable(table); });
+void ResortTables(CalendarDocument& doc, const KindChoice& kinds) {
+    SortBuffers buffers;
+    for (const EntryKind kind : kAllKinds) {
+        if (kinds.has(kind)) withTable(doc, kind, [&](auto& table) { sortTable(table, buffers); });
+    }
 }
 
-std::vector<ResortStep> ResortStatusSteps(const CalendarDocument& doc, const KindChoice& kinds) {
+void PlayResortSteps(const CalendarDocument& doc, const KindChoice& kinds,
+                     const std::function<void(const ResortStep&)>& show) {
     int total = 0;
     for (const EntryKind kind : kAllKinds)
         if (kinds.has(kind)) total += 2 * recordCount(doc, kind);
 
-    std::vector<ResortStep> steps;
-    steps.reserve(total / 2 + 6);
     int counter = 0;
     for (const EntryKind kind : kAllKinds) {
         if (!kinds.has(kind)) continue;
         const int records = recordCount(doc, kind);
         const PassTexts texts = passTexts(kind);
         for (int i = 0; i < records; ++i)
-            steps.push_back({texts.resorting, ++counter, total});
-        steps.push_back({texts.rewriting, counter, total});
+            show({texts.resorting, ++counter, total});
+        show({texts.rewriting, counter, total});
         counter += records; // storing the records back shows nothing new
     }
-    steps.push_back({"Resorting Complete"_L1, total, total});
-    return steps;
+    show({"Resorting Complete", total, total});
 }
 
-std::vector<ResortStep> ResortTables(CalendarDocument& doc, const KindChoice& kinds) {
-    std::vector<ResortStep> steps = ResortStatusSteps(doc, kinds);
-    for (const EntryKind kind : kAllKinds)
-        if (kinds.has(kind)) ResortTable(doc, kind);
+std::vector<ResortStep> ResortStatusSteps(const CalendarDocument& doc, const KindChoice& kinds) {
+    std::vector<ResortStep> steps;
+    PlayResortSteps(doc, kinds, [&](const ResortStep& step) { steps.push_back(step); });
     return steps;
 }

@@ -3,7 +3,8 @@
 #include "document/CalendarDocument.h"
 #include "editors/KindChoice.h"
 
-#include <QLatin1StringView>
+#include <cstring>
+#include <functional>
 #include <vector>
 
 // Putting the entry tables in order: birthdays, anniversaries and other events by their date
@@ -15,27 +16,31 @@
 
 // One state of the resort window's status strip: its text, and the bar reaching counter out
 // of total. A resort of large tables goes through hundreds of thousands of states; their texts
-// are a few fixed ones, referred to rather than copied.
+// are a few fixed ones, pointed to rather than copied.
 struct ResortStep {
-    QLatin1StringView text;
+    const char* text = "";
     int counter = 0;
     int total = 0;
 
     // The bar's share of the strip; with nothing to count (no table chosen) the strip is full.
     double fraction() const { return total > 0 ? static_cast<double>(counter) / total : 1.0; }
-    friend bool operator==(const ResortStep&, const ResortStep&) = default;
+    friend bool operator==(const ResortStep& a, const ResortStep& b) {
+        return std::strcmp(a.text, b.text) == 0 && a.counter == b.counter && a.total == b.total;
+    }
 };
 
-// Sorts one table in place.
-void ResortTable(CalendarDocument& doc, EntryKind kind);
+// Sorts the chosen tables, in the order of the kind list.
+void ResortTables(CalendarDocument& doc, const KindChoice& kinds);
 
-// The states the status strip shows while the chosen tables are resorted. Each table counts
-// every record twice, once as it is sorted and once as it is stored back, so the total is
-// twice the records of the chosen tables. A table shows its "Resorting" text after each
-// record, then its "Rewriting" text once; the last state is "Resorting Complete" on a full
-// bar.
+// The states the status strip shows while the chosen tables are resorted, one call of show
+// for each, in order. Each table counts every record twice, once as it is sorted and once as
+// it is stored back, so the total is twice the records of the chosen tables. A table shows its
+// "Resorting" text after each record, then its "Rewriting" text once; the last state is
+// "Resorting Complete" on a full bar. Only the sizes of the tables count, which a resort does
+// not change. Large tables give hundreds of thousands of states; the window plays them as
+// they come instead of keeping them.
+void PlayResortSteps(const CalendarDocument& doc, const KindChoice& kinds,
+                     const std::function<void(const ResortStep&)>& show);
+
+// The same states as a list.
 std::vector<ResortStep> ResortStatusSteps(const CalendarDocument& doc, const KindChoice& kinds);
-
-// Sorts the chosen tables, in the order of the kind list, and returns the status states of
-// the run.
-std::vector<ResortStep> ResortTables(CalendarDocument& doc, const KindChoice& kinds);

@@ -119,9 +119,11 @@ void frmResort::Form_Load() {
 
 void frmResort::cmdBegin_Click() {
     picStatus->show();
-    const std::vector<ResortStep> steps = ResortTables(app_.Document, CheckedKinds(lstChoice));
-    for (const ResortStep& step : steps)
-        UpdateStatus(step.fraction(), step.text);
+    const KindChoice kinds = CheckedKinds(lstChoice);
+    ResortTables(app_.Document, kinds);
+    PlayResortSteps(app_.Document, kinds, [this](const ResortStep& step) {
+        UpdateStatus(step.fraction(), QLatin1StringView(step.text));
+    });
     cmdCancel->setText(QStringLiteral("Close"));
     app_.Document.MarkModified();
     emit entriesResorted();
