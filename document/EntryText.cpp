@@ -15,9 +15,13 @@ template <int N> QString monthOf(const FixedText<N>& field) {
     return MonthName(field.number(0, 2));
 }
 
-QString datedText(const FixedText<8>& date, const QString& name) {
+QString datedText(const FixedText<8>& date) {
     return monthOf(date) + u' ' + numberText(date, 2, 2) + QLatin1String(", ") +
-           date.view().mid(4, 4).toString() + QLatin1String(" - ") + name;
+           date.view().mid(4, 4).toString();
+}
+
+QString listText(const QString& date, const QString& name) {
+    return date + QLatin1String(" - ") + name;
 }
 
 QString weekWord(QChar c) {
@@ -58,28 +62,44 @@ QString MonthName(int month) {
     return month >= 1 && month <= 12 ? QLatin1String(kNames[month - 1]) : QString();
 }
 
-QString EntryListText(const BirthdayEntry& e) {
-    return datedText(e.Date, e.Name);
+QString EntryDateText(const BirthdayEntry& e) {
+    return datedText(e.Date);
 }
-QString EntryListText(const AnniversaryEntry& e) {
-    return datedText(e.Date, e.Name);
+QString EntryDateText(const AnniversaryEntry& e) {
+    return datedText(e.Date);
 }
-QString EntryListText(const OtherEntry& e) {
-    return datedText(e.Date, e.Name);
-}
-
-QString EntryListText(const FixedHolidayEntry& e) {
-    return monthOf(e.Date) + u' ' + numberText(e.Date, 2, 2) + QLatin1String(" - ") + e.Name;
+QString EntryDateText(const OtherEntry& e) {
+    return datedText(e.Date);
 }
 
-QString EntryListText(const FloatingHolidayEntry& e) {
+QString EntryDateText(const FixedHolidayEntry& e) {
+    return monthOf(e.Date) + u' ' + numberText(e.Date, 2, 2);
+}
+
+QString EntryDateText(const FloatingHolidayEntry& e) {
     const QString week = weekWord(e.Rule.at(0));
     const QString weekday = weekdayFragment(e.Rule.at(1));
     const QString month = monthOf(e.Month);
     // A rule outside the known sets (a hand-edited file) shows its raw characters.
     if (week.isEmpty() || weekday.isEmpty() || month.isEmpty())
-        return e.Rule.text() + u' ' + e.Month.text() + QLatin1String(" - ") + e.Name;
-    return week + weekday + QLatin1String("day of ") + month + QLatin1String(" - ") + e.Name;
+        return e.Rule.text() + u' ' + e.Month.text();
+    return week + weekday + QLatin1String("day of ") + month;
+}
+
+QString EntryListText(const BirthdayEntry& e) {
+    return listText(EntryDateText(e), e.Name);
+}
+QString EntryListText(const AnniversaryEntry& e) {
+    return listText(EntryDateText(e), e.Name);
+}
+QString EntryListText(const OtherEntry& e) {
+    return listText(EntryDateText(e), e.Name);
+}
+QString EntryListText(const FixedHolidayEntry& e) {
+    return listText(EntryDateText(e), e.Name);
+}
+QString EntryListText(const FloatingHolidayEntry& e) {
+    return listText(EntryDateText(e), e.Name);
 }
 
 QStringList EntryListLines(const CalendarDocument& doc, EntryKind kind) {

@@ -18,6 +18,14 @@ QString EntryListText(const FixedHolidayEntry& e);
 QString EntryListText(const FloatingHolidayEntry& e);
 QString EntryListText(const OtherEntry& e);
 
+// The date part of those texts, before " - " and the name: "March 7, 1961", "July 4",
+// "Fourth Thursday of November".
+QString EntryDateText(const BirthdayEntry& e);
+QString EntryDateText(const AnniversaryEntry& e);
+QString EntryDateText(const FixedHolidayEntry& e);
+QString EntryDateText(const FloatingHolidayEntry& e);
+QString EntryDateText(const OtherEntry& e);
+
 // The list lines of every entry of one kind, in table order.
 QStringList EntryListLines(const CalendarDocument& doc, EntryKind kind);
 

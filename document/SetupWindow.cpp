@@ -95,7 +95,6 @@ void frmSetup::buildButtons() {
     cmdEdit = named(new QPushButton(QStringLiteral("&Edit"), this), "cmdEdit");
     cmdDelete = named(new QPushButton(QStringLiteral("&Delete"), this), "cmdDelete");
     cmdResort = named(new QPushButton(QStringLiteral("Resort Entries"), this), "cmdResort");
-    cmdResort->setEnabled(false); // the resort window comes with the entry tools
 }
 
 void frmSetup::layOut() {

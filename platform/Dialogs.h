@@ -34,8 +34,9 @@ struct FileRequest {
 };
 
 struct FileChoice {
-    QString path;  // the full path chosen
-    QString title; // the file's name without its folder
+    QString path;   // the full path chosen
+    QString title;  // the file's name without its folder
+    QString filter; // the filter in use when the user confirmed, as written in the request
 };
 
 class Dialogs {

@@ -7,6 +7,8 @@
 #include "drawing/CalendarView.h"
 #include "drawing/PrintWindow.h"
 #include "editors/EditorLauncher.h"
+#include "editors/ExportWindow.h"
+#include "editors/ResortWindow.h"
 #include "platform/Dialogs.h"
 #include "settings/LayoutDialog.h"
 #include "shell/HelpWindow.h"
@@ -84,8 +86,7 @@ void frmMain::buildFileMenu() {
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuFilePgSetup, &QAction::triggered, this, [this] { showLayout(true); });
     connect(mnuFilePrint, &QAction::triggered, this, &frmMain::showPrintWindow);
-    // The export window comes with the entry tools.
-    mnuFileExport->setEnabled(false);
+    connect(mnuFileExport, &QAction::triggered, this, &frmMain::showExportWindow);
     mnuFileSave->setEnabled(app_.Document.Modified());
 }
 
@@ -193,6 +194,7 @@ void frmMain::loadSetup() {
         });
         connect(setup_, &frmSetup::editRequested, this,
                 [this](EntryKind kind) { EditSelectedEntry(app_, kind, setup_, this); });
+        connect(setup_, &frmSetup::resortRequested, this, &frmMain::showResortWindow);
         setupFrame_ = mdiArea_->addSubWindow(setup_);
         setupFrame_->setWindowIcon(appIcon());
         setupFrame_->setAttribute(Qt::WA_DeleteOnClose);
@@ -365,6 +367,19 @@ void frmMain::showPrintWindow() {
     connect(&print, &frmPrint::layoutRequested, this, [this] { showLayout(false); });
     print.Form_Load();
     print.exec();
+}
+
+void frmMain::showResortWindow() {
+    frmResort resort(app_, this);
+    connect(&resort, &frmResort::entriesResorted, this, [this] {
+        if (setup_) setup_->RefreshEntryList(app_.ShownKind);
+    });
+    resort.exec();
+}
+
+void frmMain::showExportWindow() {
+    frmExport exportWindow(app_, this);
+    exportWindow.exec();
 }
 
 void frmMain::showAbout() {

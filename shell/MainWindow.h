@@ -84,6 +84,8 @@ class frmMain : public QMainWindow, public DocumentViews {
     void showCalendarView();
     void showPrintWindow();
     void showLayout(bool paperOnly);
+    void showResortWindow();
+    void showExportWindow();
     void showHelp();
     void clickIfEnabled(QAction* action);
 

@@ -6,12 +6,16 @@
 #include "document/ICalendar.h"
 #include "drawing/PrintJob.h"
 #include "drawing/WeekList.h"
+#include "editors/ResortEntries.h"
+#include "editors/TextExport.h"
 #include "settings/LoadSettings.h"
 
 #include <QDate>
 #include <QSaveFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 
 bool Tool::read(const QString& path) {
     return !ReadCalendarFile(app, path).failed();
@@ -58,7 +62,8 @@ int runShow(Tool& tool, const ToolCommand&, const QCommandLineParser&, const QSt
     for (const EntryKind kind : kAllKinds) {
         const QStringList lines = EntryListLines(doc, kind);
         out += QStringLiteral("\n%1 (%2)\n").arg(KindLabel(kind)).arg(lines.size());
-        for (const QString& line : lines) out += line + u'\n';
+        for (const QString& line : lines)
+            out += line + u'\n';
     }
     printOut(out);
     return 0;
@@ -109,7 +114,8 @@ LayoutSettings layoutFor(bool stored) {
     return LoadSettings(defaults).Layout;
 }
 
-int runPrint(Tool& tool, const ToolCommand& self, const QCommandLineParser& parser, const QStringList& args) {
+int runPrint(Tool& tool, const ToolCommand& self, const QCommandLineParser& parser,
+             const QStringList& args) {
     bool yearOk = false;
     const int year = parser.value(QStringLiteral("year")).toInt(&yearOk);
     if (!yearOk || year < kFirstDisplayYear || year > kLastDisplayYear)
@@ -135,18 +141,19 @@ int runPrint(Tool& tool, const ToolCommand& self, const QCommandLineParser& pars
 // ---- ics ----
 
 void declareOutput(QCommandLineParser& parser) {
-    parser.addOption({QStringLiteral("output"), QStringLiteral("The file to write."),
-                      QStringLiteral("OUT")});
+    parser.addOption(
+        {QStringLiteral("output"), QStringLiteral("The file to write."), QStringLiteral("OUT")});
 }
 
-int runIcs(Tool& tool, const ToolCommand& self, const QCommandLineParser& parser, const QStringList& args) {
+int runIcs(Tool& tool, const ToolCommand& self, const QCommandLineParser& parser,
+           const QStringList& args) {
     const QString output = parser.value(QStringLiteral("output"));
     if (output.isEmpty()) return usageError(self, QStringLiteral("--output is missing."));
     if (!tool.read(args[0])) return 1;
     QStringList skipped;
-    const QByteArray bytes =
-        formatICalendar(tool.app.Document, tool.clock.now().toUTC(), &skipped);
-    for (const QString& line : skipped) printError(QStringLiteral("not exported: ") + line);
+    const QByteArray bytes = formatICalendar(tool.app.Document, tool.clock.now().toUTC(), &skipped);
+    for (const QString& line : skipped)
+        printError(QStringLiteral("not exported: ") + line);
     return writeBytes(output, bytes) ? 0 : 1;
 }
 
@@ -161,12 +168,13 @@ void declareUpcoming(QCommandLineParser& parser) {
                       QStringLiteral("YYYY-MM-DD")});
 }
 
-int runUpcoming(Tool& tool, const ToolCommand& self, const QCommandLineParser& parser, const QStringList& args) {
+int runUpcoming(Tool& tool, const ToolCommand& self, const QCommandLineParser& parser,
+                const QStringList& args) {
     bool monthsOk = false;
     const int months = parser.value(QStringLiteral("months")).toInt(&monthsOk);
     if (!monthsOk || months < 1 || months > kMaxMonthsListed)
-        return usageError(self, QStringLiteral("--months takes a number from 1 to %1.")
-                                    .arg(kMaxMonthsListed));
+        return usageError(
+            self, QStringLiteral("--months takes a number from 1 to %1.").arg(kMaxMonthsListed));
     QDate today = tool.clock.today();
     if (parser.isSet(QStringLiteral("today"))) {
         today = QDate::fromString(parser.value(QStringLiteral("today")), Qt::ISODate);
@@ -177,6 +185,62 @@ int runUpcoming(Tool& tool, const ToolCommand& self, const QCommandLineParser& p
     const QStringList lines = UpcomingEventLines(tool.app.Document, today, months);
     printOut(lines.isEmpty() ? QString() : lines.join(u'\n') + u'\n');
     return 0;
+}
+
+// ---- export, resort ----
+
+void declareKinds(QCommandLineParser& parser) {
+    parser.addOption({QStringLiteral("kinds"),
+                      QStringLiteral("The kinds of entry, as birthdays,holidays,floating,"
+                                     "anniversaries,other (all when left out)."),
+                      QStringLiteral("LIST")});
+}
+
+void declareExport(QCommandLineParser& parser) {
+    declareKinds(parser);
+    declareOutput(parser);
+}
+
+// The kinds named in --kinds, or all five; nothing when a name is not a kind.
+std::optional<KindChoice> kindsOption(const QCommandLineParser& parser) {
+    if (!parser.isSet(QStringLiteral("kinds"))) return KindChoice::all();
+    static const std::pair<const char*, EntryKind> names[] = {
+        {"birthdays", EntryKind::Birthday},
+        {"holidays", EntryKind::Holiday},
+        {"floating", EntryKind::FloatingHoliday},
+        {"anniversaries", EntryKind::Anniversary},
+        {"other", EntryKind::Other}};
+    KindChoice kinds;
+    for (const QString& part : parser.value(QStringLiteral("kinds")).split(u',')) {
+        const auto* named = std::find_if(std::begin(names), std::end(names), [&](const auto& n) {
+            return part.trimmed() == QLatin1String(n.first);
+        });
+        if (named == std::end(names)) return std::nullopt;
+        kinds.set(named->second, true);
+    }
+    return kinds;
+}
+
+int runExport(Tool& tool, const ToolCommand& self, const QCommandLineParser& parser,
+              const QStringList& args) {
+    const std::optional<KindChoice> kinds = kindsOption(parser);
+    if (!kinds) return usageError(self, QStringLiteral("--kinds names an unknown kind."));
+    const QString output = parser.value(QStringLiteral("output"));
+    if (output.isEmpty()) return usageError(self, QStringLiteral("--output is missing."));
+    if (!tool.read(args[0])) return 1;
+    const FileResult result = ExportTextData(tool.app.Document, *kinds, output);
+    if (result.failed())
+        printError(QStringLiteral("qvftool: cannot write %1: %2").arg(output, result.error));
+    return result.failed() ? 1 : 0;
+}
+
+int runResort(Tool& tool, const ToolCommand& self, const QCommandLineParser& parser,
+              const QStringList& args) {
+    const std::optional<KindChoice> kinds = kindsOption(parser);
+    if (!kinds) return usageError(self, QStringLiteral("--kinds names an unknown kind."));
+    if (!tool.read(args[0])) return 1;
+    ResortTables(tool.app.Document, *kinds);
+    return tool.write(args[1]) ? 0 : 1;
 }
 
 } // namespace
@@ -192,22 +256,28 @@ const std::vector<ToolCommand>& toolCommands() {
          declareNothing, runImport, 3},
         {"print", "FILE --year YEAR [--months 3,11] --output OUT.pdf [--settings]",
          "Print month pages of YEAR into a PDF file.", declarePrint, runPrint, 1},
-        {"ics", "FILE --output OUT.ics", "Write the calendar as an iCalendar file.",
-         declareOutput, runIcs, 1},
+        {"ics", "FILE --output OUT.ics", "Write the calendar as an iCalendar file.", declareOutput,
+         runIcs, 1},
         {"upcoming", "FILE [--months N] [--today YYYY-MM-DD]",
          "Print the entries of the coming months as the desktop week window lists them.",
          declareUpcoming, runUpcoming, 1},
+        {"export", "FILE [--kinds LIST] --output OUT.txt",
+         "Write the entries as text, as File > Export does.", declareExport, runExport, 1},
+        {"resort", "IN OUT [--kinds LIST]",
+         "Put the tables of IN in order, as Resort Entries does; write OUT.", declareKinds,
+         runResort, 2},
     };
     return commands;
 }
 
 QString usageLine(const ToolCommand& command) {
-    return QStringLiteral("qvftool %1 %2").arg(QLatin1String(command.name),
-                                               QLatin1String(command.synopsis));
+    return QStringLiteral("qvftool %1 %2")
+        .arg(QLatin1String(command.name), QLatin1String(command.synopsis));
 }
 
 int usageError(const ToolCommand& command, const QString& message) {
-    if (!message.isEmpty()) printError(QStringLiteral("qvftool %1: %2").arg(QLatin1String(command.name), message));
+    if (!message.isEmpty())
+        printError(QStringLiteral("qvftool %1: %2").arg(QLatin1String(command.name), message));
     printError(QStringLiteral("usage: ") + usageLine(command));
     return 2;
 }

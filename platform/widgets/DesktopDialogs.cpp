@@ -70,8 +70,9 @@ Answer fromQtButton(int button, MessageButtons offered) {
     return Answer::Cancel;
 }
 
-FileChoice choiceFor(const QString& path) {
-    return {path, QFileInfo(path).fileName()};
+FileChoice choiceFor(const QFileDialog& dialog) {
+    const QString path = dialog.selectedFiles().constFirst();
+    return {path, QFileInfo(path).fileName(), dialog.selectedNameFilter()};
 }
 
 } // namespace
@@ -88,7 +89,7 @@ std::optional<FileChoice> DesktopDialogs::openFile(const FileRequest& request) {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return choiceFor(dialog.selectedFiles().constFirst());
+    return choiceFor(dialog);
 }
 
 std::optional<FileChoice> DesktopDialogs::saveFile(const FileRequest& request) {
@@ -100,12 +101,12 @@ std::optional<FileChoice> DesktopDialogs::saveFile(const FileRequest& request) {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         const QString path = dialog.selectedFiles().constFirst();
-        if (!request.confirmCreate || QFileInfo::exists(path)) return choiceFor(path);
+        if (!request.confirmCreate || QFileInfo::exists(path)) return choiceFor(dialog);
         const auto answer =
             QMessageBox::question(&dialog, request.title,
                                   QStringLiteral("%1 does not exist.\nDo you want to create it?")
                                       .arg(QFileInfo(path).fileName()));
-        if (answer == QMessageBox::Yes) return choiceFor(path);
+        if (answer == QMessageBox::Yes) return choiceFor(dialog);
     }
 }
 

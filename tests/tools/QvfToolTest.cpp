@@ -102,4 +102,42 @@ TEST(QvfTool, FailuresPrintTheReadersMessageAndExitWithOne) {
     EXPECT_EQ(qvftool({"frobnicate"}).status, 2);
 }
 
+// The commands for scripts write what the windows show: the export's text, the resorted
+// calendar, the week window's list and an iCalendar file; a wrong option is a usage error.
+TEST(QvfTool, ScriptCommandsWriteWhatTheWindowsWriteAndRefuseWrongOptions) {
+    QTemporaryDir dir;
+    const QString calendar = data("handwritten.qvf");
+    const QString text = dir.filePath("other.txt");
+    ToolRun run = qvftool({"export", calendar, "--kinds", "other", "--output", text});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(readAll(text), "Other data\r\n\r\nMay 1, 2027\tGarden fair\r\n"
+                             "December 31, 2027\tFireworks on the hill\r\n\r\n\r\n");
+
+    const QString sorted = dir.filePath("sorted.qvf");
+    EXPECT_EQ(qvftool({"resort", calendar, sorted, "--kinds", "floating"}).status, 0);
+    run = qvftool({"show", sorted});
+    EXPECT_LT(run.out.indexOf("Second Sunday in January"), run.out.indexOf("Last Monday of May"));
+
+    run = qvftool({"upcoming", calendar, "--today", "2027-02-20", "--months", "1"});
+    EXPECT_EQ(run.out, "2027/03/07 (Birthday) - Ann Smith\n");
+
+    const QString ics = dir.filePath("family.ics");
+    EXPECT_EQ(qvftool({"ics", calendar, "--output", ics}).status, 0);
+    EXPECT_TRUE(readAll(ics).startsWith("BEGIN:VCALENDAR\r\n"));
+
+    EXPECT_EQ(qvftool({"--help"}).status, 0);
+    run = qvftool({"upcoming", "--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.out.contains("--today")) << run.out.toStdString();
+    for (const QStringList& wrong :
+         {QStringList{"export", calendar, "--kinds", "birthday", "--output", text},
+          QStringList{"upcoming", calendar, "--months", "13"},
+          QStringList{"upcoming", calendar, "--today", "2027-02-30"},
+          QStringList{"resort", calendar}, QStringList{"ics", calendar}}) {
+        run = qvftool(wrong);
+        EXPECT_EQ(run.status, 2) << wrong.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("usage: qvftool " + wrong[0]));
+    }
+}
+
 } // namespace

@@ -1,0 +1,96 @@
+#include "editors/TextExport.h"
+
+#include "document/EntryText.h"
+#include "document/FileCommands.h"
+#include "platform/Dialogs.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+const QString kDialogTitle = QStringLiteral("Export Vemora File Data");
+
+void addLine(QByteArray& out, const QString& line) {
+    out += line.toUtf8();
+    out += "\r\n";
+}
+
+template <class Entry>
+void addSection(QByteArray& out, const char* heading, const EntryTable<Entry>& table) {
+    if (table.isEmpty()) return;
+    addLine(out, QLatin1String(heading));
+    addLine(out, {});
+    for (const Entry& e : table)
+        addLine(out, EntryDateText(e) + u'\t' + e.Name);
+    addLine(out, {});
+    addLine(out, {});
+}
+
+// The appended ".txt" was never shown to the save dialog, so the dialog could not ask about
+// replacing a file of that name; ask here instead.
+bool mayReplace(Dialogs& dialogs, const QString& path, QWidget* owner) {
+    if (!QFileInfo::exists(path)) return true;
+    const Answer answer = dialogs.message(
+        {QStringLiteral("%1 already exists.\nDo you want to replace it?")
+             .arg(QFileInfo(path).fileName()),
+         kDialogTitle, MessageIcon::Exclamation, MessageButtons::YesNo, Answer::No, owner});
+    return answer == Answer::Yes;
+}
+
+} // namespace
+
+QByteArray ExportText(const CalendarDocument& doc, const KindChoice& kinds) {
+    QByteArray out;
+    if (kinds.has(EntryKind::Birthday)) addSection(out, "Birthday data", doc.Birthdays);
+    if (kinds.has(EntryKind::Holiday)) addSection(out, "Holiday data", doc.FixedHolidays);
+    if (kinds.has(EntryKind::FloatingHoliday))
+        addSection(out, "Floating Holiday data", doc.FloatingHolidays);
+    if (kinds.has(EntryKind::Anniversary)) addSection(out, "Anniversary data", doc.Anniversaries);
+    if (kinds.has(EntryKind::Other)) addSection(out, "Other data", doc.OtherEvents);
+    return out;
+}
+
+FileResult ExportTextData(const CalendarDocument& doc, const KindChoice& kinds,
+                          const QString& fileName) {
+    const QByteArray text = ExportText(doc, kinds);
+    QSaveFile file(fileName);
+    // Unbuffered, so that every failing write is seen here and never committed.
+    const bool written =
+        file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(text) == text.size();
+    if (!written || !file.commit()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return {FileStatus::Failed, error};
+    }
+    return {};
+}
+
+QString ExportFileNameFor(const FileChoice& choice) {
+    if (choice.filter == kExportTextFilter && !choice.path.endsWith(QLatin1String(".txt")))
+        return choice.path + QLatin1String(".txt");
+    return choice.path;
+}
+
+std::optional<FileResult> ExportCommand(const CalendarDocument& doc, const KindChoice& kinds,
+                                        Dialogs& dialogs, QWidget* owner) {
+    FileRequest request;
+    request.title = kDialogTitle;
+    request.filter = kExportTextFilter + QStringLiteral(";;All Files (*.*)");
+    request.confirmOverwrite = true;
+    request.confirmCreate = true;
+    request.owner = owner;
+    const auto choice = dialogs.saveFile(request);
+    if (!choice) return std::nullopt;
+    const QString fileName = ExportFileNameFor(*choice);
+    if (fileName != choice->path && !mayReplace(dialogs, fileName, owner)) return std::nullopt;
+
+    const FileResult result = ExportTextData(doc, kinds, fileName);
+    if (result.failed()) {
+        dialogs.message({QStringLiteral("Daylark could not export the file\n%1\n\n%2")
+                             .arg(fileName, result.error),
+                         QStringLiteral("Daylark 2.0"), MessageIcon::Critical,
+                         MessageButtons::OkCancel, Answer::Ok, owner});
+    }
+    return result;
+}
