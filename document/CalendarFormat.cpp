@@ -1,5 +1,7 @@
 #include "document/CalendarFormat.h"
 
+#include "document/WholeFile.h"
+
 #include "document/LineReader.h"
 #include "platform/TextCodec.h"
 
@@ -358,15 +360,7 @@ QByteArray formatCalendar(const CalendarDocument& doc) {
 }
 
 FileResult writeCalendar(QIODevice& device, const CalendarDocument& doc) {
-    const QByteArray bytes = formatCalendar(doc);
-    // A write may take only part of the bytes (a disk filling up); go on until all are
-    // written or the device names its error.
-    for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 written = device.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) return {FileStatus::Failed, device.errorString()};
-        done += written;
-    }
-    return {};
+    return WriteAll(device, formatCalendar(doc));
 }
 
 QByteArray Unscramble(QByteArrayView line, QByteArrayView key) {

@@ -2,6 +2,8 @@
 
 #include "document/AppState.h"
 #include "document/CalendarFormat.h"
+#include "document/ICalendar.h"
+#include "document/WholeFile.h"
 #include "platform/Dialogs.h"
 
 #include <QFile>
@@ -57,23 +59,28 @@ void refreshAfterRead(AppState& app) {
     app.Document.ClearModified();
 }
 
-FileResult importData(const QString& path, QByteArrayView data, CalendarDocument& doc) {
-    if (path.endsWith(QLatin1String("txt"))) return importTextList(data, doc);
-    return importCalendar(data, doc);
+// What an import did besides its status: whether it changed the tables, and a message
+// about what it left out.
+struct ImportOutcome {
+    FileResult result;
+    bool changed = true;
+    QString notice;
+};
+
+ImportOutcome importData(const QString& path, QByteArrayView data, CalendarDocument& doc) {
+    if (path.endsWith(QLatin1String(".ics"), Qt::CaseInsensitive)) {
+        const ICalImportResult ics = importICalendar(data, doc);
+        return {ics, ics.added > 0, ICalImportMessage(ics)};
+    }
+    if (path.endsWith(QLatin1String("txt"))) return {importTextList(data, doc), true, {}};
+    return {importCalendar(data, doc), true, {}};
 }
 
 } // namespace
 
 FileResult WriteCalendarFile(AppState& app, const QString& path) {
-    QSaveFile file(path);
-    // Unbuffered, so that every failing write is seen here: a buffered save file can lose
-    // the error of its last write and still put a truncated file in place.
-    FileResult result = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-                            ? writeCalendar(file, app.Document)
-                            : FileResult{FileStatus::Failed, file.errorString()};
-    if (!result.failed() && !file.commit()) result = {FileStatus::Failed, file.errorString()};
+    const FileResult result = WriteWholeFile(path, formatCalendar(app.Document));
     if (result.failed()) {
-        file.cancelWriting();
         reportFileError(app, QStringLiteral("save"), path, result.error);
         return result;
     }
@@ -112,11 +119,12 @@ FileResult ReadCalendarFile(AppState& app, const QString& path) {
 FileResult ImportCalendarFile(AppState& app, const QString& path) {
     CalendarDocument& doc = app.Document;
     QString error;
-    FileResult result{FileStatus::Failed, {}};
+    ImportOutcome outcome{{FileStatus::Failed, {}}, false, {}};
     if (const auto data = readWholeFile(path, &error))
-        result = importData(path, *data, doc);
+        outcome = importData(path, *data, doc);
     else
-        result.error = error;
+        outcome.result.error = error;
+    const FileResult& result = outcome.result;
     if (result.status == FileStatus::NotReadable) {
         reportNotReadable(app);
         return result;
@@ -125,11 +133,14 @@ FileResult ImportCalendarFile(AppState& app, const QString& path) {
         reportFileError(app, QStringLiteral("import"), path, result.error);
         return result;
     }
-    if (!app.DesktopWeekShown) {
+    if (!app.DesktopWeekShown && outcome.changed) {
         // The merged entries are not in any file yet: the calendar is modified, so Save is
         // offered and closing asks before they are lost.
         app.viewsOrNone().refreshAfterImport();
         doc.MarkModified();
     }
+    if (!outcome.notice.isEmpty())
+        showMessage(app.dialogs, outcome.notice, QStringLiteral("Daylark"),
+                    MessageIcon::Information);
     return result;
 }

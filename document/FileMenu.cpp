@@ -2,6 +2,9 @@
 
 #include "document/AppState.h"
 #include "document/FileCommands.h"
+#include "document/ICalendar.h"
+#include "document/WholeFile.h"
+#include "platform/Clock.h"
 
 #include <QFileInfo>
 
@@ -16,14 +19,14 @@ FileRequest calendarDialog(const QString& title, QWidget* owner) {
     return request;
 }
 
-// A name that got ".qvf" appended was never shown to the save dialog's overwrite question.
-bool mayReplace(AppState& app, const QString& path, QWidget* owner) {
+// A name that got its extension appended was never shown to the save dialog's overwrite
+// question.
+bool mayReplace(AppState& app, const QString& path, const QString& title, QWidget* owner) {
     if (!QFileInfo::exists(path)) return true;
-    const Answer answer =
-        app.dialogs.message({QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                 .arg(QFileInfo(path).fileName()),
-                             QStringLiteral("Save Vemora File As"), MessageIcon::Exclamation,
-                             MessageButtons::YesNo, Answer::No, owner});
+    const Answer answer = app.dialogs.message(
+        {QStringLiteral("%1 already exists.\nDo you want to replace it?")
+             .arg(QFileInfo(path).fileName()),
+         title, MessageIcon::Exclamation, MessageButtons::YesNo, Answer::No, owner});
     return answer == Answer::Yes;
 }
 
@@ -102,7 +105,7 @@ bool SaveCalendarAs(AppState& app) {
     QString path = choice->path;
     if (!path.endsWith(QLatin1String(".qvf"))) {
         path += QLatin1String(".qvf");
-        if (!mayReplace(app, path, owner)) return false;
+        if (!mayReplace(app, path, request.title, owner)) return false;
     }
     app.Document.FileName = path;
     app.viewsOrNone().refreshFileName();
@@ -112,10 +115,40 @@ bool SaveCalendarAs(AppState& app) {
 void ImportCalendar(AppState& app) {
     FileRequest request =
         calendarDialog(QStringLiteral("Import qvf Data"), app.viewsOrNone().mainWindow());
-    request.filter += QStringLiteral(";;Text Lists (*.txt)");
+    request.filter += QStringLiteral(";;Text Lists (*.txt);;iCalendar Files (*.ics)");
     for (;;) {
         const auto choice = app.dialogs.openFile(request);
         if (!choice) return;
         if (!ImportCalendarFile(app, choice->path).failed()) return;
     }
+}
+
+bool ExportICalendar(AppState& app) {
+    QWidget* owner = app.viewsOrNone().mainWindow();
+    FileRequest request = calendarDialog(QStringLiteral("Export iCalendar"), owner);
+    request.filter = QStringLiteral("iCalendar Files (*.ics)");
+    request.confirmOverwrite = true;
+    const auto choice = app.dialogs.saveFile(request);
+    if (!choice) return false;
+    QString path = choice->path;
+    if (!path.endsWith(QLatin1String(".ics"), Qt::CaseInsensitive)) {
+        path += QLatin1String(".ics");
+        if (!mayReplace(app, path, request.title, owner)) return false;
+    }
+    QStringList skipped;
+    const FileResult result =
+        WriteWholeFile(path, formatICalendar(app.Document, app.clock.now().toUTC(), &skipped));
+    if (result.failed()) {
+        showMessage(app.dialogs,
+                    QStringLiteral("Daylark cannot save \n%1\n\n%2").arg(path, result.error),
+                    QStringLiteral("File Error"));
+        return false;
+    }
+    if (!skipped.isEmpty())
+        showMessage(app.dialogs,
+                    QStringLiteral("These entries were not exported because their date names "
+                                   "no day:\n") +
+                        skipped.join(u'\n'),
+                    kDaylark, MessageIcon::Information);
+    return true;
 }

@@ -20,7 +20,10 @@ void OpenCalendar(AppState& app);
 // Both return true when the calendar was written.
 bool SaveCalendar(AppState& app);
 bool SaveCalendarAs(AppState& app);
+// Merges a calendar file, a text list of other events or an iCalendar file into the calendar.
 void ImportCalendar(AppState& app);
+// Writes the whole calendar as an iCalendar file chosen in a save dialog; true when written.
+bool ExportICalendar(AppState& app);
 
 // The provisional title of a calendar chosen in the open dialog: the file's name up to
 // ".qvf", or without its extension when it has no ".qvf".

@@ -1,5 +1,7 @@
 #include "editors/TextExport.h"
 
+#include "document/WholeFile.h"
+
 #include "document/EntryText.h"
 #include "document/FileCommands.h"
 #include "platform/Dialogs.h"
@@ -53,17 +55,7 @@ QByteArray ExportText(const CalendarDocument& doc, const KindChoice& kinds) {
 
 FileResult ExportTextData(const CalendarDocument& doc, const KindChoice& kinds,
                           const QString& fileName) {
-    const QByteArray text = ExportText(doc, kinds);
-    QSaveFile file(fileName);
-    // Unbuffered, so that every failing write is seen here and never committed.
-    const bool written =
-        file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(text) == text.size();
-    if (!written || !file.commit()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return {FileStatus::Failed, error};
-    }
-    return {};
+    return WriteWholeFile(fileName, ExportText(doc, kinds));
 }
 
 QString ExportFileNameFor(const FileChoice& choice) {

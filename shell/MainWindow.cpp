@@ -33,6 +33,7 @@ frmMain::frmMain(AppState& app, bool trayAvailable, QWidget* parent)
     buildViewAndHelpMenus();
     buildTrayMenu();
     buildCentralArea();
+    buildToolCommands();
     tray_ = new frmTray(mnuTray, this);
     connect(tray_, &frmTray::doubleClicked, this, &frmMain::trayDoubleClicked);
     app_.views = this;
@@ -70,6 +71,7 @@ void frmMain::buildFileMenu() {
                             QKeySequence(Qt::CTRL | Qt::Key_I));
     mnuFileExport = addItem(file, "mnuFileExport", QStringLiteral("&Export QVF data..."),
                             QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuFileExportIcs = addItem(file, "mnuFileExportIcs", QStringLiteral("Export i&Calendar..."));
     file->addSeparator();
     mnuFilePgSetup = addItem(file, "mnuFilePgSetup", QStringLiteral("Page S&etup..."));
     mnuFilePrint = addItem(file, "mnuFilePrint", QStringLiteral("&Print Calendar..."),
@@ -87,6 +89,7 @@ void frmMain::buildFileMenu() {
     connect(mnuFilePgSetup, &QAction::triggered, this, [this] { showLayout(true); });
     connect(mnuFilePrint, &QAction::triggered, this, &frmMain::showPrintWindow);
     connect(mnuFileExport, &QAction::triggered, this, &frmMain::showExportWindow);
+    connect(mnuFileExportIcs, &QAction::triggered, this, [this] { ExportICalendar(app_); });
     mnuFileSave->setEnabled(app_.Document.Modified());
 }
 
@@ -155,7 +158,8 @@ void frmMain::buildCentralArea() {
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     toolbar_ = new Toolbar(central);
-    connect(toolbar_, &Toolbar::toolCommand, this, &frmMain::runTool);
+    connect(toolbar_, &Toolbar::toolCommand, this,
+            [this](int tool) { runTool(static_cast<ToolId>(tool)); });
     mdiArea_ = new QMdiArea(central);
     mdiArea_->setObjectName(QStringLiteral("mdiArea"));
     column->addWidget(toolbar_);
@@ -264,52 +268,50 @@ void frmMain::CloseFromTray() {
     close();
 }
 
-void frmMain::clickIfEnabled(QAction* action) {
-    if (action->isEnabled()) action->trigger();
+void frmMain::buildToolCommands() {
+    // The toolbar's buttons run these, by ToolId; most are the menu's own items.
+    auto command = [this](const char* name, auto run) {
+        auto* action = new QAction(this);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, run);
+        return action;
+    };
+    // Delete and Edit need a suitable selection in the list; without one they say why.
+    auto onSelection = [this](QPushButton* frmSetup::*button, void (frmSetup::*run)(),
+                              const char* why) {
+        return [this, button, run, why] {
+            if (setup_ && (setup_->*button)->isEnabled())
+                (setup_->*run)();
+            else
+                showMessage(app_.dialogs, QLatin1String(why), QStringLiteral("Daylark"));
+        };
+    };
+    toolCommands_ = {
+        mnuFileNew,
+        mnuFileOpen,
+        command("toolSave",
+                [this] { app_.Document.Modified() ? SaveCalendar(app_) : SaveCalendarAs(app_); }),
+        mnuFilePrint,
+        mnuViewOpt,
+        mnuViewCal,
+        command("toolAdd",
+                [this] {
+                    if (setup_ && setup_->cmdAdd->isEnabled())
+                        OpenAddEditor(app_, app_.ShownKind, AddOrigin::EntryList, setup_, this);
+                }),
+        command("toolDelete", onSelection(&frmSetup::cmdDelete, &frmSetup::DeleteCommand,
+                                          "No entry is currently selected.")),
+        command("toolEdit", onSelection(&frmSetup::cmdEdit, &frmSetup::EditCommand,
+                                        "Select one entry to be edited.")),
+        command("toolResort",
+                [this] {
+                    if (setup_ && setup_->cmdResort->isEnabled()) showResortWindow();
+                }),
+    };
 }
 
-void frmMain::runTool(int tool) {
-    // Delete and Edit need a suitable selection in the list; without one they say why.
-    auto clickOrExplain = [this](QPushButton* button, const char* text) {
-        if (button && button->isEnabled())
-            button->click();
-        else
-            showMessage(app_.dialogs, QLatin1String(text), QStringLiteral("Daylark"));
-    };
-    switch (tool) {
-    case 0:
-        NewCalendar(app_);
-        break;
-    case 1:
-        OpenCalendar(app_);
-        break;
-    case 2:
-        app_.Document.Modified() ? SaveCalendar(app_) : SaveCalendarAs(app_);
-        break;
-    case 3:
-        clickIfEnabled(mnuFilePrint);
-        break;
-    case 4:
-        clickIfEnabled(mnuViewOpt);
-        break;
-    case 5:
-        clickIfEnabled(mnuViewCal);
-        break;
-    case 6:
-        if (setup_) setup_->cmdAdd->click();
-        break;
-    case 7:
-        clickOrExplain(setup_ ? setup_->cmdDelete : nullptr, "No entry is currently selected.");
-        break;
-    case 8:
-        clickOrExplain(setup_ ? setup_->cmdEdit : nullptr, "Select one entry to be edited.");
-        break;
-    case 9:
-        if (setup_) setup_->cmdResort->click();
-        break;
-    default:
-        break;
-    }
+void frmMain::runTool(ToolId tool) {
+    toolCommands_.at(static_cast<std::size_t>(tool))->trigger();
 }
 
 // The title bar names the open calendar, so that it can be told apart on the desktop.

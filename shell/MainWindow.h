@@ -2,9 +2,11 @@
 
 #include "document/AppState.h"
 #include "document/SetupWindow.h"
+#include "shell/ToolbarModel.h"
 
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 
 class HelpWindow;
 class frmCalendar;
@@ -40,8 +42,8 @@ class frmMain : public QMainWindow, public DocumentViews {
     void CloseFromTray();
     void trayDoubleClicked();
 
-    // The toolbar's commands by button number, 0 to 9.
-    void runTool(int tool);
+    // The toolbar's command of one button.
+    void runTool(ToolId tool);
 
     // DocumentViews
     void refreshAfterRead() override;
@@ -53,7 +55,7 @@ class frmMain : public QMainWindow, public DocumentViews {
     QWidget* setupWindow() const override;
 
     QAction *mnuFileNew, *mnuFileOpen, *mnuFileSave, *mnuFileSaveAs, *mnuFileImport, *mnuFileExport,
-        *mnuFilePgSetup, *mnuFilePrint, *mnuFileExit;
+        *mnuFileExportIcs, *mnuFilePgSetup, *mnuFilePrint, *mnuFileExit;
     QAction *mnuAddBirthday, *mnuAddHoliday, *mnuAddAnniv, *mnuAddOther;
     QAction *mnuViewCal, *mnuViewOpt;
     QAction *mnuHelpCont, *mnuHelpAbout;
@@ -87,7 +89,7 @@ class frmMain : public QMainWindow, public DocumentViews {
     void showResortWindow();
     void showExportWindow();
     void showHelp();
-    void clickIfEnabled(QAction* action);
+    void buildToolCommands();
 
     AppState& app_;
     bool trayAvailable_;
@@ -99,4 +101,5 @@ class frmMain : public QMainWindow, public DocumentViews {
     frmTray* tray_ = nullptr;
     HelpWindow* help_ = nullptr;
     frmSplash* about_ = nullptr;
+    std::array<QAction*, ToolbarModel::ToolCount> toolCommands_{}; // by ToolId
 };

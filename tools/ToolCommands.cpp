@@ -4,6 +4,7 @@
 #include "document/EntryText.h"
 #include "document/FileCommands.h"
 #include "document/ICalendar.h"
+#include "document/WholeFile.h"
 #include "drawing/PrintJob.h"
 #include "drawing/WeekList.h"
 #include "editors/ResortEntries.h"
@@ -11,7 +12,6 @@
 #include "settings/LoadSettings.h"
 
 #include <QDate>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -42,12 +42,10 @@ void printError(const QString& text) {
 
 // Writes bytes to path through a file that replaces the old one only when complete.
 bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-        file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    printError(QStringLiteral("qvftool: cannot write %1: %2").arg(path, file.errorString()));
-    return false;
+    const FileResult result = WriteWholeFile(path, bytes);
+    if (result.failed())
+        printError(QStringLiteral("qvftool: cannot write %1: %2").arg(path, result.error));
+    return !result.failed();
 }
 
 // ---- show, resave, import ----
@@ -228,10 +226,7 @@ int runExport(Tool& tool, const ToolCommand& self, const QCommandLineParser& par
     const QString output = parser.value(QStringLiteral("output"));
     if (output.isEmpty()) return usageError(self, QStringLiteral("--output is missing."));
     if (!tool.read(args[0])) return 1;
-    const FileResult result = ExportTextData(tool.app.Document, *kinds, output);
-    if (result.failed())
-        printError(QStringLiteral("qvftool: cannot write %1: %2").arg(output, result.error));
-    return result.failed() ? 1 : 0;
+    return writeBytes(output, ExportText(tool.app.Document, *kinds)) ? 0 : 1;
 }
 
 int runResort(Tool& tool, const ToolCommand& self, const QCommandLineParser& parser,

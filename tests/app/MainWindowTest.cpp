@@ -140,26 +140,26 @@ TEST_F(MainWindow, OpeningAFileFillsTheSetupWindowAndTheCaption) {
 
 TEST_F(MainWindow, ToolbarButtonsRunTheirCommands) {
     load();
-    w->runTool(7);
-    w->runTool(8);
+    w->runTool(ToolId::DeleteEntry);
+    w->runTool(ToolId::EditEntry);
     EXPECT_EQ(messages(),
               QStringList({"No entry is currently selected.", "Select one entry to be edited."}));
-    w->runTool(2); // nothing unsaved: Save As
+    w->runTool(ToolId::SaveCalendar); // nothing unsaved: Save As
     EXPECT_EQ(t.dialogs.saveRequests.size(), 1u);
 
     unsavedCalendar();
     for (int row : {0, 1})
         w->setup()->lstEvents->setCurrentRow(row, QItemSelectionModel::Select);
-    w->runTool(8);
+    w->runTool(ToolId::EditEntry);
     EXPECT_EQ(messages().last(), "Select one entry to be edited.");
     app.Options.ConfirmDelete = "False";
-    w->runTool(7);
+    w->runTool(ToolId::DeleteEntry);
     EXPECT_EQ(w->setup()->lstEvents->count(), 0);
 
     app.Document.FileName = t.path("tool.qvf");
-    w->runTool(2); // unsaved with a file: Save
+    w->runTool(ToolId::SaveCalendar); // unsaved with a file: Save
     EXPECT_TRUE(QFile::exists(t.path("tool.qvf")));
-    w->runTool(1);
+    w->runTool(ToolId::OpenCalendar);
     EXPECT_EQ(t.dialogs.openRequests.size(), 1u);
 }
 

@@ -1,5 +1,6 @@
 #include "document/FileCommands.h"
 #include "document/CalendarFormat.h"
+#include "document/ICalendar.h"
 #include "support/CalendarBuilder.h"
 #include "support/TestApp.h"
 
@@ -232,6 +233,30 @@ TEST_F(FileCommands, FailedImportIsReportedAndKeepsTheCalendarAndItsModifiedStat
     EXPECT_EQ(t.dialogs.messages[0].title, QStringLiteral("File Error"));
     EXPECT_TRUE(doc.sameContent(sampleCalendar()));
     EXPECT_TRUE(doc.Modified());
+}
+
+} // namespace
+
+namespace {
+
+// An iCalendar file imports through File > Import: the calendar's own export adds nothing
+// and leaves it unmodified; what has no place here is listed in one message.
+TEST_F(FileCommands, AnICalendarImportOfTheOwnExportChangesNothingAndListsWhatItLeftOut) {
+    doc = sampleCalendar();
+    doc.ClearModified();
+    writeFile(t.path("own.ics"), formatICalendar(doc, QDateTime(QDate(2027, 1, 1), QTime())));
+    EXPECT_EQ(ImportCalendarFile(app, t.path("own.ics")).status, FileStatus::Success);
+    EXPECT_TRUE(doc.sameContent(sampleCalendar()));
+    EXPECT_FALSE(doc.Modified());
+    EXPECT_TRUE(t.dialogs.messages.empty());
+
+    writeFile(t.path("todo.ics"), "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//x//y//EN\r\n"
+                                  "BEGIN:VTODO\r\nUID:1\r\nSUMMARY:Buy a present\r\nEND:VTODO\r\n"
+                                  "END:VCALENDAR\r\n");
+    EXPECT_EQ(ImportCalendarFile(app, t.path("todo.ics")).status, FileStatus::Success);
+    ASSERT_EQ(t.dialogs.messages.size(), 1u);
+    EXPECT_TRUE(t.dialogs.messages[0].text.contains("Buy a present"));
+    EXPECT_FALSE(doc.Modified());
 }
 
 } // namespace

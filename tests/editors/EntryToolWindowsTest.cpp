@@ -120,7 +120,8 @@ TEST_F(MainWindowTools, TheSetupButtonAndTheToolbarOpenTheResortWindow) {
     // The list shows the resorted floating holidays.
     EXPECT_EQ(setup.lstEvents->item(0)->text(), "Last Monday of May - Memorial Day");
     EXPECT_TRUE(main->mnuFileSave->isEnabled());
-    EXPECT_TRUE(whileOpen<frmResort>([&] { main->runTool(9); }, [](frmResort&) {}));
+    EXPECT_TRUE(
+        whileOpen<frmResort>([&] { main->runTool(ToolId::ResortEntries); }, [](frmResort&) {}));
 }
 
 TEST_F(MainWindowTools, FileExportWritesTheCheckedKindsAndClosesEitherWay) {

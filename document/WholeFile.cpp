@@ -1,0 +1,24 @@
+#include "document/WholeFile.h"
+
+#include <QSaveFile>
+
+FileResult WriteAll(QIODevice& device, QByteArrayView bytes) {
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = device.write(bytes.data() + done, bytes.size() - done);
+        if (written <= 0) return {FileStatus::Failed, device.errorString()};
+        done += written;
+    }
+    return {};
+}
+
+FileResult WriteWholeFile(const QString& path, QByteArrayView bytes) {
+    QSaveFile file(path);
+    // Unbuffered, so that every failing write is seen here: a buffered save file can lose
+    // the error of its last write and still put a truncated file in place.
+    FileResult result = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+                            ? WriteAll(file, bytes)
+                            : FileResult{FileStatus::Failed, file.errorString()};
+    if (!result.failed() && !file.commit()) result = {FileStatus::Failed, file.errorString()};
+    if (result.failed()) file.cancelWriting();
+    return result;
+}
