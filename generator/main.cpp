@@ -1,5 +1,6 @@
 #include "generator/BatchMode.h"
 #include "generator/SchedulerApp.h"
+#include "generator/SchedulerIcon.h"
 #include "platform/Clock.h"
 #include "platform/widgets/DesktopDialogs.h"
 
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qvfsch"));
+    QApplication::setWindowIcon(qvfsch::schedulerIcon());
     SystemClock clock;
     DesktopDialogs dialogs;
     qvfsch::SchedulerApp scheduler(clock, dialogs, *QRandomGenerator::global());

@@ -3,11 +3,13 @@
 # finds the main window named after the calendar's title, then ends the program with
 # File > Exit from the keyboard: without a notification area the program must end, not hide.
 # usage: open_calendar_e2e.sh DAYLARK CALENDAR TITLE
+# The user's data folder is a scratch folder, or $DAYLARK_E2E_DATA_HOME when set (to look at
+# what the program wrote there).
 set -euo pipefail
 daylark=$1 calendar=$2 title=$3
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-export XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="$scratch/data" XDG_RUNTIME_DIR="$scratch/run"
+export XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="${DAYLARK_E2E_DATA_HOME:-$scratch/data}" XDG_RUNTIME_DIR="$scratch/run"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
