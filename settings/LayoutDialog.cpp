@@ -1,4 +1,5 @@
 #include "settings/LayoutDialog.h"
+#include "settings/SettingsTable.h"
 
 #include "document/AppState.h"
 #include "platform/Dialogs.h"
@@ -284,7 +285,7 @@ LayoutControls frmLayout::readControls() const {
 // typed and the dialog stays open for the correction.
 void frmLayout::cmdOK_Click() {
     applyLayoutControls(app_.Layout, readControls());
-    WriteLayoutSettings(app_.store, app_.Layout);
+    WriteSettings(app_.store, app_.Layout);
     if (!paperFits(app_.Layout)) {
         app_.dialogs.message({kPaperMessage, kPaperTitle, MessageIcon::Critical, MessageButtons::Ok,
                               Answer::Ok, this});

@@ -26,10 +26,6 @@ QString colorDigits(const QColor& color, int width) {
     return QString::number(colorValue(color), 16).toUpper().rightJustified(width, u'0');
 }
 
-void write(SettingsStore& store, const char* name, const QString& value) {
-    Registry::SetKeyValue(store, Registry::kLayoutKey, QLatin1String(name), value);
-}
-
 } // namespace
 
 const FontTargetRule& fontTargetRule(FontTarget target) {
@@ -135,30 +131,4 @@ void applyLayoutControls(LayoutSettings& layout, const LayoutControls& controls)
     layout.MarginRight = boxNumber(controls.marginRight);
     layout.MarginTop = boxNumber(controls.marginTop);
     layout.MarginBottom = boxNumber(controls.marginBottom);
-}
-
-void WriteLayoutSettings(SettingsStore& store, const LayoutSettings& l) {
-    write(store, "ShowTitle", l.ShowTitle);
-    write(store, "AlignTitle", l.AlignTitle);
-    write(store, "AlignMonthYear", l.AlignMonthYear);
-    write(store, "Birthday", l.Birthday);
-    write(store, "Holiday", l.Holiday);
-    write(store, "Anniversary", l.Anniversary);
-    write(store, "Other", l.Other);
-    write(store, "FontMonthYear", l.FontMonthYear);
-    write(store, "FontCalTitle", l.FontCalTitle);
-    write(store, "FontDates", l.FontDates);
-    write(store, "FontDays", l.FontDays);
-    write(store, "FontSizeMonthYear", l.FontSizeMonthYear);
-    write(store, "FontSizeCalTitle", l.FontSizeCalTitle);
-    write(store, "FontSizeDates", l.FontSizeDates);
-    write(store, "FontSizeDays", l.FontSizeDays);
-    write(store, "PaperSize", l.PaperSize);
-    write(store, "PaperSizeWidth", singleToText(l.PaperSizeWidth));
-    write(store, "PaperSizeHeight", singleToText(l.PaperSizeHeight));
-    write(store, "PaperOrientation", l.PaperOrientation);
-    write(store, "MarginLeft", singleToText(l.MarginLeft));
-    write(store, "MarginRight", singleToText(l.MarginRight));
-    write(store, "MarginTop", singleToText(l.MarginTop));
-    write(store, "MarginBottom", singleToText(l.MarginBottom));
 }

@@ -91,9 +91,6 @@ struct LayoutControls {
 // measurements from their boxes, and the orientation "Portrait" only for custom paper.
 void applyLayoutControls(LayoutSettings& layout, const LayoutControls& controls);
 
-// Writes every value of the record under the layout key.
-void WriteLayoutSettings(SettingsStore& store, const LayoutSettings& layout);
-
 // The colour fields in the order of LayoutControls::colors.
 const std::array<QString LayoutSettings::*, 4>& colorFields();
 

@@ -1,85 +1,41 @@
 #include "settings/LoadSettings.h"
 #include "platform/SettingsStore.h"
 #include "settings/Registry.h"
+#include "settings/SettingsTable.h"
 
 #include <charconv>
 #include <cmath>
 
 namespace {
 
-// One text setting with a default: name, field and default value in one place.
-template <class Record> struct TextRule {
-    const char* name;
-    QString Record::*field;
-    const char* defaultValue;
-};
-
-const TextRule<OptionSettings> kOptionRules[] = {
-    {"ConfirmAdd", &OptionSettings::ConfirmAdd, "True"},
-    {"AfterAdd", &OptionSettings::AfterAdd, "Remain"},
-    {"ConfirmEdit", &OptionSettings::ConfirmEdit, "True"},
-    {"ConfirmDelete", &OptionSettings::ConfirmDelete, "True"},
-};
-
-const TextRule<LayoutSettings> kLayoutRules[] = {
-    {"ShowTitle", &LayoutSettings::ShowTitle, "True"},
-    {"AlignTitle", &LayoutSettings::AlignTitle, "Left"},
-    {"AlignMonthYear", &LayoutSettings::AlignMonthYear, "Left"},
-    {"FontMonthYear", &LayoutSettings::FontMonthYear, "Times New Roman"},
-    {"FontCalTitle", &LayoutSettings::FontCalTitle, "Times New Roman"},
-    {"FontDates", &LayoutSettings::FontDates, "Arial"},
-    {"FontDays", &LayoutSettings::FontDays, "Arial"},
-    {"FontSizeMonthYear", &LayoutSettings::FontSizeMonthYear, "24"},
-    {"FontSizeCalTitle", &LayoutSettings::FontSizeCalTitle, "12"},
-    {"FontSizeDates", &LayoutSettings::FontSizeDates, "10"},
-    {"FontSizeDays", &LayoutSettings::FontSizeDays, "10"},
-    {"Birthday", &LayoutSettings::Birthday, "&H0"},
-    {"Holiday", &LayoutSettings::Holiday, "&H0"},
-    {"Anniversary", &LayoutSettings::Anniversary, "&H0"},
-    {"Other", &LayoutSettings::Other, "&H0"},
-};
-
-const TextRule<TraySettings> kTrayRules[] = {
-    {"Display", &TraySettings::Display, "True"},      {"NumWeeks", &TraySettings::NumWeeks, "1"},
-    {"ListMonths", &TraySettings::ListMonths, "1"},   {"FileName", &TraySettings::FileName, ""},
-    {"DispStart", &TraySettings::DispStart, "False"},
-};
-
-// Reads each rule's value; an empty value takes the default, which is written back.
-// FileName's default is the empty text, so a missing FileName is written as an empty value.
-template <class Record, size_t N>
-void loadTexts(SettingsStore& store, const QString& key, Record& record,
-               const TextRule<Record> (&rules)[N]) {
-    for (const auto& rule : rules) {
-        const QString name = QLatin1String(rule.name);
-        QString value = Registry::QueryText(store, key, name);
-        if (value.isEmpty()) {
-            value = QLatin1String(rule.defaultValue);
-            Registry::SetKeyValue(store, key, name, value);
-        }
-        record.*rule.field = value;
+// Reads one value by its rule; a missing or unusable value takes the default, which is
+// written back where the rule says so.
+template <class Record>
+void loadField(SettingsStore& store, const QString& key, Record& record,
+               const SettingField<Record>& f) {
+    const QString name = QLatin1String(f.name);
+    const QString fallback = QLatin1String(f.defaultValue);
+    const QString value = Registry::QueryText(store, key, name);
+    if (auto* text = std::get_if<QString Record::*>(&f.field)) {
+        const bool usable =
+            f.rule == SettingRule::Choice ? value == QLatin1String(f.kept) : !value.isEmpty();
+        record.** text = usable ? value : fallback;
+        if (!usable) Registry::SetKeyValue(store, key, name, fallback);
+        return;
+    }
+    float& number = record.*std::get<float Record::*>(f.field);
+    number = textToSingle(value);
+    if (f.rule == SettingRule::Margin && number == 0.0f) {
+        number = textToSingle(fallback);
+        Registry::SetKeyValue(store, key, name, singleToText(number));
     }
 }
 
-// A text setting with two alternatives: anything but the kept word becomes the other one,
-// which is written back.
-QString loadChoice(SettingsStore& store, const char* name, const char* kept, const char* other) {
-    const QString value = Registry::QueryText(store, Registry::kLayoutKey, QLatin1String(name));
-    if (value == QLatin1String(kept)) return value;
-    Registry::SetKeyValue(store, Registry::kLayoutKey, QLatin1String(name), QLatin1String(other));
-    return QLatin1String(other);
-}
-
-float loadSingle(SettingsStore& store, const char* name) {
-    return textToSingle(Registry::QueryText(store, Registry::kLayoutKey, QLatin1String(name)));
-}
-
-// A margin of 0 (which a missing or unreadable value reads as) becomes 0.75, written back.
-float loadMargin(SettingsStore& store, const char* name) {
-    const float value = loadSingle(store, name);
-    if (value != 0.0f) return value;
-    Registry::SetKeyValue(store, Registry::kLayoutKey, QLatin1String(name), singleToText(0.75f));
-    return 0.75f;
+template <class Record> void loadRecord(SettingsStore& store, Record& record) {
+    const QString& key = settingsKey(&record);
+    Registry::CreateNewKey(store, key);
+    for (const SettingField<Record>& f : settingFields(&record))
+        loadField(store, key, record, f);
 }
 
 } // namespace
@@ -98,22 +54,8 @@ float textToSingle(const QString& text) {
 
 Settings LoadSettings(SettingsStore& store) {
     Settings s;
-    Registry::CreateNewKey(store, Registry::kOptionsKey);
-    loadTexts(store, Registry::kOptionsKey, s.Options, kOptionRules);
-
-    Registry::CreateNewKey(store, Registry::kLayoutKey);
-    LayoutSettings& layout = s.Layout;
-    loadTexts(store, Registry::kLayoutKey, layout, kLayoutRules);
-    layout.PaperSize = loadChoice(store, "PaperSize", "Custom", "Default");
-    layout.PaperSizeWidth = loadSingle(store, "PaperSizeWidth");
-    layout.PaperSizeHeight = loadSingle(store, "PaperSizeHeight");
-    layout.PaperOrientation = loadChoice(store, "PaperOrientation", "Portrait", "Landscape");
-    layout.MarginLeft = loadMargin(store, "MarginLeft");
-    layout.MarginRight = loadMargin(store, "MarginRight");
-    layout.MarginTop = loadMargin(store, "MarginTop");
-    layout.MarginBottom = loadMargin(store, "MarginBottom");
-
-    Registry::CreateNewKey(store, Registry::kTrayKey);
-    loadTexts(store, Registry::kTrayKey, s.Tray, kTrayRules);
+    loadRecord(store, s.Options);
+    loadRecord(store, s.Layout);
+    loadRecord(store, s.Tray);
     return s;
 }

@@ -2,6 +2,7 @@
 #include "platform/widgets/ClickableLabel.h"
 #include "settings/LayoutRules.h"
 #include "settings/Registry.h"
+#include "settings/SettingsTable.h"
 #include "support/TestApp.h"
 
 #include <QCheckBox>
@@ -106,7 +107,7 @@ TEST(LayoutRules, TheSaveTakesTheControlsAndWritesEveryValueAsText) {
     TestApp t;
     layout.FontDays = "Liberation Sans";
     layout.FontSizeDays = "12";
-    WriteLayoutSettings(t.store, layout);
+    WriteSettings(t.store, layout);
     const std::pair<const char*, const char*> expected[] = {{"ShowTitle", "False"},
                                                             {"AlignTitle", "Right"},
                                                             {"AlignMonthYear", "Center"},
