@@ -7,14 +7,12 @@ namespace {
 
 using R = SettingRule;
 
-template <class Record>
-void writeRecord(SettingsStore& store, const Record& record) {
+template <class Record> void writeRecord(SettingsStore& store, const Record& record) {
     const QString& key = settingsKey(&record);
     for (const SettingField<Record>& f : settingFields(&record)) {
-        const QString value =
-            std::holds_alternative<QString Record::*>(f.field)
-                ? record.*std::get<QString Record::*>(f.field)
-                : singleToText(record.*std::get<float Record::*>(f.field));
+        const QString value = std::holds_alternative<QString Record::*>(f.field)
+                                  ? record.*std::get<QString Record::*>(f.field)
+                                  : singleToText(record.*std::get<float Record::*>(f.field));
         Registry::SetKeyValue(store, key, QLatin1String(f.name), value);
     }
 }
@@ -75,10 +73,8 @@ const std::vector<SettingField<LayoutSettings>>& settingFields(const LayoutSetti
 const std::vector<SettingField<TraySettings>>& settingFields(const TraySettings*) {
     using T = TraySettings;
     static const std::vector<SettingField<T>> fields = {
-        {"Display", &T::Display, R::Text, "True"},
-        {"NumWeeks", &T::NumWeeks, R::Text, "1"},
-        {"ListMonths", &T::ListMonths, R::Text, "1"},
-        {"FileName", &T::FileName, R::Text, ""},
+        {"Display", &T::Display, R::Text, "True"},      {"NumWeeks", &T::NumWeeks, R::Text, "1"},
+        {"ListMonths", &T::ListMonths, R::Text, "1"},   {"FileName", &T::FileName, R::Text, ""},
         {"DispStart", &T::DispStart, R::Text, "False"},
     };
     return fields;

@@ -19,12 +19,11 @@ enum class SettingRule {
     Margin, // inches; 0 (also a missing or unreadable value) becomes the default, written back
 };
 
-template <class Record>
-struct SettingField {
+template <class Record> struct SettingField {
     const char* name;
     std::variant<QString Record::*, float Record::*> field;
     SettingRule rule;
-    const char* defaultValue; // for Size and Margin: the number as text
+    const char* defaultValue;   // for Size and Margin: the number as text
     const char* kept = nullptr; // Choice: the one other value that is kept
 };
 

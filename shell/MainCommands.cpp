@@ -1,0 +1,88 @@
+#include "shell/MainWindow.h"
+
+#include "desktop/AppIcon.h"
+#include "desktop/TrayIcon.h"
+#include "document/FileMenu.h"
+#include "document/SetupWindow.h"
+#include "drawing/CalendarView.h"
+#include "drawing/PrintWindow.h"
+#include "editors/EditorLauncher.h"
+#include "editors/ExportWindow.h"
+#include "editors/ResortWindow.h"
+#include "platform/Dialogs.h"
+#include "settings/LayoutDialog.h"
+#include "shell/HelpWindow.h"
+#include "shell/SplashWindow.h"
+#include "shell/Toolbar.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+// The windows the main window opens: calendar view, layout, print, resort, export, about
+// and help.
+
+frmCalendar* frmMain::calendarView() const {
+    return calendarFrame_ ? static_cast<frmCalendar*>(calendarFrame_->widget()) : nullptr;
+}
+
+void frmMain::redrawCalendarView() {
+    if (frmCalendar* view = calendarView(); view && app_.CalendarViewOpen)
+        view->RedrawCalendarView();
+}
+
+void frmMain::showCalendarView() {
+    if (!calendarFrame_) {
+        auto* view = new frmCalendar(app_);
+        calendarFrame_ = mdiArea_->addSubWindow(view);
+        calendarFrame_->setWindowIcon(appIcon());
+        calendarFrame_->setAttribute(Qt::WA_DeleteOnClose);
+        view->Form_Load();
+        calendarFrame_->adjustSize();
+    }
+    calendarFrame_->show();
+    mdiArea_->setActiveSubWindow(calendarFrame_);
+}
+
+void frmMain::showLayout(bool paperOnly) {
+    frmLayout layout(app_, paperOnly ? LayoutForm::PaperOnly : LayoutForm::AllPages, this);
+    layout.exec();
+}
+
+void frmMain::showPrintWindow() {
+    frmPrint print(app_, this);
+    connect(&print, &frmPrint::layoutRequested, this, [this] { showLayout(false); });
+    print.Form_Load();
+    print.exec();
+}
+
+void frmMain::showResortWindow() {
+    frmResort resort(app_, this);
+    connect(&resort, &frmResort::entriesResorted, this, [this] {
+        if (setup_) setup_->RefreshEntryList(app_.ShownKind);
+    });
+    resort.exec();
+}
+
+void frmMain::showExportWindow() {
+    frmExport exportWindow(app_, this);
+    exportWindow.exec();
+}
+
+void frmMain::showAbout() {
+    app_.SplashAsAbout = true;
+    if (!about_) {
+        about_ = new frmSplash(app_, this);
+        about_->setWindowModality(Qt::ApplicationModal);
+    }
+    about_->Form_Load();
+}
+
+void frmMain::showHelp() {
+    if (!help_) help_ = new HelpWindow(this);
+    help_->showContents();
+}

@@ -1,0 +1,180 @@
+#include "shell/MainWindow.h"
+
+#include "desktop/AppIcon.h"
+#include "desktop/TrayIcon.h"
+#include "document/FileMenu.h"
+#include "document/SetupWindow.h"
+#include "drawing/CalendarView.h"
+#include "drawing/PrintWindow.h"
+#include "editors/EditorLauncher.h"
+#include "editors/ExportWindow.h"
+#include "editors/ResortWindow.h"
+#include "platform/Dialogs.h"
+#include "settings/LayoutDialog.h"
+#include "shell/HelpWindow.h"
+#include "shell/SplashWindow.h"
+#include "shell/Toolbar.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+// The main window's menus, the tray menu and the toolbar's command table.
+
+QAction* frmMain::addItem(QMenu* menu, const char* name, const QString& caption,
+                          const QKeySequence& shortcut) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+void frmMain::buildFileMenu() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileNew = addItem(file, "mnuFileNew", QStringLiteral("&New Calendar"),
+                         QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileOpen = addItem(file, "mnuFileOpen", QStringLiteral("&Open Calendar..."),
+                          QKeySequence(Qt::CTRL | Qt::Key_O));
+    file->addSeparator();
+    mnuFileSave = addItem(file, "mnuFileSave", QStringLiteral("&Save Calendar"),
+                          QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFileSaveAs = addItem(file, "mnuFileSaveAs", QStringLiteral("Save Calendar &As..."),
+                            QKeySequence(Qt::CTRL | Qt::Key_A));
+    file->addSeparator();
+    mnuFileImport = addItem(file, "mnuFileImport", QStringLiteral("&Import QVF data..."),
+                            QKeySequence(Qt::CTRL | Qt::Key_I));
+    mnuFileExport = addItem(file, "mnuFileExport", QStringLiteral("&Export QVF data..."),
+                            QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuFileExportIcs = addItem(file, "mnuFileExportIcs", QStringLiteral("Export i&Calendar..."));
+    file->addSeparator();
+    mnuFilePgSetup = addItem(file, "mnuFilePgSetup", QStringLiteral("Page S&etup..."));
+    mnuFilePrint = addItem(file, "mnuFilePrint", QStringLiteral("&Print Calendar..."),
+                           QKeySequence(Qt::CTRL | Qt::Key_P));
+    file->addSeparator();
+    mnuFileExit = addItem(file, "mnuFileExit", QStringLiteral("E&xit Daylark"),
+                          QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    connect(mnuFileNew, &QAction::triggered, this, [this] { NewCalendar(app_); });
+    connect(mnuFileOpen, &QAction::triggered, this, [this] { OpenCalendar(app_); });
+    connect(mnuFileSave, &QAction::triggered, this, [this] { SaveCalendar(app_); });
+    connect(mnuFileSaveAs, &QAction::triggered, this, [this] { SaveCalendarAs(app_); });
+    connect(mnuFileImport, &QAction::triggered, this, [this] { ImportCalendar(app_); });
+    connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuFilePgSetup, &QAction::triggered, this, [this] { showLayout(true); });
+    connect(mnuFilePrint, &QAction::triggered, this, &frmMain::showPrintWindow);
+    connect(mnuFileExport, &QAction::triggered, this, &frmMain::showExportWindow);
+    connect(mnuFileExportIcs, &QAction::triggered, this, [this] { ExportICalendar(app_); });
+    mnuFileSave->setEnabled(app_.Document.Modified());
+}
+
+void frmMain::buildAddMenu() {
+    QMenu* add = menuBar()->addMenu(QStringLiteral("&Add"));
+    add->setObjectName(QStringLiteral("mnuAdd"));
+    mnuAddBirthday = addItem(add, "mnuAddBirthday", QStringLiteral("&Birthday..."),
+                             QKeySequence(Qt::CTRL | Qt::Key_F1));
+    mnuAddHoliday = addItem(add, "mnuAddHoliday", QStringLiteral("&Holiday..."),
+                            QKeySequence(Qt::CTRL | Qt::Key_F2));
+    mnuAddAnniv = addItem(add, "mnuAddAnniv", QStringLiteral("&Anniversary..."),
+                          QKeySequence(Qt::CTRL | Qt::Key_F3));
+    mnuAddOther = addItem(add, "mnuAddOther", QStringLiteral("&Other..."),
+                          QKeySequence(Qt::CTRL | Qt::Key_F4));
+    const std::pair<QAction*, EntryKind> editors[] = {{mnuAddBirthday, EntryKind::Birthday},
+                                                      {mnuAddHoliday, EntryKind::Holiday},
+                                                      {mnuAddAnniv, EntryKind::Anniversary},
+                                                      {mnuAddOther, EntryKind::Other}};
+    for (const auto& [action, kind] : editors) {
+        connect(action, &QAction::triggered, this, [this, kind = kind] {
+            OpenAddEditor(app_, kind, AddOrigin::AddMenu, setup_, this);
+        });
+    }
+}
+
+void frmMain::buildViewAndHelpMenus() {
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    mnuViewCal = addItem(view, "mnuViewCal", QStringLiteral("&Calendar"),
+                         QKeySequence(Qt::CTRL | Qt::Key_V));
+    view->addSeparator();
+    mnuViewOpt = addItem(view, "mnuViewOpt", QStringLiteral("&Options..."));
+    connect(mnuViewCal, &QAction::triggered, this, &frmMain::showCalendarView);
+    mnuViewOpt->setEnabled(false); // the options dialog comes with the desktop calendar
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpCont =
+        addItem(help, "mnuHelpCont", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1));
+    help->addSeparator();
+    mnuHelpAbout = addItem(help, "mnuHelpAbout", QStringLiteral("&About Daylark..."));
+    connect(mnuHelpCont, &QAction::triggered, this, &frmMain::showHelp);
+    connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::showAbout);
+}
+
+void frmMain::buildTrayMenu() {
+    mnuTray = new QMenu(QStringLiteral("Tray"), this);
+    mnuTray->setObjectName(QStringLiteral("mnuTray"));
+    mnuTrayDispCal = addItem(mnuTray, "mnuTrayDispCal", QStringLiteral("Display Desktop Calendar"));
+    mnuTrayDispSetup =
+        addItem(mnuTray, "mnuTrayDispSetup", QStringLiteral("Display Daylark Setup"));
+    mnuTray->addSeparator();
+    mnuTrayConfig = addItem(mnuTray, "mnuTrayConfig", QStringLiteral("Configure"));
+    mnuTray->addSeparator();
+    mnuTrayClose = addItem(mnuTray, "mnuTrayClose", QStringLiteral("Close"));
+    // The desktop week window and its settings come with the desktop calendar.
+    mnuTrayDispCal->setEnabled(false);
+    mnuTrayConfig->setEnabled(false);
+    connect(mnuTrayDispSetup, &QAction::triggered, this, &frmMain::DisplaySetup);
+    connect(mnuTrayClose, &QAction::triggered, this, &frmMain::CloseFromTray);
+}
+
+void frmMain::buildToolCommands() {
+    // The toolbar's buttons run these, by ToolId; most are the menu's own items.
+    auto command = [this](const char* name, auto run) {
+        auto* action = new QAction(this);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, run);
+        return action;
+    };
+    // Delete and Edit need a suitable selection in the list; without one they say why.
+    auto onSelection = [this](QPushButton* frmSetup::*button, void (frmSetup::*run)(),
+                              const char* why) {
+        return [this, button, run, why] {
+            if (setup_ && (setup_->*button)->isEnabled())
+                (setup_->*run)();
+            else
+                showMessage(app_.dialogs, QLatin1String(why), QStringLiteral("Daylark"));
+        };
+    };
+    toolCommands_ = {
+        mnuFileNew,
+        mnuFileOpen,
+        command("toolSave",
+                [this] { app_.Document.Modified() ? SaveCalendar(app_) : SaveCalendarAs(app_); }),
+        mnuFilePrint,
+        mnuViewOpt,
+        mnuViewCal,
+        command("toolAdd",
+                [this] {
+                    if (setup_ && setup_->cmdAdd->isEnabled())
+                        OpenAddEditor(app_, app_.ShownKind, AddOrigin::EntryList, setup_, this);
+                }),
+        command("toolDelete", onSelection(&frmSetup::cmdDelete, &frmSetup::DeleteCommand,
+                                          "No entry is currently selected.")),
+        command("toolEdit", onSelection(&frmSetup::cmdEdit, &frmSetup::EditCommand,
+                                        "Select one entry to be edited.")),
+        command("toolResort",
+                [this] {
+                    if (setup_ && setup_->cmdResort->isEnabled()) showResortWindow();
+                }),
+    };
+}
+
+void frmMain::runTool(ToolId tool) {
+    toolCommands_.at(static_cast<std::size_t>(tool))->trigger();
+}
+
+// The title bar names the open calendar, so that it can be told apart on the desktop.
