@@ -66,13 +66,17 @@ void runIfInstalled(const QString& tool, const QString& folder) {
 
 } // namespace
 
-QString DesktopExec(const QString& programPath) {
+QString QuotedExecProgram(const QString& programPath) {
     QString quoted;
     for (const QChar c : programPath) {
         if (c == u'"' || c == u'`' || c == u'$' || c == u'\\') quoted += u'\\';
         quoted += c;
     }
-    return u'"' + quoted + QStringLiteral("\" %f");
+    return u'"' + quoted + u'"';
+}
+
+QString DesktopExec(const QString& programPath) {
+    return QuotedExecProgram(programPath) + QStringLiteral(" %f");
 }
 
 bool WriteFileAssociation(const FileAssociation& a) {

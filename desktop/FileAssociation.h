@@ -27,3 +27,7 @@ void RegisterFileType(const QImage& icon);
 // The desktop entry's Exec line for a program path: quoted, with the characters that must
 // be escaped inside quotes escaped, followed by the file argument.
 QString DesktopExec(const QString& programPath);
+
+// A program path as a desktop entry's Exec line names it: in double quotes, with the
+// characters that must be escaped inside quotes escaped.
+QString QuotedExecProgram(const QString& programPath);

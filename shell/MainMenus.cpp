@@ -102,7 +102,7 @@ void frmMain::buildViewAndHelpMenus() {
     view->addSeparator();
     mnuViewOpt = addItem(view, "mnuViewOpt", QStringLiteral("&Options..."));
     connect(mnuViewCal, &QAction::triggered, this, &frmMain::showCalendarView);
-    mnuViewOpt->setEnabled(false); // the options dialog comes with the desktop calendar
+    connect(mnuViewOpt, &QAction::triggered, this, &frmMain::showOptions);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -124,10 +124,11 @@ void frmMain::buildTrayMenu() {
     mnuTrayConfig = addItem(mnuTray, "mnuTrayConfig", QStringLiteral("Configure"));
     mnuTray->addSeparator();
     mnuTrayClose = addItem(mnuTray, "mnuTrayClose", QStringLiteral("Close"));
-    // The desktop week window and its settings come with the desktop calendar.
+    // Enabled only while the main window is closed into the tray.
     mnuTrayDispCal->setEnabled(false);
-    mnuTrayConfig->setEnabled(false);
+    connect(mnuTrayDispCal, &QAction::triggered, this, &frmMain::DisplayDesktopCalendar);
     connect(mnuTrayDispSetup, &QAction::triggered, this, &frmMain::DisplaySetup);
+    connect(mnuTrayConfig, &QAction::triggered, this, [this] { showDesktopSettings(false); });
     connect(mnuTrayClose, &QAction::triggered, this, &frmMain::CloseFromTray);
 }
 

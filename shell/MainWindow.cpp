@@ -2,6 +2,7 @@
 
 #include "desktop/AppIcon.h"
 #include "desktop/TrayIcon.h"
+#include "desktop/WeekWindow.h"
 #include "document/FileMenu.h"
 #include "document/SetupWindow.h"
 #include "drawing/CalendarView.h"
@@ -42,6 +43,7 @@ frmMain::frmMain(AppState& app, bool trayAvailable, QWidget* parent)
 }
 
 frmMain::~frmMain() {
+    delete weekWindow_; // gives the calendar back while this window is still whole
     app_.Document.setModifiedObserver({});
     if (app_.views == this) app_.views = nullptr;
 }
@@ -68,8 +70,10 @@ void frmMain::Form_Load() {
     // Starting into the tray needs a tray to live in; without one the window opens.
     if (app_.CommandLine == QLatin1String("/tray") && trayAvailable_) {
         hide();
+        mnuTrayDispCal->setEnabled(true);
         app_.Tray.Display = QStringLiteral("True"); // for this run only, never stored
         tray_->load();
+        if (isTrue(app_.Tray.DispStart)) DisplayDesktopCalendar();
         return;
     }
     loadSetup();
@@ -135,6 +139,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
     // Living on in the tray: the main window stays loaded but hidden, its child windows
     // unloaded.
     event->ignore();
+    mnuTrayDispCal->setEnabled(true);
     delete calendarFrame_;
     unloadSetup();
 }
@@ -158,6 +163,7 @@ void frmMain::trayDoubleClicked() {
 }
 
 void frmMain::CloseFromTray() {
+    if (weekWindow_) weekWindow_->close();
     app_.Tray.Display = QStringLiteral("0"); // in memory only: closing now ends the program
     close();
 }

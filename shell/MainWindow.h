@@ -10,6 +10,7 @@
 
 class HelpWindow;
 class frmCalendar;
+class frmDispWeek;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -36,8 +37,10 @@ class frmMain : public QMainWindow, public DocumentViews {
     Toolbar* toolbar() const { return toolbar_; }
     HelpWindow* helpWindow() const { return help_; }
     frmCalendar* calendarView() const;
+    frmDispWeek* weekWindow() const;
 
     // The tray menu's commands.
+    void DisplayDesktopCalendar();
     void DisplaySetup();
     void CloseFromTray();
     void trayDoubleClicked();
@@ -89,6 +92,8 @@ class frmMain : public QMainWindow, public DocumentViews {
     void showResortWindow();
     void showExportWindow();
     void showHelp();
+    void showOptions();
+    void showDesktopSettings(bool fromWeekWindow);
     void buildToolCommands();
 
     AppState& app_;
@@ -99,6 +104,7 @@ class frmMain : public QMainWindow, public DocumentViews {
     QPointer<QMdiSubWindow> setupFrame_;
     QPointer<QMdiSubWindow> calendarFrame_;
     frmTray* tray_ = nullptr;
+    QPointer<frmDispWeek> weekWindow_; // a window of its own, not a child of this one
     HelpWindow* help_ = nullptr;
     frmSplash* about_ = nullptr;
     std::array<QAction*, ToolbarModel::ToolCount> toolCommands_{}; // by ToolId

@@ -254,8 +254,7 @@ TEST_F(MainWindow, TrayCloseEndsTheProgramWithoutStoringTheSetting) {
 }
 
 TEST_F(MainWindow, TrayDoubleClickBringsTheSetupBack) {
-    app.CommandLine = "/tray";
-    load();
+    load(); // in tray mode a double-click opens the desktop calendar instead
     w->tray()->handleActivation(QSystemTrayIcon::DoubleClick);
     EXPECT_TRUE(w->isVisible());
     EXPECT_NE(w->setup(), nullptr);

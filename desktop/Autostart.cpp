@@ -1,0 +1,43 @@
+#include "desktop/Autostart.h"
+
+#include "desktop/FileAssociation.h"
+#include "document/WholeFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+QString AutostartPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/autostart/daylark.desktop");
+}
+
+bool HasAutostartEntry(const QString& path) {
+    return QFileInfo(path).isFile();
+}
+
+QByteArray AutostartEntry(const QString& programPath) {
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Name=Daylark\n"
+                          "Comment=The desktop calendar in the notification area\n"
+                          "Exec=%1 /tray\n"
+                          "Icon=daylark\n"
+                          "Terminal=false\n")
+        .arg(QuotedExecProgram(programPath))
+        .toUtf8();
+}
+
+FileResult WriteAutostartEntry(const QString& programPath, const QString& path) {
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return {FileStatus::Failed, QStringLiteral("The folder %1 cannot be made.").arg(folder)};
+    return WriteWholeFile(path, AutostartEntry(programPath));
+}
+
+FileResult RemoveAutostartEntry(const QString& path) {
+    QFile file(path);
+    if (!file.exists() || file.remove()) return {};
+    return {FileStatus::Failed, file.errorString()};
+}
