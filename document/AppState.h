@@ -25,6 +25,10 @@ class DocumentViews {
     virtual void refreshFileName() {}
     // After entries changed elsewhere (delete, the editors): an open calendar view redraws.
     virtual void redrawCalendarView() {}
+    // A calendar file was opened or saved (the File menu lists the recent ones).
+    virtual void calendarFileUsed(const QString& /*path*/) {}
+    // One line about work that shows nothing else ("30 entries added from plants.qvf").
+    virtual void showStatus(const QString& /*text*/) {}
     // A write clears the modified state only while the main window is visible; without
     // windows the document is all there is to see.
     virtual bool mainWindowVisible() const { return true; }

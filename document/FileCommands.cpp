@@ -85,6 +85,7 @@ FileResult WriteCalendarFile(AppState& app, const QString& path) {
         return result;
     }
     if (app.viewsOrNone().mainWindowVisible()) app.Document.ClearModified();
+    app.viewsOrNone().calendarFileUsed(path);
     return result;
 }
 
@@ -113,6 +114,7 @@ FileResult ReadCalendarFile(AppState& app, const QString& path) {
         break;
     }
     refreshAfterRead(app);
+    if (!app.DesktopWeekShown) app.viewsOrNone().calendarFileUsed(path);
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include "document/AppState.h"
 #include "document/FileCommands.h"
 #include "document/ICalendar.h"
+#include "document/StatusTexts.h"
 #include "document/WholeFile.h"
 #include "platform/Clock.h"
 
@@ -119,7 +120,12 @@ void ImportCalendar(AppState& app) {
     for (;;) {
         const auto choice = app.dialogs.openFile(request);
         if (!choice) return;
-        if (!ImportCalendarFile(app, choice->path).failed()) return;
+        const int before = TotalEntryCount(app.Document);
+        if (!ImportCalendarFile(app, choice->path).failed()) {
+            app.viewsOrNone().showStatus(
+                EntriesAddedText(TotalEntryCount(app.Document) - before, choice->path));
+            return;
+        }
     }
 }
 

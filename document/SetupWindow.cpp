@@ -154,6 +154,10 @@ void frmSetup::connectControls() {
     connect(lstEvents, &QListWidget::itemSelectionChanged, this, &frmSetup::lstEvents_Click);
     connect(cmdAdd, &QPushButton::clicked, this, [this] { emit addRequested(app_.ShownKind); });
     connect(cmdEdit, &QPushButton::clicked, this, &frmSetup::EditCommand);
+    // A double-click on an entry edits it, as Edit would: only while one line is selected.
+    connect(lstEvents, &QListWidget::itemDoubleClicked, this, [this] {
+        if (cmdEdit->isEnabled()) EditCommand();
+    });
     connect(cmdDelete, &QPushButton::clicked, this, &frmSetup::DeleteCommand);
     connect(cmdResort, &QPushButton::clicked, this, &frmSetup::resortRequested);
     SelectAllOnFocus(txtTitle);

@@ -2,11 +2,14 @@
 
 #include "document/AppState.h"
 #include "editors/DateControls.h"
+#include "platform/Clock.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QPainter>
+#include <QShortcut>
+#include <QToolButton>
 
 namespace {
 
@@ -28,6 +31,11 @@ QFont controlFont(bool bold) {
     return font;
 }
 
+// The month steps sit in the top row, after the year: previous, next, and today's month.
+constexpr QRect kPrevMonth{170, 7, 23, 21};
+constexpr QRect kNextMonth{195, 7, 23, 21};
+constexpr QRect kToday{224, 7, 56, 21};
+
 } // namespace
 
 frmCalendar::frmCalendar(AppState& app, QWidget* parent) : QWidget(parent), app_(app) {
@@ -40,6 +48,7 @@ frmCalendar::frmCalendar(AppState& app, QWidget* parent) : QWidget(parent), app_
     setFont(boxFont);
     buildMonthAndYear();
     buildDayLabels();
+    buildMonthSteps();
     connect(cboMonth, &QComboBox::currentIndexChanged, this, &frmCalendar::cboMonth_Click);
 }
 
@@ -73,6 +82,33 @@ void frmCalendar::buildDayLabels() {
     }
 }
 
+void frmCalendar::buildMonthSteps() {
+    auto step = [this](const char* name, const QRect& place, const QString& tip) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QLatin1String(name));
+        button->setFont(controlFont(false));
+        button->setGeometry(place);
+        button->setToolTip(tip);
+        button->setFocusPolicy(Qt::TabFocus);
+        return button;
+    };
+    cmdPrevMonth = step("cmdPrevMonth", kPrevMonth, QStringLiteral("Previous month (Page Up)"));
+    cmdPrevMonth->setArrowType(Qt::LeftArrow);
+    cmdNextMonth = step("cmdNextMonth", kNextMonth, QStringLiteral("Next month (Page Down)"));
+    cmdNextMonth->setArrowType(Qt::RightArrow);
+    cmdToday = step("cmdToday", kToday, QStringLiteral("This month"));
+    cmdToday->setText(QStringLiteral("Today"));
+    connect(cmdPrevMonth, &QToolButton::clicked, this, [this] { stepMonth(-1); });
+    connect(cmdNextMonth, &QToolButton::clicked, this, [this] { stepMonth(1); });
+    connect(cmdToday, &QToolButton::clicked, this, &frmCalendar::showToday);
+    // Also while the month list has the focus, which would otherwise take these keys to
+    // move within the year only.
+    for (const auto& [key, delta] : {std::pair{Qt::Key_PageUp, -1}, std::pair{Qt::Key_PageDown, 1}})
+        connect(new QShortcut(QKeySequence(key), this, nullptr, nullptr,
+                              Qt::WidgetWithChildrenShortcut),
+                &QShortcut::activated, this, [this, delta = delta] { stepMonth(delta); });
+}
+
 void frmCalendar::Form_Load() {
     loaded_ = true;
     app_.CalendarViewOpen = true;
@@ -102,6 +138,40 @@ void frmCalendar::ShowDisplayYear() {
     RedrawCalendarView();
 }
 
+void frmCalendar::stepMonth(int delta) {
+    const std::optional<ShownMonth> to =
+        StepMonth({app_.DisplayYear, cboMonth->currentIndex() + 1}, delta);
+    if (to) showMonth(*to);
+}
+
+void frmCalendar::showToday() {
+    const QDate today = app_.clock.today();
+    showMonth(MonthOfDate(today.year(), today.month()));
+}
+
+void frmCalendar::showMonth(ShownMonth shown) {
+    {
+        const QSignalBlocker quiet(cboMonth); // drawn once, below
+        cboMonth->setCurrentIndex(shown.month - 1);
+    }
+    if (shown.year == app_.DisplayYear) {
+        RedrawCalendarView();
+        return;
+    }
+    emit displayYearRequested(shown.year);
+    // Without a setup window to keep the display year, the view keeps it itself.
+    if (app_.DisplayYear != shown.year) {
+        app_.DisplayYear = shown.year;
+        ShowDisplayYear();
+    }
+}
+
+void frmCalendar::updateMonthSteps() {
+    const ShownMonth shown{app_.DisplayYear, cboMonth->currentIndex() + 1};
+    cmdPrevMonth->setEnabled(StepMonth(shown, -1).has_value());
+    cmdNextMonth->setEnabled(StepMonth(shown, 1).has_value());
+}
+
 void frmCalendar::ShowCaption() {
     setWindowTitle(QStringLiteral("Daylark - ") + app_.Document.CalendarTitle);
 }
@@ -128,6 +198,7 @@ void frmCalendar::RedrawCalendarView() {
         DrawMonthView(surface, app_.dialogs, drawingInput(), month, cellLineY_);
     }
     picture_ = std::move(image);
+    updateMonthSteps();
     update();
 }
 

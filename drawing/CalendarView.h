@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/CellEntry.h"
+#include "drawing/MonthStep.h"
 #include "drawing/MonthView.h"
 
 #include <QImage>
@@ -9,6 +10,7 @@
 
 class QComboBox;
 class QLabel;
+class QToolButton;
 struct AppState;
 
 // The calendar view: one month of the open calendar as a fixed grid of day boxes, the month
@@ -36,11 +38,20 @@ class frmCalendar : public QWidget {
     // The calendar's title changed: the caption follows ("Daylark - " and the title).
     void ShowCaption();
 
+    // The month before or after the shown one (the buttons beside the year, Page Up and
+    // Page Down), and this month (Today). Stepping past December or January moves the
+    // display year through displayYearRequested.
+    void stepMonth(int delta);
+    void showToday();
+
     // The next free line of every day box after the last drawing, in the view's pixels.
     const CellLineY& cellLineY() const { return cellLineY_; }
 
     QComboBox* cboMonth;
     QLabel* lblYear;
+    QToolButton* cmdPrevMonth;
+    QToolButton* cmdNextMonth;
+    QToolButton* cmdToday;
     std::array<QLabel*, 7> lblDay;
     // The day boxes: box c is shaDate.box(c).
     static constexpr DayBoxGrid shaDate = MonthViewDesign::shaDate;
@@ -48,6 +59,9 @@ class frmCalendar : public QWidget {
   signals:
     // The view was closed (the main window clears its menu's check mark).
     void unloaded();
+    // The view moved to a month of another year: the display year is to become year (the
+    // setup window's year box follows, and the view redraws on the change).
+    void displayYearRequested(int year);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -56,6 +70,9 @@ class frmCalendar : public QWidget {
   private:
     void buildMonthAndYear();
     void buildDayLabels();
+    void buildMonthSteps();
+    void showMonth(ShownMonth shown);
+    void updateMonthSteps();
     void cboMonth_Click(int position);
     void Form_Unload();
     MonthViewInput drawingInput() const;

@@ -2,6 +2,7 @@
 
 #include "document/AppState.h"
 #include "document/EntryText.h"
+#include "document/StatusTexts.h"
 #include "drawing/PrinterJob.h"
 #include "platform/Dialogs.h"
 #include "platform/widgets/NamedControl.h"
@@ -152,6 +153,7 @@ bool frmPrint::printOnChosenPrinter(const std::vector<int>& months) {
         return false;
     }
     std::unique_ptr<QPrinter> printer;
+    QString pdfPath;
     if (pdfChosen()) {
         FileRequest request{QStringLiteral("Save as PDF"), QStringLiteral("PDF Files (*.pdf)"),
                             true, false, this};
@@ -159,14 +161,20 @@ bool frmPrint::printOnChosenPrinter(const std::vector<int>& months) {
         if (!file) return false;
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdfFileName(file->path));
+        pdfPath = pdfFileName(file->path);
+        printer->setOutputFileName(pdfPath);
     } else {
         printer = std::make_unique<QPrinter>(printers_[index], QPrinter::HighResolution);
     }
     PreparePrinter(*printer, app_.Layout);
     const PrintResult result = PrintMonths(app_, *printer, months);
-    if (!result.ok) reportPrinterError(result.error);
-    return result.ok;
+    if (!result.ok) {
+        reportPrinterError(result.error);
+        return false;
+    }
+    emit printed(pdfPath.isEmpty() ? PagesSentText(result.pages, printers_[index].printerName())
+                                   : PagesWrittenText(result.pages, pdfPath));
+    return true;
 }
 
 void frmPrint::reportPrinterError(const QString& description) {

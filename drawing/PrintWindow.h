@@ -48,6 +48,8 @@ class frmPrint : public QDialog {
     // "Layout..." was clicked: the owner shows the layout dialog; its changes apply to the
     // next print.
     void layoutRequested();
+    // The pages were printed: what went where, for the main window's status bar.
+    void printed(const QString& report);
 
   private:
     void buildControls();

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QStringView>
-#include <optional>
+#include "platform/TypedNumber.h"
 
-// The date arithmetic and typed-number rules of the editors' date controls, without widgets.
+// The date arithmetic of the editors' date controls, without widgets. Typed numbers are
+// read by the shared rule of platform/TypedNumber.h.
 
 // The years an editor's year control offers, lowest and highest.
 struct YearRange {
@@ -27,13 +27,3 @@ bool IsLeapYear(int year);
 
 // 28 to 31 for the months 1 to 12 of a year; 31 for a month outside 1 to 12.
 int DaysInMonth(int month, int year);
-
-// The whole number a typed text stands for: its leading number (leading blanks skipped,
-// an optional sign, digits and a decimal fraction, reading stops at the first character
-// that cannot continue it; no number at all is 0), rounded to the nearest whole number with
-// halves going to the even neighbour. Very long numbers saturate instead of overflowing.
-long long TypedNumber(QStringView text);
-
-// The typed number when it lies within [lowest, highest], otherwise nothing: the box's text
-// cannot be taken and the control falls back to its default.
-std::optional<int> TakeTypedNumber(QStringView text, int lowest, int highest);

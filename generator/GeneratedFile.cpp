@@ -4,6 +4,7 @@
 #include "generator/Scramble.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace qvfsch {
@@ -76,6 +77,12 @@ QByteArray EntryLine(const GeneratedEvent& event) {
 
 QByteArray FormatGeneratedFile(const GeneratedEvents& events, QByteArrayView key) {
     return formatLines(entryLines(events), key);
+}
+
+QString SavedFileText(int entries, const QString& path) {
+    const QString count =
+        entries == 1 ? QStringLiteral("1 entry") : QStringLiteral("%1 entries").arg(entries);
+    return QStringLiteral("%1 written to %2").arg(count, QFileInfo(path).fileName());
 }
 
 QString WithQvfExtension(const QString& path) {

@@ -20,6 +20,10 @@ QByteArray EntryLine(const GeneratedEvent& event);
 // with an empty name.
 QByteArray FormatGeneratedFile(const GeneratedEvents& events, QByteArrayView key);
 
+// The line the status window shows after a save: "120 entries written to weekly.qvf" (the
+// file's name without its folder; "1 entry" for one).
+QString SavedFileText(int entries, const QString& path);
+
 // The path with ".qvf" appended unless it already ends in exactly ".qvf".
 QString WithQvfExtension(const QString& path);
 

@@ -3,9 +3,12 @@
 #include "generator/Frequency.h"
 #include "generator/Messages.h"
 #include "generator/ScheduleDates.h"
+#include "generator/SchedulerIcon.h"
 #include "generator/SpinButton.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/TypedNumber.h"
+#include "platform/widgets/FocusHelpers.h"
 #include "platform/widgets/NamedControl.h"
 
 #include <QCheckBox>
@@ -25,20 +28,30 @@ namespace qvfsch {
 
 namespace {
 
-// The read-only text box beside a spinner, showing its value.
+// The text box beside a spinner: it shows the spinner's value, and a number may be typed
+// into it instead of stepping there (see takeTypedValue).
 QLineEdit* valueBox(QWidget* parent, const QString& name, const QString& text, int chars) {
     auto* box = named(new QLineEdit(text, parent), name);
-    box->setReadOnly(true);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    box->setFocusPolicy(Qt::NoFocus);
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QString(chars, u'0')) + 16);
     return box;
 }
 
-// Keeps a spinner's text box showing its value.
+// A number typed into the box becomes the spinner's value when the spinner can hold it;
+// anything else leaves the spinner as it was. The box then shows the spinner's value again.
+void takeTypedValue(QLineEdit* box, SpinButton* spinner) {
+    if (const auto value = TakeTypedNumber(box->text(), spinner->minimum(), spinner->maximum()))
+        spinner->setValue(*value);
+    box->setText(QString::number(spinner->value()));
+}
+
+// Keeps a spinner's text box showing its value, and takes what is typed into the box when
+// the user leaves it.
 void showValueIn(SpinButton* spinner, QLineEdit* box) {
     QObject::connect(spinner, &SpinButton::valueChanged, box,
                      [box](int value) { box->setText(QString::number(value)); });
+    QObject::connect(SelectAllOnFocus(box), &FocusWatcher::lostFocus, spinner,
+                     [box, spinner] { takeTypedValue(box, spinner); });
 }
 
 QHBoxLayout* spinnerPair(QLineEdit* box, SpinButton* spinner) {
@@ -59,6 +72,7 @@ frmQVFSched::frmQVFSched(const Clock& clock, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), clock_(clock), dialogs_(dialogs) {
     setObjectName(QStringLiteral("frmQVFSched"));
     setWindowTitle(kWindowCaption);
+    setWindowIcon(schedulerIcon());
     buildWindow();
     connectControls();
     Form_Load();
@@ -259,12 +273,20 @@ void frmQVFSched::connectControls() {
 
 void frmQVFSched::connectDateGroup(const DateGroup& group) {
     showValueIn(group.day, group.dayText);
+    showValueIn(group.year, group.yearText);
     connect(group.month, &QComboBox::currentIndexChanged, this,
             [this, group] { monthChanged(group); });
-    connect(group.year, &SpinButton::valueChanged, this, [this, group](int value) {
-        group.yearText->setText(QString::number(value));
-        yearChanged(group);
-    });
+    connect(group.year, &SpinButton::valueChanged, this, [this, group] { yearChanged(group); });
+}
+
+// Enter presses Next without leaving the box the user typed into: what it holds is taken
+// first, the year before the day (the year may change February's length).
+void frmQVFSched::takeTypedValues() {
+    for (const DateGroup& group : {startGroup(), endGroup()}) {
+        takeTypedValue(group.yearText, group.year);
+        takeTypedValue(group.dayText, group.day);
+    }
+    takeTypedValue(txtDaily, vsbDaily);
 }
 
 // Enter anywhere in the window presses the default button, as in a dialog.
@@ -349,6 +371,7 @@ void frmQVFSched::showPage(Page page, const QString& heading) {
 }
 
 void frmQVFSched::cmdNext_Click() {
+    takeTypedValues();
     switch (page()) {
     case Page::DateSpan:
         nextFromDateSpan();

@@ -69,6 +69,7 @@ class frmQVFSched final : public QWidget {
     QWidget* buildButtons();
     void connectControls();
     void connectDateGroup(const DateGroup& group);
+    void takeTypedValues();
 
     void Form_Load();
     void loadDateGroup(const DateGroup& group, const QDate& today);

@@ -2,6 +2,7 @@
 
 #include "generator/GeneratedFile.h"
 #include "generator/Messages.h"
+#include "generator/SchedulerIcon.h"
 #include "platform/Dialogs.h"
 #include "platform/widgets/NamedControl.h"
 
@@ -30,6 +31,7 @@ frmStatus::frmStatus(Dialogs& dialogs, QRandomGenerator& random, QWidget* parent
     : QWidget(parent), dialogs_(dialogs), random_(random) {
     setObjectName(QStringLiteral("frmStatus"));
     setWindowTitle(kWindowCaption);
+    setWindowIcon(schedulerIcon());
     buildWindow();
     connect(cmdSave, &QPushButton::clicked, this, &frmStatus::SaveGeneratedFile);
 }
@@ -48,6 +50,8 @@ void frmStatus::buildWindow() {
                        QStringLiteral("lblEntries"));
     lblStatus = named(new QLabel(QStringLiteral("Status"), this), QStringLiteral("lblStatus"));
     lblStatus->setWordWrap(true);
+    // A save shows nothing else: this line says what was written where.
+    lblSaved = named(new QLabel(this), QStringLiteral("lblSaved"));
     cmdSave = named(new QPushButton(QStringLiteral("Save Data"), this), QStringLiteral("cmdSave"));
     cmdSave->setDefault(true);
 
@@ -59,7 +63,7 @@ void frmStatus::buildWindow() {
     stats->addWidget(lblEntries);
     stats->addStretch();
     auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
+    buttons->addWidget(lblSaved, 1);
     buttons->addWidget(cmdSave);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 16, 16, 12);
@@ -101,7 +105,12 @@ void frmStatus::SaveGeneratedFile() {
     // is another one, which must not be replaced unasked.
     if (path != choice->path && QFileInfo::exists(path) && !confirmReplace(path)) return;
     const SaveResult result = WriteGeneratedFile(path, events_, random_);
-    if (result.status != SaveStatus::Saved) report(result.message);
+    if (result.status != SaveStatus::Saved) {
+        lblSaved->clear();
+        report(result.message);
+        return;
+    }
+    lblSaved->setText(SavedFileText(static_cast<int>(events_.size()), path));
 }
 
 bool frmStatus::confirmReplace(const QString& path) {

@@ -47,6 +47,7 @@ class frmStatus final : public QWidget {
     QLineEdit* txtEntries = nullptr;
     QLabel* lblEntries = nullptr;
     QLabel* lblStatus = nullptr;
+    QLabel* lblSaved = nullptr; // what the last save wrote, empty until then
     QPushButton* cmdSave = nullptr;
 };
 

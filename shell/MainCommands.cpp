@@ -10,6 +10,7 @@
 #include "editors/ExportWindow.h"
 #include "editors/ResortWindow.h"
 #include "platform/Dialogs.h"
+#include "platform/widgets/UpDownBar.h"
 #include "settings/LayoutDialog.h"
 #include "shell/HelpWindow.h"
 #include "shell/SplashWindow.h"
@@ -41,8 +42,13 @@ void frmMain::showCalendarView() {
         calendarFrame_ = mdiArea_->addSubWindow(view);
         calendarFrame_->setWindowIcon(appIcon());
         calendarFrame_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(view, &frmCalendar::unloaded, this, &frmMain::storeCalendarViewPlace);
+        connect(view, &frmCalendar::displayYearRequested, this, [this](int year) {
+            if (setup_) setup_->vsbDispYr->setNumber(year);
+        });
         view->Form_Load();
         calendarFrame_->adjustSize();
+        restoreCalendarViewPlace();
     }
     calendarFrame_->show();
     mdiArea_->setActiveSubWindow(calendarFrame_);
@@ -56,6 +62,7 @@ void frmMain::showLayout(bool paperOnly) {
 void frmMain::showPrintWindow() {
     frmPrint print(app_, this);
     connect(&print, &frmPrint::layoutRequested, this, [this] { showLayout(false); });
+    connect(&print, &frmPrint::printed, this, &frmMain::showStatus);
     print.Form_Load();
     print.exec();
 }

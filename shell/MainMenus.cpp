@@ -16,6 +16,7 @@
 #include "shell/Toolbar.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -56,6 +57,7 @@ void frmMain::buildFileMenu() {
     mnuFilePrint = addItem(file, "mnuFilePrint", QStringLiteral("&Print Calendar..."),
                            QKeySequence(Qt::CTRL | Qt::Key_P));
     file->addSeparator();
+    buildRecentItems(file);
     mnuFileExit = addItem(file, "mnuFileExit", QStringLiteral("E&xit Daylark"),
                           QKeySequence(Qt::CTRL | Qt::Key_X));
 
@@ -70,6 +72,43 @@ void frmMain::buildFileMenu() {
     connect(mnuFileExport, &QAction::triggered, this, &frmMain::showExportWindow);
     connect(mnuFileExportIcs, &QAction::triggered, this, [this] { ExportICalendar(app_); });
     mnuFileSave->setEnabled(app_.Document.Modified());
+}
+
+// The recent calendars, above Exit and set off by a separator of their own; hidden while
+// there are none.
+void frmMain::buildRecentItems(QMenu* file) {
+    for (int i = 0; i < RecentFiles::kLimit; ++i) {
+        QAction* item = file->addAction(QString());
+        item->setObjectName(QStringLiteral("mnuFileRecent%1").arg(i + 1));
+        connect(item, &QAction::triggered, this, [this, i] { openRecent(i); });
+        mnuFileRecent[i] = item;
+    }
+    recentSeparator_ = file->addSeparator();
+    refreshRecentItems();
+}
+
+void frmMain::refreshRecentItems() {
+    const QStringList& paths = recent_.paths();
+    for (int i = 0; i < RecentFiles::kLimit; ++i) {
+        QAction* item = mnuFileRecent[i];
+        item->setVisible(i < paths.size());
+        if (i >= paths.size()) continue;
+        item->setText(RecentMenuText(paths, i));
+        item->setStatusTip(QDir::toNativeSeparators(paths[i]));
+    }
+    recentSeparator_->setVisible(!paths.isEmpty());
+}
+
+void frmMain::openRecent(int index) {
+    if (index >= recent_.paths().size()) return;
+    const QString path = recent_.paths().at(index); // the list may change while it opens
+    OpenRecentCalendar(app_, recent_, path);
+    refreshRecentItems();
+}
+
+void frmMain::calendarFileUsed(const QString& path) {
+    recent_.add(path);
+    refreshRecentItems();
 }
 
 void frmMain::buildAddMenu() {

@@ -22,10 +22,11 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 frmMain::frmMain(AppState& app, bool trayAvailable, QWidget* parent)
-    : QMainWindow(parent), app_(app), trayAvailable_(trayAvailable) {
+    : QMainWindow(parent), app_(app), trayAvailable_(trayAvailable), recent_(app.store) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Daylark"));
     setWindowIcon(appIcon());
@@ -40,6 +41,8 @@ frmMain::frmMain(AppState& app, bool trayAvailable, QWidget* parent)
     app_.views = this;
     app_.Document.setModifiedObserver([this](bool modified) { mnuFileSave->setEnabled(modified); });
     resize(780, 560);
+    statusBar()->setObjectName(QStringLiteral("sbrStatus"));
+    restoreMainPlace();
 }
 
 frmMain::~frmMain() {
@@ -126,6 +129,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    storePlaces();
     hide();
     // The header lines go too, so that the next calendar never saves text it did not show.
     app_.Document.resetToUntitled();

@@ -2,6 +2,7 @@
 
 #include "document/AppState.h"
 #include "document/SetupWindow.h"
+#include "settings/RecentFiles.h"
 #include "shell/ToolbarModel.h"
 
 #include <QMainWindow>
@@ -53,6 +54,8 @@ class frmMain : public QMainWindow, public DocumentViews {
     void refreshAfterImport() override;
     void refreshFileName() override;
     void redrawCalendarView() override;
+    void calendarFileUsed(const QString& path) override;
+    void showStatus(const QString& text) override;
     bool mainWindowVisible() const override { return isVisible(); }
     QWidget* mainWindow() const override { return const_cast<frmMain*>(this); }
     QWidget* setupWindow() const override;
@@ -60,6 +63,7 @@ class frmMain : public QMainWindow, public DocumentViews {
     QAction *mnuFileNew, *mnuFileOpen, *mnuFileSave, *mnuFileSaveAs, *mnuFileImport, *mnuFileExport,
         *mnuFileExportIcs, *mnuFilePgSetup, *mnuFilePrint, *mnuFileExit;
     QAction *mnuAddBirthday, *mnuAddHoliday, *mnuAddAnniv, *mnuAddOther;
+    std::array<QAction*, RecentFiles::kLimit> mnuFileRecent{}; // the recent calendars
     QAction *mnuViewCal, *mnuViewOpt;
     QAction *mnuHelpCont, *mnuHelpAbout;
     QMenu* mnuTray;
@@ -80,6 +84,15 @@ class frmMain : public QMainWindow, public DocumentViews {
     void buildViewAndHelpMenus();
     void buildTrayMenu();
     void buildCentralArea();
+    void buildRecentItems(QMenu* file);
+    void refreshRecentItems();
+    void openRecent(int index);
+
+    // The places of the main window and the calendar view, kept from one run to the next.
+    void restoreMainPlace();
+    void restoreCalendarViewPlace();
+    void storeCalendarViewPlace();
+    void storePlaces();
 
     void loadSetup();
     void updateCaption();
@@ -108,4 +121,6 @@ class frmMain : public QMainWindow, public DocumentViews {
     HelpWindow* help_ = nullptr;
     frmSplash* about_ = nullptr;
     std::array<QAction*, ToolbarModel::ToolCount> toolCommands_{}; // by ToolId
+    RecentFiles recent_;
+    QAction* recentSeparator_ = nullptr;
 };

@@ -177,6 +177,16 @@ TEST_F(FileMenu, ImportShowsTheDialogAgainAfterAFailure) {
     EXPECT_EQ(doc.OtherEvents.entryCount(), 2);
     EXPECT_EQ(doc.OtherEvents[1].Name, "New Year");
     EXPECT_EQ(doc.CalendarTitle, sampleCalendar().CalendarTitle);
+    // Only the import that worked reports, with the entries it added.
+    EXPECT_EQ(t.views.statuses, QStringList{"1 entry added from good.txt"});
+}
+
+TEST_F(FileMenu, ImportReportsHowManyEntriesItAddedInOneLine) {
+    doc = sampleCalendar();
+    t.dialogs.openNext(write("plants.qvf", formatCalendar(sampleCalendar())));
+    ImportCalendar(app);
+    EXPECT_EQ(t.views.statuses, QStringList{"8 entries added from plants.qvf"});
+    EXPECT_TRUE(t.dialogs.messages.empty());
 }
 
 } // namespace

@@ -89,6 +89,7 @@ TEST_F(PrintWindowFixture, SelectedMonthsPrintOnePageEachInCalendarOrder) {
 }
 
 TEST_F(PrintWindowFixture, AFailingPrinterIsReportedOnceAndTheWindowStaysOpen) {
+    QSignalSpy printed(window.get(), &frmPrint::printed);
     const QString path = t.path(QStringLiteral("no/such/folder/year.pdf"));
     printTo(path);
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
@@ -105,6 +106,9 @@ TEST_F(PrintWindowFixture, AFailingPrinterIsReportedOnceAndTheWindowStaysOpen) {
     EXPECT_EQ(t.dialogs.messages.size(), 1u);
     EXPECT_TRUE(QFile::exists(good));
     EXPECT_FALSE(window->isVisible());
+    // Only the print that worked reports, naming the pages and the file.
+    ASSERT_EQ(printed.count(), 1);
+    EXPECT_EQ(printed[0][0].toString(), QStringLiteral("12 pages written to good.pdf"));
 }
 
 TEST_F(PrintWindowFixture, CancellingTheFileNamePrintsNothingAndKeepsTheWindow) {

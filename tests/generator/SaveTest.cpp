@@ -168,6 +168,7 @@ TEST_F(StatusWindow, SaveDataAsksForAFileAndAddsTheExtension) {
     EXPECT_TRUE(readAll(path("plants.qvf")).startsWith("Version 2.0\r\n"));
     EXPECT_TRUE(QFile::exists(path("again.qvf")));
     EXPECT_FALSE(QFile::exists(path("again.qvf.qvf")));
+    EXPECT_EQ(child<QLabel>("lblSaved")->text(), QStringLiteral("20 entries written to again.qvf"));
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(window.isVisible());
 }
@@ -183,6 +184,7 @@ TEST_F(StatusWindow, AFailedWriteIsReportedAndTheWindowStaysForAnotherTry) {
     dialogs.saveNext(path("missing/plants.qvf"));
     dialogs.saveNext(path("plants.qvf"));
     save();
+    EXPECT_TRUE(child<QLabel>("lblSaved")->text().isEmpty());
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].title, QStringLiteral("Kestral Scheduler"));
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Critical);

@@ -5,8 +5,10 @@
 #include "platform/Clock.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -65,6 +67,13 @@ class Wizard : public testing::Test {
         toFrequencyPage();
         next()->click();
         ASSERT_EQ(wizard->page(), frmQVFSched::Page::EventName);
+    }
+    // The user types text into a box and leaves it.
+    void type(const char* box, const QString& text) {
+        auto* edit = child<QLineEdit>(box);
+        edit->setText(text);
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(edit, &out);
     }
     QStringList messageTitles() const {
         QStringList titles;
@@ -138,6 +147,58 @@ TEST_F(Wizard, TheDayFollowsTheLengthOfTheMonth) {
     child<QComboBox>("cboMonthEnd")->setCurrentIndex(3); // April
     EXPECT_EQ(text("txtDateEnd"), QStringLiteral("30"));
     EXPECT_EQ(spinner("vsbDateStart")->maximum(), 29);
+}
+
+TEST_F(Wizard, TypedDaysAndYearsAreTakenWhenTheBoxIsLeft) {
+    for (const char* box : {"txtDateEnd", "txtYearEnd", "txtDaily"}) {
+        EXPECT_FALSE(child<QLineEdit>(box)->isReadOnly()) << box;
+        EXPECT_NE(child<QLineEdit>(box)->focusPolicy(), Qt::NoFocus) << box;
+    }
+    child<QComboBox>("cboMonthEnd")->setCurrentIndex(2); // March
+    type("txtDateEnd", "31");
+    EXPECT_EQ(spinner("vsbDateEnd")->value(), 31);
+    type("txtYearEnd", " 2030");
+    EXPECT_EQ(spinner("vsbYearEnd")->value(), 2030);
+    EXPECT_EQ(text("txtYearEnd"), "2030");
+    // The typed year sets February's length before a typed 29 is checked against it.
+    child<QComboBox>("cboMonthStart")->setCurrentIndex(1);
+    type("txtYearStart", "2028");
+    type("txtDateStart", "29");
+    EXPECT_EQ(wizard->request().start.spanDate(), 20280229);
+}
+
+TEST_F(Wizard, ATypedValueTheSpinnerCannotHoldKeepsTheSpinnersValue) {
+    struct Case {
+        const char* box;
+        const char* spinner;
+        const char* typed;
+    };
+    // Today is 5 January 2027; the step is 1.
+    const Case cases[] = {
+        {"txtDateStart", "vsbDateStart", "32"},   {"txtDateStart", "vsbDateStart", "0"},
+        {"txtDateStart", "vsbDateStart", "abc"},  {"txtYearStart", "vsbYearStart", "1994"},
+        {"txtYearStart", "vsbYearStart", "2100"}, {"txtDaily", "vsbDaily", "32"}};
+    for (const Case& c : cases) {
+        const int before = spinner(c.spinner)->value();
+        type(c.box, QLatin1String(c.typed));
+        EXPECT_EQ(spinner(c.spinner)->value(), before) << c.typed;
+        EXPECT_EQ(text(c.box), QString::number(before)) << c.typed;
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(Wizard, EnterTakesWhatIsTypedInTheBoxItIsPressedIn) {
+    child<QLineEdit>("txtDateEnd")->setText("20"); // not left: Enter comes first
+    QTest::keyClick(wizard.get(), Qt::Key_Return);
+    EXPECT_EQ(wizard->page(), frmQVFSched::Page::Frequency);
+    EXPECT_EQ(wizard->request().end.spanDate(), 20270120);
+}
+
+TEST_F(Wizard, TheWizardAndTheStatusWindowCarryTheSchedulersIcon) {
+    EXPECT_FALSE(wizard->windowIcon().isNull());
+    QRandomGenerator random(1);
+    frmStatus status(dialogs, random);
+    EXPECT_FALSE(status.windowIcon().isNull());
 }
 
 TEST_F(Wizard, TheEndMustBeAtLeastOneDayAfterTheStart) {

@@ -5,6 +5,7 @@
 #include "platform/SettingsStore.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QStringList>
 #include <QTemporaryDir>
 
 // Windows stand-in that counts the refreshes the file commands ask for.
@@ -15,11 +16,15 @@ class RecordingViews final : public DocumentViews {
     int fileNames = 0;
     int redraws = 0;
     bool visible = true;
+    QStringList usedFiles; // opened or saved, in order
+    QStringList statuses;
     void refreshAfterRead() override { ++reads; }
     void refreshAfterImport() override { ++imports; }
     void refreshFileName() override { ++fileNames; }
     void redrawCalendarView() override { ++redraws; }
     bool mainWindowVisible() const override { return visible; }
+    void calendarFileUsed(const QString& path) override { usedFiles << path; }
+    void showStatus(const QString& text) override { statuses << text; }
 };
 
 // A fresh program state for one test: scripted dialogs, a set clock, and a settings store
