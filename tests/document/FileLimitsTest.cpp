@@ -202,16 +202,15 @@ TEST_F(FileLimits, AReadThatAStopLineEndsLeavesNothingOfThePreviousCalendar) {
     doc.MarkModified();
     const QByteArray key = "048048048048049";
     writeFile(t.path("stopped.qvf"),
-              fileText(QList<QByteArray>{"Version 2.0", "Stopped", key, "", "[Birthday]",
-                                         scramble("03071961 1 Ann", key), scramble("X", key), "",
-                                         "[Anniversary]", "", "[Holiday]", "", "", "[Other]",
-                                         scramble("01012027 never read", key), "",
-                                         "[End of Data]"}));
+              fileText(QList<QByteArray>{
+                  "Version 2.0", "Stopped", key, "", "[Birthday]", scramble("03071961 1 Ann", key),
+                  scramble("X", key), "", "[Anniversary]", "", "[Holiday]", "", "", "[Other]",
+                  scramble("01012027 never read", key), "", "[End of Data]"}));
     EXPECT_EQ(ReadCalendarFile(app, t.path("stopped.qvf")).status, FileStatus::Stopped);
     EXPECT_EQ(doc.CalendarTitle, QStringLiteral("Stopped"));
     EXPECT_EQ(doc.Birthdays.entryCount(), 1);
-    for (const EntryKind kind : {EntryKind::Holiday, EntryKind::FloatingHoliday,
-                                 EntryKind::Anniversary, EntryKind::Other})
+    for (const EntryKind kind :
+         {EntryKind::Holiday, EntryKind::FloatingHoliday, EntryKind::Anniversary, EntryKind::Other})
         EXPECT_TRUE(doc.isKindEmpty(kind)) << int(kind);
     EXPECT_FALSE(doc.Modified());
     EXPECT_EQ(t.views.reads, 1);
