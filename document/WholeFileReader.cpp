@@ -46,8 +46,8 @@ int openRegularFile(const QByteArray& name, QString* error) {
         *error = systemError(errno);
         return -1;
     }
-    const auto reason = ::fstat(fd, &info) != 0 ? std::optional(systemError(errno))
-                                                 : notARegularFile(info.st_mode);
+    const auto reason =
+        ::fstat(fd, &info) != 0 ? std::optional(systemError(errno)) : notARegularFile(info.st_mode);
     if (reason) {
         *error = *reason;
         ::close(fd);

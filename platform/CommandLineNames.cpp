@@ -38,8 +38,8 @@ QString ShownName(QByteArrayView bytes) {
             shown += QString::fromUtf8(bytes.sliced(i, length));
             i += length;
         } else {
-            shown += QStringLiteral("\\x%1").arg(int(static_cast<unsigned char>(bytes[i])), 2,
-                                                16, QLatin1Char('0'));
+            shown += QStringLiteral("\\x%1").arg(int(static_cast<unsigned char>(bytes[i])), 2, 16,
+                                                 QLatin1Char('0'));
             ++i;
         }
     }

@@ -38,10 +38,10 @@ TEST(CommandLine, ArgumentsThatAreNotUtf8AreRefusedAndShownEscaped) {
 TEST(CommandLine, AFileNameThatIsNotUtf8IsRefusedNeverTakenForAnotherFile) {
     QTemporaryDir dir;
     const QByteArray latin = "lat\xE9in.qvf";
-    ASSERT_TRUE(createFile(QFile::encodeName(dir.path()) + '/' + latin,
-                           formatCalendar(sampleCalendar())));
-    ASSERT_TRUE(createFile(QFile::encodeName(dir.filePath("good.qvf")),
-                           formatCalendar(sampleCalendar())));
+    ASSERT_TRUE(
+        createFile(QFile::encodeName(dir.path()) + '/' + latin, formatCalendar(sampleCalendar())));
+    ASSERT_TRUE(
+        createFile(QFile::encodeName(dir.filePath("good.qvf")), formatCalendar(sampleCalendar())));
     const QStringList before = QDir(dir.path()).entryList(QDir::Files);
 
     RawRun run = qvftool(dir.path(), {"show", latin});
@@ -66,7 +66,8 @@ TEST(CommandLine, ShowWritesControlCharactersVisiblyAndWhole) {
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.out.startsWith("Title: Fam\\x00ily\nHeader1: \\x1b]0;owned\\x07\n"))
         << run.out.toStdString();
-    EXPECT_TRUE(run.out.contains("- \\x1b[31mred\\x1b[0m\\x09tab \\x9b\n")) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains("- \\x1b[31mred\\x1b[0m\\x09tab \\x9b\n"))
+        << run.out.toStdString();
     for (const char byte : run.out)
         EXPECT_TRUE(byte == '\n' || static_cast<unsigned char>(byte) >= 0x20) << int(byte);
 }
