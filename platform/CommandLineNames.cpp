@@ -52,5 +52,5 @@ QString NotUtf8Reason() {
 }
 
 QString NotUtf8Message(const QString& shown) {
-    return QStringLiteral("cannot use \"%1\": %2").arg(shown, NotUtf8Reason());
+    return QStringLiteral("\"%1\" cannot be used. %2").arg(shown, NotUtf8Reason());
 }

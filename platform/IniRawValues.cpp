@@ -40,8 +40,7 @@ QHash<QString, QString> IniRawValues(QByteArrayView file) {
         const qsizetype equals = line.indexOf('=');
         if (equals <= 0) continue;
         QByteArrayView value = line.sliced(equals + 1);
-        if (const qsizetype comment = value.indexOf(';'); comment >= 0)
-            value.truncate(comment);
+        if (const qsizetype comment = value.indexOf(';'); comment >= 0) value.truncate(comment);
         const QString key = keyName(trimmed(line.first(equals)));
         values.insert(section.isEmpty() ? key : section + u'/' + key,
                       QString::fromUtf8(trimmed(value)));

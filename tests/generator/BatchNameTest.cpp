@@ -15,7 +15,8 @@ TEST(BatchNames, AnOutputNameThatIsNotUtf8IsRefusedAndNothingIsWritten) {
                                            {"--from", "2024-01-01", "--to", "2024-12-31", "--every",
                                             "7", "--name", "Team", "--output", "lat\xE9in"});
     EXPECT_EQ(run.status, 1);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("\"lat\\xe9in\": Its name is not UTF-8 text")))
+    EXPECT_TRUE(run.err.contains(
+        QStringLiteral("\"lat\\xe9in\" cannot be used. Its name is not UTF-8 text")))
         << run.err.toStdString();
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
 

@@ -47,7 +47,8 @@ TEST(CommandLine, AFileNameThatIsNotUtf8IsRefusedNeverTakenForAnotherFile) {
     RawRun run = qvftool(dir.path(), {"show", latin});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.out.isEmpty());
-    EXPECT_TRUE(run.err.contains(QStringLiteral("\"lat\\xe9in.qvf\": Its name is not UTF-8 text")))
+    EXPECT_TRUE(run.err.contains(
+        QStringLiteral("\"lat\\xe9in.qvf\" cannot be used. Its name is not UTF-8 text")))
         << run.err.toStdString();
 
     run = qvftool(dir.path(), {"resave", "good.qvf", "n\xE9w.qvf"});
