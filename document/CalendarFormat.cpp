@@ -40,32 +40,22 @@ constexpr Layout kFixedLayout{6, "a fixed holiday"};
 constexpr Layout kFloatingLayout{5, "a floating holiday"};
 constexpr Layout kOtherLayout{9, "an other event"};
 
-// Turns the bytes of one file into text. The encoding is fixed for the whole file: whole
-// lines are checked (a field cut from a line may split a character that the line holds
-// whole), and when a line is not valid UTF-8 the caller parses the file again as
-// Windows-1252.
-class TextDecoder {
-  public:
-    explicit TextDecoder(FileEncoding encoding) : encoding_(encoding) {}
-
-    bool sawInvalidUtf8() const { return invalidUtf8_; }
-
-    void checkLine(QByteArrayView line) {
-        if (encoding_ == FileEncoding::Utf8 && !invalidUtf8_ && !line.isValidUtf8())
-            invalidUtf8_ = true;
+// Turns the bytes of a file line into text. Each line is judged on its own, whole (a field
+// cut from a line may split a character that the line holds whole): a line that is valid
+// UTF-8 is read as UTF-8, any other line as Windows-1252, so that one stray byte of an older
+// system's encoding changes the characters of its own line only.
+struct TextDecoder {
+    // The text of part of line, in the line's encoding.
+    static QString text(QByteArrayView line, qsizetype from = 0) {
+        return decodeText(part(line, from), lineEncoding(line));
     }
-    QString text(QByteArrayView bytes) const { return decodeText(bytes, encoding_); }
     // Everything from layout.nameStart on; the caller has checked the line's length.
-    QString name(QByteArrayView line, const Layout& layout) const {
-        return text(part(line, layout.nameStart));
+    static QString name(QByteArrayView line, const Layout& layout) {
+        return text(line, layout.nameStart);
     }
     template <int N> static FixedText<N> field(QByteArrayView line, qsizetype from) {
         return FixedText<N>::fromAscii(part(line, from, N));
     }
-
-  private:
-    FileEncoding encoding_;
-    bool invalidUtf8_ = false;
 };
 
 bool tooShort(QByteArrayView line, const Layout& layout) {
@@ -75,24 +65,20 @@ bool tooShort(QByteArrayView line, const Layout& layout) {
 // Parses one calendar file line by line.
 class Parser {
   public:
-    Parser(QByteArrayView data, FileEncoding encoding) : decoder(encoding), lines_(data) {}
+    explicit Parser(QByteArrayView data) : lines_(data) {}
 
     // Line 1; false when it is not the version line.
     bool readVersion() { return nextLine() == QByteArrayView(kVersionLine); }
 
     // Lines 2 to 5 (or 2 to 3 without header lines): title, header lines, key line.
     void readPrologue() {
-        const QByteArrayView title = nextLine();
-        decoder.checkLine(title);
-        title_ = decoder.text(title);
+        title_ = decoder.text(nextLine());
         current_ = nextLine();
-        decoder.checkLine(current_);
         if (current_.startsWith(kHeader1)) {
             hasHeaders_ = true;
-            header1_ = decoder.text(part(current_, kHeader1.size()));
+            header1_ = decoder.text(current_, kHeader1.size());
             current_ = nextLine(); // the "Header2=" text itself is not compared
-            decoder.checkLine(current_);
-            header2_ = decoder.text(part(current_, 8));
+            header2_ = decoder.text(current_, 8);
             key_ = nextLine().toByteArray();
         } else {
             key_ = current_.toByteArray(); // no header lines: line 3 is the key line
@@ -122,13 +108,11 @@ class Parser {
             current_ = nextLine();
             if (current_.isEmpty()) return true;
             if (key_.isEmpty()) {
-                decoder.checkLine(current_);
                 add(current_);
                 continue;
             }
             const QByteArray decoded = Unscramble(current_, key_);
             if (decoded == "X") return false;
-            decoder.checkLine(decoded);
             add(QByteArrayView(decoded));
         }
     }
@@ -160,26 +144,26 @@ class Parser {
 };
 
 // The tables a parse fills, committed only when the parse ends without an error. Importing
-// starts from copies of the document's tables; reading starts from empty ones and commits
-// only the tables whose sections it reached (all of them, unless a stop line came first).
+// starts from copies of the document's tables; reading starts from empty ones and replaces
+// all five, so that a read that a stop line ended leaves the tables it never reached empty
+// rather than holding the previous calendar's entries.
 struct Tables {
     EntryTable<BirthdayEntry> Birthdays;
     EntryTable<AnniversaryEntry> Anniversaries;
     EntryTable<FixedHolidayEntry> FixedHolidays;
     EntryTable<FloatingHolidayEntry> FloatingHolidays;
     EntryTable<OtherEntry> OtherEvents;
-    int reached = 0; // sections begun, in file order
 
     static Tables of(const CalendarDocument& doc) {
-        return {doc.Birthdays,        doc.Anniversaries, doc.FixedHolidays,
-                doc.FloatingHolidays, doc.OtherEvents,   0};
+        return {doc.Birthdays, doc.Anniversaries, doc.FixedHolidays, doc.FloatingHolidays,
+                doc.OtherEvents};
     }
-    void moveInto(CalendarDocument& doc, int count) {
-        if (count > 0) doc.Birthdays = std::move(Birthdays);
-        if (count > 1) doc.Anniversaries = std::move(Anniversaries);
-        if (count > 2) doc.FixedHolidays = std::move(FixedHolidays);
-        if (count > 3) doc.FloatingHolidays = std::move(FloatingHolidays);
-        if (count > 4) doc.OtherEvents = std::move(OtherEvents);
+    void moveInto(CalendarDocument& doc) {
+        doc.Birthdays = std::move(Birthdays);
+        doc.Anniversaries = std::move(Anniversaries);
+        doc.FixedHolidays = std::move(FixedHolidays);
+        doc.FloatingHolidays = std::move(FloatingHolidays);
+        doc.OtherEvents = std::move(OtherEvents);
     }
 };
 
@@ -206,7 +190,6 @@ bool readSections(Parser& p, Tables& t, bool replace) {
     auto begin = [&](auto& table, const QByteArray* heading) {
         if (heading) p.findHeading(*heading);
         if (replace) table.reset();
-        ++t.reached;
     };
     begin(t.Birthdays, &kBirthdayHeading);
     if (!p.readRun(
@@ -241,17 +224,14 @@ bool readSections(Parser& p, Tables& t, bool replace) {
 
 enum class Mode { Read, Import };
 
-FileResult parseOnce(QByteArrayView data, CalendarDocument& doc, Mode mode, FileEncoding encoding,
-                     bool* invalidUtf8) {
-    Parser p(data, encoding);
+FileResult parse(QByteArrayView data, CalendarDocument& doc, Mode mode) {
+    Parser p(data);
     try {
         if (!p.readVersion()) return {FileStatus::NotReadable, {}};
         p.readPrologue();
         Tables tables = mode == Mode::Import ? Tables::of(doc) : Tables{};
         const bool complete = readSections(p, tables, mode == Mode::Read);
-        *invalidUtf8 = p.decoder.sawInvalidUtf8();
-        if (*invalidUtf8) return {}; // parsed again as Windows-1252; nothing committed
-        tables.moveInto(doc, mode == Mode::Import ? 5 : tables.reached);
+        tables.moveInto(doc);
         if (mode == Mode::Read) {
             doc.CalendarTitle = p.title();
             if (p.hasHeaders()) {
@@ -265,16 +245,8 @@ FileResult parseOnce(QByteArrayView data, CalendarDocument& doc, Mode mode, File
     }
 }
 
-FileResult parse(QByteArrayView data, CalendarDocument& doc, Mode mode) {
-    bool invalidUtf8 = false;
-    const FileResult result = parseOnce(data, doc, mode, FileEncoding::Utf8, &invalidUtf8);
-    if (!invalidUtf8) return result;
-    return parseOnce(data, doc, mode, FileEncoding::Windows1252, &invalidUtf8);
-}
-
-FileResult parseTextList(QByteArrayView data, CalendarDocument& doc, FileEncoding encoding,
-                         bool* invalidUtf8) {
-    TextDecoder decoder(encoding);
+FileResult parseTextList(QByteArrayView data, CalendarDocument& doc) {
+    TextDecoder decoder;
     LineReader lines(data);
     EntryTable<OtherEntry> events = doc.OtherEvents;
     for (bool first = true;; first = false) {
@@ -287,11 +259,9 @@ FileResult parseTextList(QByteArrayView data, CalendarDocument& doc, FileEncodin
         if (tooShort(*line, kOtherLayout))
             return {FileStatus::Failed,
                     QStringLiteral("Line %1 is too short for an event.").arg(lines.lineNumber())};
-        decoder.checkLine(*line);
         addEntry(events, otherEntry(decoder, *line));
     }
-    *invalidUtf8 = decoder.sawInvalidUtf8();
-    if (!*invalidUtf8) doc.OtherEvents = std::move(events);
+    doc.OtherEvents = std::move(events);
     return {};
 }
 
@@ -319,10 +289,7 @@ FileResult importCalendar(QByteArrayView data, CalendarDocument& doc) {
 }
 
 FileResult importTextList(QByteArrayView data, CalendarDocument& doc) {
-    bool invalidUtf8 = false;
-    const FileResult result = parseTextList(data, doc, FileEncoding::Utf8, &invalidUtf8);
-    if (!invalidUtf8) return result;
-    return parseTextList(data, doc, FileEncoding::Windows1252, &invalidUtf8);
+    return parseTextList(data, doc);
 }
 
 QByteArray formatCalendar(const CalendarDocument& doc) {

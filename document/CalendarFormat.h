@@ -22,7 +22,7 @@ inline constexpr char kVersionLine[] = "Version 2.0";
 
 // Replaces the title, the header lines (when the file has them) and the tables with the
 // file's content. On a stop line the tables read so far are replaced and the rest are left
-// as they were. Not Readable and Failed leave the document untouched.
+// empty. Not Readable and Failed leave the document untouched.
 FileResult readCalendar(QByteArrayView data, CalendarDocument& doc);
 
 // Appends the file's entries to the tables. The file's title and header lines are read past

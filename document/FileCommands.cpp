@@ -1,44 +1,22 @@
 #include "document/FileCommands.h"
 
 #include "document/AppState.h"
+#include "document/CalendarFileSize.h"
 #include "document/CalendarFormat.h"
 #include "document/ICalendar.h"
 #include "document/WholeFile.h"
+#include "document/WholeFileReader.h"
 #include "platform/Dialogs.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <optional>
 
 namespace {
 
 const QString kFileErrorTitle = QStringLiteral("File Error");
 
-// No calendar comes near this size; a larger file is refused before it is read into memory.
-constexpr qint64 kLargestFile = 256LL * 1024 * 1024;
-
 // The whole file, or nothing with the reason in error.
 std::optional<QByteArray> readWholeFile(const QString& path, QString* error) {
-    if (QFileInfo(path).isDir()) {
-        *error = QStringLiteral("It is a folder, not a file.");
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
-        return std::nullopt;
-    }
-    if (file.size() > kLargestFile) {
-        *error = QStringLiteral("The file is too large to be a calendar.");
-        return std::nullopt;
-    }
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = file.errorString();
-        return std::nullopt;
-    }
-    return data;
+    return ReadWholeFile(path, kLargestCalendarFile, error);
 }
 
 void reportNotReadable(AppState& app) {
@@ -76,9 +54,51 @@ ImportOutcome importData(const QString& path, QByteArrayView data, CalendarDocum
     return {importCalendar(data, doc), true, {}};
 }
 
+// The reader refuses files over kLargestCalendarFile, so no save or import may make one.
+bool tooLargeToSave(const CalendarDocument& doc) {
+    return CalendarFileSize(doc) > kLargestCalendarFile;
+}
+
+QString tooLargeReason() {
+    return QStringLiteral("The calendar would be larger than %1 MB as a file, too large to be "
+                          "opened again.")
+        .arg(kLargestCalendarFile / (1024 * 1024));
+}
+
+// The entry counts of the five tables, for cutting an import back.
+struct EntryCounts {
+    int birthdays, anniversaries, fixed, floating, other;
+};
+
+EntryCounts countEntries(const CalendarDocument& doc) {
+    return {doc.Birthdays.entryCount(), doc.Anniversaries.entryCount(),
+            doc.FixedHolidays.entryCount(), doc.FloatingHolidays.entryCount(),
+            doc.OtherEvents.entryCount()};
+}
+
+// An import only appends: removing the records after the first count gives the table back.
+template <class Table> void cutBack(Table& table, int count) {
+    while (table.upperBound() >= count && table.upperBound() > 0)
+        table.remove(table.upperBound());
+    if (count == 0) table.reset();
+}
+
+void cutBack(CalendarDocument& doc, const EntryCounts& counts) {
+    cutBack(doc.Birthdays, counts.birthdays);
+    cutBack(doc.Anniversaries, counts.anniversaries);
+    cutBack(doc.FixedHolidays, counts.fixed);
+    cutBack(doc.FloatingHolidays, counts.floating);
+    cutBack(doc.OtherEvents, counts.other);
+}
+
 } // namespace
 
 FileResult WriteCalendarFile(AppState& app, const QString& path) {
+    if (tooLargeToSave(app.Document)) {
+        const FileResult refused{FileStatus::Failed, tooLargeReason()};
+        reportFileError(app, QStringLiteral("save"), path, refused.error);
+        return refused;
+    }
     const FileResult result = WriteWholeFile(path, formatCalendar(app.Document));
     if (result.failed()) {
         reportFileError(app, QStringLiteral("save"), path, result.error);
@@ -122,10 +142,15 @@ FileResult ImportCalendarFile(AppState& app, const QString& path) {
     CalendarDocument& doc = app.Document;
     QString error;
     ImportOutcome outcome{{FileStatus::Failed, {}}, false, {}};
+    const EntryCounts before = countEntries(doc);
     if (const auto data = readWholeFile(path, &error))
         outcome = importData(path, *data, doc);
     else
         outcome.result.error = error;
+    if (!outcome.result.failed() && outcome.changed && tooLargeToSave(doc)) {
+        cutBack(doc, before);
+        outcome.result = {FileStatus::Failed, tooLargeReason()};
+    }
     const FileResult& result = outcome.result;
     if (result.status == FileStatus::NotReadable) {
         reportNotReadable(app);

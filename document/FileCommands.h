@@ -11,7 +11,8 @@ struct AppState;
 // Stopped, which callers treat as done.
 
 // Writes the document to path, replacing the file only once the whole new file has been
-// written: a failed write leaves the previous file as it was.
+// written: a failed write leaves the previous file as it was. A calendar whose file would be
+// too large for the reader is refused before anything is written.
 FileResult WriteCalendarFile(AppState& app, const QString& path);
 
 // Reads the file at path into the document, which takes path as its FileName. A malformed
@@ -20,5 +21,6 @@ FileResult WriteCalendarFile(AppState& app, const QString& path);
 FileResult ReadCalendarFile(AppState& app, const QString& path);
 
 // Merges the file at path into the document: a calendar file, or a text list of other events
-// when the name ends in "txt". A failed import leaves the document as it was.
+// when the name ends in "txt". A failed import leaves the document as it was; so does one
+// that would make the calendar too large to be saved.
 FileResult ImportCalendarFile(AppState& app, const QString& path);

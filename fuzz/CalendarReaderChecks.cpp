@@ -10,7 +10,8 @@
 //   a calendar gives the same entries as reading it;
 // - a document that was read or imported, written with formatCalendar and read back, is the
 //   same document, and writing it again gives the same bytes;
-// - a plain file that is valid UTF-8 is read as UTF-8;
+// - in a plain file, a text from a line that is valid UTF-8 is read as UTF-8, one from any
+//   other line as Windows-1252;
 // - LF and CR LF line ends read alike;
 // - Unscramble keeps the length and scrambling its result gives the line back.
 //
@@ -21,8 +22,10 @@
 
 #include "document/CalendarDocument.h"
 #include "document/CalendarFormat.h"
+#include "platform/TextCodec.h"
 
 #include <QByteArray>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -255,6 +258,67 @@ QByteArray withCrLf(QByteArrayView data) {
     return out;
 }
 
+// The file's lines, those that are valid UTF-8 and the others each joined by LF (which no
+// text of a plain file holds, so no text is found across two lines).
+struct LinesByEncoding {
+    QByteArray utf8, other;
+};
+
+LinesByEncoding linesByEncoding(QByteArrayView data) {
+    if (data.startsWith("\xEF\xBB\xBF")) data = data.sliced(3);
+    LinesByEncoding lines;
+    for (qsizetype pos = 0; pos < data.size();) {
+        const qsizetype end = data.indexOf('\n', pos);
+        QByteArrayView line = data.sliced(pos, (end < 0 ? data.size() : end) - pos);
+        if (line.endsWith('\r')) line.chop(1);
+        QByteArray& into = line.isValidUtf8() ? lines.utf8 : lines.other;
+        into.append(line).append('\n');
+        pos = end < 0 ? data.size() : end + 1;
+    }
+    return lines;
+}
+
+// The Windows-1252 bytes of text, or nothing when a character has no byte there.
+std::optional<QByteArray> toWindows1252(QStringView text) {
+    static const std::vector<char16_t> codes = [] {
+        std::vector<char16_t> all(256);
+        for (int byte = 0; byte < 256; ++byte) {
+            const char ch = static_cast<char>(byte);
+            all[byte] = fromWindows1252(QByteArrayView(&ch, 1)).at(0).unicode();
+        }
+        return all;
+    }();
+    QByteArray bytes;
+    for (const QChar c : text) {
+        const auto at = std::find(codes.begin(), codes.end(), c.unicode());
+        if (at == codes.end()) return std::nullopt;
+        bytes.append(static_cast<char>(at - codes.begin()));
+    }
+    return bytes;
+}
+
+// A text read from a plain file is the UTF-8 of a line that is valid UTF-8 (but for the rest
+// of a character cut at the name's position, which comes out as replacement characters), or
+// the Windows-1252 of a line that is not: one line in another encoding never changes how the
+// others read.
+void checkLineEncodings(QByteArrayView data, const CalendarDocument& doc) {
+    const LinesByEncoding lines = linesByEncoding(data);
+    auto fromItsLine = [&](QStringView text) {
+        while (text.startsWith(QChar::ReplacementCharacter))
+            text = text.sliced(1);
+        if (lines.utf8.contains(text.toUtf8())) return true;
+        const auto legacy = toWindows1252(text);
+        return legacy && lines.other.contains(*legacy);
+    };
+    bool own = fromItsLine(doc.CalendarTitle) && fromItsLine(doc.HeaderLine1) &&
+               fromItsLine(doc.HeaderLine2);
+    forTablePairs(doc, doc, [&](const auto& table, const auto&) {
+        for (const auto& entry : table)
+            own = own && fromItsLine(entry.Name);
+    });
+    require(own, "a text was not read in the encoding of its own line");
+}
+
 struct Outcome {
     FileResult result;
     CalendarDocument doc;
@@ -295,36 +359,14 @@ void checkRead(QByteArrayView data) {
     require(fromFilled.doc.HeaderLine1 == headerSource.HeaderLine1 &&
                 fromFilled.doc.HeaderLine2 == headerSource.HeaderLine2,
             "header lines replaced or kept wrongly");
-    if (s == FileStatus::Success) {
-        require(allTablePairs(fromFilled.doc, fromEmpty.doc,
-                              [](const auto& a, const auto& b) { return a == b; }),
-                "reading does not replace the tables");
-    } else {
-        // A stop line: the tables read so far are replaced, the later ones are left as they
-        // were (blank when read into an empty calendar).
-        const bool kept =
-            allTablePairs(fromFilled.doc, fromEmpty.doc, [](const auto& a, const auto& b) {
-                using Table = std::decay_t<decltype(a)>;
-                return a == b || (b == Table{} && a == tableIn<Table>(filled()));
-            });
-        require(kept, "a stopped read changed tables it should not touch");
-    }
+    // Every table is replaced, also after a stop line: the tables it kept the reader from
+    // reaching are left empty, never holding the previous calendar's entries.
+    require(allTablePairs(fromFilled.doc, fromEmpty.doc,
+                          [](const auto& a, const auto& b) { return a == b; }),
+            "reading does not replace every table");
 
-    // A plain file that is valid UTF-8 as a whole is read as UTF-8: its texts are the file's
-    // own bytes, but for the rest of a character cut at the name's position, which may
-    // come out as replacement characters. (Size-limited: the search is quadratic.)
-    if (data.size() <= 65536 && data.isValidUtf8() && isPlain(data)) {
-        bool own = data.contains(fromEmpty.doc.CalendarTitle.toUtf8());
-        forTablePairs(fromEmpty.doc, fromEmpty.doc, [&](const auto& table, const auto&) {
-            for (const auto& entry : table) {
-                QStringView name = entry.Name;
-                while (name.startsWith(QChar::ReplacementCharacter))
-                    name = name.sliced(1);
-                own = own && data.contains(name.toUtf8());
-            }
-        });
-        require(own, "a valid UTF-8 file was not read as UTF-8");
-    }
+    // (Size-limited: the search is quadratic.)
+    if (data.size() <= 65536 && isPlain(data)) checkLineEncodings(data, fromEmpty.doc);
 
     // LF and CR LF line ends read alike.
     CalendarDocument crlf;

@@ -2,6 +2,7 @@
 #include "generator/SchedulerApp.h"
 #include "generator/SchedulerIcon.h"
 #include "platform/Clock.h"
+#include "platform/CommandLineNames.h"
 #include "platform/widgets/DesktopDialogs.h"
 
 #include <QApplication>
@@ -17,8 +18,14 @@ int main(int argc, char** argv) {
         QCoreApplication::setApplicationName(QStringLiteral("qvfsch"));
         QTextStream out(stdout);
         QTextStream err(stderr);
-        return qvfsch::RunBatch(QCoreApplication::arguments(), out, err,
-                                *QRandomGenerator::global());
+        // A name that has no faithful text is refused rather than saved under another name.
+        const DecodedArguments args = DecodeArguments(argc, argv);
+        for (const QString& name : args.refused)
+            err << NotUtf8Message(name) << Qt::endl;
+        if (!args.refused.isEmpty()) return 1;
+        return qvfsch::RunBatch(QStringList{QCoreApplication::arguments().value(0)} +
+                                    args.arguments,
+                                out, err, *QRandomGenerator::global());
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qvfsch"));

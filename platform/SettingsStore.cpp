@@ -1,9 +1,13 @@
 #include "platform/SettingsStore.h"
 
+#include "platform/IniRawValues.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <optional>
 
 namespace {
 
@@ -29,7 +33,24 @@ class KeyScope {
 
 SettingsStore::SettingsStore(QString filePath)
     : path_(std::move(filePath)),
-      settings_(std::make_unique<QSettings>(path_, QSettings::IniFormat)) {}
+      settings_(std::make_unique<QSettings>(path_, QSettings::IniFormat)) {
+    restoreHandWrittenLists();
+}
+
+void SettingsStore::restoreHandWrittenLists() {
+    std::optional<QHash<QString, QString>> raw; // the file's text is read only when needed
+    for (const QString& key : settings_->allKeys()) {
+        const QVariant value = settings_->value(key);
+        if (value.typeId() != QMetaType::QStringList) continue;
+        if (!raw) {
+            QFile file(path_);
+            raw = IniRawValues(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+        }
+        const QStringList items = value.toStringList();
+        settings_->setValue(
+            key, HandWrittenText(raw->value(key, items.join(QLatin1String(", "))), items));
+    }
+}
 
 SettingsStore::~SettingsStore() = default; // QSettings writes what is pending
 

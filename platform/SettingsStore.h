@@ -31,6 +31,10 @@ class SettingsStore {
     bool sync();
 
   private:
+    // Turns each value that the store read as a list back into the one text written in the
+    // file, so that it reads as that text and is written back quoted.
+    void restoreHandWrittenLists();
+
     QString path_;
     std::unique_ptr<QSettings> settings_;
 };

@@ -22,6 +22,10 @@ QString fromWindows1252(QByteArrayView bytes) {
     return text;
 }
 
+FileEncoding lineEncoding(QByteArrayView line) {
+    return line.isValidUtf8() ? FileEncoding::Utf8 : FileEncoding::Windows1252;
+}
+
 QString decodeText(QByteArrayView bytes, FileEncoding encoding) {
     if (encoding == FileEncoding::Windows1252) return fromWindows1252(bytes);
     return QString::fromUtf8(bytes);

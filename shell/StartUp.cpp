@@ -2,6 +2,8 @@
 
 #include "document/AppState.h"
 #include "platform/Clock.h"
+#include "platform/CommandLineNames.h"
+#include "platform/Dialogs.h"
 #include "settings/LoadSettings.h"
 
 void StartUp(AppState& app) {
@@ -12,4 +14,15 @@ void StartUp(AppState& app) {
     app.Tray = std::move(settings.Tray);
     app.Document.CalendarTitle = kUntitled;
     app.DisplayYear = app.clock.today().year();
+}
+
+QString CommandLineText(const DecodedArguments& arguments) {
+    return arguments.refused.isEmpty() ? arguments.arguments.join(u' ') : QString();
+}
+
+void ReportRefusedArguments(AppState& app, const QStringList& refused) {
+    for (const QString& name : refused)
+        showMessage(app.dialogs,
+                    QStringLiteral("Daylark cannot open \n%1\n\n%2").arg(name, NotUtf8Reason()),
+                    QStringLiteral("File Error"));
 }

@@ -2,6 +2,7 @@
 #include "desktop/FileAssociation.h"
 #include "document/AppState.h"
 #include "platform/Clock.h"
+#include "platform/CommandLineNames.h"
 #include "platform/SettingsStore.h"
 #include "platform/widgets/DesktopDialogs.h"
 #include "shell/MainWindow.h"
@@ -24,7 +25,9 @@ int main(int argc, char** argv) {
     DesktopDialogs dialogs;
     SettingsStore store(SettingsStore::defaultPath());
     AppState app(dialogs, clock, store);
-    app.CommandLine = QApplication::arguments().mid(1).join(u' ');
+    // argv without the options QApplication took for itself.
+    const DecodedArguments arguments = DecodeArguments(argc, argv);
+    app.CommandLine = CommandLineText(arguments);
 
     std::unique_ptr<frmMain> mainWindow;
     frmSplash splash(app);
@@ -32,6 +35,7 @@ int main(int argc, char** argv) {
         if (app.SplashAsAbout || mainWindow) return;
         RegisterFileType(appIconImage(64));
         StartUp(app);
+        ReportRefusedArguments(app, arguments.refused);
         mainWindow = std::make_unique<frmMain>(app, QSystemTrayIcon::isSystemTrayAvailable());
         QObject::connect(mainWindow.get(), &frmMain::programEnded, &application,
                          &QApplication::quit, Qt::QueuedConnection);

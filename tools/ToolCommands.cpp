@@ -52,16 +52,33 @@ bool writeBytes(const QString& path, const QByteArray& bytes) {
 
 void declareNothing(QCommandLineParser&) {}
 
+// Text from a calendar file as it may go to a terminal: a control character (a NUL, an
+// escape that would start a terminal sequence, a line break inside a name) is written as
+// \x and two hex digits, so that it is seen and never acted on or cut the output short.
+QString visible(QStringView text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        if (code < 0x20 || (code >= 0x7F && code <= 0x9F))
+            out += QStringLiteral("\\x%1").arg(int(code), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
 int runShow(Tool& tool, const ToolCommand&, const QCommandLineParser&, const QStringList& args) {
     if (!tool.read(args[0])) return 1;
     const CalendarDocument& doc = tool.app.Document;
-    QString out = QStringLiteral("Title: %1\nHeader1: %2\nHeader2: %3\n")
-                      .arg(doc.CalendarTitle, doc.HeaderLine1, doc.HeaderLine2);
+    QString out =
+        QStringLiteral("Title: %1\nHeader1: %2\nHeader2: %3\n")
+            .arg(visible(doc.CalendarTitle), visible(doc.HeaderLine1), visible(doc.HeaderLine2));
     for (const EntryKind kind : kAllKinds) {
         const QStringList lines = EntryListLines(doc, kind);
         out += QStringLiteral("\n%1 (%2)\n").arg(KindLabel(kind)).arg(lines.size());
         for (const QString& line : lines)
-            out += line + u'\n';
+            out += visible(line) + u'\n';
     }
     printOut(out);
     return 0;
@@ -180,8 +197,10 @@ int runUpcoming(Tool& tool, const ToolCommand& self, const QCommandLineParser& p
             return usageError(self, QStringLiteral("--today takes a date as YYYY-MM-DD."));
     }
     if (!tool.read(args[0])) return 1;
-    const QStringList lines = UpcomingEventLines(tool.app.Document, today, months);
-    printOut(lines.isEmpty() ? QString() : lines.join(u'\n') + u'\n');
+    QString out;
+    for (const QString& line : UpcomingEventLines(tool.app.Document, today, months))
+        out += visible(line) + u'\n';
+    printOut(out);
     return 0;
 }
 

@@ -2,10 +2,10 @@
 // checking calendar files without a display. `qvftool --help` lists the commands and
 // `qvftool COMMAND --help` the options of one.
 
+#include "platform/CommandLineNames.h"
 #include "tools/ToolCommands.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
@@ -75,9 +75,10 @@ int main(int argc, char** argv) {
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
-    // File names as the file system holds them, whatever their bytes.
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QFile::decodeName(argv[i]);
-    return run(args);
+    // File names as the file system holds them; a name that has no faithful text is refused
+    // rather than taken as the name of another file.
+    const DecodedArguments args = DecodeArguments(argc, argv);
+    for (const QString& name : args.refused)
+        std::fprintf(stderr, "qvftool: %s\n", qPrintable(NotUtf8Message(name)));
+    return args.refused.isEmpty() ? run(args.arguments) : 1;
 }

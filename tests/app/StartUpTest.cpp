@@ -1,13 +1,16 @@
 #include "shell/StartUp.h"
 #include "desktop/AppIcon.h"
 #include "desktop/FileAssociation.h"
+#include "platform/CommandLineNames.h"
 #include "shell/SplashWindow.h"
 #include "support/TestApp.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -51,6 +54,28 @@ TEST(StartUp, GivesAnEmptyUntitledCalendarAndTheStoredSettings) {
     EXPECT_EQ(t.app.Options.AfterAdd, "Remain");
     EXPECT_EQ(t.app.Tray.Display, "True");
     EXPECT_TRUE(t.store.keyExists(QStringLiteral("Software\\Daylark\\Tray")));
+}
+
+// A file named on the command line whose name is not UTF-8 has no faithful text: nothing is
+// opened in its place, and the user is told why once the program has started.
+TEST(StartUp, ACommandLineFileNameThatIsNotUtf8OpensNothingAndSaysWhy) {
+    TestApp t;
+    const QByteArray path = QFile::encodeName(t.dir.path()) + "/lat\xE9in.qvf";
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT, 0600);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    const char* argv[] = {"daylark", path.constData()};
+    const DecodedArguments arguments = DecodeArguments(2, argv);
+    EXPECT_TRUE(CommandLineText(arguments).isEmpty());
+    ReportRefusedArguments(t.app, arguments.refused);
+    ASSERT_EQ(t.dialogs.messages.size(), 1u);
+    EXPECT_EQ(t.dialogs.messages[0].title, QStringLiteral("File Error"));
+    EXPECT_TRUE(t.dialogs.messages[0].text.startsWith(QStringLiteral("Daylark cannot open \n") +
+                                                      t.dir.path() + "/lat\\xe9in.qvf\n\n"))
+        << t.dialogs.messages[0].text.toStdString();
+
+    const char* spaced[] = {"daylark", "/tmp/My", "files.qvf"};
+    EXPECT_EQ(CommandLineText(DecodeArguments(3, spaced)), QStringLiteral("/tmp/My files.qvf"));
 }
 
 TEST(FileAssociation, WritesTheMimeTypeDesktopEntryAndIconsOnceUntilSomethingChanges) {

@@ -86,6 +86,34 @@ TEST(CalendarFormat, ReadsWindows1252WhenTheFileIsNotUtf8) {
     EXPECT_EQ(read.OtherEvents[0].Name, QStringLiteral("Café € 5"));
 }
 
+// One hand-edited line in Windows-1252 in a UTF-8 file changes how that line reads, never how
+// the others do, and the next save writes every name in UTF-8.
+TEST(CalendarFormat, EachLineIsReadInItsOwnEncoding) {
+    QByteArray text = formatCalendar(CalendarDocument{});
+    text.replace("[Untitled]", "Familie M\xC3\xBCller");
+    text.replace("Header1=", "Header1=Gr\xFC\xDF"
+                             "e");
+    text.replace("[Birthday]\r\n", "[Birthday]\r\n03071961 1 Anna M\xC3\xBCller\r\n"
+                                   "04021990 2 Ren\xE9\r\n");
+    text.replace("[Other]\r\n", "[Other]\r\n01012027 Caf\xC3\xA9 \xE2\x82\xAC 5\r\n");
+    CalendarDocument read;
+    ASSERT_EQ(readCalendar(text, read).status, FileStatus::Success);
+    EXPECT_EQ(read.CalendarTitle, QStringLiteral("Familie Müller"));
+    EXPECT_EQ(read.HeaderLine1, QStringLiteral("Grüße"));
+    EXPECT_EQ(read.Birthdays[0].Name, QStringLiteral("Anna Müller"));
+    EXPECT_EQ(read.Birthdays[1].Name, QStringLiteral("René"));
+    EXPECT_EQ(read.OtherEvents[0].Name, QStringLiteral("Café € 5"));
+    CalendarDocument again;
+    ASSERT_EQ(readCalendar(formatCalendar(read), again).status, FileStatus::Success);
+    EXPECT_TRUE(again.sameContent(read));
+
+    CalendarDocument list;
+    ASSERT_EQ(importTextList("01012027 Caf\xC3\xA9\r\n01022027 Ren\xE9\r\n", list).status,
+              FileStatus::Success);
+    EXPECT_EQ(list.OtherEvents[0].Name, QStringLiteral("Café"));
+    EXPECT_EQ(list.OtherEvents[1].Name, QStringLiteral("René"));
+}
+
 TEST(CalendarFormat, AFieldThatSplitsACharacterKeepsTheFileUtf8AndSavesStably) {
     // A hand-written line without its date: the fixed field ends inside "ñ", so the name
     // starts with the rest of that character. The title must still read as UTF-8.
@@ -163,8 +191,11 @@ TEST(CalendarFormat, StopLineEndsTheReadKeepingWhatCameBefore) {
     // The table being read holds what came before the stop line and no blank record after it.
     EXPECT_EQ(doc.Birthdays.upperBound(), 0);
     EXPECT_EQ(doc.Birthdays[0].Name, QStringLiteral("Ann"));
-    // Tables after the stop were never reached and are left as they were.
-    EXPECT_TRUE(doc.OtherEvents == sampleCalendar().OtherEvents);
+    // Tables after the stop were never reached: they are empty, not the previous calendar's.
+    EXPECT_TRUE(doc.Anniversaries.isEmpty());
+    EXPECT_TRUE(doc.FixedHolidays.isEmpty());
+    EXPECT_TRUE(doc.FloatingHolidays.isEmpty());
+    EXPECT_TRUE(doc.OtherEvents.isEmpty());
     // A plain file has no stop line: "X" is too short to be an entry there.
     QByteArray plain = formatCalendar(CalendarDocument{});
     plain.replace("[Other]\r\n", "[Other]\r\nX\r\n");

@@ -125,6 +125,29 @@ TEST_F(LoadSettingsTest, HandEditedStoreFileIsRead) {
     EXPECT_EQ(s.Layout.FontDates, "Liberation Sans");
 }
 
+// A value written by hand with a comma in it reads as the text it is, in whichever form of
+// section it stands, and stays that text when the store is written again.
+TEST_F(LoadSettingsTest, HandEditedValuesWithCommasReadAsWritten) {
+    const QString path = dir.filePath("hand/Daylark.conf");
+    QDir().mkpath(dir.filePath("hand"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Software]\nDaylark\\Tray\\FileName=/tmp/My files, 2024/cal.qvf\n"
+               "Daylark\\Layout\\FontDays=DejaVu Sans, Bold\n"
+               "Daylark\\Layout\\FontDates=DejaVu Sans,Bold ; a comment\n"
+               "[Software\\Daylark\\Options]\nAfterAdd=Close,  please\n");
+    file.close();
+    for (int start = 0; start < 2; ++start) {
+        SCOPED_TRACE(start == 0 ? "as written by hand" : "after the store wrote the file");
+        SettingsStore handEdited(path);
+        const Settings s = LoadSettings(handEdited); // writes the missing defaults back
+        EXPECT_EQ(s.Tray.FileName, "/tmp/My files, 2024/cal.qvf");
+        EXPECT_EQ(s.Layout.FontDays, "DejaVu Sans, Bold");
+        EXPECT_EQ(s.Layout.FontDates, "DejaVu Sans,Bold");
+        EXPECT_EQ(s.Options.AfterAdd, "Close,  please");
+    }
+}
+
 TEST_F(LoadSettingsTest, ValuesOfOtherTypesReadAsEmptyAndTakeTheDefault) {
     store.setValue(kOptionsKey, "ConfirmDelete", QStringList{"a", "b"});
     store.setValue(kTrayKey, "DispStart", QByteArray("\x01\x02"));
