@@ -7,7 +7,6 @@
 #include "platform/widgets/NamedControl.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -39,11 +38,6 @@ QFrame* etchedLine(const char* name, QWidget* parent) {
 QString printerText(const QPrinterInfo& info) {
     const QString where = info.location().isEmpty() ? QStringLiteral("CUPS") : info.location();
     return info.printerName() + QLatin1String(" on ") + where;
-}
-
-// A chosen PDF file name without a suffix gets ".pdf".
-QString pdfFileName(const QString& path) {
-    return QFileInfo(path).suffix().isEmpty() ? path + QLatin1String(".pdf") : path;
 }
 
 } // namespace
@@ -153,13 +147,19 @@ bool frmPrint::printOnChosenPrinter(const std::vector<int>& months) {
     }
     std::unique_ptr<QPrinter> printer;
     if (pdfChosen()) {
-        FileRequest request{QStringLiteral("Save as PDF"), QStringLiteral("PDF Files (*.pdf)"),
-                            true, false, this};
+        // The dialog adds ".pdf" before it asks about replacing, so it asks about the file
+        // that will be written.
+        const FileRequest request{.title = QStringLiteral("Save as PDF"),
+                                  .filter = QStringLiteral("PDF Files (*.pdf)"),
+                                  .confirmOverwrite = true,
+                                  .owner = this,
+                                  .defaultSuffix = QStringLiteral(".pdf"),
+                                  .suffixCase = Qt::CaseInsensitive};
         const std::optional<FileChoice> file = app_.dialogs.saveFile(request);
         if (!file) return false;
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdfFileName(file->path));
+        printer->setOutputFileName(file->path);
     } else {
         printer = std::make_unique<QPrinter>(printers_[index], QPrinter::HighResolution);
     }

@@ -138,6 +138,29 @@ TEST_F(MainWindow, OpeningAFileFillsTheSetupWindowAndTheCaption) {
     EXPECT_FALSE(w->mnuFileSave->isEnabled());
 }
 
+TEST_F(MainWindow, AFailedSaveAsLeavesTheCalendarOnItsOwnFile) {
+    load();
+    const QString own = t.path("family.qvf");
+    QFile file(own);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(formatCalendar(sampleCalendar()));
+    file.close();
+    t.dialogs.openNext(own);
+    w->mnuFileOpen->trigger();
+
+    t.dialogs.saveNext(t.path("no such folder/copy"));
+    w->mnuFileSaveAs->trigger();
+    ASSERT_EQ(t.dialogs.messages.size(), 1u); // the write failed and said so
+    EXPECT_EQ(app.Document.FileName, own);
+    EXPECT_EQ(w->setup()->windowTitle(), own);
+
+    QTest::keyClicks(w->setup()->txtHeader[0], "!");
+    w->mnuFileSave->trigger();
+    EXPECT_TRUE(t.dialogs.saveRequests.size() == 1u && !app.Document.Modified());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("Family calendar!"));
+}
+
 TEST_F(MainWindow, ToolbarButtonsRunTheirCommands) {
     load();
     w->runTool(ToolId::DeleteEntry);

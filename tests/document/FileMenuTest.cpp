@@ -140,7 +140,7 @@ TEST_F(FileMenu, SaveAsAppendsTheExtensionCaseSensitively) {
 TEST_F(FileMenu, SaveAsAsksBeforeReplacingAFileUnderTheAppendedName) {
     const QString existing = write("taken.qvf", "keep me");
     t.dialogs.saveNext(t.path("taken"));
-    t.dialogs.answerNext(Answer::No);
+    t.dialogs.saveQuestionNext(Answer::No);
     EXPECT_FALSE(SaveCalendarAs(app));
     QFile file(existing);
     file.open(QIODevice::ReadOnly);
