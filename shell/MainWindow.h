@@ -93,6 +93,7 @@ class frmMain : public QMainWindow, public DocumentViews {
 
     AppState& app_;
     bool trayAvailable_;
+    bool commandLineRead_ = false; // the setup window read the command line's calendar
     QMdiArea* mdiArea_ = nullptr;
     Toolbar* toolbar_ = nullptr;
     QPointer<frmSetup> setup_;

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +33,7 @@ class MainWindow : public ::testing::Test {
 
     void SetUp() override { StartUp(app); }
     frmMain& load(bool trayAvailable = true) {
+        w.reset(); // the old window lets go of the document before the new one takes it
         w = std::make_unique<frmMain>(app, trayAvailable);
         ended = std::make_unique<QSignalSpy>(w.get(), &frmMain::programEnded);
         w->Form_Load();
@@ -136,6 +138,71 @@ TEST_F(MainWindow, OpeningAFileFillsTheSetupWindowAndTheCaption) {
     EXPECT_EQ(w->setup()->lstEvents->count(), 2);
     EXPECT_EQ(w->windowTitle(), "Daylark - The Smiths 2027");
     EXPECT_FALSE(w->mnuFileSave->isEnabled());
+}
+
+TEST_F(MainWindow, ACommandLineCalendarThatCannotBeReadIsNeverSavedOver) {
+    const QString notReadable = t.path("notes.qvf");
+    QFile file(notReadable);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Version 1.0\r\nOld notes\r\n");
+    file.close();
+    QDir(t.dir.path()).mkdir("folder.qvf");
+    for (const QString& path : {notReadable, t.path("folder.qvf")}) {
+        t.dialogs.saveRequests.clear();
+        app.CommandLine = u'"' + path + u'"';
+        load();
+        EXPECT_TRUE(app.Document.FileName.isEmpty()) << path.toStdString();
+        EXPECT_EQ(w->setup()->windowTitle(), "Daylark Setup");
+        QTest::keyClicks(w->setup()->txtHeader[0], "hello");
+        w->mnuFileSave->trigger(); // asks for a name; the dialog is cancelled
+        EXPECT_EQ(t.dialogs.saveRequests.size(), 1u);
+        EXPECT_TRUE(app.Document.Modified());
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "Version 1.0\r\nOld notes\r\n");
+}
+
+TEST_F(MainWindow, BringingTheSetupBackWhileTheWindowIsShownKeepsUnsavedChanges) {
+    load();
+    QTest::keyClicks(w->setup()->txtHeader[0], "typed");
+    w->mnuTrayDispSetup->trigger();
+    EXPECT_TRUE(w->mnuFileSave->isEnabled());
+    w->tray()->handleActivation(QSystemTrayIcon::DoubleClick);
+    EXPECT_TRUE(w->mnuFileSave->isEnabled());
+    t.dialogs.answerNext(Answer::Cancel);
+    w->mnuFileExit->trigger();
+    EXPECT_EQ(messages().size(), 1); // the unsaved-changes question
+    EXPECT_TRUE(w->isVisible());
+}
+
+// The setup window is the main window's working area: it cannot be closed, and bringing it
+// back never reads the command line's calendar again.
+TEST_F(MainWindow, TheSetupWindowStaysOpenAndTheCommandLineIsReadOnce) {
+    const QString path = t.path("family.qvf");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(formatCalendar(sampleCalendar()));
+    file.close();
+    app.CommandLine = path;
+    load();
+    frmSetup* setup = w->setup();
+    EXPECT_FALSE(setup->parentWidget()->close());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(w->setup(), setup);
+    EXPECT_TRUE(setup->isVisible());
+
+    setup->txtHeader[0]->selectAll();
+    QTest::keyClicks(setup->txtHeader[0], "hello");
+    w->DisplaySetup();
+    EXPECT_EQ(w->setup()->txtHeader[0]->text(), "hello");
+    EXPECT_EQ(app.Document.HeaderLine1, "hello");
+
+    t.dialogs.answerNext(Answer::No);
+    w->close(); // into the tray, the changes let go
+    w->DisplaySetup();
+    EXPECT_TRUE(app.Document.FileName.isEmpty());
+    EXPECT_EQ(w->setup()->txtTitle->text(), "[Untitled]");
+    EXPECT_TRUE(w->setup()->txtHeader[0]->text().isEmpty());
 }
 
 TEST_F(MainWindow, AFailedSaveAsLeavesTheCalendarOnItsOwnFile) {
