@@ -113,7 +113,8 @@ void frmPrint::Form_Load() {
     lstMonths->clear();
     for (int m = 1; m <= 12; ++m)
         lstMonths->addItem(MonthName(m));
-    lstMonths->setCurrentRow(0);
+    // January has the focus, but only the months the user picks are selected.
+    lstMonths->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     optAll->setChecked(true);
     optAll_Click();
 }
