@@ -15,6 +15,7 @@
 #include "shell/SplashWindow.h"
 #include "shell/Toolbar.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -39,6 +40,25 @@ class RefuseClose : public QObject {
     }
 };
 
+// Keeps a toolbar command enabled exactly while the setup window's button it clicks is.
+class FollowEnabled : public QObject {
+  public:
+    FollowEnabled(QAction* command, QWidget* button) : QObject(button), command_(command) {
+        command->setEnabled(button->isEnabled());
+        button->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::EnabledChange && command_)
+            command_->setEnabled(static_cast<QWidget*>(watched)->isEnabled());
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QPointer<QAction> command_;
+};
+
 } // namespace
 
 frmMain::frmMain(AppState& app, bool trayAvailable, QWidget* parent)
@@ -52,6 +72,7 @@ frmMain::frmMain(AppState& app, bool trayAvailable, QWidget* parent)
     buildTrayMenu();
     buildCentralArea();
     buildToolCommands();
+    followToolCommands();
     tray_ = new frmTray(mnuTray, this);
     connect(tray_, &frmTray::doubleClicked, this, &frmMain::trayDoubleClicked);
     app_.views = this;
@@ -121,6 +142,8 @@ void frmMain::loadSetup() {
         setup_->Form_Load(commandLineRead_ ? frmSetup::CommandLineFile::Skip
                                            : frmSetup::CommandLineFile::Read);
         commandLineRead_ = true;
+        new FollowEnabled(toolCommands_[int(ToolId::AddEntry)], setup_->cmdAdd);
+        new FollowEnabled(toolCommands_[int(ToolId::ResortEntries)], setup_->cmdResort);
         setupFrame_->adjustSize();
         setupFrame_->move(0, 0);
         updateCaption();

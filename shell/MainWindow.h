@@ -90,6 +90,7 @@ class frmMain : public QMainWindow, public DocumentViews {
     void showExportWindow();
     void showHelp();
     void buildToolCommands();
+    void followToolCommands();
 
     AppState& app_;
     bool trayAvailable_;

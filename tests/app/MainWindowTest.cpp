@@ -253,6 +253,27 @@ TEST_F(MainWindow, ToolbarButtonsRunTheirCommands) {
     EXPECT_EQ(t.dialogs.openRequests.size(), 1u);
 }
 
+// A toolbar button never does nothing silently: while its command is not available it
+// looks disabled, like the menu item or the setup window's button it stands for.
+TEST_F(MainWindow, ToolbarButtonsAreDisabledWhileTheirCommandIs) {
+    load();
+    app.Document = sampleCalendar();
+    w->refreshAfterRead();
+    const Toolbar& bar = *w->toolbar();
+    const int options = int(ToolId::Options), add = int(ToolId::AddEntry);
+    for (const bool available : {false, true}) {
+        w->mnuViewOpt->setEnabled(available);
+        EXPECT_EQ(bar.toolEnabled(options), available);
+    }
+    EXPECT_TRUE(bar.toolEnabled(add));
+    for (int row : {0, 1})
+        w->setup()->lstEvents->setCurrentRow(row, QItemSelectionModel::Select);
+    EXPECT_FALSE(bar.toolEnabled(add)); // Add needs one line at most, as the setup window's
+    w->setup()->lstEvents->clearSelection();
+    EXPECT_TRUE(bar.toolEnabled(add));
+    EXPECT_TRUE(bar.toolEnabled(int(ToolId::ResortEntries)));
+}
+
 TEST_F(MainWindow, TextBoxesKeepTheirEditingKeys) {
     load();
     QApplication::setActiveWindow(w.get());
