@@ -57,6 +57,7 @@ TEST_F(SetupWindow, LoadShowsTodaysYearAndTheBirthdays) {
     EXPECT_EQ(app.ShownKind, EntryKind::Birthday);
     EXPECT_EQ(w->lstEvents->count(), 2);
     EXPECT_EQ(w->lstEvents->item(0)->text(), "March 7, 1961 - Ann Smith");
+    EXPECT_EQ(w->txtHeader[0]->text(), "Family calendar"); // the whole calendar shows
     EXPECT_TRUE(highlighted(0));
     EXPECT_FALSE(highlighted(1));
     EXPECT_EQ(w->windowTitle(), "Daylark Setup");
