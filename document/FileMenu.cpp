@@ -20,17 +20,6 @@ FileRequest calendarDialog(const QString& title, QWidget* owner) {
     return request;
 }
 
-// A name that got its extension appended was never shown to the save dialog's overwrite
-// question.
-bool mayReplace(AppState& app, const QString& path, const QString& title, QWidget* owner) {
-    if (!QFileInfo::exists(path)) return true;
-    const Answer answer = app.dialogs.message(
-        {QStringLiteral("%1 already exists.\nDo you want to replace it?")
-             .arg(QFileInfo(path).fileName()),
-         title, MessageIcon::Exclamation, MessageButtons::YesNo, Answer::No, owner});
-    return answer == Answer::Yes;
-}
-
 } // namespace
 
 Answer AskToSave(AppState& app) {
@@ -101,16 +90,19 @@ bool SaveCalendarAs(AppState& app) {
     FileRequest request = calendarDialog(QStringLiteral("Save Vemora File As"), owner);
     request.confirmOverwrite = true;
     request.confirmCreate = true;
+    request.defaultSuffix = QStringLiteral(".qvf");
     const auto choice = app.dialogs.saveFile(request);
     if (!choice) return false;
-    QString path = choice->path;
-    if (!path.endsWith(QLatin1String(".qvf"))) {
-        path += QLatin1String(".qvf");
-        if (!mayReplace(app, path, request.title, owner)) return false;
-    }
-    app.Document.FileName = path;
+    CalendarDocument& doc = app.Document;
+    const QString previousFile = doc.FileName;
+    doc.FileName = choice->path;
     app.viewsOrNone().refreshFileName();
-    return !WriteCalendarFile(app, path).failed();
+    if (!WriteCalendarFile(app, choice->path).failed()) return true;
+    // The calendar was not written there: it stays with the file it came from, so the next
+    // Save goes where it belongs.
+    doc.FileName = previousFile;
+    app.viewsOrNone().refreshFileName();
+    return false;
 }
 
 void ImportCalendar(AppState& app) {
@@ -134,13 +126,11 @@ bool ExportICalendar(AppState& app) {
     FileRequest request = calendarDialog(QStringLiteral("Export iCalendar"), owner);
     request.filter = QStringLiteral("iCalendar Files (*.ics)");
     request.confirmOverwrite = true;
+    request.defaultSuffix = QStringLiteral(".ics");
+    request.suffixCase = Qt::CaseInsensitive;
     const auto choice = app.dialogs.saveFile(request);
     if (!choice) return false;
-    QString path = choice->path;
-    if (!path.endsWith(QLatin1String(".ics"), Qt::CaseInsensitive)) {
-        path += QLatin1String(".ics");
-        if (!mayReplace(app, path, request.title, owner)) return false;
-    }
+    const QString& path = choice->path;
     QStringList skipped;
     const FileResult result =
         WriteWholeFile(path, formatICalendar(app.Document, app.clock.now().toUTC(), &skipped));

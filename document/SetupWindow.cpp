@@ -165,22 +165,23 @@ void frmSetup::connectControls() {
             &frmSetup::txtDispYr_LostFocus);
 }
 
-void frmSetup::Form_Load() {
+void frmSetup::Form_Load(CommandLineFile file) {
     const int year = DisplayYearFor(app_.clock.today().year());
     if (vsbDispYr->number() == year) vsbDispYr_Change(year);
     vsbDispYr->setNumber(year);
     app_.ShownKind = EntryKind::Birthday;
     RefreshEntryList(EntryKind::Birthday);
-    readCommandLineFile();
-    txtTitle->setText(app_.Document.CalendarTitle);
-    refreshCaption();
+    if (file == CommandLineFile::Read) readCommandLineFile();
+    showDocument();
 }
 
 void frmSetup::readCommandLineFile() {
     QString path = app_.CommandLine;
     if (path.isEmpty() || path == QLatin1String("/tray")) return;
     if (path.startsWith(u'"')) path = path.mid(1, path.size() - 2);
-    ReadCalendarFile(app_, path);
+    // A file that could not be read is not this calendar's file: a later Save asks for a
+    // name instead of writing the empty calendar over it.
+    if (ReadCalendarFile(app_, path).failed()) app_.Document.FileName.clear();
 }
 
 void frmSetup::RefreshEntryList(EntryKind kind) {
@@ -224,7 +225,11 @@ void frmSetup::DeleteCommand() {
 }
 
 void frmSetup::EditCommand() {
-    app_.EditIndex = lstEvents->currentRow();
+    // The line with the focus may have been deselected by a Ctrl+click; Edit takes the one
+    // selected line.
+    const QModelIndexList selected = lstEvents->selectionModel()->selectedRows();
+    if (selected.size() != 1) return;
+    app_.EditIndex = selected.constFirst().row();
     emit editRequested(app_.ShownKind);
 }
 

@@ -20,9 +20,13 @@ class frmSetup : public QWidget {
   public:
     explicit frmSetup(AppState& app, QWidget* parent = nullptr);
 
-    // The window's load: the display year, the birthdays, and the calendar named on the
-    // command line.
-    void Form_Load();
+    // Whether the window's load reads the calendar named on the command line: only the first
+    // load does; a later one shows the calendar the program holds.
+    enum class CommandLineFile { Read, Skip };
+
+    // The window's load: the display year, the calendar named on the command line, and the
+    // document with its birthdays.
+    void Form_Load(CommandLineFile file = CommandLineFile::Read);
 
     // Rebuilds the list for a kind and marks that kind's label.
     void RefreshEntryList(EntryKind kind);

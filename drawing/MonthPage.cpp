@@ -2,6 +2,9 @@
 
 #include "document/EntryText.h"
 #include "document/SettingsRecords.h"
+#include "drawing/PrintJob.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -82,9 +85,17 @@ void layOutDayNumbers(DrawingSurface& m, const PageInput& in, MonthPageLayout& p
 
 PageFrame ComputePageFrame(const LayoutSettings& layout, PaperInches printerPage) {
     PageFrame f;
-    const bool custom = layout.PaperSize == QLatin1String("Custom");
-    f.PageWidth = custom ? layout.PaperSizeWidth : printerPage.width;
-    f.PageHeight = custom ? layout.PaperSizeHeight : printerPage.height;
+    f.PageWidth = printerPage.width;
+    f.PageHeight = printerPage.height;
+    if (layout.PaperSize == QLatin1String("Custom")) {
+        // The custom size names the paper, not how it is turned: its short and long sides go
+        // across and down as the page prints, landscape unless set to portrait.
+        const double shortSide = std::min(layout.PaperSizeWidth, layout.PaperSizeHeight);
+        const double longSide = std::max(layout.PaperSizeWidth, layout.PaperSizeHeight);
+        const bool portrait = PrintOrientation(layout) == QPageLayout::Portrait;
+        f.PageWidth = portrait ? shortSide : longSide;
+        f.PageHeight = portrait ? longSide : shortSide;
+    }
     f.PageTop = layout.MarginTop;
     f.PageLeft = layout.MarginLeft;
     f.PageRight = f.PageWidth - layout.MarginRight;

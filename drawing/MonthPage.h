@@ -25,7 +25,8 @@ struct PaperInches {
     double height = 0;
 };
 
-// The page and its margins. A custom paper size in the settings replaces the printer's page.
+// The page and its margins. A custom paper size in the settings replaces the printer's page,
+// turned the way the page prints (landscape unless the orientation is portrait).
 struct PageFrame {
     double PageWidth = 0;
     double PageHeight = 0;

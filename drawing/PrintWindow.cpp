@@ -8,7 +8,6 @@
 #include "platform/widgets/NamedControl.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -40,11 +39,6 @@ QFrame* etchedLine(const char* name, QWidget* parent) {
 QString printerText(const QPrinterInfo& info) {
     const QString where = info.location().isEmpty() ? QStringLiteral("CUPS") : info.location();
     return info.printerName() + QLatin1String(" on ") + where;
-}
-
-// A chosen PDF file name without a suffix gets ".pdf".
-QString pdfFileName(const QString& path) {
-    return QFileInfo(path).suffix().isEmpty() ? path + QLatin1String(".pdf") : path;
 }
 
 } // namespace
@@ -120,7 +114,8 @@ void frmPrint::Form_Load() {
     lstMonths->clear();
     for (int m = 1; m <= 12; ++m)
         lstMonths->addItem(MonthName(m));
-    lstMonths->setCurrentRow(0);
+    // January has the focus, but only the months the user picks are selected.
+    lstMonths->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     optAll->setChecked(true);
     optAll_Click();
 }
@@ -155,13 +150,19 @@ bool frmPrint::printOnChosenPrinter(const std::vector<int>& months) {
     std::unique_ptr<QPrinter> printer;
     QString pdfPath;
     if (pdfChosen()) {
-        FileRequest request{QStringLiteral("Save as PDF"), QStringLiteral("PDF Files (*.pdf)"),
-                            true, false, this};
+        // The dialog adds ".pdf" before it asks about replacing, so it asks about the file
+        // that will be written.
+        const FileRequest request{.title = QStringLiteral("Save as PDF"),
+                                  .filter = QStringLiteral("PDF Files (*.pdf)"),
+                                  .confirmOverwrite = true,
+                                  .owner = this,
+                                  .defaultSuffix = QStringLiteral(".pdf"),
+                                  .suffixCase = Qt::CaseInsensitive};
         const std::optional<FileChoice> file = app_.dialogs.saveFile(request);
         if (!file) return false;
         printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
-        pdfPath = pdfFileName(file->path);
+        pdfPath = file->path;
         printer->setOutputFileName(pdfPath);
     } else {
         printer = std::make_unique<QPrinter>(printers_[index], QPrinter::HighResolution);

@@ -34,11 +34,18 @@ void showMonth(EntryEditor& editor, int month) {
     editor.cboMonth->setCurrentIndex(std::clamp(month, 1, 12) - 1);
 }
 
+// A stored name is shown and kept whole, however long: an editor's length limit is for
+// typing, and a name read from a file or an import may be longer.
+void showName(EntryEditor& editor, const QString& name) {
+    if (name.size() > editor.txtName->maxLength()) editor.txtName->setMaxLength(name.size());
+    editor.txtName->setText(name);
+}
+
 // Birthdays and anniversaries: name, month, year, day, style. The year comes before the
 // day so that February 29 of a leap year finds its day.
 template <class Entry> void fillStyled(StyledEntryEditor& editor, const Entry& entry) {
     const DateParts date = DatePartsOf(entry.Date);
-    editor.txtName->setText(entry.Name);
+    showName(editor, entry.Name);
     showMonth(editor, date.month);
     editor.vsbYear->setNumber(date.year);
     editor.vsbDate->setNumber(date.day);
@@ -49,7 +56,7 @@ template <class Entry> void fillStyled(StyledEntryEditor& editor, const Entry& e
 // Other events: name, month, year, day (the year before the day, as above).
 void fillOther(frmOther& editor, const OtherEntry& entry) {
     const DateParts date = DatePartsOf(entry.Date);
-    editor.txtName->setText(entry.Name);
+    showName(editor, entry.Name);
     showMonth(editor, date.month);
     editor.vsbYear->setNumber(date.year);
     editor.vsbDate->setNumber(date.day);
@@ -58,14 +65,14 @@ void fillOther(frmOther& editor, const OtherEntry& entry) {
 void fillFixed(frmHoliday& editor, const FixedHolidayEntry& entry) {
     const DateParts date = MonthDayOf(entry.Date);
     editor.keepToKind(EntryKind::Holiday);
-    editor.txtName->setText(entry.Name);
+    showName(editor, entry.Name);
     showMonth(editor, date.month);
     editor.vsbDate->setNumber(date.day);
 }
 
 void fillFloating(frmHoliday& editor, const FloatingHolidayEntry& entry) {
     editor.keepToKind(EntryKind::FloatingHoliday);
-    editor.txtName->setText(entry.Name);
+    showName(editor, entry.Name);
     showMonth(editor, entry.Month.number(0, 2));
     editor.cboWeek->setCurrentIndex(WeekIndexOf(entry.Rule.at(0)));
     editor.cboDay->setCurrentIndex(WeekdayIndexOf(entry.Rule.at(1)));

@@ -6,7 +6,6 @@
 #include "document/FileCommands.h"
 #include "platform/Dialogs.h"
 
-#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -29,17 +28,6 @@ void addSection(QByteArray& out, const char* heading, const EntryTable<Entry>& t
     addLine(out, {});
 }
 
-// The appended ".txt" was never shown to the save dialog, so the dialog could not ask about
-// replacing a file of that name; ask here instead.
-bool mayReplace(Dialogs& dialogs, const QString& path, QWidget* owner) {
-    if (!QFileInfo::exists(path)) return true;
-    const Answer answer = dialogs.message(
-        {QStringLiteral("%1 already exists.\nDo you want to replace it?")
-             .arg(QFileInfo(path).fileName()),
-         kDialogTitle, MessageIcon::Exclamation, MessageButtons::YesNo, Answer::No, owner});
-    return answer == Answer::Yes;
-}
-
 } // namespace
 
 QByteArray ExportText(const CalendarDocument& doc, const KindChoice& kinds) {
@@ -58,12 +46,6 @@ FileResult ExportTextData(const CalendarDocument& doc, const KindChoice& kinds,
     return WriteWholeFile(fileName, ExportText(doc, kinds));
 }
 
-QString ExportFileNameFor(const FileChoice& choice) {
-    if (choice.filter == kExportTextFilter && !choice.path.endsWith(QLatin1String(".txt")))
-        return choice.path + QLatin1String(".txt");
-    return choice.path;
-}
-
 std::optional<FileResult> ExportCommand(const CalendarDocument& doc, const KindChoice& kinds,
                                         Dialogs& dialogs, QWidget* owner) {
     FileRequest request;
@@ -72,10 +54,10 @@ std::optional<FileResult> ExportCommand(const CalendarDocument& doc, const KindC
     request.confirmOverwrite = true;
     request.confirmCreate = true;
     request.owner = owner;
+    request.defaultSuffix = QStringLiteral(".txt"); // while the text filter is in use
     const auto choice = dialogs.saveFile(request);
     if (!choice) return std::nullopt;
-    const QString fileName = ExportFileNameFor(*choice);
-    if (fileName != choice->path && !mayReplace(dialogs, fileName, owner)) return std::nullopt;
+    const QString& fileName = choice->path;
 
     const FileResult result = ExportTextData(doc, kinds, fileName);
     if (result.failed()) {

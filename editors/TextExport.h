@@ -10,7 +10,6 @@
 
 class Dialogs;
 class QWidget;
-struct FileChoice;
 
 // The text export of File > Export: the entries of the chosen kinds as a plain text file,
 // one line per entry with the date spelled out, a tab and the name, grouped by kind. The
@@ -31,11 +30,8 @@ QByteArray ExportText(const CalendarDocument& doc, const KindChoice& kinds);
 FileResult ExportTextData(const CalendarDocument& doc, const KindChoice& kinds,
                           const QString& fileName);
 
-// The name the export writes to: the chosen name, with ".txt" appended when the text filter
-// was in use and the name does not end in exactly ".txt" (small letters).
-QString ExportFileNameFor(const FileChoice& choice);
-
-// The export window's Export: asks for the file name, writes the export and reports a
-// failure. Returns nothing when no file was chosen.
+// The export window's Export: asks for the file name (which gets ".txt" while the text
+// filter is in use and the name does not end in exactly ".txt"), writes the export and
+// reports a failure. Returns nothing when no file was chosen.
 std::optional<FileResult> ExportCommand(const CalendarDocument& doc, const KindChoice& kinds,
                                         Dialogs& dialogs, QWidget* owner);

@@ -6,7 +6,6 @@
 #include "platform/Dialogs.h"
 #include "platform/widgets/NamedControl.h"
 
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -96,28 +95,21 @@ void frmStatus::showResult(GenerationResult result) {
 }
 
 void frmStatus::SaveGeneratedFile() {
-    const FileRequest request{kSaveDialogTitle, QStringLiteral("Vemora Files (*.qvf)"),
-                              /*confirmOverwrite=*/true, /*confirmCreate=*/true, this};
+    const FileRequest request{.title = kSaveDialogTitle,
+                              .filter = QStringLiteral("Vemora Files (*.qvf)"),
+                              .confirmOverwrite = true,
+                              .confirmCreate = true,
+                              .owner = this,
+                              .defaultSuffix = QStringLiteral(".qvf")};
     const auto choice = dialogs_.saveFile(request);
     if (!choice) return;
-    const QString path = WithQvfExtension(choice->path);
-    // The dialog asked about replacing the name as chosen; with the extension added the file
-    // is another one, which must not be replaced unasked.
-    if (path != choice->path && QFileInfo::exists(path) && !confirmReplace(path)) return;
-    const SaveResult result = WriteGeneratedFile(path, events_, random_);
+    const SaveResult result = WriteGeneratedFile(choice->path, events_, random_);
     if (result.status != SaveStatus::Saved) {
         lblSaved->clear();
         report(result.message);
         return;
     }
-    lblSaved->setText(SavedFileText(static_cast<int>(events_.size()), path));
-}
-
-bool frmStatus::confirmReplace(const QString& path) {
-    const QString text = QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                             .arg(QFileInfo(path).fileName());
-    return dialogs_.message({text, kSaveDialogTitle, MessageIcon::Exclamation,
-                             MessageButtons::YesNo, Answer::No, this}) == Answer::Yes;
+    lblSaved->setText(SavedFileText(static_cast<int>(events_.size()), choice->path));
 }
 
 void frmStatus::report(const QString& text) {

@@ -34,7 +34,6 @@ class frmStatus final : public QWidget {
 
   private:
     void buildWindow();
-    bool confirmReplace(const QString& path);
     void report(const QString& text);
 
     Dialogs& dialogs_;

@@ -31,10 +31,15 @@ struct FileRequest {
     bool confirmOverwrite = false; // save dialogs: ask before replacing an existing file
     bool confirmCreate = false;    // save dialogs: ask before creating a new file
     QWidget* owner = nullptr;
+    // Save dialogs: the extension (".qvf") added to a chosen name that does not end in it,
+    // while a filter whose pattern names it ("*.qvf") is in use. The dialog decides the
+    // final name first and asks its one question (replace or create) about that name.
+    QString defaultSuffix = {};
+    Qt::CaseSensitivity suffixCase = Qt::CaseSensitive; // how "ends in it" is judged
 };
 
 struct FileChoice {
-    QString path;   // the full path chosen
+    QString path;   // the full path chosen, with the extension a save dialog added
     QString title;  // the file's name without its folder
     QString filter; // the filter in use when the user confirmed, as written in the request
 };

@@ -213,6 +213,17 @@ void frmMain::buildToolCommands() {
     };
 }
 
+// A button looks and acts like its command: disabled while the command is not available.
+void frmMain::followToolCommands() {
+    for (std::size_t tool = 0; tool < toolCommands_.size(); ++tool) {
+        QAction* action = toolCommands_[tool];
+        const int index = static_cast<int>(tool);
+        toolbar_->setToolEnabled(index, action->isEnabled());
+        connect(action, &QAction::changed, toolbar_,
+                [this, action, index] { toolbar_->setToolEnabled(index, action->isEnabled()); });
+    }
+}
+
 void frmMain::runTool(ToolId tool) {
     toolCommands_.at(static_cast<std::size_t>(tool))->trigger();
 }

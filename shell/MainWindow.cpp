@@ -16,6 +16,7 @@
 #include "shell/SplashWindow.h"
 #include "shell/Toolbar.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -24,6 +25,43 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
+
+namespace {
+
+// Keeps the setup window, the main window's working area, from being closed: nothing could
+// bring it back, and the calendar stays open without it. The main window unloads it itself.
+class RefuseClose : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Close) return QObject::eventFilter(watched, event);
+        event->ignore();
+        return true;
+    }
+};
+
+// Keeps a toolbar command enabled exactly while the setup window's button it clicks is.
+class FollowEnabled : public QObject {
+  public:
+    FollowEnabled(QAction* command, QWidget* button) : QObject(button), command_(command) {
+        command->setEnabled(button->isEnabled());
+        button->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::EnabledChange && command_)
+            command_->setEnabled(static_cast<QWidget*>(watched)->isEnabled());
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    QPointer<QAction> command_;
+};
+
+} // namespace
 
 frmMain::frmMain(AppState& app, bool trayAvailable, QWidget* parent)
     : QMainWindow(parent), app_(app), trayAvailable_(trayAvailable), recent_(app.store) {
@@ -36,6 +74,7 @@ frmMain::frmMain(AppState& app, bool trayAvailable, QWidget* parent)
     buildTrayMenu();
     buildCentralArea();
     buildToolCommands();
+    followToolCommands();
     tray_ = new frmTray(mnuTray, this);
     connect(tray_, &frmTray::doubleClicked, this, &frmMain::trayDoubleClicked);
     app_.views = this;
@@ -100,10 +139,18 @@ void frmMain::loadSetup() {
         connect(setup_, &frmSetup::editRequested, this,
                 [this](EntryKind kind) { EditSelectedEntry(app_, kind, setup_, this); });
         connect(setup_, &frmSetup::resortRequested, this, &frmMain::showResortWindow);
-        setupFrame_ = mdiArea_->addSubWindow(setup_);
+        setupFrame_ =
+            mdiArea_->addSubWindow(setup_, Qt::SubWindow | Qt::CustomizeWindowHint |
+                                               Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
         setupFrame_->setWindowIcon(appIcon());
-        setupFrame_->setAttribute(Qt::WA_DeleteOnClose);
-        setup_->Form_Load();
+        setupFrame_->installEventFilter(new RefuseClose(setupFrame_));
+        // The calendar named on the command line is read once; when the window comes back
+        // from the tray it shows the calendar the program holds.
+        setup_->Form_Load(commandLineRead_ ? frmSetup::CommandLineFile::Skip
+                                           : frmSetup::CommandLineFile::Read);
+        commandLineRead_ = true;
+        new FollowEnabled(toolCommands_[int(ToolId::AddEntry)], setup_->cmdAdd);
+        new FollowEnabled(toolCommands_[int(ToolId::ResortEntries)], setup_->cmdResort);
         setupFrame_->adjustSize();
         setupFrame_->move(0, 0);
         updateCaption();
@@ -149,13 +196,16 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::DisplaySetup() {
+    // Coming back from the tray the calendar was emptied and has nothing unsaved; with the
+    // main window on screen (even minimized) its changes stay unsaved until saved.
+    const bool fromTray = !isVisible();
     mnuTrayDispCal->setEnabled(false);
     if (isMinimized()) showNormal();
     show();
     loadSetup();
     raise();
     activateWindow();
-    app_.Document.ClearModified();
+    if (fromTray) app_.Document.ClearModified();
 }
 
 void frmMain::trayDoubleClicked() {

@@ -108,9 +108,11 @@ class frmMain : public QMainWindow, public DocumentViews {
     void showOptions();
     void showDesktopSettings(bool fromWeekWindow);
     void buildToolCommands();
+    void followToolCommands();
 
     AppState& app_;
     bool trayAvailable_;
+    bool commandLineRead_ = false; // the setup window read the command line's calendar
     QMdiArea* mdiArea_ = nullptr;
     Toolbar* toolbar_ = nullptr;
     QPointer<frmSetup> setup_;

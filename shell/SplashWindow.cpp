@@ -51,6 +51,9 @@ void frmSplash::mousePressEvent(QMouseEvent*) {
 void frmSplash::closeEvent(QCloseEvent* event) {
     Timer1->stop();
     QWidget::closeEvent(event);
+    // What follows the splash (the start, and its messages) must not lie under a window that
+    // stays on top: it is off the screen before anyone hears that it closed.
+    hide();
     emit closed();
 }
 

@@ -39,10 +39,20 @@ void Toolbar::PaintTool(int nTool, int nState) {
     update(x, 0, ToolWidth, ToolRowHeight);
 }
 
+void Toolbar::setToolEnabled(int tool, bool enabled) {
+    if (!ToolbarModel::isTool(tool) || toolEnabled(tool) == enabled) return;
+    disabled_.set(tool, !enabled);
+    rebuildPicture();
+}
+
+bool Toolbar::toolEnabled(int tool) const {
+    return ToolbarModel::isTool(tool) && !disabled_.test(tool);
+}
+
 // Builds the picture from the current palette and shows its normal row, with the button
 // under the mouse in its present state.
 void Toolbar::rebuildPicture() {
-    picture_ = buildToolbarPicture(palette());
+    picture_ = buildToolbarPicture(palette(), disabled_);
     face_ = picture_.copy(0, 0, picture_.width(), ToolRowHeight);
     PaintTool(model_.ToolUnderMouse(), model_.ToolState());
     update();
@@ -71,7 +81,7 @@ void Toolbar::mousePressEvent(QMouseEvent* event) {
 
 void Toolbar::mouseReleaseEvent(QMouseEvent*) {
     const ToolbarReaction reaction = model_.mouseUp();
-    if (reaction.command >= 0) {
+    if (toolEnabled(reaction.command)) {
         // The command may open a modal window or close the main window; the button stays
         // pressed until it returns, and the toolbar may be gone by then.
         const QPointer<Toolbar> self(this);

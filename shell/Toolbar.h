@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <bitset>
 
 // The main window's painted toolbar (`picToolbar`): ten buttons in four groups, drawn from
 // the toolbar picture (one row per state), raised under the mouse, pressed while held. A
@@ -22,6 +23,11 @@ class Toolbar : public QWidget {
     // cell from the picture row of that state onto the toolbar. An index that names no
     // button, or a state without a row, draws nothing.
     void PaintTool(int nTool, int nState);
+
+    // A button whose command is not available looks disabled and runs nothing when
+    // clicked. All buttons start enabled.
+    void setToolEnabled(int tool, bool enabled);
+    bool toolEnabled(int tool) const;
 
     // The button under the mouse (0 to 9, or -1) and its drawn state.
     int ToolUnderMouse() const { return model_.ToolUnderMouse(); }
@@ -52,6 +58,7 @@ class Toolbar : public QWidget {
     void rebuildPicture();
 
     ToolbarModel model_;
+    std::bitset<ToolbarModel::ToolCount> disabled_;
     QImage picture_;
     QImage face_;
 };

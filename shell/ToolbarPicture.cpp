@@ -45,6 +45,26 @@ void drawBevel(QPainter& p, const QRect& r, const QColor& topLeft, const QColor&
     p.drawLine(r.topRight(), r.bottomRight());
 }
 
+// The icon as a disabled command shows it: grey and faint.
+QImage greyed(const QImage& icon) {
+    QImage grey = icon.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < grey.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(grey.scanLine(y));
+        for (int x = 0; x < grey.width(); ++x) {
+            const int g = qGray(line[x]);
+            line[x] = qRgba(g, g, g, qAlpha(line[x]) * 2 / 5);
+        }
+    }
+    return grey;
+}
+
+void drawDisabledCell(QPainter& p, int tool, int rowTop) {
+    const QRect face = buttonRect(tool, rowTop);
+    p.drawImage(QPoint(face.left() + (face.width() - kIconSize) / 2,
+                       face.top() + (face.height() - kIconSize) / 2),
+                greyed(toolIconImage(tool, kIconSize)));
+}
+
 void drawCell(QPainter& p, const QPalette& palette, int tool, int state) {
     const int rowTop = state * ToolbarModel::ToolRowHeight;
     const QRect face = buttonRect(tool, rowTop);
@@ -92,7 +112,7 @@ QImage toolIconImage(int tool, int size) {
     return toolGlyph(tool, size);
 }
 
-QImage buildToolbarPicture(const QPalette& palette) {
+QImage buildToolbarPicture(const QPalette& palette, std::bitset<ToolbarModel::ToolCount> disabled) {
     constexpr int rows = 3;
     QImage picture(ToolbarModel::toolsRight(), rows * ToolbarModel::ToolRowHeight,
                    QImage::Format_ARGB32_Premultiplied);
@@ -100,8 +120,12 @@ QImage buildToolbarPicture(const QPalette& palette) {
     QPainter p(&picture);
     for (int state = 0; state < rows; ++state) {
         drawSeparators(p, palette, state * ToolbarModel::ToolRowHeight);
-        for (int tool = 0; tool < ToolbarModel::ToolCount; ++tool)
-            drawCell(p, palette, tool, state);
+        for (int tool = 0; tool < ToolbarModel::ToolCount; ++tool) {
+            if (disabled.test(tool))
+                drawDisabledCell(p, tool, state * ToolbarModel::ToolRowHeight);
+            else
+                drawCell(p, palette, tool, state);
+        }
     }
     return picture;
 }

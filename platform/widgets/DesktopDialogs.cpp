@@ -1,5 +1,7 @@
 #include "platform/widgets/DesktopDialogs.h"
 
+#include "platform/SaveName.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -96,17 +98,17 @@ std::optional<FileChoice> DesktopDialogs::saveFile(const FileRequest& request) {
     QFileDialog dialog(request.owner, request.title, QString(), request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (!request.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // The file dialog would ask about the name as typed; the question below is about the
+    // name that will be written, extension included, and it is asked once.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     for (;;) {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
-        const QString path = dialog.selectedFiles().constFirst();
-        if (!request.confirmCreate || QFileInfo::exists(path)) return choiceFor(dialog);
-        const auto answer =
-            QMessageBox::question(&dialog, request.title,
-                                  QStringLiteral("%1 does not exist.\nDo you want to create it?")
-                                      .arg(QFileInfo(path).fileName()));
-        if (answer == QMessageBox::Yes) return choiceFor(dialog);
+        const QString filter = dialog.selectedNameFilter();
+        const QString path = SaveNameFor(request, dialog.selectedFiles().constFirst(), filter);
+        const std::optional<MessageRequest> question = SaveQuestionFor(request, path);
+        if (!question || message(*question) == Answer::Yes)
+            return FileChoice{path, QFileInfo(path).fileName(), filter};
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +33,7 @@ class MainWindow : public ::testing::Test {
 
     void SetUp() override { StartUp(app); }
     frmMain& load(bool trayAvailable = true) {
+        w.reset(); // the old window lets go of the document before the new one takes it
         w = std::make_unique<frmMain>(app, trayAvailable);
         ended = std::make_unique<QSignalSpy>(w.get(), &frmMain::programEnded);
         w->Form_Load();
@@ -138,6 +140,94 @@ TEST_F(MainWindow, OpeningAFileFillsTheSetupWindowAndTheCaption) {
     EXPECT_FALSE(w->mnuFileSave->isEnabled());
 }
 
+TEST_F(MainWindow, ACommandLineCalendarThatCannotBeReadIsNeverSavedOver) {
+    const QString notReadable = t.path("notes.qvf");
+    QFile file(notReadable);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Version 1.0\r\nOld notes\r\n");
+    file.close();
+    QDir(t.dir.path()).mkdir("folder.qvf");
+    for (const QString& path : {notReadable, t.path("folder.qvf")}) {
+        t.dialogs.saveRequests.clear();
+        app.CommandLine = u'"' + path + u'"';
+        load();
+        EXPECT_TRUE(app.Document.FileName.isEmpty()) << path.toStdString();
+        EXPECT_EQ(w->setup()->windowTitle(), "Daylark Setup");
+        QTest::keyClicks(w->setup()->txtHeader[0], "hello");
+        w->mnuFileSave->trigger(); // asks for a name; the dialog is cancelled
+        EXPECT_EQ(t.dialogs.saveRequests.size(), 1u);
+        EXPECT_TRUE(app.Document.Modified());
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "Version 1.0\r\nOld notes\r\n");
+}
+
+TEST_F(MainWindow, BringingTheSetupBackWhileTheWindowIsShownKeepsUnsavedChanges) {
+    load();
+    QTest::keyClicks(w->setup()->txtHeader[0], "typed");
+    w->mnuTrayDispSetup->trigger();
+    EXPECT_TRUE(w->mnuFileSave->isEnabled());
+    w->tray()->handleActivation(QSystemTrayIcon::DoubleClick);
+    EXPECT_TRUE(w->mnuFileSave->isEnabled());
+    t.dialogs.answerNext(Answer::Cancel);
+    w->mnuFileExit->trigger();
+    EXPECT_EQ(messages().size(), 1); // the unsaved-changes question
+    EXPECT_TRUE(w->isVisible());
+}
+
+// The setup window is the main window's working area: it cannot be closed, and bringing it
+// back never reads the command line's calendar again.
+TEST_F(MainWindow, TheSetupWindowStaysOpenAndTheCommandLineIsReadOnce) {
+    const QString path = t.path("family.qvf");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(formatCalendar(sampleCalendar()));
+    file.close();
+    app.CommandLine = path;
+    load();
+    frmSetup* setup = w->setup();
+    EXPECT_FALSE(setup->parentWidget()->close());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(w->setup(), setup);
+    EXPECT_TRUE(setup->isVisible());
+
+    setup->txtHeader[0]->selectAll();
+    QTest::keyClicks(setup->txtHeader[0], "hello");
+    w->DisplaySetup();
+    EXPECT_EQ(w->setup()->txtHeader[0]->text(), "hello");
+    EXPECT_EQ(app.Document.HeaderLine1, "hello");
+
+    t.dialogs.answerNext(Answer::No);
+    w->close(); // into the tray, the changes let go
+    w->DisplaySetup();
+    EXPECT_TRUE(app.Document.FileName.isEmpty());
+    EXPECT_EQ(w->setup()->txtTitle->text(), "[Untitled]");
+    EXPECT_TRUE(w->setup()->txtHeader[0]->text().isEmpty());
+}
+
+TEST_F(MainWindow, AFailedSaveAsLeavesTheCalendarOnItsOwnFile) {
+    load();
+    const QString own = t.path("family.qvf");
+    QFile file(own);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(formatCalendar(sampleCalendar()));
+    file.close();
+    t.dialogs.openNext(own);
+    w->mnuFileOpen->trigger();
+
+    t.dialogs.saveNext(t.path("no such folder/copy"));
+    w->mnuFileSaveAs->trigger();
+    ASSERT_EQ(t.dialogs.messages.size(), 1u); // the write failed and said so
+    EXPECT_EQ(app.Document.FileName, own);
+    EXPECT_EQ(w->setup()->windowTitle(), own);
+
+    QTest::keyClicks(w->setup()->txtHeader[0], "!");
+    w->mnuFileSave->trigger();
+    EXPECT_TRUE(t.dialogs.saveRequests.size() == 1u && !app.Document.Modified());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("Family calendar!"));
+}
+
 TEST_F(MainWindow, ToolbarButtonsRunTheirCommands) {
     load();
     w->runTool(ToolId::DeleteEntry);
@@ -161,6 +251,27 @@ TEST_F(MainWindow, ToolbarButtonsRunTheirCommands) {
     EXPECT_TRUE(QFile::exists(t.path("tool.qvf")));
     w->runTool(ToolId::OpenCalendar);
     EXPECT_EQ(t.dialogs.openRequests.size(), 1u);
+}
+
+// A toolbar button never does nothing silently: while its command is not available it
+// looks disabled, like the menu item or the setup window's button it stands for.
+TEST_F(MainWindow, ToolbarButtonsAreDisabledWhileTheirCommandIs) {
+    load();
+    app.Document = sampleCalendar();
+    w->refreshAfterRead();
+    const Toolbar& bar = *w->toolbar();
+    const int options = int(ToolId::Options), add = int(ToolId::AddEntry);
+    for (const bool available : {false, true}) {
+        w->mnuViewOpt->setEnabled(available);
+        EXPECT_EQ(bar.toolEnabled(options), available);
+    }
+    EXPECT_TRUE(bar.toolEnabled(add));
+    for (int row : {0, 1})
+        w->setup()->lstEvents->setCurrentRow(row, QItemSelectionModel::Select);
+    EXPECT_FALSE(bar.toolEnabled(add)); // Add needs one line at most, as the setup window's
+    w->setup()->lstEvents->clearSelection();
+    EXPECT_TRUE(bar.toolEnabled(add));
+    EXPECT_TRUE(bar.toolEnabled(int(ToolId::ResortEntries)));
 }
 
 TEST_F(MainWindow, TextBoxesKeepTheirEditingKeys) {

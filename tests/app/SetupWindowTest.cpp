@@ -57,6 +57,7 @@ TEST_F(SetupWindow, LoadShowsTodaysYearAndTheBirthdays) {
     EXPECT_EQ(app.ShownKind, EntryKind::Birthday);
     EXPECT_EQ(w->lstEvents->count(), 2);
     EXPECT_EQ(w->lstEvents->item(0)->text(), "March 7, 1961 - Ann Smith");
+    EXPECT_EQ(w->txtHeader[0]->text(), "Family calendar"); // the whole calendar shows
     EXPECT_TRUE(highlighted(0));
     EXPECT_FALSE(highlighted(1));
     EXPECT_EQ(w->windowTitle(), "Daylark Setup");
@@ -155,6 +156,26 @@ TEST_F(SetupWindow, EditSetsTheIndexAndAsksForTheEditor) {
     EXPECT_EQ(app.EditIndex, 1);
     ASSERT_EQ(spy.count(), 1);
     EXPECT_EQ(spy.at(0).at(0).value<EntryKind>(), EntryKind::Birthday);
+}
+
+TEST_F(SetupWindow, EditTakesTheSelectedLineNotTheOneWithTheFocus) {
+    for (const char* n : {"e0", "e1", "e2", "e3"})
+        app.Document.OtherEvents.append(other("01012027", QLatin1String(n)));
+    load();
+    QTest::mouseClick(w->lblEvent[4], Qt::LeftButton);
+    QSignalSpy spy(w.get(), &frmSetup::editRequested);
+    auto click = [this](int row, Qt::KeyboardModifiers keys) {
+        const QRect line = w->lstEvents->visualItemRect(w->lstEvents->item(row));
+        QTest::mouseClick(w->lstEvents->viewport(), Qt::LeftButton, keys, line.center());
+    };
+    click(1, Qt::NoModifier);
+    click(3, Qt::ControlModifier);
+    click(3, Qt::ControlModifier); // e3 has the focus again, but is no longer selected
+    ASSERT_EQ(w->lstEvents->currentRow(), 3);
+    ASSERT_TRUE(w->cmdEdit->isEnabled());
+    w->cmdEdit->click();
+    EXPECT_EQ(app.EditIndex, 1);
+    EXPECT_EQ(spy.count(), 1);
 }
 
 TEST_F(SetupWindow, TypingInTheTitleAndHeadersChangesTheCalendar) {

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -42,6 +43,19 @@ TEST(Splash, AsTheAboutBoxItWaitsForAClick) {
     EXPECT_FALSE(first.lblHelp->isVisible());
     EXPECT_TRUE(first.Timer1->isActive());
     EXPECT_EQ(first.Timer1->interval(), 100);
+}
+
+TEST(Splash, IsOffTheScreenBeforeTheStartGoesOn) {
+    TestApp t;
+    frmSplash splash(t.app);
+    std::vector<bool> visibleWhenClosed;
+    QObject::connect(&splash, &frmSplash::closed,
+                     [&] { visibleWhenClosed.push_back(splash.isVisible()); });
+    splash.Form_Load();
+    splash.close(); // as the timer closes it
+    splash.Form_Load();
+    QTest::mouseClick(&splash, Qt::LeftButton);
+    EXPECT_EQ(visibleWhenClosed, std::vector<bool>({false, false}));
 }
 
 TEST(StartUp, GivesAnEmptyUntitledCalendarAndTheStoredSettings) {

@@ -140,8 +140,12 @@ TEST_F(FileMenu, SaveAsAppendsTheExtensionCaseSensitively) {
 TEST_F(FileMenu, SaveAsAsksBeforeReplacingAFileUnderTheAppendedName) {
     const QString existing = write("taken.qvf", "keep me");
     t.dialogs.saveNext(t.path("taken"));
-    t.dialogs.answerNext(Answer::No);
+    t.dialogs.saveQuestionNext(Answer::No);
     EXPECT_FALSE(SaveCalendarAs(app));
+    // One question, about the name with its extension; the command asks nothing more.
+    EXPECT_EQ(t.dialogs.saveQuestionTexts(),
+              QStringList{"taken.qvf already exists.\nDo you want to replace it?"});
+    EXPECT_TRUE(t.dialogs.messages.empty());
     QFile file(existing);
     file.open(QIODevice::ReadOnly);
     EXPECT_EQ(file.readAll(), QByteArray("keep me"));

@@ -153,6 +153,7 @@ TEST_F(PageFixture, ACustomPaperSizeReplacesThePrintersPage) {
     layout().PaperSize = QStringLiteral("Custom");
     layout().PaperSizeWidth = 8.5f;
     layout().PaperSizeHeight = 11;
+    layout().PaperOrientation = QStringLiteral("Portrait");
     const MonthPageLayout& page = print(3);
     EXPECT_DOUBLE_EQ(page.frame.PageRight, 7.75);
     EXPECT_DOUBLE_EQ(page.frame.PageBottom, 10.25);
@@ -188,6 +189,7 @@ TEST_F(PageFixture, EntriesOfADayStackByKindInTheirColoursUntilTheCellIsFull) {
     layout().PaperSize = QStringLiteral("Custom");
     layout().PaperSizeWidth = 11;
     layout().PaperSizeHeight = 30;
+    layout().PaperOrientation = QStringLiteral("Portrait");
     const MonthPageLayout& tall = print(3);
     EXPECT_EQ(cellTexts(tall, 7),
               QStringList({" 7", "Ann", "Feast", "Fair", "Wedding", "Dentist"}));

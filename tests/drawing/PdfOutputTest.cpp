@@ -72,6 +72,24 @@ TEST_F(PdfFixture, DefaultPaperIsLandscapeAndACustomSizeTakesItsOrientation) {
     EXPECT_EQ(pdfPageSize(pdf()), QSizeF(792, 612));
 }
 
+// Custom paper named upright but printed across: the page and the layout agree, so the
+// Saturday column reaches the right margin and the sixth row (January 31, 2027) is on it.
+TEST_F(PdfFixture, ACustomPaperTurnedLandscapeHoldsTheWholeMonth) {
+    SKIP_WITHOUT_POPPLER();
+    customPaper(8.5f, 11, "Landscape");
+    const QString path = pdf({1});
+    EXPECT_EQ(pdfPageSize(path), QSizeF(792, 612));
+    const std::vector<PdfWord> words = pdfWords(path, 1);
+    const auto saturday = findWord(words, QStringLiteral("Saturday"));
+    const auto fifthRow = findWord(words, QStringLiteral("24"));
+    const auto sixthRow = findWord(words, QStringLiteral("31"));
+    ASSERT_TRUE(saturday && fifthRow && sixthRow);
+    EXPECT_GT(saturday->xMin, (0.75 + 9.5 * 6 / 7) * kPt);
+    EXPECT_LT(saturday->xMax, (11 - 0.75) * kPt);
+    EXPECT_GT(sixthRow->yMin, fifthRow->yMax);
+    EXPECT_LT(sixthRow->yMax, (8.5 - 0.75) * kPt);
+}
+
 TEST_F(PdfFixture, TheHeadingAndTitleAlignBetweenTheMarginsInRealFonts) {
     SKIP_WITHOUT_POPPLER();
     customPaper(11, 8.5f, "Landscape");

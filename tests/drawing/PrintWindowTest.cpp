@@ -48,7 +48,8 @@ TEST_F(PrintWindowFixture, StartsWithThePdfPrinterAllMonthsAndTheListDisabled) {
     EXPECT_EQ(window->cboPrinters->currentText(), frmPrint::pdfPrinterText());
     EXPECT_EQ(window->lstMonths->count(), 12);
     EXPECT_EQ(window->lstMonths->item(11)->text(), QStringLiteral("December"));
-    EXPECT_TRUE(window->lstMonths->item(0)->isSelected());
+    EXPECT_EQ(window->lstMonths->currentRow(), 0); // January has the focus, unselected
+    EXPECT_TRUE(window->lstMonths->selectedItems().isEmpty());
     EXPECT_TRUE(window->optAll->isChecked());
     EXPECT_FALSE(window->lstMonths->isEnabled());
     EXPECT_EQ(window->findChild<QPushButton*>(QStringLiteral("cmdLayout"))->text(),
@@ -86,6 +87,19 @@ TEST_F(PrintWindowFixture, SelectedMonthsPrintOnePageEachInCalendarOrder) {
     EXPECT_EQ(pdfPages(pdf), 2);
     EXPECT_TRUE(pdfText(pdf, 1).startsWith(QStringLiteral("March 2027")));
     EXPECT_TRUE(pdfText(pdf, 2).startsWith(QStringLiteral("November 2027")));
+}
+
+TEST_F(PrintWindowFixture, SelectPrintsOnlyTheMonthsClicked) {
+    SKIP_WITHOUT_POPPLER();
+    QTest::mouseClick(window->optSelect, Qt::LeftButton);
+    for (int month : {3, 11}) {
+        const QRect line = window->lstMonths->visualItemRect(window->lstMonths->item(month - 1));
+        QTest::mouseClick(window->lstMonths->viewport(), Qt::LeftButton, {}, line.center());
+    }
+    const QString path = t.path(QStringLiteral("picked.pdf"));
+    printTo(path);
+    EXPECT_EQ(pdfPages(path), 2);
+    EXPECT_TRUE(pdfText(path, 1).startsWith(QStringLiteral("March 2027")));
 }
 
 TEST_F(PrintWindowFixture, AFailingPrinterIsReportedOnceAndTheWindowStaysOpen) {

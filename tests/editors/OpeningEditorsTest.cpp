@@ -180,6 +180,29 @@ TEST_F(OpeningEditors, EditingKeepsFebruaryTwentyNinthOfALeapYear) {
     EXPECT_EQ(app.Document.Birthdays[0].Date.text(), "02291904");
 }
 
+// A name longer than an editor lets anyone type (a hand-edited file, an import) opens whole
+// and an update keeps it whole.
+TEST_F(OpeningEditors, ALongStoredNameIsShownAndKeptWhole) {
+    const QString name = QString(u'n').repeated(65);
+    const QString huge = QString(u'h').repeated(40000);
+    CalendarDocument doc;
+    doc.Anniversaries.append(anniversary("06151985", name, "1"));
+    doc.Birthdays.append(birthday("03071961", huge, "1"));
+    doc.FixedHolidays.append(fixedHoliday("0704", huge));
+    doc.FloatingHolidays.append(floatingHoliday("11", "45", huge));
+    doc.OtherEvents.append(other("01052027", huge));
+    load(doc);
+    for (EntryKind kind : {EntryKind::Anniversary, EntryKind::Birthday, EntryKind::Holiday,
+                           EntryKind::FloatingHoliday, EntryKind::Other}) {
+        editLine(kind, 0, [](EntryEditor& w) { w.cmdAdd->click(); });
+    }
+    EXPECT_EQ(app.Document.Anniversaries[0].Name, name);
+    EXPECT_EQ(app.Document.Birthdays[0].Name, huge);
+    EXPECT_EQ(app.Document.FixedHolidays[0].Name, huge);
+    EXPECT_EQ(app.Document.FloatingHolidays[0].Name, huge);
+    EXPECT_EQ(app.Document.OtherEvents[0].Name, huge);
+}
+
 TEST_F(OpeningEditors, OnlyAnExistingEntryCanBeEdited) {
     CalendarDocument doc;
     doc.Birthdays.append(birthday("13451850", "Odd", "0")); // a hand-edited line

@@ -103,12 +103,12 @@ TEST_F(ExportCommandTest, TheTextFilterAddsTxtUnlessTheNameEndsInIt) {
 
 TEST_F(ExportCommandTest, AnAddedTxtDoesNotReplaceAFileUnasked) {
     writeFile(t.path("notes.txt"), "keep me");
-    t.dialogs.answerNext(Answer::No);
+    t.dialogs.saveQuestionNext(Answer::No);
     EXPECT_FALSE(run("notes"));
-    EXPECT_EQ(t.dialogs.messageTexts(),
+    EXPECT_EQ(t.dialogs.saveQuestionTexts(),
               QStringList{"notes.txt already exists.\nDo you want to replace it?"});
     EXPECT_EQ(readFile(t.path("notes.txt")), "keep me");
-    t.dialogs.answerNext(Answer::Yes);
+    t.dialogs.saveQuestionNext(Answer::Yes);
     EXPECT_EQ(run("notes").value_or(FileResult{FileStatus::Failed, {}}).status,
               FileStatus::Success);
     EXPECT_EQ(readFile(t.path("notes.txt")), holidays);

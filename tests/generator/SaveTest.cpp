@@ -195,23 +195,25 @@ TEST_F(StatusWindow, AFailedWriteIsReportedAndTheWindowStaysForAnotherTry) {
     EXPECT_TRUE(QFile::exists(path("plants.qvf")));
 }
 
-// The dialog asked about "plants"; "plants.qvf" is another file, so replacing it is asked.
+// The dialog asks about "plants.qvf", the file that will be written, and only once.
 TEST_F(StatusWindow, AFileNamedOnlyByTheAddedExtensionIsNotReplacedUnasked) {
     writeFile(path("plants.qvf"), "keep me");
     dialogs.saveNext(path("plants"));
-    dialogs.answerNext(Answer::No);
+    dialogs.saveQuestionNext(Answer::No);
     save();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("plants.qvf already exists.")));
+    ASSERT_EQ(dialogs.saveQuestions.size(), 1u);
+    EXPECT_EQ(dialogs.saveQuestions[0].buttons, MessageButtons::YesNo);
+    EXPECT_TRUE(
+        dialogs.saveQuestions[0].text.startsWith(QStringLiteral("plants.qvf already exists.")));
     EXPECT_EQ(readAll(path("plants.qvf")), QByteArray("keep me"));
 
     dialogs.saveNext(path("plants"));
-    dialogs.answerNext(Answer::Yes);
+    dialogs.saveQuestionNext(Answer::Yes);
     save();
     EXPECT_TRUE(readAll(path("plants.qvf")).startsWith("Version 2.0\r\n"));
-    // A name chosen with its extension was already confirmed by the dialog.
+    // A name chosen with its extension is asked about once, like any other.
     dialogs.saveNext(path("plants.qvf"));
     save();
-    EXPECT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.saveQuestions.size(), 3u);
+    EXPECT_TRUE(dialogs.messages.empty());
 }

@@ -1,11 +1,20 @@
 #include "shell/HelpWindow.h"
+#include "shell/MainWindow.h"
+#include "support/TestApp.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMenuBar>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextLayout>
 #include <QWidget>
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 namespace {
@@ -69,6 +78,89 @@ TEST(HelpWindow, ContentsListsEveryPageAndEveryLinkResolves) {
     for (const QString& name : QDir(":/help").entryList({"*.html"}))
         pages.insert(QStringLiteral(":/help/") + name);
     EXPECT_EQ(seen, pages);
+}
+
+QStringList helpPages() {
+    QStringList pages;
+    for (const QString& name : QDir(":/help").entryList({"*.html"}))
+        pages << QStringLiteral(":/help/") + name;
+    return pages;
+}
+
+QString pageText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The page as XML: the elements HTML leaves open are closed, and HTML's named characters
+// stand for themselves. Everything else must already be well formed.
+QString asXml(QString html) {
+    html.replace(QRegularExpression(QStringLiteral("<(link|br|hr|img|meta)\\b([^>]*?)/?>")),
+                 QStringLiteral("<\\1\\2/>"));
+    html.replace(QRegularExpression(QStringLiteral("&(?!(amp|lt|gt|quot|apos);)(\\w+);")),
+                 QStringLiteral("&amp;\\2;"));
+    return html;
+}
+
+TEST(HelpPages, AreWellFormed) {
+    for (const QString& page : helpPages()) {
+        QXmlStreamReader xml(asXml(pageText(page)));
+        QStringList elements;
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement) elements << xml.name().toString();
+        EXPECT_FALSE(xml.hasError()) << page.toStdString() << " line " << xml.lineNumber() << ": "
+                                     << xml.errorString().toStdString();
+        EXPECT_EQ(elements.value(0), "html") << page.toStdString();
+        EXPECT_TRUE(elements.contains("body")) << page.toStdString();
+    }
+}
+
+// An example that cannot wrap (a command line, a file's lines) fits the help window at its
+// first size with a fifth to spare: a desktop whose fixed-width font is larger than the one
+// here must still show it whole.
+TEST(HelpPages, ExamplesFitTheHelpWindowsWidth) {
+    QWidget owner;
+    HelpWindow help(&owner);
+    help.show();
+    int examples = 0;
+    for (const QString& page : helpPages()) {
+        help.browser()->setSource(QUrl(QStringLiteral("qrc:") + page.mid(1)));
+        QCoreApplication::processEvents();
+        const QTextDocument* doc = help.browser()->document();
+        for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+            if (!block.blockFormat().nonBreakableLines()) continue;
+            ++examples;
+            const double left = doc->documentLayout()->blockBoundingRect(block).left();
+            const QTextLine line = block.layout()->lineAt(0);
+            EXPECT_LE(left + line.naturalTextWidth(), 0.8 * help.browser()->viewport()->width())
+                << page.toStdString() << ": " << block.text().toStdString();
+        }
+    }
+    EXPECT_GT(examples, 3);
+}
+
+// Every "Menu > Command" a page names is a command of the main window's menus.
+TEST(HelpPages, NameOnlyCommandsThatAreThere) {
+    TestApp t;
+    frmMain main(t.app, true);
+    QSet<QString> commands;
+    auto plain = [](QString text) { return text.remove(u'&').remove(QStringLiteral("...")); };
+    for (QAction* menu : main.menuBar()->actions())
+        for (QAction* item : menu->menu()->actions())
+            if (!item->isSeparator()) commands << plain(menu->text()) + " > " + plain(item->text());
+    ASSERT_GT(commands.size(), 15);
+
+    const QRegularExpression named(QStringLiteral("<b>(\\w+) &gt;\\s+([^<]+)</b>"));
+    int found = 0;
+    for (const QString& page : helpPages()) {
+        for (auto it = named.globalMatch(pageText(page)); it.hasNext(); ++found) {
+            const auto m = it.next();
+            const QString command = m.captured(1) + " > " + plain(m.captured(2).simplified());
+            EXPECT_TRUE(commands.contains(command))
+                << page.toStdString() << ": " << command.toStdString();
+        }
+    }
+    EXPECT_GT(found, 10);
 }
 
 } // namespace

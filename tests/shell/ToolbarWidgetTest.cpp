@@ -142,4 +142,24 @@ TEST_F(ToolbarMouse, EveryButtonEmitsItsOwnIndex) {
     EXPECT_EQ(commands(), (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
 }
 
+TEST_F(ToolbarMouse, ADisabledButtonLooksDisabledAndRunsNothing) {
+    const QImage enabled = cell(bar->picture(), 4, 0);
+    bar->setToolEnabled(4, false);
+    EXPECT_FALSE(bar->toolEnabled(4));
+    EXPECT_NE(cell(bar->picture(), 4, 0), enabled);
+    EXPECT_EQ(cell(bar->picture(), 4, 1), cell(bar->picture(), 4, 0)); // never rises
+    EXPECT_EQ(cell(bar->picture(), 4, 2), cell(bar->picture(), 4, 0)); // never sinks
+    const int x = ToolbarModel::toolLeft(4) + 11;
+    move(x, 14);
+    press(x, 14);
+    release(x, 14);
+    EXPECT_TRUE(spy->isEmpty());
+
+    bar->setToolEnabled(4, true);
+    EXPECT_EQ(cell(bar->face(), 4, 0), enabled);
+    press(x, 14);
+    release(x, 14);
+    EXPECT_EQ(commands(), QList<int>{4});
+}
+
 } // namespace
