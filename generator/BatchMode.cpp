@@ -109,6 +109,22 @@ QString frequencyOption(const QCommandLineParser& parser, const Options& options
     return rule;
 }
 
+// A name with a control character (a line break, a tab, an escape sequence) would break its
+// entry across lines or garble the display; the wizard's text box cannot produce one. Line
+// and paragraph separators count too: they also break the name into lines.
+void refuseControlCharacters(const QString& name) {
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name.at(i);
+        if (c.category() != QChar::Other_Control && c != QChar::LineSeparator &&
+            c != QChar::ParagraphSeparator)
+            continue;
+        throw Refusal{QStringLiteral("--name: the event name may not hold control characters "
+                                     "such as line breaks or tabs (U+%1 at character %2).")
+                          .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'))
+                          .arg(i + 1)};
+    }
+}
+
 // The values in the wizard's order: the span, the rule, the name; then the file.
 ScheduleRequest readRequest(const QCommandLineParser& parser, const Options& options) {
     if (!parser.positionalArguments().isEmpty())
@@ -122,6 +138,7 @@ ScheduleRequest readRequest(const QCommandLineParser& parser, const Options& opt
     request.name = parser.value(options.name);
     if (request.name.isEmpty())
         throw Refusal{QStringLiteral("Please give the event's display name with --name.")};
+    refuseControlCharacters(request.name);
     if (parser.value(options.output).isEmpty())
         throw Refusal{QStringLiteral("Please give the file to write with --output.")};
     return request;
