@@ -82,7 +82,10 @@ void layOutDayNumbers(DrawingSurface& m, const PageInput& in, MonthPageLayout& p
 
 PageFrame ComputePageFrame(const LayoutSettings& layout, PaperInches printerPage) {
     PageFrame f;
-    const bool custom = layout.PaperSize == QLatin1String("Custom");
+    // A custom paper without a size of its own prints on the printer's page, as the PDF page
+    // does (PdfPageLayout).
+    const bool custom = layout.PaperSize == QLatin1String("Custom") && layout.PaperSizeWidth > 0 &&
+                        layout.PaperSizeHeight > 0;
     f.PageWidth = custom ? layout.PaperSizeWidth : printerPage.width;
     f.PageHeight = custom ? layout.PaperSizeHeight : printerPage.height;
     f.PageTop = layout.MarginTop;

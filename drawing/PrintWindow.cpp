@@ -152,22 +152,24 @@ bool frmPrint::printOnChosenPrinter(const std::vector<int>& months) {
         reportPrinterError(QStringLiteral("No printer is chosen"));
         return false;
     }
-    std::unique_ptr<QPrinter> printer;
+    PrintResult result;
     QString pdfPath;
     if (pdfChosen()) {
         FileRequest request{QStringLiteral("Save as PDF"), QStringLiteral("PDF Files (*.pdf)"),
                             true, false, this};
         const std::optional<FileChoice> file = app_.dialogs.saveFile(request);
         if (!file) return false;
-        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
         pdfPath = pdfFileName(file->path);
-        printer->setOutputFileName(pdfPath);
+        result = PrintMonthsToPdf(app_, pdfPath, months);
     } else {
-        printer = std::make_unique<QPrinter>(printers_[index], QPrinter::HighResolution);
+        QPrinter printer(printers_[index], QPrinter::HighResolution);
+        PreparePrinter(printer, app_.Layout);
+        result = PrintMonths(app_, printer, months);
     }
-    PreparePrinter(*printer, app_.Layout);
-    const PrintResult result = PrintMonths(app_, *printer, months);
+    if (result.noRoom) {
+        showMessage(app_.dialogs, result.error, QStringLiteral("Daylark"), MessageIcon::Critical);
+        return false;
+    }
     if (!result.ok) {
         reportPrinterError(result.error);
         return false;
