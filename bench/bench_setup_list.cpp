@@ -40,8 +40,8 @@ CalendarDocument fullCalendar() {
         const QString date = twoDigits(1 + i % 12) + twoDigits(1 + i % 28);
         doc.Birthdays.append({date + QString::number(1930 + i % 90),
                               QStringLiteral("Friend number %1 of the family").arg(i), "1"});
-        doc.OtherEvents.append({date + QStringLiteral("2027"),
-                                QStringLiteral("Meeting %1 – bring the notes").arg(i)});
+        doc.OtherEvents.append(
+            {date + QStringLiteral("2027"), QStringLiteral("Meeting %1 – bring the notes").arg(i)});
     }
     return doc;
 }
