@@ -71,9 +71,9 @@ QString visible(QStringView text) {
 int runShow(Tool& tool, const ToolCommand&, const QCommandLineParser&, const QStringList& args) {
     if (!tool.read(args[0])) return 1;
     const CalendarDocument& doc = tool.app.Document;
-    printOut(QStringLiteral("Title: %1\nHeader1: %2\nHeader2: %3\n")
-                 .arg(visible(doc.CalendarTitle), visible(doc.HeaderLine1),
-                      visible(doc.HeaderLine2)));
+    printOut(
+        QStringLiteral("Title: %1\nHeader1: %2\nHeader2: %3\n")
+            .arg(visible(doc.CalendarTitle), visible(doc.HeaderLine1), visible(doc.HeaderLine2)));
     // Line by line, so that a large calendar is never held a second time as text.
     for (const EntryKind kind : kAllKinds) {
         printOut(QStringLiteral("\n%1 (%2)\n").arg(KindLabel(kind)).arg(doc.entryCount(kind)));
