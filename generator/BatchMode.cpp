@@ -1,5 +1,6 @@
 #include "generator/BatchMode.h"
 
+#include "generator/EventName.h"
 #include "generator/Frequency.h"
 #include "generator/GeneratedFile.h"
 #include "generator/Messages.h"
@@ -109,20 +110,15 @@ QString frequencyOption(const QCommandLineParser& parser, const Options& options
     return rule;
 }
 
-// A name with a control character (a line break, a tab, an escape sequence) would break its
-// entry across lines or garble the display; the wizard's text box cannot produce one. Line
-// and paragraph separators count too: they also break the name into lines.
+// A name with a control character would break its entry across lines or garble the display.
 void refuseControlCharacters(const QString& name) {
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const QChar c = name.at(i);
-        if (c.category() != QChar::Other_Control && c != QChar::LineSeparator &&
-            c != QChar::ParagraphSeparator)
-            continue;
-        throw Refusal{QStringLiteral("--name: the event name may not hold control characters "
-                                     "such as line breaks or tabs (U+%1 at character %2).")
-                          .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'))
-                          .arg(i + 1)};
-    }
+    const qsizetype at = FirstControlCharacter(name);
+    if (at < 0) return;
+    throw Refusal{
+        QStringLiteral("--name: the event name may not hold control characters such as line "
+                       "breaks or tabs (U+%1 at character %2).")
+            .arg(QString::number(name[at].unicode(), 16).toUpper().rightJustified(4, u'0'))
+            .arg(at + 1)};
 }
 
 // The values in the wizard's order: the span, the rule, the name; then the file.
