@@ -2,10 +2,10 @@
 
 #include "platform/TextCodec.h"
 
-#include <QByteArray>
 #include <QByteArrayView>
 #include <QHash>
 #include <QString>
+#include <array>
 #include <cstring>
 #include <vector>
 
@@ -21,9 +21,10 @@ class NameCache {
         if (bytes.size() > kLongest) return decodeText(bytes, encoding);
         if (slots_.empty()) slots_.resize(kSlots);
         Slot& slot = slots_[qHash(bytes, size_t(encoding)) % kSlots];
-        if (slot.text.isNull() || slot.encoding != encoding || slot.bytes != bytes) {
-            slot.bytes.resize(bytes.size()); // keeps the slot's room when it suffices
+        if (slot.size != bytes.size() || slot.encoding != encoding ||
+            std::memcmp(slot.bytes.data(), bytes.data(), size_t(bytes.size())) != 0) {
             std::memcpy(slot.bytes.data(), bytes.data(), size_t(bytes.size()));
+            slot.size = bytes.size();
             slot.encoding = encoding;
             slot.text = decodeText(bytes, encoding);
         }
@@ -35,9 +36,10 @@ class NameCache {
     static constexpr qsizetype kLongest = 64; // bytes; longer names seldom repeat
 
     struct Slot {
-        QByteArray bytes;
         QString text;
+        qsizetype size = -1; // of bytes; -1 while the slot is unused
         FileEncoding encoding = FileEncoding::Utf8;
+        std::array<char, kLongest> bytes;
     };
     std::vector<Slot> slots_;
 };
