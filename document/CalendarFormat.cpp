@@ -1,11 +1,11 @@
 #include "document/CalendarFormat.h"
 
-#include "document/WholeFile.h"
-
 #include "document/LineReader.h"
+#include "document/NameCache.h"
 #include "platform/TextCodec.h"
 
-#include <QIODevice>
+#include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -49,13 +49,16 @@ struct TextDecoder {
     static QString text(QByteArrayView line, qsizetype from = 0) {
         return decodeText(part(line, from), lineEncoding(line));
     }
-    // Everything from layout.nameStart on; the caller has checked the line's length.
-    static QString name(QByteArrayView line, const Layout& layout) {
-        return text(line, layout.nameStart);
+    // Everything from layout.nameStart on, in the line's encoding; the caller has checked
+    // the line's length. Names that repeat share one text.
+    QString name(QByteArrayView line, const Layout& layout) const {
+        return names.decode(part(line, layout.nameStart), lineEncoding(line));
     }
     template <int N> static FixedText<N> field(QByteArrayView line, qsizetype from) {
         return FixedText<N>::fromAscii(part(line, from, N));
     }
+
+    mutable NameCache names;
 };
 
 bool tooShort(QByteArrayView line, const Layout& layout) {
@@ -116,6 +119,10 @@ class Parser {
             add(QByteArrayView(decoded));
         }
     }
+
+    // The number of lines of the run after the line in hand that are long enough to be
+    // entries.
+    qsizetype runLength(qsizetype shortest) const { return lines_.linesBeforeEmpty(shortest); }
 
     // A line too short for its layout is malformed; its name starts at layout.nameStart.
     void requireLength(QByteArrayView line, const Layout& layout) const {
@@ -187,27 +194,30 @@ OtherEntry otherEntry(const TextDecoder& d, QByteArrayView line) {
 // section is reached (reading a calendar); otherwise the entries are appended (importing).
 // Returns false when a stop line ended the reading.
 bool readSections(Parser& p, Tables& t, bool replace) {
-    auto begin = [&](auto& table, const QByteArray* heading) {
+    auto begin = [&](auto& table, const QByteArray* heading, const Layout& layout) {
         if (heading) p.findHeading(*heading);
         if (replace) table.reset();
+        const qsizetype lines = p.runLength(layout.nameStart);
+        table.reserve(int(std::min<qsizetype>(table.nextIndex() + lines, INT_MAX)));
     };
-    begin(t.Birthdays, &kBirthdayHeading);
+    begin(t.Birthdays, &kBirthdayHeading, kDatedLayout);
     if (!p.readRun(
             [&](QByteArrayView l) { addEntry(t.Birthdays, datedEntry<BirthdayEntry>(p, l)); }))
         return false;
-    begin(t.Anniversaries, &kAnniversaryHeading);
+    begin(t.Anniversaries, &kAnniversaryHeading, kDatedLayout);
     if (!p.readRun([&](QByteArrayView l) {
             addEntry(t.Anniversaries, datedEntry<AnniversaryEntry>(p, l));
         }))
         return false;
-    begin(t.FixedHolidays, &kHolidayHeading);
+    begin(t.FixedHolidays, &kHolidayHeading, kFixedLayout);
     if (!p.readRun([&](QByteArrayView l) {
             p.requireLength(l, kFixedLayout);
             const TextDecoder& d = p.decoder;
             addEntry(t.FixedHolidays, FixedHolidayEntry{d.field<4>(l, 1), d.name(l, kFixedLayout)});
         }))
         return false;
-    begin(t.FloatingHolidays, nullptr); // directly after the fixed holidays' empty line
+    begin(t.FloatingHolidays, nullptr,
+          kFloatingLayout); // directly after the fixed holidays' empty line
     if (!p.readRun([&](QByteArrayView l) {
             p.requireLength(l, kFloatingLayout);
             const TextDecoder& d = p.decoder;
@@ -215,7 +225,7 @@ bool readSections(Parser& p, Tables& t, bool replace) {
                                                               d.name(l, kFloatingLayout)});
         }))
         return false;
-    begin(t.OtherEvents, &kOtherHeading);
+    begin(t.OtherEvents, &kOtherHeading, kOtherLayout);
     return p.readRun([&](QByteArrayView l) {
         p.requireLength(l, kOtherLayout);
         addEntry(t.OtherEvents, otherEntry(p.decoder, l));
@@ -265,19 +275,6 @@ FileResult parseTextList(QByteArrayView data, CalendarDocument& doc) {
     return {};
 }
 
-void appendLine(QByteArray& out, QByteArrayView line) {
-    out.append(line);
-    out.append("\r\n", 2);
-}
-
-// Text as it goes into one line of the file: UTF-8, with any line break turned into a space
-// so that a pasted name can never split its line.
-QByteArray lineText(const QString& text) {
-    QByteArray bytes = encodeText(text);
-    bytes.replace('\r', ' ').replace('\n', ' ');
-    return bytes;
-}
-
 } // namespace
 
 FileResult readCalendar(QByteArrayView data, CalendarDocument& doc) {
@@ -290,44 +287,6 @@ FileResult importCalendar(QByteArrayView data, CalendarDocument& doc) {
 
 FileResult importTextList(QByteArrayView data, CalendarDocument& doc) {
     return parseTextList(data, doc);
-}
-
-QByteArray formatCalendar(const CalendarDocument& doc) {
-    QByteArray out;
-    out.reserve(256 + 48 * (doc.Birthdays.upperBound() + doc.Anniversaries.upperBound() +
-                            doc.FixedHolidays.upperBound() + doc.FloatingHolidays.upperBound() +
-                            doc.OtherEvents.upperBound()));
-    appendLine(out, kVersionLine);
-    appendLine(out, lineText(doc.CalendarTitle));
-    appendLine(out, kHeader1 + lineText(doc.HeaderLine1));
-    appendLine(out, kHeader2 + lineText(doc.HeaderLine2));
-    appendLine(out, {}); // the key line: the calendar program writes plain entry lines
-    appendLine(out, {});
-    appendLine(out, kBirthdayHeading);
-    for (const auto& e : doc.Birthdays)
-        appendLine(out, e.Date.toAscii() + ' ' + e.Style.toAscii() + ' ' + lineText(e.Name));
-    appendLine(out, {});
-    appendLine(out, kAnniversaryHeading);
-    for (const auto& e : doc.Anniversaries)
-        appendLine(out, e.Date.toAscii() + ' ' + e.Style.toAscii() + ' ' + lineText(e.Name));
-    appendLine(out, {});
-    appendLine(out, kHolidayHeading);
-    for (const auto& e : doc.FixedHolidays)
-        appendLine(out, 'F' + e.Date.toAscii() + ' ' + lineText(e.Name));
-    appendLine(out, {});
-    for (const auto& e : doc.FloatingHolidays)
-        appendLine(out, e.Rule.toAscii() + e.Month.toAscii() + ' ' + lineText(e.Name));
-    appendLine(out, {});
-    appendLine(out, kOtherHeading);
-    for (const auto& e : doc.OtherEvents)
-        appendLine(out, e.Date.toAscii() + ' ' + lineText(e.Name));
-    appendLine(out, {});
-    appendLine(out, "[End of Data]");
-    return out;
-}
-
-FileResult writeCalendar(QIODevice& device, const CalendarDocument& doc) {
-    return WriteAll(device, formatCalendar(doc));
 }
 
 QByteArray Unscramble(QByteArrayView line, QByteArrayView key) {

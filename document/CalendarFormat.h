@@ -36,7 +36,8 @@ FileResult importTextList(QByteArrayView data, CalendarDocument& doc);
 // The whole file, every line ended by CR LF, text as UTF-8.
 QByteArray formatCalendar(const CalendarDocument& doc);
 
-// Writes formatCalendar(doc) to an open device; Failed with the device's error text.
+// Writes formatCalendar(doc) to an open device, in pieces; Failed with the device's error
+// text. After a failure nothing more is written.
 FileResult writeCalendar(QIODevice& device, const CalendarDocument& doc);
 
 // Decodes one scrambled line: byte i (counted from 1) minus the code of the key's byte at

@@ -48,9 +48,10 @@ QString weekdayFragment(QChar c) {
     return digit >= 0 && digit <= 6 ? QLatin1String(kFragments[digit]) : QString();
 }
 
-template <class Entry> void appendLines(QStringList& lines, const EntryTable<Entry>& table) {
+template <class Entry>
+void eachLine(const EntryTable<Entry>& table, const std::function<void(const QString&)>& use) {
     for (const Entry& e : table)
-        lines << EntryListText(e);
+        use(EntryListText(e));
 }
 
 } // namespace
@@ -102,25 +103,26 @@ QString EntryListText(const FloatingHolidayEntry& e) {
     return listText(EntryDateText(e), e.Name);
 }
 
-QStringList EntryListLines(const CalendarDocument& doc, EntryKind kind) {
-    QStringList lines;
+void ForEachEntryListLine(const CalendarDocument& doc, EntryKind kind,
+                          const std::function<void(const QString&)>& use) {
     switch (kind) {
     case EntryKind::Birthday:
-        appendLines(lines, doc.Birthdays);
-        break;
+        return eachLine(doc.Birthdays, use);
     case EntryKind::Holiday:
-        appendLines(lines, doc.FixedHolidays);
-        break;
+        return eachLine(doc.FixedHolidays, use);
     case EntryKind::FloatingHoliday:
-        appendLines(lines, doc.FloatingHolidays);
-        break;
+        return eachLine(doc.FloatingHolidays, use);
     case EntryKind::Anniversary:
-        appendLines(lines, doc.Anniversaries);
-        break;
+        return eachLine(doc.Anniversaries, use);
     case EntryKind::Other:
-        appendLines(lines, doc.OtherEvents);
-        break;
+        return eachLine(doc.OtherEvents, use);
     }
+}
+
+QStringList EntryListLines(const CalendarDocument& doc, EntryKind kind) {
+    QStringList lines;
+    lines.reserve(doc.entryCount(kind));
+    ForEachEntryListLine(doc, kind, [&lines](const QString& line) { lines << line; });
     return lines;
 }
 

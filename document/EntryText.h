@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // "January" to "December" for 1 to 12; the empty text for anything else.
 QString MonthName(int month);
@@ -28,6 +29,9 @@ QString EntryDateText(const OtherEntry& e);
 
 // The list lines of every entry of one kind, in table order.
 QStringList EntryListLines(const CalendarDocument& doc, EntryKind kind);
+// The same lines one at a time, for a reader that needs never hold them all.
+void ForEachEntryListLine(const CalendarDocument& doc, EntryKind kind,
+                          const std::function<void(const QString&)>& use);
 
 // "st", "nd", "rd" or "th" for a whole number, as English writes it: by the last digit,
 // except that numbers ending in 11, 12 or 13 take "th" (11th, 112th, -13th).

@@ -99,7 +99,8 @@ FileResult WriteCalendarFile(AppState& app, const QString& path) {
         reportFileError(app, QStringLiteral("save"), path, refused.error);
         return refused;
     }
-    const FileResult result = WriteWholeFile(path, formatCalendar(app.Document));
+    const FileResult result =
+        WriteWholeFile(path, [&app](QIODevice& file) { return writeCalendar(file, app.Document); });
     if (result.failed()) {
         reportFileError(app, QStringLiteral("save"), path, result.error);
         return result;

@@ -27,6 +27,23 @@ class LineReader {
         return line;
     }
 
+    // How many of the lines that follow, up to the next empty line or the end, are at least
+    // `shortest` bytes long; reads nothing. Lets a reader make room for a run of entry lines
+    // at once (a shorter line is no entry).
+    qsizetype linesBeforeEmpty(qsizetype shortest) const {
+        qsizetype count = 0;
+        for (qsizetype pos = pos_; pos < data_.size();) {
+            const qsizetype end = data_.indexOf('\n', pos);
+            qsizetype stop = end < 0 ? data_.size() : end;
+            const qsizetype next = stop + 1;
+            if (stop > pos && data_[stop - 1] == '\r') --stop;
+            if (stop == pos) break;
+            if (stop - pos >= shortest) ++count;
+            pos = next;
+        }
+        return count;
+    }
+
   private:
     QByteArrayView data_;
     qsizetype pos_ = 0;

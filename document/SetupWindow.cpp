@@ -88,6 +88,9 @@ void frmSetup::buildKindSelectors() {
     lstEvents = named(new QListWidget(this), "lstEvents");
     lstEvents->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstEvents->setMinimumSize(320, 150);
+    // Every line is one line of text of the same height, so the list need not lay out each of
+    // its lines (up to 32,767 of them) to place them; long lines still scroll sideways.
+    lstEvents->setUniformItemSizes(true);
 }
 
 void frmSetup::buildButtons() {

@@ -12,11 +12,16 @@ FileResult WriteAll(QIODevice& device, QByteArrayView bytes) {
 }
 
 FileResult WriteWholeFile(const QString& path, QByteArrayView bytes) {
+    return WriteWholeFile(path, [bytes](QIODevice& file) { return WriteAll(file, bytes); });
+}
+
+FileResult WriteWholeFile(const QString& path,
+                          const std::function<FileResult(QIODevice& file)>& write) {
     QSaveFile file(path);
     // Unbuffered, so that every failing write is seen here: a buffered save file can lose
     // the error of its last write and still put a truncated file in place.
     FileResult result = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-                            ? WriteAll(file, bytes)
+                            ? write(file)
                             : FileResult{FileStatus::Failed, file.errorString()};
     if (!result.failed() && !file.commit()) result = {FileStatus::Failed, file.errorString()};
     if (result.failed()) file.cancelWriting();

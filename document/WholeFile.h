@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <functional>
 
 class QIODevice;
 
@@ -17,3 +18,8 @@ FileResult WriteAll(QIODevice& device, QByteArrayView bytes);
 // Writes bytes to path through a temporary file in the same folder that replaces the file
 // only once everything was written: a failed write leaves the previous file as it was.
 FileResult WriteWholeFile(const QString& path, QByteArrayView bytes);
+
+// The same with the bytes written by write onto the open temporary file, for files too large
+// to be made whole in memory first. write returns Failed with the reason when a write fails.
+FileResult WriteWholeFile(const QString& path,
+                          const std::function<FileResult(QIODevice& file)>& write);

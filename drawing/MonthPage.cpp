@@ -87,7 +87,10 @@ PageFrame ComputePageFrame(const LayoutSettings& layout, PaperInches printerPage
     PageFrame f;
     f.PageWidth = printerPage.width;
     f.PageHeight = printerPage.height;
-    if (layout.PaperSize == QLatin1String("Custom")) {
+    // A custom paper without a size of its own prints on the printer's page, as the PDF page
+    // does (PdfPageLayout).
+    if (layout.PaperSize == QLatin1String("Custom") && layout.PaperSizeWidth > 0 &&
+        layout.PaperSizeHeight > 0) {
         // The custom size names the paper, not how it is turned: its short and long sides go
         // across and down as the page prints, landscape unless set to portrait.
         const double shortSide = std::min(layout.PaperSizeWidth, layout.PaperSizeHeight);

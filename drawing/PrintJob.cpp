@@ -4,17 +4,63 @@
 #include "drawing/MonthPage.h"
 #include "platform/DrawingSurface.h"
 
+#include <QImage>
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <algorithm>
 
 namespace {
 
 constexpr int kPdfResolution = 1200; // dots per inch, as a high-resolution printer
+constexpr double kInchesPerMeter = 39.37007874;
+
+// Whether the page of month leaves the grid room: columns of some width and rows that hold
+// at least a day number. Laid out on a scratch image of the device's resolution, so that
+// nothing reaches the device itself.
+bool gridHasRoom(AppState& app, const QPagedPaintDevice& device, PaperInches paper, int month) {
+    const double dpi = PainterSurface::pixelsPerInch(device);
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    scratch.setDotsPerMeterX(qRound(dpi * kInchesPerMeter));
+    scratch.setDotsPerMeterY(qRound(dpi * kInchesPerMeter));
+    QPainter painter(&scratch);
+    PainterSurface metrics(painter, PainterSurface::pixelsPerInch(scratch));
+    const MonthPageLayout page =
+        LayOutMonthPage(metrics, {app.Document, app.Layout, app.DisplayYear, paper}, month);
+    return page.frame.ColumnWidth > 0 && page.RowHeight >= page.datesLineHeight;
+}
+
+// A save file that goes on after a short write until every byte is written or the system
+// names its error. The PDF writer stops writing after the first short write without looking
+// at the reason, so without this a full disk would end in a short file and no error at all.
+class WholeSaveFile final : public QSaveFile {
+  public:
+    using QSaveFile::QSaveFile;
+
+  protected:
+    qint64 writeData(const char* data, qint64 length) override {
+        for (qint64 done = 0; done < length;) {
+            const qint64 written = QSaveFile::writeData(data + done, length - done);
+            if (written <= 0) return -1; // the save file keeps the error and will not commit
+            done += written;
+        }
+        return length;
+    }
+};
+
+QString fileFailure(const QString& path, const QString& reason) {
+    return QStringLiteral("Cannot write the file %1: %2").arg(path, reason);
+}
 
 } // namespace
+
+QString NoRoomForGridText() {
+    return QStringLiteral("There is no room for the calendar grid on this page: the margins, the "
+                          "heading and the title take up the paper.\nMake the margins or the "
+                          "fonts smaller, or the paper larger, in the layout.");
+}
 
 QPageLayout::Orientation PrintOrientation(const LayoutSettings& layout) {
     const bool portrait = layout.PaperOrientation == QLatin1String("Portrait") &&
@@ -48,13 +94,15 @@ std::vector<int> MonthsToPrint(bool all, const std::vector<bool>& selected) {
 PrintResult PrintMonths(AppState& app, const PageTarget& target, const std::vector<int>& months) {
     PrintResult result;
     if (months.empty()) return result;
+    const QRectF paper = target.device.pageLayout().fullRect(QPageLayout::Inch);
+    if (!gridHasRoom(app, target.device, {paper.width(), paper.height()}, months.front()))
+        return {false, NoRoomForGridText(), 0, true};
     QPainter painter;
     if (!painter.begin(&target.device)) {
         const QString error = target.file ? QStringLiteral("Cannot write the file %1")
                                           : QStringLiteral("Cannot print on %1");
         return {false, error.arg(target.label), 0};
     }
-    const QRectF paper = target.device.pageLayout().fullRect(QPageLayout::Inch);
     PainterSurface surface(painter, PainterSurface::pixelsPerInch(target.device));
     MonthPagePrinter pages(
         surface, app.dialogs,
@@ -75,10 +123,25 @@ PrintResult PrintMonths(AppState& app, const PageTarget& target, const std::vect
 }
 
 PrintResult PrintMonthsToPdf(AppState& app, const QString& path, const std::vector<int>& months) {
-    QPdfWriter writer(path);
-    writer.setResolution(kPdfResolution);
-    writer.setCreator(QStringLiteral("Daylark"));
-    writer.setTitle(QStringLiteral("Daylark - ") + app.Document.CalendarTitle);
-    writer.setPageLayout(PdfPageLayout(app.Layout, DefaultPdfPaper()));
-    return PrintMonths(app, {writer, path, true}, months);
+    if (months.empty()) return {};
+    // Unbuffered, so that every failing write is seen here: a buffered file could still lose
+    // the error of its last bytes.
+    WholeSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return {false, fileFailure(path, file.errorString()), 0};
+    PrintResult result;
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(kPdfResolution);
+        writer.setCreator(QStringLiteral("Daylark"));
+        writer.setTitle(QStringLiteral("Daylark - ") + app.Document.CalendarTitle);
+        writer.setPageLayout(PdfPageLayout(app.Layout, DefaultPdfPaper()));
+        result = PrintMonths(app, {writer, path, true}, months);
+    }
+    if (result.ok && file.error() != QFileDevice::NoError)
+        result = {false, fileFailure(path, file.errorString()), result.pages};
+    if (result.ok && !file.commit())
+        result = {false, fileFailure(path, file.errorString()), result.pages};
+    if (!result.ok) file.cancelWriting();
+    return result;
 }

@@ -31,7 +31,13 @@ struct PrintResult {
     bool ok = true;
     QString error; // the failure's own description when not ok
     int pages = 0; // pages drawn, also when the printing failed part way
+    // Not a device failure: the layout leaves no room for the grid on this paper, so nothing
+    // was printed; error is the message for the user.
+    bool noRoom = false;
 };
+
+// The message when the margins, the heading and the title leave no room for the grid.
+QString NoRoomForGridText();
 
 // Where pages go: the device, and for messages its name (a printer's name or a file's path)
 // and whether it is a file.
@@ -45,8 +51,12 @@ struct PageTarget {
 // page between months and none after the last; then ends the document, sending what was
 // drawn even after a failure. No months: nothing is drawn and no document is started. An
 // entry that cannot be shown is reported through app.dialogs and left out; it does not
-// stop the printing.
+// stop the printing. A layout whose grid would have no room on the target's paper (no
+// width, or rows lower than a day number) is refused before any document is started.
 PrintResult PrintMonths(AppState& app, const PageTarget& target, const std::vector<int>& months);
 
-// The same into the PDF file at path, with the page of PdfPageLayout.
+// The same into the PDF file at path, with the page of PdfPageLayout. The file is written
+// through a temporary file in the same folder that replaces it only when every byte was
+// written: a failure (a full disk, no room for the grid) leaves any previous file as it was
+// and names the system's reason.
 PrintResult PrintMonthsToPdf(AppState& app, const QString& path, const std::vector<int>& months);

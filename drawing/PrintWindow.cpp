@@ -147,7 +147,7 @@ bool frmPrint::printOnChosenPrinter(const std::vector<int>& months) {
         reportPrinterError(QStringLiteral("No printer is chosen"));
         return false;
     }
-    std::unique_ptr<QPrinter> printer;
+    PrintResult result;
     QString pdfPath;
     if (pdfChosen()) {
         // The dialog adds ".pdf" before it asks about replacing, so it asks about the file
@@ -160,15 +160,17 @@ bool frmPrint::printOnChosenPrinter(const std::vector<int>& months) {
                                   .suffixCase = Qt::CaseInsensitive};
         const std::optional<FileChoice> file = app_.dialogs.saveFile(request);
         if (!file) return false;
-        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
         pdfPath = file->path;
-        printer->setOutputFileName(pdfPath);
+        result = PrintMonthsToPdf(app_, pdfPath, months);
     } else {
-        printer = std::make_unique<QPrinter>(printers_[index], QPrinter::HighResolution);
+        QPrinter printer(printers_[index], QPrinter::HighResolution);
+        PreparePrinter(printer, app_.Layout);
+        result = PrintMonths(app_, printer, months);
     }
-    PreparePrinter(*printer, app_.Layout);
-    const PrintResult result = PrintMonths(app_, *printer, months);
+    if (result.noRoom) {
+        showMessage(app_.dialogs, result.error, QStringLiteral("Daylark"), MessageIcon::Critical);
+        return false;
+    }
     if (!result.ok) {
         reportPrinterError(result.error);
         return false;

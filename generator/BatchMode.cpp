@@ -1,5 +1,6 @@
 #include "generator/BatchMode.h"
 
+#include "generator/EventName.h"
 #include "generator/Frequency.h"
 #include "generator/GeneratedFile.h"
 #include "generator/Messages.h"
@@ -109,6 +110,17 @@ QString frequencyOption(const QCommandLineParser& parser, const Options& options
     return rule;
 }
 
+// A name with a control character would break its entry across lines or garble the display.
+void refuseControlCharacters(const QString& name) {
+    const qsizetype at = FirstControlCharacter(name);
+    if (at < 0) return;
+    throw Refusal{
+        QStringLiteral("--name: the event name may not hold control characters such as line "
+                       "breaks or tabs (U+%1 at character %2).")
+            .arg(QString::number(name[at].unicode(), 16).toUpper().rightJustified(4, u'0'))
+            .arg(at + 1)};
+}
+
 // The values in the wizard's order: the span, the rule, the name; then the file.
 ScheduleRequest readRequest(const QCommandLineParser& parser, const Options& options) {
     if (!parser.positionalArguments().isEmpty())
@@ -122,6 +134,7 @@ ScheduleRequest readRequest(const QCommandLineParser& parser, const Options& opt
     request.name = parser.value(options.name);
     if (request.name.isEmpty())
         throw Refusal{QStringLiteral("Please give the event's display name with --name.")};
+    refuseControlCharacters(request.name);
     if (parser.value(options.output).isEmpty())
         throw Refusal{QStringLiteral("Please give the file to write with --output.")};
     return request;

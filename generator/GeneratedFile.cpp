@@ -43,11 +43,6 @@ QByteArray formatLines(const std::vector<QByteArray>& entries, QByteArrayView ke
     return out;
 }
 
-const QString kNoKeyText = QStringLiteral(
-    "This event name cannot be saved: with every key the file can carry, some of its "
-    "scrambled entry lines would hold a line break, and the calendar would not read them "
-    "back correctly.\nPlease run the scheduler again with a different event name.");
-
 QString writeFailedText(const QString& path, const QString& reason) {
     return QStringLiteral("%1 cannot save\n%2\n\n%3\n\nNothing was written to this file.")
         .arg(kMessageTitle, QDir::toNativeSeparators(path), reason);
@@ -93,9 +88,7 @@ QString WithQvfExtension(const QString& path) {
 SaveResult WriteGeneratedFile(const QString& path, const GeneratedEvents& events,
                               QRandomGenerator& random) {
     const std::vector<QByteArray> entries = entryLines(events);
-    const auto key = MakeScrambleKey(entries, random);
-    if (!key) return {SaveStatus::NoUsableKey, kNoKeyText};
-    const QByteArray bytes = formatLines(entries, *key);
+    const QByteArray bytes = formatLines(entries, MakeScrambleKey(entries, random));
     QSaveFile file(path); // an unfinished file is discarded, never put in place
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {SaveStatus::WriteFailed, writeFailedText(path, file.errorString())};

@@ -27,15 +27,17 @@ QString SavedFileText(int entries, const QString& path);
 // The path with ".qvf" appended unless it already ends in exactly ".qvf".
 QString WithQvfExtension(const QString& path);
 
-enum class SaveStatus { Saved, NoUsableKey, WriteFailed };
+enum class SaveStatus { Saved, WriteFailed };
 
 struct SaveResult {
     SaveStatus status = SaveStatus::Saved;
     QString message; // for the user, when not saved
 };
 
-// Makes a new key and writes the file. Written through a temporary file that replaces the
-// target only when complete, so a failed write leaves whatever was there before.
+// Makes a new key and writes the file. Every name gets a key under which its lines stay
+// whole (see MakeScrambleKey), so only the file system can make a save fail. Written through
+// a temporary file that replaces the target only when complete, so a failed write leaves
+// whatever was there before.
 SaveResult WriteGeneratedFile(const QString& path, const GeneratedEvents& events,
                               QRandomGenerator& random);
 

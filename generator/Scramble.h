@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <optional>
 #include <vector>
 
 class QRandomGenerator;
@@ -33,8 +32,13 @@ inline QByteArray KeyForChoice(int choice) {
 //   of 1000 times a random number from 0 up to 1;
 // - when none of them does (names in some scripts, whose UTF-8 lead bytes 0xD1 to 0xDD come
 //   close to the line breaks), among all five-digit values;
-// - nothing when no key of this form qualifies.
-std::optional<QByteArray> MakeScrambleKey(const std::vector<QByteArray>& lines,
-                                          QRandomGenerator& random);
+// - when none of those does either, a key of letters and digits, chosen position by
+//   position, 15 characters long or as much longer as it takes. A key longer than every line
+//   pairs each line position with a key position of its own, so for lines that differ only
+//   in their date digits (one event name) such a key always exists;
+// - only for lines whose bytes at one position cover every value: the empty key, under which
+//   the entry lines are written plain.
+// Letters and digits can never make the key line look like a header line or a heading.
+QByteArray MakeScrambleKey(const std::vector<QByteArray>& lines, QRandomGenerator& random);
 
 } // namespace qvfsch

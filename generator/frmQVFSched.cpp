@@ -1,5 +1,6 @@
 #include "generator/frmQVFSched.h"
 
+#include "generator/EventName.h"
 #include "generator/Frequency.h"
 #include "generator/Messages.h"
 #include "generator/ScheduleDates.h"
@@ -23,10 +24,22 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace qvfsch {
 
 namespace {
+
+// The name box's rule: a control character typed or pasted (a line break or tab from a
+// pasted text) becomes a space as it comes in, so every name the box holds can be saved.
+class EventNameValidator final : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        if (FirstControlCharacter(input) >= 0) input = WithoutControlCharacters(input);
+        return Acceptable;
+    }
+};
 
 // The text box beside a spinner: it shows the spinner's value, and a number may be typed
 // into it instead of stepping there (see takeTypedValue).
@@ -234,6 +247,7 @@ QWidget* frmQVFSched::buildNamePage() {
     lblEventName = named(new QLabel(QStringLiteral("Event Name:"), picEventName),
                          QStringLiteral("lblEventName"));
     txtEventName = named(new QLineEdit(picEventName), QStringLiteral("txtEventName"));
+    txtEventName->setValidator(new EventNameValidator(txtEventName));
     lblEventName->setBuddy(txtEventName);
     auto* layout = new QVBoxLayout(picEventName);
     layout->setContentsMargins(24, 24, 24, 24);

@@ -48,8 +48,7 @@ void drawRings(QPainter& p, const LeafStyle& style) {
 
 } // namespace
 
-QImage LeafIconImage(int size, const LeafStyle& style,
-                     void (*drawContent)(QPainter&, bool small)) {
+QImage LeafIconImage(int size, const LeafStyle& style, void (*drawContent)(QPainter&, bool small)) {
     if (size < 1) return {};
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);

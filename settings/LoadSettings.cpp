@@ -8,6 +8,18 @@
 
 namespace {
 
+bool isPaperSide(float inches) {
+    return inches >= kSmallestPaperSide && inches <= kLargestPaperSide;
+}
+
+// A margin leaves at least half of its paper side (or of the largest side, when the custom
+// side is not set), so that absurd stored values never reach a page.
+template <class Record>
+bool isUsableMargin(float inches, const Record& record, const SettingField<Record>& f) {
+    const float side = f.side && isPaperSide(record.*f.side) ? record.*f.side : kLargestPaperSide;
+    return inches > 0 && inches < side / 2;
+}
+
 // Reads one value by its rule; a missing or unusable value takes the default, which is
 // written back where the rule says so.
 template <class Record>
@@ -25,7 +37,8 @@ void loadField(SettingsStore& store, const QString& key, Record& record,
     }
     float& number = record.*std::get<float Record::*>(f.field);
     number = textToSingle(value);
-    if (f.rule == SettingRule::Margin && number == 0.0f) {
+    if (f.rule == SettingRule::Size && !isPaperSide(number)) number = 0;
+    if (f.rule == SettingRule::Margin && !isUsableMargin(number, record, f)) {
         number = textToSingle(fallback);
         Registry::SetKeyValue(store, key, name, singleToText(number));
     }

@@ -8,7 +8,8 @@ class SettingsStore;
 
 // Reads every preference from the store. A missing value is replaced by its default, which
 // is written back at once, so that afterwards every setting with a default exists in the
-// store. The custom paper size is never written back; a margin of 0 becomes 0.75.
+// store. The custom paper size is never written back and reads as 0 unless it is 1 to 100
+// inches; a margin of 0, or one outside the paper, becomes 0.75.
 Settings LoadSettings(SettingsStore& store);
 
 // Inches as stored: the shortest decimal text of the single-precision value ("0.75", "1").

@@ -62,10 +62,10 @@ const std::vector<SettingField<LayoutSettings>>& settingFields(const LayoutSetti
         {"PaperSizeWidth", &L::PaperSizeWidth, R::Size, "0"},
         {"PaperSizeHeight", &L::PaperSizeHeight, R::Size, "0"},
         {"PaperOrientation", &L::PaperOrientation, R::Choice, "Landscape", "Portrait"},
-        {"MarginLeft", &L::MarginLeft, R::Margin, "0.75"},
-        {"MarginRight", &L::MarginRight, R::Margin, "0.75"},
-        {"MarginTop", &L::MarginTop, R::Margin, "0.75"},
-        {"MarginBottom", &L::MarginBottom, R::Margin, "0.75"},
+        {"MarginLeft", &L::MarginLeft, R::Margin, "0.75", nullptr, &L::PaperSizeWidth},
+        {"MarginRight", &L::MarginRight, R::Margin, "0.75", nullptr, &L::PaperSizeWidth},
+        {"MarginTop", &L::MarginTop, R::Margin, "0.75", nullptr, &L::PaperSizeHeight},
+        {"MarginBottom", &L::MarginBottom, R::Margin, "0.75", nullptr, &L::PaperSizeHeight},
     };
     return fields;
 }

@@ -15,9 +15,18 @@ class SettingsStore;
 enum class SettingRule {
     Text,   // an empty value takes the default, which is written back
     Choice, // anything but `kept` becomes the default, which is written back
-    Size,   // inches; never written back when missing (reads as 0)
-    Margin, // inches; 0 (also a missing or unreadable value) becomes the default, written back
+    // A paper side in inches, from kSmallestPaperSide to kLargestPaperSide; anything else
+    // (also a missing value) reads as 0, no size. Never written back.
+    Size,
+    // Inches, more than 0 and less than half the paper side it is taken from (`side`, when
+    // that side is set, else the largest side). Anything else, also 0 and a missing or
+    // unreadable value, becomes the default, which is written back.
+    Margin,
 };
+
+// The paper sides a custom size may have; a stored size outside them is no size.
+inline constexpr float kSmallestPaperSide = 1;
+inline constexpr float kLargestPaperSide = 100;
 
 template <class Record> struct SettingField {
     const char* name;
@@ -25,6 +34,8 @@ template <class Record> struct SettingField {
     SettingRule rule;
     const char* defaultValue;   // for Size and Margin: the number as text
     const char* kept = nullptr; // Choice: the one other value that is kept
+    // Margin: the paper side that bounds it, read earlier in the table.
+    float Record::*side = nullptr;
 };
 
 const QString& settingsKey(const OptionSettings*);

@@ -71,16 +71,15 @@ QString visible(QStringView text) {
 int runShow(Tool& tool, const ToolCommand&, const QCommandLineParser&, const QStringList& args) {
     if (!tool.read(args[0])) return 1;
     const CalendarDocument& doc = tool.app.Document;
-    QString out =
+    printOut(
         QStringLiteral("Title: %1\nHeader1: %2\nHeader2: %3\n")
-            .arg(visible(doc.CalendarTitle), visible(doc.HeaderLine1), visible(doc.HeaderLine2));
+            .arg(visible(doc.CalendarTitle), visible(doc.HeaderLine1), visible(doc.HeaderLine2)));
+    // Line by line, so that a large calendar is never held a second time as text.
     for (const EntryKind kind : kAllKinds) {
-        const QStringList lines = EntryListLines(doc, kind);
-        out += QStringLiteral("\n%1 (%2)\n").arg(KindLabel(kind)).arg(lines.size());
-        for (const QString& line : lines)
-            out += visible(line) + u'\n';
+        printOut(QStringLiteral("\n%1 (%2)\n").arg(KindLabel(kind)).arg(doc.entryCount(kind)));
+        ForEachEntryListLine(doc, kind,
+                             [](const QString& line) { printOut(visible(line) + u'\n'); });
     }
-    printOut(out);
     return 0;
 }
 

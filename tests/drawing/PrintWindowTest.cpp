@@ -1,7 +1,9 @@
 #include "drawing/PrintWindow.h"
 #include "PdfTools.h"
+#include "drawing/PrintJob.h"
 #include "settings/LoadSettings.h"
 #include "support/CalendarBuilder.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestApp.h"
 
 #include <QComboBox>
@@ -144,5 +146,42 @@ TEST_F(PrintWindowFixture, LayoutAsksTheOwnerForTheLayoutDialog) {
     QSignalSpy spy(window.get(), &frmPrint::layoutRequested);
     QTest::mouseClick(window->cmdLayout, Qt::LeftButton);
     EXPECT_EQ(spy.count(), 1);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(PrintWindowFixture, APdfThatCannotBeWrittenWholeIsReportedAndThePreviousFileKept) {
+    const QString path = t.path(QStringLiteral("year.pdf"));
+    const QByteArray previous("%PDF-1.4 the previous print");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(previous);
+    }
+    {
+        const FileSizeLimit limit(16 * 1024);
+        printTo(path);
+    }
+    ASSERT_EQ(t.dialogs.messages.size(), 1u);
+    EXPECT_TRUE(t.dialogs.messages[0].text.startsWith(
+        QStringLiteral("There has been an error with your printer.")));
+    EXPECT_TRUE(t.dialogs.messages[0].title.contains(QStringLiteral("File too large")))
+        << t.dialogs.messages[0].title.toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), previous);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(PrintWindowFixture, ALayoutWithoutRoomForTheGridIsRefusedWithItsOwnMessage) {
+    t.app.Layout.PaperSize = QStringLiteral("Custom");
+    t.app.Layout.PaperSizeWidth = 2;
+    t.app.Layout.PaperSizeHeight = 2;
+    t.app.Layout.MarginTop = t.app.Layout.MarginBottom = 0.9f;
+    const QString path = t.path(QStringLiteral("tiny.pdf"));
+    printTo(path);
+    ASSERT_EQ(t.dialogs.messages.size(), 1u);
+    EXPECT_EQ(t.dialogs.messages[0].text, NoRoomForGridText());
+    EXPECT_EQ(t.dialogs.messages[0].title, QStringLiteral("Daylark"));
+    EXPECT_FALSE(QFile::exists(path));
     EXPECT_TRUE(window->isVisible());
 }

@@ -1,5 +1,6 @@
 #include "PdfTools.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -61,4 +62,54 @@ TEST(QvfToolPrint, BadArgumentsShowTheUsageAndFailuresExitWithOne) {
     EXPECT_EQ(qvftool({"print", kCalendar, "--year", "2027", "--output",
                        dir.filePath("no/folder/out.pdf")}),
               1);
+}
+
+// Stored layouts with absurd numbers: paper sizes and margins outside the paper read as their
+// defaults and give a sound PDF; a layout that leaves the grid no room prints nothing.
+TEST(QvfToolPrint, StoredLayoutsArePrintedSoundlyOrRefused) {
+    SKIP_WITHOUT_POPPLER();
+    struct Case {
+        const char* layout;
+        int status;
+    };
+    const std::vector<Case> cases = {
+        {"PaperSize=Custom\nPaperSizeWidth=1e30\nPaperSizeHeight=11\n", 0},
+        {"PaperSize=Custom\nPaperSizeWidth=100000\nPaperSizeHeight=100000\n", 0},
+        {"PaperSize=Custom\nPaperSizeWidth=-8.5\nPaperSizeHeight=-11\nMarginTop=1e30\n", 0},
+        {"MarginLeft=1e30\nMarginRight=-3\nMarginTop=nan\n", 0},
+        {"PaperSize=Custom\nPaperSizeWidth=2\nPaperSizeHeight=2\nMarginTop=0.9\n"
+         "MarginBottom=0.9\n",
+         1},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir config;
+        QDir().mkpath(config.filePath("Daylark"));
+        QFile conf(config.filePath("Daylark/Daylark.conf"));
+        ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+        conf.write("[Software]\n");
+        for (const QByteArray& line : QByteArray(c.layout).split('\n'))
+            if (!line.isEmpty()) conf.write("Daylark\\Layout\\" + line + '\n');
+        conf.close();
+        QTemporaryDir dir;
+        const QString out = dir.filePath("out.pdf");
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", config.path());
+        process.setProcessEnvironment(env);
+        process.start(
+            QStringLiteral(QVFTOOL_PATH),
+            {"print", kCalendar, "--year", "2027", "--months", "3", "--output", out, "--settings"});
+        process.waitForFinished(60000);
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_EQ(process.exitCode(), c.status) << c.layout << err.toStdString();
+        if (c.status == 0) {
+            const QSizeF page = pdfPageSize(out);
+            EXPECT_TRUE(page.width() > 72 && page.width() < 7200) << c.layout;
+            EXPECT_TRUE(pdfText(out, 1).startsWith(QStringLiteral("March 2027"))) << c.layout;
+        } else {
+            EXPECT_TRUE(err.contains(QStringLiteral("no room for the calendar grid")))
+                << err.toStdString();
+            EXPECT_FALSE(QFile::exists(out));
+        }
+    }
 }

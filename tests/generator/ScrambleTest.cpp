@@ -3,9 +3,12 @@
 
 #include <QList>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <set>
 
 using namespace qvfsch;
@@ -51,9 +54,8 @@ TEST(ScrambleKey, ADrawnNumberPicksTheKeyWhenEveryKeyWillDo) {
     const std::vector<QByteArray> lines{otherLine(QStringLiteral("Water the plants"))};
     for (quint32 seed = 1; seed <= 50; ++seed) {
         QRandomGenerator random(seed), replay(seed);
-        const auto key = MakeScrambleKey(lines, random);
-        ASSERT_TRUE(key);
-        EXPECT_EQ(*key, KeyForChoice(int(replay.generateDouble() * 1000)));
+        EXPECT_EQ(MakeScrambleKey(lines, random),
+                  KeyForChoice(int(replay.generateDouble() * 1000)));
     }
 }
 
@@ -77,10 +79,9 @@ TEST(ScrambleKey, ChosenKeyNeverPutsALineBreakIntoALine) {
         ASSERT_GT(breakingKeys(lines[0]), 0) << name.toStdString();
         for (quint32 seed = 0; seed < 40; ++seed) {
             QRandomGenerator random(seed);
-            const auto key = MakeScrambleKey(lines, random);
-            ASSERT_TRUE(key) << name.toStdString();
+            const QByteArray key = MakeScrambleKey(lines, random);
             for (const QByteArray& line : lines)
-                EXPECT_FALSE(holdsLineBreak(Scramble(line, *key))) << name.toStdString();
+                EXPECT_FALSE(holdsLineBreak(Scramble(line, key))) << name.toStdString();
         }
     }
 }
@@ -92,28 +93,84 @@ TEST(ScrambleKey, BeyondTheUsualKeysWhenNoneOfThemWillDo) {
     std::set<QByteArray> keys;
     for (quint32 seed = 0; seed < 20; ++seed) {
         QRandomGenerator random(seed);
-        const auto key = MakeScrambleKey({line}, random);
-        ASSERT_TRUE(key);
-        EXPECT_FALSE(holdsLineBreak(Scramble(line, *key)));
-        ASSERT_EQ(key->size(), 15);
+        const QByteArray key = MakeScrambleKey({line}, random);
+        EXPECT_FALSE(holdsLineBreak(Scramble(line, key)));
+        ASSERT_EQ(key.size(), 15);
         for (int triple = 0; triple < 5; ++triple) {
-            const int code = key->mid(triple * 3, 3).toInt();
-            EXPECT_TRUE(code >= 48 && code <= 57) << key->constData();
+            const int code = key.mid(triple * 3, 3).toInt();
+            EXPECT_TRUE(code >= 48 && code <= 57) << key.constData();
         }
-        keys.insert(*key);
+        keys.insert(key);
     }
     EXPECT_GT(keys.size(), 1u); // still picked at random
 }
 
-TEST(ScrambleKey, NoKeyWhenEveryKeyBreaksALine) {
+static bool lettersAndDigits(const QByteArray& key) {
+    return std::all_of(key.begin(), key.end(), [](char c) { return std::isalnum(uchar(c)); });
+}
+
+// When no key of digit triples will do, the key is made of letters and digits and is as long
+// as it needs to be; it still keeps every line whole and is still drawn at random.
+TEST(ScrambleKey, ALetterAndDigitKeyWhenNoDigitKeyWillDo) {
+    QString mixed; // lead bytes of every length next to each other, longer than 50 bytes
+    for (const char32_t c : {U'\u0688', U'\u05D0', U'\u4E2D', U'\U0001F382', U'\u0416'})
+        for (int i = 0; i < 12; ++i)
+            mixed += QString::fromUcs4(&c, 1);
     // The name's sixth byte is line byte 15, which always pairs with the key's first
-    // character "0" (48): 0xDA + 48 is a line feed under every key of the form.
-    const QByteArray line = otherLine(QStringLiteral("abcde\u0688"));
-    ASSERT_EQ(static_cast<unsigned char>(line[14]), 0xDA);
-    for (int value = 0; value <= 99999; value += 7)
-        ASSERT_TRUE(holdsLineBreak(Scramble(line, KeyForValue(value))));
-    QRandomGenerator random(1);
-    EXPECT_FALSE(MakeScrambleKey({line}, random));
+    // character "0" (48): 0xDA + 48 is a line feed under every key of digit triples.
+    for (const QString& name : {QStringLiteral("abcde\u0688"), mixed}) {
+        const std::vector<QByteArray> lines{otherLine(name),
+                                            EntryLine({QStringLiteral("12312099"), name})};
+        std::set<QByteArray> keys;
+        for (quint32 seed = 0; seed < 20; ++seed) {
+            QRandomGenerator random(seed);
+            const QByteArray key = MakeScrambleKey(lines, random);
+            ASSERT_GE(key.size(), 15);
+            EXPECT_TRUE(lettersAndDigits(key)) << key.constData();
+            EXPECT_FALSE(QRegularExpression("^(04[89]|05[0-7]){5}$")
+                             .match(QString::fromLatin1(key))
+                             .hasMatch());
+            for (const QByteArray& line : lines)
+                EXPECT_FALSE(holdsLineBreak(Scramble(line, key))) << name.toStdString();
+            keys.insert(key);
+        }
+        EXPECT_GT(keys.size(), 1u);
+    }
+    ASSERT_TRUE(
+        holdsLineBreak(Scramble(otherLine(QStringLiteral("abcde\u0688")), KeyForValue(53719))));
+}
+
+// Line bytes 14 and 29 both pair with the first key character of a 15-character key; between
+// them they rule out every letter and digit there, so the key takes 16 characters.
+TEST(ScrambleKey, TheLetterAndDigitKeyIsNoLongerThanItNeedsToBe) {
+    QByteArray low, high; // bytes that a digit or capital, or a small letter, turns into LF
+    for (const char c : QByteArrayView("0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"))
+        low += char('\n' - c);
+    for (const char c : QByteArrayView("abcdefghijklmnopqrstuvwxyz"))
+        high += char('\n' - c);
+    std::vector<QByteArray> lines;
+    for (qsizetype i = 0; i < low.size(); ++i) {
+        QByteArray line(40, ' ');
+        line[14] = low[i];
+        line[29] = high[i % high.size()];
+        lines.push_back(line);
+    }
+    QRandomGenerator random(8);
+    const QByteArray key = MakeScrambleKey(lines, random);
+    EXPECT_EQ(key.size(), 16) << key.constData();
+    EXPECT_TRUE(lettersAndDigits(key));
+    for (const QByteArray& line : lines)
+        EXPECT_FALSE(holdsLineBreak(Scramble(line, key)));
+}
+
+// Lines that hold, at one position, every byte but the two line breaks themselves rule out
+// every key byte but 0, so no key of letters and digits exists: they are written plain.
+TEST(ScrambleKey, TheEmptyKeyOnlyWhenNoOtherKeyExists) {
+    std::vector<QByteArray> lines;
+    for (int byte = 0; byte < 256; ++byte)
+        if (byte != '\n' && byte != '\r') lines.push_back(QByteArray(40, char(byte)));
+    QRandomGenerator random(3);
+    EXPECT_EQ(MakeScrambleKey(lines, random), QByteArray());
 }
 
 TEST(GeneratedFile, LayoutWithTheKeyAsLineThreeAndScrambledEntries) {

@@ -7,8 +7,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -294,6 +296,21 @@ TEST_F(Wizard, FinishHandsOnTheEntriesAndTheSummary) {
               QStringLiteral("Events occur between January 5, 2027 and March 3, 2027 every 3 "
                              "day(s)."));
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// Text pasted into the name box may carry line breaks, tabs or escapes: they arrive as spaces,
+// so the name can be saved and shows on one line.
+TEST_F(Wizard, ControlCharactersInAPastedNameBecomeSpaces) {
+    toNamePage();
+    auto* name = child<QLineEdit>("txtEventName");
+    QGuiApplication::clipboard()->setText(QStringLiteral("Team\nmeeting\tweekly\x1b\u2028"));
+    name->paste();
+    EXPECT_EQ(name->text(), QStringLiteral("Team meeting weekly  "));
+    name->insert(QStringLiteral("\r\nاجتماع"));
+    EXPECT_EQ(name->text(), QStringLiteral("Team meeting weekly    اجتماع"));
+    QTest::keyClick(name, Qt::Key_Return);
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0].name, QStringLiteral("Team meeting weekly    اجتماع"));
 }
 
 TEST_F(Wizard, NoMatchingWeekdaySaysSoAndCloses) {

@@ -148,6 +148,49 @@ TEST_F(LoadSettingsTest, HandEditedValuesWithCommasReadAsWritten) {
     }
 }
 
+// Paper sides are read from 1 to 100 inches, margins from above 0 to less than half their
+// side (the custom side when it is set, else the largest); anything else takes the default,
+// and a margin's default is written back over the absurd value.
+TEST_F(LoadSettingsTest, AbsurdPaperSizesAndMarginsTakeTheirDefaults) {
+    struct Case {
+        const char* width;
+        const char* height;
+        const char* left;
+        const char* top;
+        float wantWidth, wantHeight, wantLeft, wantTop;
+    };
+    const std::vector<Case> cases = {
+        {"8.5", "11", "0.5", "1", 8.5f, 11, 0.5f, 1},
+        {"1e30", "-11", "1e30", "-0.5", 0, 0, 0.75f, 0.75f},
+        {"100000", "0.5", "inf", "1e-30", 0, 0, 0.75f, 1e-30f},
+        {"100", "1", "49.9", "0.49", 100, 1, 49.9f, 0.49f},
+        {"8.5", "11", "4.25", "5.4", 8.5f, 11, 0.75f, 5.4f}, // half the width is too much
+        {"", "", "49.9", "50", 0, 0, 49.9f, 0.75f},          // no custom size: half of 100
+        {"100.01", "0.99", "60", "2", 0, 0, 0.75f, 2},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir fresh;
+        SettingsStore one(fresh.filePath(QStringLiteral("Daylark.conf")));
+        SetKeyValue(one, kLayoutKey, "PaperSize", "Custom");
+        SetKeyValue(one, kLayoutKey, "PaperSizeWidth", QLatin1String(c.width));
+        SetKeyValue(one, kLayoutKey, "PaperSizeHeight", QLatin1String(c.height));
+        SetKeyValue(one, kLayoutKey, "MarginLeft", QLatin1String(c.left));
+        SetKeyValue(one, kLayoutKey, "MarginTop", QLatin1String(c.top));
+        const LayoutSettings layout = LoadSettings(one).Layout;
+        const std::string what =
+            std::string(c.width) + " x " + c.height + ", " + c.left + ", " + c.top;
+        EXPECT_EQ(layout.PaperSizeWidth, c.wantWidth) << what;
+        EXPECT_EQ(layout.PaperSizeHeight, c.wantHeight) << what;
+        EXPECT_EQ(layout.MarginLeft, c.wantLeft) << what;
+        EXPECT_EQ(layout.MarginTop, c.wantTop) << what;
+        EXPECT_EQ(textToSingle(QueryText(one, kLayoutKey, QStringLiteral("MarginLeft"))),
+                  c.wantLeft)
+            << what;
+        EXPECT_EQ(QueryText(one, kLayoutKey, QStringLiteral("PaperSizeWidth")),
+                  QLatin1String(c.width)); // sizes are never written back
+    }
+}
+
 TEST_F(LoadSettingsTest, ValuesOfOtherTypesReadAsEmptyAndTakeTheDefault) {
     store.setValue(kOptionsKey, "ConfirmDelete", QStringList{"a", "b"});
     store.setValue(kTrayKey, "DispStart", QByteArray("\x01\x02"));
