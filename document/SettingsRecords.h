@@ -36,6 +36,8 @@ struct LayoutSettings {
     float MarginBottom = 0.75f;
     float MarginLeft = 0.75f;
     float MarginRight = 0.75f;
+    QString MarkOverfullDays; // "True": a day whose entries do not all fit ends with "+N more"
+    QString LeapDayEntries;   // 29 February birthdays in other years: "Hidden", "Feb28", "Mar1"
 };
 
 struct TraySettings {

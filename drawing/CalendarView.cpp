@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPainter>
+#include <QResizeEvent>
 
 namespace {
 
@@ -33,7 +34,8 @@ QFont controlFont(bool bold) {
 frmCalendar::frmCalendar(AppState& app, QWidget* parent) : QWidget(parent), app_(app) {
     setObjectName(QStringLiteral("frmCalendar"));
     setWindowTitle(QStringLiteral("Daylark -- [Untitled]"));
-    setFixedSize(design::ClientSize);
+    setMinimumSize(design::ClientSize);
+    resize(design::ClientSize);
     setAutoFillBackground(true);
     QFont boxFont(kControlFace);
     boxFont.setPointSizeF(kBoxPoints);
@@ -73,6 +75,23 @@ void frmCalendar::buildDayLabels() {
     }
 }
 
+// The weekday names stand above their columns, in a font that grows with the boxes.
+void frmCalendar::placeDayLabels() {
+    QFont font = controlFont(false);
+    font.setPointSizeF(kControlPoints * geometry_.scale);
+    for (int i = 0; i < kGridColumns; ++i) {
+        lblDay[i]->setFont(font);
+        lblDay[i]->setGeometry(geometry_.dayLabel0.translated(i * geometry_.dayLabelStep, 0));
+    }
+}
+
+void frmCalendar::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    geometry_ = MonthViewLayout(size());
+    placeDayLabels();
+    if (loaded_) RedrawCalendarView();
+}
+
 void frmCalendar::Form_Load() {
     loaded_ = true;
     app_.CalendarViewOpen = true;
@@ -109,8 +128,8 @@ void frmCalendar::ShowCaption() {
 MonthViewInput frmCalendar::drawingInput() const {
     MonthViewColors colors;
     colors.emptyBox = palette().color(QPalette::Disabled, QPalette::WindowText);
-    const SurfaceFont boxFont{font().family(), font().pointSizeF()};
-    return {app_.Document, app_.Layout, app_.DisplayYear, boxFont, colors};
+    const SurfaceFont boxFont{font().family(), font().pointSizeF() * geometry_.scale};
+    return {app_.Document, app_.Layout, app_.DisplayYear, boxFont, colors, geometry_.boxes};
 }
 
 void frmCalendar::RedrawCalendarView() {
@@ -119,7 +138,7 @@ void frmCalendar::RedrawCalendarView() {
     if (month < 1) return; // the month list is filled at load
     // Drawn at the screen's resolution, so that text stays sharp on high-density screens.
     const qreal ratio = devicePixelRatioF();
-    QImage image(design::ClientSize * ratio, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size() * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     {
@@ -136,10 +155,10 @@ void frmCalendar::paintEvent(QPaintEvent*) {
     painter.drawImage(QPoint(0, 0), picture_);
     // The design's lines and box borders lie above the drawing.
     painter.setPen(design::LineGrey);
-    painter.drawLine(design::LineLeft, design::Line1Y, design::LineRight, design::Line1Y);
+    painter.drawLine(design::LineLeft, design::Line1Y, geometry_.lineRight, design::Line1Y);
     painter.setPen(Qt::white);
-    painter.drawLine(design::LineLeft, design::Line2Y, design::LineRight, design::Line2Y);
+    painter.drawLine(design::LineLeft, design::Line2Y, geometry_.lineRight, design::Line2Y);
     painter.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
     for (int cell = 0; cell < kGridCells; ++cell)
-        painter.drawRect(shaDate.fillArea(cell));
+        painter.drawRect(geometry_.boxes.fillArea(cell));
 }

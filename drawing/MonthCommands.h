@@ -56,6 +56,13 @@ struct MonthGrid {
 // Nothing for a rule of any other form.
 std::optional<int> FloatingHolidayCell(const MonthGrid& grid, QStringView rule);
 
+// Where a birthday or anniversary dated 29 February appears in a year without that day: not
+// at all, on 28 February, or on 1 March. Its age or count is that of the year shown.
+enum class LeapDayPlacement { Hidden, Feb28, Mar1 };
+
+// The stored choice: "Feb28" and "Mar1" as named, anything else Hidden.
+LeapDayPlacement LeapDayRule(const QString& stored);
+
 // One entry that falls into the drawn month.
 struct PlacedEntry {
     EntryKind kind = EntryKind::Birthday;
@@ -72,8 +79,9 @@ inline constexpr int kUnplaceable = -1;
 
 // Every entry that falls into grid's month, in the order in which they stack in their cells:
 // birthdays, fixed holidays, floating holidays, anniversaries, other events, each table from
-// its first record to its last. Birthdays and anniversaries recur every year (29 February
-// only in leap years); other events only in their own year. A fixed holiday on a day the
-// month lacks (29 February of a common year) is not placed.
+// its first record to its last. Birthdays and anniversaries recur every year; those dated 29
+// February go in a common year where the layout's LeapDayEntries puts them. Other events
+// only in their own year. A fixed holiday on a day the month lacks (29 February of a common
+// year) is not placed.
 std::vector<PlacedEntry> PlaceMonthEntries(const CalendarDocument& doc,
                                            const LayoutSettings& layout, const MonthGrid& grid);

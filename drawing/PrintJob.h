@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawing/FitReport.h"
+
 #include <QPageLayout>
 #include <QString>
 #include <vector>
@@ -29,8 +31,9 @@ std::vector<int> MonthsToPrint(bool all, const std::vector<bool>& selected);
 
 struct PrintResult {
     bool ok = true;
-    QString error; // the failure's own description when not ok
-    int pages = 0; // pages drawn, also when the printing failed part way
+    QString error;                         // the failure's own description when not ok
+    int pages = 0;                         // pages drawn, also when the printing failed part way
+    std::vector<FitProblem> problems = {}; // days of the pages drawn that do not show every entry
 };
 
 // Where pages go: the device, and for messages its name (a printer's name or a file's path)

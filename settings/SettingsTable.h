@@ -14,7 +14,7 @@ class SettingsStore;
 
 enum class SettingRule {
     Text,   // an empty value takes the default, which is written back
-    Choice, // anything but `kept` becomes the default, which is written back
+    Choice, // anything but a `kept` value becomes the default, which is written back
     Size,   // inches; never written back when missing (reads as 0)
     Margin, // inches; 0 (also a missing or unreadable value) becomes the default, written back
 };
@@ -24,7 +24,7 @@ template <class Record> struct SettingField {
     std::variant<QString Record::*, float Record::*> field;
     SettingRule rule;
     const char* defaultValue;   // for Size and Margin: the number as text
-    const char* kept = nullptr; // Choice: the one other value that is kept
+    const char* kept = nullptr; // Choice: the other values that are kept, separated by "|"
 };
 
 const QString& settingsKey(const OptionSettings*);
