@@ -128,8 +128,7 @@ std::vector<PlacedEntry> CellReport::cannotShow() const {
     return out;
 }
 
-QString MoreText(int hidden, double maxWidth,
-                 const std::function<double(const QString&)>& width) {
+QString MoreText(int hidden, double maxWidth, const std::function<double(const QString&)>& width) {
     const QString full = QStringLiteral("+%1 more").arg(hidden);
     return width(full) <= maxWidth ? full : QStringLiteral("+%1").arg(hidden);
 }

@@ -28,7 +28,7 @@ QString dayText(const FitProblem& problem) {
 void AddFitProblems(std::vector<FitProblem>& problems, const MonthGrid& grid,
                     const std::vector<CellReport>& reports) {
     for (const CellReport& report : reports) {
-        FitProblem problem{grid.year, grid.month, 0, int(report.entries.size()),
+        FitProblem problem{grid.year,           grid.month, 0, int(report.entries.size()),
                            report.notFitting(), {}};
         if (report.cell >= 0) problem.day = grid.dayInCell(report.cell);
         for (const PlacedEntry& entry : report.cannotShow())

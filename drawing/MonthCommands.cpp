@@ -149,12 +149,6 @@ MonthGrid MonthGrid::of(int year, int month) {
     return grid;
 }
 
-LeapDayPlacement LeapDayRule(const QString& stored) {
-    if (stored == QLatin1String("Feb28")) return LeapDayPlacement::Feb28;
-    if (stored == QLatin1String("Mar1")) return LeapDayPlacement::Mar1;
-    return LeapDayPlacement::Hidden;
-}
-
 std::optional<int> FloatingHolidayCell(const MonthGrid& grid, QStringView rule) {
     if (rule.size() < 2) return std::nullopt;
     const QChar week = rule[0];

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "document/CalendarDocument.h"
+#include "document/SettingsRecords.h"
 
 #include <QString>
 #include <QStringView>
 #include <optional>
 #include <vector>
-
-struct LayoutSettings;
 
 // Month arithmetic and the day-cell rules: which entry falls into which cell of a month grid.
 // The printed page, the calendar view and the desktop week window all place entries by these
@@ -55,13 +54,6 @@ struct MonthGrid {
 // weekday of the month) or "L" (the last), then the weekday digit "0" (Sunday) to "6".
 // Nothing for a rule of any other form.
 std::optional<int> FloatingHolidayCell(const MonthGrid& grid, QStringView rule);
-
-// Where a birthday or anniversary dated 29 February appears in a year without that day: not
-// at all, on 28 February, or on 1 March. Its age or count is that of the year shown.
-enum class LeapDayPlacement { Hidden, Feb28, Mar1 };
-
-// The stored choice: "Feb28" and "Mar1" as named, anything else Hidden.
-LeapDayPlacement LeapDayRule(const QString& stored);
 
 // One entry that falls into the drawn month.
 struct PlacedEntry {

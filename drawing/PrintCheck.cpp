@@ -67,7 +67,8 @@ std::vector<FitProblem> CheckMonthsFit(const AppState& app, const QPagedPaintDev
     MeasuringSurface surface(device);
     SilentDialogs dialogs;
     MonthPagePrinter pages(
-        surface, dialogs, {app.Document, app.Layout, app.DisplayYear, {paper.width(), paper.height()}});
+        surface, dialogs,
+        {app.Document, app.Layout, app.DisplayYear, {paper.width(), paper.height()}});
     std::vector<FitProblem> problems;
     for (int month : months) {
         pages.PrintMonthPage(month);
