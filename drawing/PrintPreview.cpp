@@ -13,8 +13,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-frmPreview::frmPreview(AppState& app, QPrinter& printer, std::vector<int> months,
-                       QWidget* parent)
+frmPreview::frmPreview(AppState& app, QPrinter& printer, std::vector<int> months, QWidget* parent)
     : QDialog(parent), app_(app), months_(std::move(months)) {
     setObjectName(QStringLiteral("frmPreview"));
     setWindowTitle(QStringLiteral("Print Preview"));
@@ -33,9 +32,8 @@ frmPreview::frmPreview(AppState& app, QPrinter& printer, std::vector<int> months
     window->addLayout(buttons);
 
     connect(picPreview, &QPrintPreviewWidget::paintRequested, this, &frmPreview::drawPages);
-    connect(picPreview, &QPrintPreviewWidget::previewChanged, this, [this] {
-        lblPages->setText(QStringLiteral("%1 page(s)").arg(pageCount()));
-    });
+    connect(picPreview, &QPrintPreviewWidget::previewChanged, this,
+            [this] { lblPages->setText(QStringLiteral("%1 page(s)").arg(pageCount())); });
     connect(cmdPrint, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
     // Two facing pages of a landscape calendar, where the screen has room for them.

@@ -71,8 +71,7 @@ void frmPrint::refreshFitList() {
     const std::unique_ptr<QPrinter> printer = chosenPrinter();
     cmdPreview->setEnabled(!months.empty() && printer);
     QStringList lines;
-    if (!months.empty() && printer)
-        lines = FitProblemLines(CheckMonthsFit(app_, *printer, months));
+    if (!months.empty() && printer) lines = FitProblemLines(CheckMonthsFit(app_, *printer, months));
     lstFit->clear();
     lstFit->addItems(lines);
     lstFit->setVisible(!lines.isEmpty());

@@ -12,9 +12,9 @@
 
 void frmLayout::buildEntriesFrame() {
     fraEntries = named(new QGroupBox(QStringLiteral("Entries"), picAlignment), "fraEntries");
-    chkMarkFull = named(new QCheckBox(QStringLiteral("Mark days with more entries than fit"),
-                                      fraEntries),
-                        "chkMarkFull");
+    chkMarkFull =
+        named(new QCheckBox(QStringLiteral("Mark days with more entries than fit"), fraEntries),
+              "chkMarkFull");
     chkMarkFull->setToolTip(
         QStringLiteral("A day whose entries do not all fit ends with \"+N more\"; otherwise "
                        "its last entries are cut off."));

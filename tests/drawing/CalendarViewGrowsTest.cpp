@@ -54,8 +54,8 @@ TEST(MonthViewLayout, BiggerBoxesWrapLessAndHoldMoreEntries) {
         const MonthViewGeometry g = MonthViewLayout(size);
         RecordingSurface surface;
         CellLineY lines{};
-        const MonthViewInput input{doc, t.app.Layout, 2027, SurfaceFont{"Test", 500.0 * scale},
-                                   {Qt::gray}, g.boxes};
+        const MonthViewInput input{
+            doc, t.app.Layout, 2027, SurfaceFont{"Test", 500.0 * scale}, {Qt::gray}, g.boxes};
         DrawMonthView(surface, t.dialogs, input, 3, lines);
         return surface.allTexts();
     };

@@ -13,9 +13,9 @@ namespace {
 struct CellCase {
     const char* name;
     QStringList entries;
-    double bottom;       // 40: room for four lines
+    double bottom; // 40: room for four lines
     FullCell rule;
-    QStringList drawn;   // the texts written, top to bottom
+    QStringList drawn; // the texts written, top to bottom
     int notFitting;
     int messages;
     double width = 50;
@@ -33,8 +33,11 @@ TEST_P(CellStack, WritesWholeEntriesAndMarksWhatIsLeftOut) {
         placed.push_back({EntryKind::Other, 0, 3, text, QStringLiteral("&HFF")});
     CellLineY lines{};
     const std::vector<CellReport> reports = WriteMonthEntries(
-        surface, dialogs, placed, [&](int) { return CellBox{0, c.width, c.bottom}; }, lines,
-        c.rule);
+        surface, dialogs, placed,
+        [&](int) {
+            return CellBox{0, c.width, c.bottom};
+        },
+        lines, c.rule);
 
     EXPECT_EQ(surface.allTexts(), c.drawn);
     ASSERT_EQ(reports.size(), 1u);
@@ -59,7 +62,8 @@ const QString kTwoLines = QStringLiteral("cccc dddd eeee"); // "cccc dddd", "eee
 INSTANTIATE_TEST_SUITE_P(
     Cells, CellStack,
     ::testing::Values(
-        CellCase{"AllFitNoMark", {"a", "bb bb", "c"}, 40, FullCell::MarkMore, {"a", "bb bb", "c"}, 0, 0},
+        CellCase{
+            "AllFitNoMark", {"a", "bb bb", "c"}, 40, FullCell::MarkMore, {"a", "bb bb", "c"}, 0, 0},
         CellCase{"FiveOneLinersInFourLines",
                  {"a", "b", "c", "d", "e"},
                  40,
@@ -81,7 +85,13 @@ INSTANTIATE_TEST_SUITE_P(
                  {"a", "+1 more"},
                  0,
                  1},
-        CellCase{"RoomForOneLineHoldsOnlyTheMark", {"a", "b"}, 10, FullCell::MarkMore, {"+2 more"}, 2, 0},
+        CellCase{"RoomForOneLineHoldsOnlyTheMark",
+                 {"a", "b"},
+                 10,
+                 FullCell::MarkMore,
+                 {"+2 more"},
+                 2,
+                 0},
         CellCase{"NoRoomShowsNothing", {"a"}, 5, FullCell::MarkMore, {}, 1, 0},
         CellCase{"ANarrowCellShortensTheMark",
                  {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m"},
@@ -110,8 +120,11 @@ TEST(CellStackReports, EntriesOfNoDayAreReportedFirstAndCellsFollowInOrder) {
         {EntryKind::Birthday, 2, 4, QStringLiteral("earlier"), QStringLiteral("blue")}};
     CellLineY lines{};
     const auto reports = WriteMonthEntries(
-        surface, dialogs, placed, [](int) { return CellBox{0, 50, 40}; }, lines,
-        FullCell::MarkMore);
+        surface, dialogs, placed,
+        [](int) {
+            return CellBox{0, 50, 40};
+        },
+        lines, FullCell::MarkMore);
     ASSERT_EQ(reports.size(), 3u);
     EXPECT_EQ(reports[0].cell, kUnplaceable);
     EXPECT_EQ(reports[1].cell, 4);
@@ -132,8 +145,13 @@ TEST(CellStackReports, EntriesOfNoDayAreReportedFirstAndCellsFollowInOrder) {
 TEST(FitProblemLines, CountTheEntriesOfADayThatDoNotFit) {
     const std::vector<FitProblem> problems = {
         {2027, 7, 4, 9, 3, {}},
-        {2027, 7, 5, 9, 1, {QStringLiteral("\"Abcdefghijklmnop\" cannot be shown: a word is "
-                                           "wider than the day's column")}},
+        {2027,
+         7,
+         5,
+         9,
+         1,
+         {QStringLiteral("\"Abcdefghijklmnop\" cannot be shown: a word is "
+                         "wider than the day's column")}},
         {2027, 7, 6, 1, 1, {}}};
     EXPECT_EQ(FitProblemLines(problems),
               QStringList({"July 4, 2027: 3 of 9 entries do not fit",

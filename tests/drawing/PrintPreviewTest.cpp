@@ -1,6 +1,6 @@
+#include "drawing/PrintPreview.h"
 #include "PdfTools.h"
 #include "drawing/PrintCheck.h"
-#include "drawing/PrintPreview.h"
 #include "drawing/PrintWindow.h"
 #include "drawing/PrinterJob.h"
 #include "settings/LoadSettings.h"
