@@ -114,9 +114,7 @@ void BM_PrintYearToPdf(benchmark::State& state) {
     state.counters["entries"] = double(5 * state.range(0));
     state.SetItemsProcessed(state.iterations() * 12); // pages
 }
-BENCHMARK(BM_PrintYearToPdf)
-    ->ArgsProduct({{400, 2000}, {0, 1}})
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintYearToPdf)->ArgsProduct({{400, 2000}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 // One iteration is 100 redraws of March, every entry of the calendar falling in it.
 void BM_RedrawBusyMonth100Times(benchmark::State& state) {

@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTimer>
 
 void frmPrint::buildFitList() {
@@ -25,6 +26,13 @@ void frmPrint::buildFitList() {
     lstFit->setSelectionMode(QAbstractItemView::NoSelection);
     lstFit->setToolTip(QStringLiteral("A smaller font for dates and events, or shorter names, "
                                       "make room in a day"));
+    // Room for a few whole lines, so that a long list reads without scrolling sideways.
+    const QFontMetrics metrics = lstFit->fontMetrics();
+    lstFit->setMinimumSize(metrics.horizontalAdvance(
+                               QStringLiteral("September 30, 2027: 12 of 15 entries do not fit")) +
+                               2 * metrics.averageCharWidth() +
+                               lstFit->verticalScrollBar()->sizeHint().width(),
+                           6 * metrics.lineSpacing());
     lstFit->hide();
     // Choosing months one by one or reloading the window asks many times; the list is made
     // once, when the window is idle again.

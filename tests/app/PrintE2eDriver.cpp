@@ -40,8 +40,8 @@ int main(int argc, char** argv) {
 
     frmPrint window(app);
     window.show();
-    const int printer = window.cboPrinters->findText(args[3] + QLatin1String(" on "),
-                                                     Qt::MatchStartsWith);
+    const int printer =
+        window.cboPrinters->findText(args[3] + QLatin1String(" on "), Qt::MatchStartsWith);
     if (printer < 0) {
         std::fprintf(stderr, "no printer %s in the print window\n", qPrintable(args[3]));
         return 1;
