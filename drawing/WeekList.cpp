@@ -77,8 +77,10 @@ QString kindText(EntryKind kind) {
 // March by that rule, else 28 February. Nothing when no year has that day (a damaged date).
 std::optional<QDate> yearlyDate(int year, int month, int day, LeapDayPlacement leapDay) {
     if (month < 1 || month > 12 || day < 1) return std::nullopt;
-    if (month == 2 && day == 29 && FebruaryDays(year) == 28)
+    if (month == 2 && day == 29) {
+        if (FebruaryDays(year) == 29) return QDate(year, 2, 29);
         return leapDay == LeapDayPlacement::Mar1 ? QDate(year, 3, 1) : QDate(year, 2, 28);
+    }
     if (day > MonthDays(month)) return std::nullopt;
     return QDate(year, month, day);
 }
