@@ -36,6 +36,8 @@ struct LayoutSettings {
     float MarginBottom = 0.75f;
     float MarginLeft = 0.75f;
     float MarginRight = 0.75f;
+    QString MarkOverfullDays; // "True": a day whose entries do not all fit ends with "+N more"
+    QString LeapDayEntries;   // 29 February birthdays in other years: "Hidden", "Feb28", "Mar1"
 };
 
 struct TraySettings {
@@ -51,6 +53,30 @@ struct Settings {
     LayoutSettings Layout;
     TraySettings Tray;
 };
+
+// Where a birthday or anniversary dated 29 February appears in a year without that day
+// (LeapDayEntries): not at all ("Hidden"), on 28 February ("Feb28") or on 1 March ("Mar1").
+enum class LeapDayPlacement { Hidden, Feb28, Mar1 };
+
+// The stored choice; any other text is Hidden.
+inline LeapDayPlacement LeapDayRule(const QString& stored) {
+    if (stored == QLatin1String("Feb28")) return LeapDayPlacement::Feb28;
+    if (stored == QLatin1String("Mar1")) return LeapDayPlacement::Mar1;
+    return LeapDayPlacement::Hidden;
+}
+
+// The stored text of a choice.
+inline QString LeapDayText(LeapDayPlacement placement) {
+    switch (placement) {
+    case LeapDayPlacement::Feb28:
+        return QStringLiteral("Feb28");
+    case LeapDayPlacement::Mar1:
+        return QStringLiteral("Mar1");
+    case LeapDayPlacement::Hidden:
+        break;
+    }
+    return QStringLiteral("Hidden");
+}
 
 // True only for exactly "True".
 inline bool isTrue(const QString& value) {

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QShortcut>
 #include <QToolButton>
 
@@ -41,7 +42,8 @@ constexpr QRect kToday{224, 7, 56, 21};
 frmCalendar::frmCalendar(AppState& app, QWidget* parent) : QWidget(parent), app_(app) {
     setObjectName(QStringLiteral("frmCalendar"));
     setWindowTitle(QStringLiteral("Daylark -- [Untitled]"));
-    setFixedSize(design::ClientSize);
+    setMinimumSize(design::ClientSize);
+    resize(design::ClientSize);
     setAutoFillBackground(true);
     QFont boxFont(kControlFace);
     boxFont.setPointSizeF(kBoxPoints);
@@ -107,6 +109,23 @@ void frmCalendar::buildMonthSteps() {
         connect(new QShortcut(QKeySequence(key), this, nullptr, nullptr,
                               Qt::WidgetWithChildrenShortcut),
                 &QShortcut::activated, this, [this, delta = delta] { stepMonth(delta); });
+}
+
+// The weekday names stand above their columns, in a font that grows with the boxes.
+void frmCalendar::placeDayLabels() {
+    QFont font = controlFont(false);
+    font.setPointSizeF(kControlPoints * geometry_.scale);
+    for (int i = 0; i < kGridColumns; ++i) {
+        lblDay[i]->setFont(font);
+        lblDay[i]->setGeometry(geometry_.dayLabel0.translated(i * geometry_.dayLabelStep, 0));
+    }
+}
+
+void frmCalendar::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    geometry_ = MonthViewLayout(size());
+    placeDayLabels();
+    if (loaded_) RedrawCalendarView();
 }
 
 void frmCalendar::Form_Load() {
@@ -179,8 +198,8 @@ void frmCalendar::ShowCaption() {
 MonthViewInput frmCalendar::drawingInput() const {
     MonthViewColors colors;
     colors.emptyBox = palette().color(QPalette::Disabled, QPalette::WindowText);
-    const SurfaceFont boxFont{font().family(), font().pointSizeF()};
-    return {app_.Document, app_.Layout, app_.DisplayYear, boxFont, colors};
+    const SurfaceFont boxFont{font().family(), font().pointSizeF() * geometry_.scale};
+    return {app_.Document, app_.Layout, app_.DisplayYear, boxFont, colors, geometry_.boxes};
 }
 
 void frmCalendar::RedrawCalendarView() {
@@ -189,7 +208,7 @@ void frmCalendar::RedrawCalendarView() {
     if (month < 1) return; // the month list is filled at load
     // Drawn at the screen's resolution, so that text stays sharp on high-density screens.
     const qreal ratio = devicePixelRatioF();
-    QImage image(design::ClientSize * ratio, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size() * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     {
@@ -207,10 +226,10 @@ void frmCalendar::paintEvent(QPaintEvent*) {
     painter.drawImage(QPoint(0, 0), picture_);
     // The design's lines and box borders lie above the drawing.
     painter.setPen(design::LineGrey);
-    painter.drawLine(design::LineLeft, design::Line1Y, design::LineRight, design::Line1Y);
+    painter.drawLine(design::LineLeft, design::Line1Y, geometry_.lineRight, design::Line1Y);
     painter.setPen(Qt::white);
-    painter.drawLine(design::LineLeft, design::Line2Y, design::LineRight, design::Line2Y);
+    painter.drawLine(design::LineLeft, design::Line2Y, geometry_.lineRight, design::Line2Y);
     painter.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
     for (int cell = 0; cell < kGridCells; ++cell)
-        painter.drawRect(shaDate.fillArea(cell));
+        painter.drawRect(geometry_.boxes.fillArea(cell));
 }

@@ -13,10 +13,11 @@ class QLabel;
 class QToolButton;
 struct AppState;
 
-// The calendar view: one month of the open calendar as a fixed grid of day boxes, the month
+// The calendar view: one month of the open calendar as a grid of day boxes, the month
 // chosen in a list and the year the setup window's display year. It lives inside the main
-// window's document area. What it draws is kept in an image of its own, so uncovering the
-// window repaints it without drawing the month again.
+// window's document area. It opens at its designed size and may be resized or maximised:
+// the boxes, their text and its wrapping grow with it. What it draws is kept in an image of
+// its own, so uncovering the window repaints it without drawing the month again.
 //
 // The main window creates it when View > Calendar is first chosen, puts it into a sub-window,
 // runs Form_Load and shows the sub-window. Closing the sub-window unloads the view.
@@ -53,8 +54,12 @@ class frmCalendar : public QWidget {
     QToolButton* cmdNextMonth;
     QToolButton* cmdToday;
     std::array<QLabel*, 7> lblDay;
-    // The day boxes: box c is shaDate.box(c).
+    // The day boxes at the designed size: box c is shaDate.box(c).
     static constexpr DayBoxGrid shaDate = MonthViewDesign::shaDate;
+    // The day boxes at the window's present size.
+    const DayBoxGrid& boxes() const { return geometry_.boxes; }
+
+    QSize sizeHint() const override { return MonthViewDesign::ClientSize; }
 
   signals:
     // The view was closed (the main window clears its menu's check mark).
@@ -66,6 +71,7 @@ class frmCalendar : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void buildMonthAndYear();
@@ -76,9 +82,11 @@ class frmCalendar : public QWidget {
     void cboMonth_Click(int position);
     void Form_Unload();
     MonthViewInput drawingInput() const;
+    void placeDayLabels();
 
     AppState& app_;
     QImage picture_; // the retained drawing, transparent outside the boxes
     CellLineY cellLineY_{};
+    MonthViewGeometry geometry_;
     bool loaded_ = false; // between Form_Load and the unload
 };

@@ -32,6 +32,14 @@ class LineCutter {
 
     // The next line; nothing when the word at the start of the rest alone is too wide.
     std::optional<QString> next() {
+        // Most entries fit on one line: a short rest is measured whole first, which settles
+        // it with one measurement. A long one is not, so that a line never costs more than
+        // the words it holds.
+        if (rest_.size() <= kShortText && fits(rest_)) {
+            atEnd_ = true;
+            return rest_.toString();
+        }
+        const bool restTooWide = rest_.size() <= kShortText;
         qsizetype cut = -1;         // the blank before the longest piece that fits so far
         qsizetype fittingSize = -1; // that piece's length: the next blank may give it again
         bool pieceTooWide = false;
@@ -45,7 +53,7 @@ class LineCutter {
             cut = blank;
             fittingSize = piece.size();
         }
-        if (!pieceTooWide && fits(rest_)) {
+        if (!pieceTooWide && !restTooWide && fits(rest_)) {
             atEnd_ = true;
             return rest_.toString();
         }
@@ -57,6 +65,7 @@ class LineCutter {
     }
 
   private:
+    static constexpr qsizetype kShortText = 48; // characters
     bool fits(QStringView piece) const { return width_(piece.toString()) <= maxWidth_; }
 
     QStringView rest_;
@@ -119,54 +128,60 @@ bool HasWordWiderThan(QStringView text, double maxWidth, const TextMeasure& widt
     return false;
 }
 
-namespace {
-
-// The lines of text that fit into the cell from y down, cut only as far as there is room.
-// Nothing when the entry cannot be shown: a word too wide for the cell anywhere in it, also
-// in the part cut off at the bottom, so that an entry never shows half of itself for that
-// reason in one cell and nothing in a roomier one.
-std::optional<QStringList> linesThatFit(const DrawingSurface& surface, const QString& text,
-                                        const CellBox& box, double y) {
-    const TextMeasure width = [&](const QString& t) { return surface.textWidth(t); };
-    const double lineHeight = surface.textHeight(QStringLiteral("W"));
-    LineCutter cutter(text, box.textWidth, width);
-    QStringList lines;
-    while (!cutter.atEnd() && y + lineHeight <= box.bottom + kTolerance) {
+std::optional<FittedEntry> FitCellEntry(const QString& text, double maxWidth, int maxLines,
+                                        const TextMeasure& width) {
+    LineCutter cutter(text, maxWidth, width);
+    FittedEntry fitted;
+    while (!cutter.atEnd() && fitted.lines.size() < maxLines) {
         std::optional<QString> line = cutter.next();
         if (!line) return std::nullopt;
-        y += surface.textHeight(*line);
-        lines << *std::move(line);
+        fitted.lines << *std::move(line);
     }
-    if (!cutter.atEnd() && HasWordWiderThan(cutter.rest(), box.textWidth, width))
-        return std::nullopt;
-    return lines;
+    fitted.whole = cutter.atEnd();
+    if (!fitted.whole && HasWordWiderThan(cutter.rest(), maxWidth, width)) return std::nullopt;
+    return fitted;
 }
 
-} // namespace
+int LinesFitting(double y, double bottom, double lineHeight) {
+    int count = 0;
+    for (; lineHeight > 0 && y + lineHeight <= bottom + kTolerance; y += lineHeight)
+        ++count;
+    return count;
+}
 
-bool WriteCellEntry(DrawingSurface& surface, Dialogs& dialogs, const QString& colorText, int cell,
-                    const QString& text, const std::function<CellBox(int)>& boxOf,
-                    CellLineY& lines) {
+EntryFate WriteCellEntryFate(DrawingSurface& surface, Dialogs& dialogs, const QString& colorText,
+                             int cell, const QString& text,
+                             const std::function<CellBox(int)>& boxOf, CellLineY& lines) {
     const std::optional<QColor> color = ColorFromText(colorText);
     if (!color || cell < 0 || cell >= kGridCells) {
         ShowEventError(dialogs);
-        return false;
+        return EntryFate::CannotShow;
     }
     const CellBox box = boxOf(cell);
     double y = lines[cell];
-    const std::optional<QStringList> shown = linesThatFit(surface, text, box, y);
+    const TextMeasure width = [&](const QString& t) { return surface.textWidth(t); };
+    const int room = LinesFitting(y, box.bottom, surface.textHeight(QStringLiteral("W")));
+    const std::optional<FittedEntry> shown = FitCellEntry(text, box.textWidth, room, width);
     if (!shown) {
         ShowEventError(dialogs);
-        return false;
+        return EntryFate::CannotShow;
     }
     surface.setTextColor(*color);
-    for (const QString& line : *shown) {
+    for (const QString& line : shown->lines) {
         surface.moveTo(box.textLeft, y);
         surface.printLine(line);
         y = surface.currentY();
     }
     lines[cell] = y;
-    return true;
+    if (shown->whole) return EntryFate::Shown;
+    return shown->lines.isEmpty() ? EntryFate::Hidden : EntryFate::Cut;
+}
+
+bool WriteCellEntry(DrawingSurface& surface, Dialogs& dialogs, const QString& colorText, int cell,
+                    const QString& text, const std::function<CellBox(int)>& boxOf,
+                    CellLineY& lines) {
+    return WriteCellEntryFate(surface, dialogs, colorText, cell, text, boxOf, lines) !=
+           EntryFate::CannotShow;
 }
 
 void ShowEventError(Dialogs& dialogs) {

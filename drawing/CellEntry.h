@@ -45,6 +45,28 @@ std::optional<QStringList> WrapCellText(const QString& text, double maxWidth,
 // so a long text takes few measurements.
 bool HasWordWiderThan(QStringView text, double maxWidth, const TextMeasure& width);
 
+// The lines of an entry that fit into at most maxLines lines of a cell, and whether they are
+// the whole entry. Nothing when a word of the entry is wider than maxWidth, also in the part
+// that does not fit, so that an entry never shows half of itself for that reason in one cell
+// and nothing in a roomier one. The part that does not fit is only looked at word by word.
+struct FittedEntry {
+    QStringList lines;
+    bool whole = true;
+};
+std::optional<FittedEntry> FitCellEntry(const QString& text, double maxWidth, int maxLines,
+                                        const TextMeasure& width);
+
+// How many lines of lineHeight fit from y down to bottom (a line may end exactly there).
+int LinesFitting(double y, double bottom, double lineHeight);
+
+// What became of an entry written into a cell.
+enum class EntryFate {
+    Shown,      // every line written
+    Cut,        // its first lines written, the rest cut off at the cell's bottom
+    Hidden,     // nothing written: the cell had no room left
+    CannotShow, // nothing written, and the user told: see WriteCellEntry
+};
+
 // Writes one entry into cell, below what the cell already holds, word-wrapped to the cell's
 // box, in the colour of colorText and the surface's current font. Lines are written while
 // they fit above the box's bottom; the rest of the entry is cut off silently, and is only
@@ -57,6 +79,11 @@ bool HasWordWiderThan(QStringView text, double maxWidth, const TextMeasure& widt
 bool WriteCellEntry(DrawingSurface& surface, Dialogs& dialogs, const QString& colorText, int cell,
                     const QString& text, const std::function<CellBox(int)>& boxOf,
                     CellLineY& lines);
+
+// The same, telling what became of the entry.
+EntryFate WriteCellEntryFate(DrawingSurface& surface, Dialogs& dialogs, const QString& colorText,
+                             int cell, const QString& text,
+                             const std::function<CellBox(int)>& boxOf, CellLineY& lines);
 
 // The message of an event that cannot be shown in its cell.
 void ShowEventError(Dialogs& dialogs);

@@ -32,7 +32,7 @@ std::optional<int> dayCell(const MonthGrid& grid, int day) {
 class Placer {
   public:
     Placer(const CalendarDocument& doc, const LayoutSettings& layout, const MonthGrid& grid)
-        : doc_(doc), layout_(layout), grid_(grid) {}
+        : doc_(doc), layout_(layout), grid_(grid), leapDay_(LeapDayRule(layout.LeapDayEntries)) {}
 
     std::vector<PlacedEntry> run() {
         yearly(EntryKind::Birthday, doc_.Birthdays, layout_.Birthday);
@@ -53,11 +53,19 @@ class Placer {
     template <class Table> void yearly(EntryKind kind, const Table& table, const QString& color) {
         for (int i = 0; i <= table.upperBound(); ++i) {
             const auto& date = table[i].Date;
-            if (date.number(0, 2) != grid_.month) continue;
-            const int day = date.number(2, 2);
-            if (grid_.month == 2 && day == 29 && grid_.februaryDays == 28) continue;
-            add(kind, i, dayCell(grid_, day), EntryDisplayText(doc_, grid_.year, kind, i), color);
+            const std::optional<int> day = yearlyDay(date.number(0, 2), date.number(2, 2));
+            if (!day) continue;
+            add(kind, i, dayCell(grid_, *day), EntryDisplayText(doc_, grid_.year, kind, i), color);
         }
+    }
+
+    // The day of the drawn month on which a yearly date falls this year, if it does.
+    std::optional<int> yearlyDay(int month, int day) const {
+        if (month != 2 || day != 29 || grid_.februaryDays == 29)
+            return month == grid_.month ? std::optional(day) : std::nullopt;
+        if (leapDay_ == LeapDayPlacement::Feb28 && grid_.month == 2) return 28;
+        if (leapDay_ == LeapDayPlacement::Mar1 && grid_.month == 3) return 1;
+        return std::nullopt;
     }
 
     void fixedHolidays() {
@@ -94,6 +102,7 @@ class Placer {
     const CalendarDocument& doc_;
     const LayoutSettings& layout_;
     const MonthGrid& grid_;
+    LeapDayPlacement leapDay_;
     std::vector<PlacedEntry> placed_;
 };
 

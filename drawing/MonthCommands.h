@@ -1,13 +1,12 @@
 #pragma once
 
 #include "document/CalendarDocument.h"
+#include "document/SettingsRecords.h"
 
 #include <QString>
 #include <QStringView>
 #include <optional>
 #include <vector>
-
-struct LayoutSettings;
 
 // Month arithmetic and the day-cell rules: which entry falls into which cell of a month grid.
 // The printed page, the calendar view and the desktop week window all place entries by these
@@ -72,8 +71,9 @@ inline constexpr int kUnplaceable = -1;
 
 // Every entry that falls into grid's month, in the order in which they stack in their cells:
 // birthdays, fixed holidays, floating holidays, anniversaries, other events, each table from
-// its first record to its last. Birthdays and anniversaries recur every year (29 February
-// only in leap years); other events only in their own year. A fixed holiday on a day the
-// month lacks (29 February of a common year) is not placed.
+// its first record to its last. Birthdays and anniversaries recur every year; those dated 29
+// February go in a common year where the layout's LeapDayEntries puts them. Other events
+// only in their own year. A fixed holiday on a day the month lacks (29 February of a common
+// year) is not placed.
 std::vector<PlacedEntry> PlaceMonthEntries(const CalendarDocument& doc,
                                            const LayoutSettings& layout, const MonthGrid& grid);

@@ -212,6 +212,7 @@ void MonthPagePrinter::drawDayNumbers() {
 }
 
 void MonthPagePrinter::drawEntries() {
-    for (const PlacedEntry& entry : PlaceMonthEntries(input_.doc, input_.layout, layout_.grid))
-        PrintCellEntry(entry.colorText, entry.cell, entry.text);
+    cellReports_ = WriteMonthEntries(
+        surface_, dialogs_, PlaceMonthEntries(input_.doc, input_.layout, layout_.grid),
+        [this](int c) { return layout_.entryBox(c); }, cellLineY_, FullCellRule(input_.layout));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/CellEntry.h"
+#include "drawing/CellStack.h"
 #include "drawing/MonthCommands.h"
 #include "platform/DrawingSurface.h"
 
@@ -95,7 +96,8 @@ class MonthPagePrinter {
 
     // Draws the whole page of month (1 to 12) of the input's year on the surface's current
     // page; starts and ends no page. An entry that cannot be shown is reported through
-    // dialogs, once, and left out.
+    // dialogs, once, and left out. A day whose entries do not all fit ends with "+N more"
+    // when the layout's MarkOverfullDays says so, else its entries are cut off silently.
     void PrintMonthPage(int month);
 
     // Writes text into cell of the page laid out last, below what the cell holds. False when
@@ -106,6 +108,8 @@ class MonthPagePrinter {
 
     const MonthPageLayout& layout() const { return layout_; }
     const CellLineY& cellLineY() const { return cellLineY_; }
+    // What became of the entries of each cell on the page drawn last.
+    const std::vector<CellReport>& cellReports() const { return cellReports_; }
 
   private:
     void drawHeadingAndTitle();
@@ -119,4 +123,5 @@ class MonthPagePrinter {
     PageInput input_;
     MonthPageLayout layout_;
     CellLineY cellLineY_{};
+    std::vector<CellReport> cellReports_;
 };

@@ -1,6 +1,10 @@
 #include "drawing/MonthView.h"
 
+#include "drawing/CellStack.h"
 #include "drawing/MonthCommands.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -8,9 +12,8 @@ namespace {
 constexpr int kLastDayBox = 36;
 constexpr int kNumberInset = 1; // pixels between a box's corner and its day number
 
-using MonthViewDesign::shaDate;
-
-void clearBoxes(DrawingSurface& surface, const QColor& color, CellLineY& lines) {
+void clearBoxes(DrawingSurface& surface, const DayBoxGrid& shaDate, const QColor& color,
+                CellLineY& lines) {
     for (int cell = 0; cell < kGridCells; ++cell) {
         // Boxes without a day take no entries; their line starts where a number would be.
         lines[cell] = shaDate.box(cell).top() + kNumberInset;
@@ -20,8 +23,8 @@ void clearBoxes(DrawingSurface& surface, const QColor& color, CellLineY& lines) 
     }
 }
 
-void drawDays(DrawingSurface& surface, const MonthGrid& grid, const MonthViewColors& colors,
-              CellLineY& lines) {
+void drawDays(DrawingSurface& surface, const DayBoxGrid& shaDate, const MonthGrid& grid,
+              const MonthViewColors& colors, CellLineY& lines) {
     surface.setTextColor(colors.dayNumber);
     for (int day = 1; day <= grid.length; ++day) {
         const int cell = grid.cellOfDay(day);
@@ -36,12 +39,38 @@ void drawDays(DrawingSurface& surface, const MonthGrid& grid, const MonthViewCol
 
 } // namespace
 
+MonthViewGeometry MonthViewLayout(QSize size) {
+    namespace design = MonthViewDesign;
+    const QSize base = design::ClientSize;
+    const int width = std::max(size.width(), base.width());
+    const int height = std::max(size.height(), base.height());
+    MonthViewGeometry g;
+    // The margins right of and below the grid, and the grid's top, as designed.
+    const int right = base.width() - g.boxes.left - 7 * g.boxes.columnStep - 1;
+    const int bottom = base.height() - g.boxes.top - 6 * g.boxes.rowStep - 1;
+    const double grown = std::min(double(width) / base.width(), double(height) / base.height());
+    const int labelsTop = design::lblDay0.top();
+    g.boxes.top = labelsTop + int(std::lround((g.boxes.top - labelsTop) * grown));
+    g.boxes.columnStep = (width - g.boxes.left - right - 1) / 7;
+    g.boxes.rowStep = (height - g.boxes.top - bottom - 1) / 6;
+    g.boxes.width = g.boxes.columnStep + 1;
+    g.boxes.height = g.boxes.rowStep + 1;
+    g.scale = std::min(double(g.boxes.columnStep) / design::shaDate.columnStep,
+                       double(g.boxes.rowStep) / design::shaDate.rowStep);
+    g.dayLabelStep = g.boxes.columnStep;
+    g.dayLabel0.setWidth(g.boxes.width);
+    g.dayLabel0.setHeight(int(std::lround(design::lblDay0.height() * grown)));
+    g.lineRight = width - (base.width() - design::LineRight);
+    return g;
+}
+
 void DrawMonthView(DrawingSurface& surface, Dialogs& dialogs, const MonthViewInput& input,
                    int month, CellLineY& lines) {
     const MonthGrid grid = MonthGrid::of(input.year, month);
     surface.setFont(input.font);
-    clearBoxes(surface, input.colors.emptyBox, lines);
-    drawDays(surface, grid, input.colors, lines);
-    for (const PlacedEntry& entry : PlaceMonthEntries(input.doc, input.layout, grid))
-        DrawCellEntry(surface, dialogs, shaDate, entry.colorText, entry.cell, entry.text, lines);
+    clearBoxes(surface, input.boxes, input.colors.emptyBox, lines);
+    drawDays(surface, input.boxes, grid, input.colors, lines);
+    WriteMonthEntries(
+        surface, dialogs, PlaceMonthEntries(input.doc, input.layout, grid),
+        [&](int c) { return input.boxes.entryBox(c); }, lines, FullCellRule(input.layout));
 }

@@ -30,6 +30,21 @@ inline constexpr int lblDayStep = 77;
 inline constexpr DayBoxGrid shaDate{7, 63};
 } // namespace MonthViewDesign
 
+// The view keeps that design at its opening size and grows beyond it: the top row stays as
+// designed, the weekday names and the boxes share out the rest of the window, and the text
+// of the boxes grows with them.
+struct MonthViewGeometry {
+    DayBoxGrid boxes = MonthViewDesign::shaDate;
+    QRect dayLabel0 = MonthViewDesign::lblDay0; // weekday name i is moved right by i steps
+    int dayLabelStep = MonthViewDesign::lblDayStep;
+    int lineRight = MonthViewDesign::LineRight;
+    double scale = 1; // of the box and weekday fonts: 1 at the design size
+};
+
+// The geometry for a client area of size (the design's at ClientSize; a smaller size is
+// taken as the design's).
+MonthViewGeometry MonthViewLayout(QSize size);
+
 // The colours of the view's boxes, taken from the desktop's palette by the window.
 struct MonthViewColors {
     QColor emptyBox;           // boxes 0 to 36 that hold no day: the grey-text colour
@@ -44,13 +59,15 @@ struct MonthViewInput {
     int year = 0;
     SurfaceFont font; // the window's own small font, for day numbers and entries
     MonthViewColors colors;
+    DayBoxGrid boxes = MonthViewDesign::shaDate;
 };
 
 // Draws month (1 to 12) of input.year into the boxes of the view: boxes 0 to 36 cleared to
 // the empty colour (37 to 41 are never touched: no month reaches them), each day's box
 // white with its number in the top-left corner (" 7"), then every entry of the month by the
-// day-cell rules, in the colour of its kind, stacked below the day number. lines receives
-// the next free line of every box. An entry that cannot be shown is reported through
-// dialogs and left out; the rest are drawn.
+// day-cell rules, in the colour of its kind, stacked below the day number; a day whose
+// entries do not all fit ends with "+N more" when the layout says so, as on the page. lines
+// receives the next free line of every box. An entry that cannot be shown is reported
+// through dialogs and left out; the rest are drawn.
 void DrawMonthView(DrawingSurface& surface, Dialogs& dialogs, const MonthViewInput& input,
                    int month, CellLineY& lines);

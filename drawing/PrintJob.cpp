@@ -114,6 +114,7 @@ PrintResult PrintMonths(AppState& app, const PageTarget& target, const std::vect
             break;
         }
         pages.PrintMonthPage(months[i]);
+        AddFitProblems(result.problems, pages.layout().grid, pages.cellReports());
         ++result.pages;
     }
     if (!painter.end() && result.ok)

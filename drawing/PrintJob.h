@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawing/FitReport.h"
+
 #include <QPageLayout>
 #include <QString>
 #include <vector>
@@ -34,6 +36,7 @@ struct PrintResult {
     // Not a device failure: the layout leaves no room for the grid on this paper, so nothing
     // was printed; error is the message for the user.
     bool noRoom = false;
+    std::vector<FitProblem> problems = {}; // days of the pages drawn that do not show every entry
 };
 
 // The message when the margins, the heading and the title leave no room for the grid.

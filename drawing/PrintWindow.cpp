@@ -48,8 +48,10 @@ frmPrint::frmPrint(AppState& app, QWidget* parent, const QList<QPrinterInfo>& pr
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(QStringLiteral("Print Calendar"));
     buildControls();
+    buildFitList();
     layOut();
     connectControls();
+    connectFitList();
     Form_Load();
 }
 
@@ -86,9 +88,12 @@ void frmPrint::layOut() {
     panel->addLayout(choice);
     panel->addWidget(lstMonths);
     panel->addWidget(Line1[1]);
+    panel->addWidget(lblFit);
+    panel->addWidget(lstFit);
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(cmdBegin);
+    buttons->addWidget(cmdPreview);
     buttons->addWidget(cmdLayout);
     buttons->addStretch();
 

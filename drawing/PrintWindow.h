@@ -4,13 +4,17 @@
 #include <QList>
 #include <QPrinterInfo>
 #include <array>
+#include <memory>
+#include <vector>
 
 class QComboBox;
 class QFrame;
 class QLabel;
 class QListWidget;
+class QPrinter;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 struct AppState;
 
 // "Print Calendar": choose a printer and all months or some, and print one page per month
@@ -32,6 +36,13 @@ class frmPrint : public QDialog {
     // January chosen, "All" set.
     void Form_Load();
     void cmdBegin_Click();
+    // Shows the chosen months as they will print on the chosen printer; printing from there
+    // prints them with cmdBegin_Click.
+    void cmdPreview_Click();
+    // Lists the days of the chosen months whose entries do not all fit on the chosen
+    // printer's page, and the entries that cannot be shown. Runs by itself a moment after
+    // the printer, the months or the layout change.
+    void refreshFitList();
 
     QFrame* picPrint;
     QLabel* lblSelPrinter;
@@ -41,7 +52,10 @@ class frmPrint : public QDialog {
     QRadioButton* optSelect;
     QListWidget* lstMonths;
     QPushButton* cmdBegin;
+    QPushButton* cmdPreview;
     QPushButton* cmdLayout;
+    QLabel* lblFit;
+    QListWidget* lstFit;          // the days that do not show every entry
     std::array<QFrame*, 2> Line1; // the etched separators
 
   signals:
@@ -63,6 +77,14 @@ class frmPrint : public QDialog {
     // file name.
     bool printOnChosenPrinter(const std::vector<int>& months);
     void reportPrinterError(const QString& description);
+
+    // The preview and the list of days that do not fit (PrintWindowCheck.cpp).
+    void buildFitList();
+    void connectFitList();
+    std::vector<int> chosenMonths() const;
+    // The chosen printer set up as printing sets it up; "Save as PDF" without a file.
+    std::unique_ptr<QPrinter> chosenPrinter() const;
+    QTimer* fitTimer_ = nullptr;
 
     AppState& app_;
     QList<QPrinterInfo> printers_;

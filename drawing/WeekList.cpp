@@ -1,6 +1,7 @@
 #include "drawing/WeekList.h"
 
 #include "document/EntryText.h"
+#include "document/SettingsRecords.h"
 
 #include <algorithm>
 #include <cmath>
@@ -72,11 +73,14 @@ QString kindText(EntryKind kind) {
     return {};
 }
 
-// The date with month (1 to 12) and day in year, and 28 February for a 29 February in a
-// year without one. Nothing when no year has that day (a damaged date).
-std::optional<QDate> yearlyDate(int year, int month, int day) {
+// The date with month (1 to 12) and day in year; a 29 February in a year without one is 1
+// March by that rule, else 28 February. Nothing when no year has that day (a damaged date).
+std::optional<QDate> yearlyDate(int year, int month, int day, LeapDayPlacement leapDay) {
     if (month < 1 || month > 12 || day < 1) return std::nullopt;
-    if (month == 2 && day == 29) return QDate(year, 2, FebruaryDays(year));
+    if (month == 2 && day == 29) {
+        if (FebruaryDays(year) == 29) return QDate(year, 2, 29);
+        return leapDay == LeapDayPlacement::Mar1 ? QDate(year, 3, 1) : QDate(year, 2, 28);
+    }
     if (day > MonthDays(month)) return std::nullopt;
     return QDate(year, month, day);
 }
@@ -84,8 +88,9 @@ std::optional<QDate> yearlyDate(int year, int month, int day) {
 // Collects the upcoming list's entries, kind after kind.
 class UpcomingCollector {
   public:
-    UpcomingCollector(const CalendarDocument& doc, QDate today, int months)
-        : doc_(doc), today_(today), range_(UpcomingRangeFor(today, months)) {}
+    UpcomingCollector(const CalendarDocument& doc, QDate today, int months,
+                      LeapDayPlacement leapDay)
+        : doc_(doc), today_(today), range_(UpcomingRangeFor(today, months)), leapDay_(leapDay) {}
 
     std::vector<UpcomingEvent> run() {
         yearly(EntryKind::Birthday, doc_.Birthdays);
@@ -110,10 +115,8 @@ class UpcomingCollector {
         for (const auto& e : table) {
             const int month = e.Date.number(0, 2);
             const int day = e.Date.number(2, 2);
-            const bool beforeToday =
-                std::pair(month, day) < std::pair(today_.month(), today_.day());
-            const int year = today_.year() + (beforeToday ? 1 : 0);
-            const std::optional<QDate> date = yearlyDate(year, month, day);
+            std::optional<QDate> date = yearlyDate(today_.year(), month, day, leapDay_);
+            if (date && *date < today_) date = yearlyDate(today_.year() + 1, month, day, leapDay_);
             if (date && *date >= range_.first && *date < range_.end)
                 add(kind, index, *date, e.Name);
             ++index;
@@ -159,6 +162,7 @@ class UpcomingCollector {
     const CalendarDocument& doc_;
     QDate today_;
     UpcomingRange range_;
+    LeapDayPlacement leapDay_;
     std::vector<UpcomingEvent> events_;
 };
 
@@ -196,9 +200,10 @@ UpcomingRange UpcomingRangeFor(QDate today, int months) {
     return {today, firstOfMonth.addDays(today.day() - 1)};
 }
 
-std::vector<UpcomingEvent> UpcomingEvents(const CalendarDocument& doc, QDate today, int months) {
+std::vector<UpcomingEvent> UpcomingEvents(const CalendarDocument& doc, QDate today, int months,
+                                          LeapDayPlacement leapDay) {
     if (!today.isValid()) return {};
-    return UpcomingCollector(doc, today, months).run();
+    return UpcomingCollector(doc, today, months, leapDay).run();
 }
 
 QStringList UpcomingEventLines(const CalendarDocument& doc, QDate today, int months) {
@@ -210,6 +215,7 @@ QStringList UpcomingEventLines(const CalendarDocument& doc, QDate today, int mon
 
 WeekList MakeWeekList(const CalendarDocument& doc, const LayoutSettings& layout, QDate today,
                       const QString& numWeeks, const QString& listMonths) {
-    return {MakeWeekGrid(doc, layout, today, WeeksShown(numWeeks)),
-            UpcomingEvents(doc, today, MonthsListed(listMonths))};
+    return {
+        MakeWeekGrid(doc, layout, today, WeeksShown(numWeeks)),
+        UpcomingEvents(doc, today, MonthsListed(listMonths), LeapDayRule(layout.LeapDayEntries))};
 }

@@ -71,10 +71,12 @@ struct UpcomingEvent {
 // The entries that occur in the range of months (1 to 12, kept within that range) from
 // today, sorted by their lines: by date, then by kind and name. Birthdays, anniversaries and
 // fixed holidays occur once, on their next day from today on, and are listed when that day
-// comes before the range's end; a 29 February in a year without one is listed on 28
-// February. Floating holidays are listed on every day of the range that their rule names,
-// the range's end included. Other events are listed on their own date, before the end.
-std::vector<UpcomingEvent> UpcomingEvents(const CalendarDocument& doc, QDate today, int months);
+// comes before the range's end; a 29 February in a year without one is listed on 1 March
+// when leapDay says so, else on 28 February. Floating holidays are listed on every day of
+// the range that their rule names, the range's end included. Other events are listed on
+// their own date, before the end.
+std::vector<UpcomingEvent> UpcomingEvents(const CalendarDocument& doc, QDate today, int months,
+                                          LeapDayPlacement leapDay = LeapDayPlacement::Feb28);
 
 // The upcoming list's lines as the week window shows them, one text per line.
 QStringList UpcomingEventLines(const CalendarDocument& doc, QDate today, int months);

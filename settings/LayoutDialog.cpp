@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <algorithm>
 
 namespace {
 
@@ -103,6 +104,8 @@ void frmLayout::Form_Load() {
         setSwatch(i, colorFromText(layout.*colorFields()[i]));
     loadFontPage();
     loadPaperPage();
+    chkMarkFull->setChecked(isTrue(layout.MarkOverfullDays));
+    cboLeapDay->setCurrentIndex(static_cast<int>(LeapDayRule(layout.LeapDayEntries)));
     if (form_ == LayoutForm::AllPages) lblMenu_Click(0);
 }
 
@@ -278,6 +281,8 @@ LayoutControls frmLayout::readControls() const {
     controls.marginRight = txtMarginRight->text();
     controls.marginTop = txtMarginTop->text();
     controls.marginBottom = txtMarginBottom->text();
+    controls.markOverfull = chkMarkFull->isChecked();
+    controls.leapDay = static_cast<LeapDayPlacement>(std::max(cboLeapDay->currentIndex(), 0));
     return controls;
 }
 

@@ -58,6 +58,11 @@ class frmLayout : public QDialog {
     QFrame* shaCalendar;
     QLabel* lblCalTitle;
     QLabel* lblMonthYear;
+    // Days with many entries, and 29 February in other years.
+    QGroupBox* fraEntries;
+    QCheckBox* chkMarkFull;
+    QLabel* lblLeapDay;
+    QComboBox* cboLeapDay; // in the order of LeapDayPlacement
 
     // Fonts page; the option and label arrays are indexed by FontTarget.
     QWidget* picFonts;
@@ -109,6 +114,7 @@ class frmLayout : public QDialog {
     void buildMenu();
     void buildAlignmentPage();
     void buildPreview();
+    void buildEntriesFrame(); // LayoutDialogEntries.cpp
     void buildFontsPage();
     void buildColorsPage();
     void buildPaperPage();

@@ -126,11 +126,13 @@ void frmLayout::buildAlignmentPage() {
     }
 
     buildPreview();
+    buildEntriesFrame();
 
     auto* frames = new QVBoxLayout;
     frames->addWidget(chkCalTitle);
     frames->addWidget(fraCalTitle);
     frames->addWidget(fraMonYr);
+    frames->addWidget(fraEntries);
     frames->addStretch(1);
     auto* body = new QHBoxLayout;
     body->addLayout(frames, 1);

@@ -131,4 +131,6 @@ void applyLayoutControls(LayoutSettings& layout, const LayoutControls& controls)
     layout.MarginRight = boxNumber(controls.marginRight);
     layout.MarginTop = boxNumber(controls.marginTop);
     layout.MarginBottom = boxNumber(controls.marginBottom);
+    layout.MarkOverfullDays = BoolToText(controls.markOverfull ? 1 : 0);
+    layout.LeapDayEntries = LeapDayText(controls.leapDay);
 }

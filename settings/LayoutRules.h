@@ -85,6 +85,8 @@ struct LayoutControls {
     QString paperWidth, paperHeight;
     bool portrait = false;
     QString marginLeft, marginRight, marginTop, marginBottom;
+    bool markOverfull = true;
+    LeapDayPlacement leapDay = LeapDayPlacement::Hidden;
 };
 
 // Copies the controls into the record as the save does: colours without leading zeros,

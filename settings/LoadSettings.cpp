@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -20,28 +21,42 @@ bool isUsableMargin(float inches, const Record& record, const SettingField<Recor
     return inches > 0 && inches < side / 2;
 }
 
-// Reads one value by its rule; a missing or unusable value takes the default, which is
-// written back where the rule says so.
+bool isKept(const QString& value, const char* kept) {
+    return !value.isEmpty() && QString::fromLatin1(kept).split(u'|').contains(value);
+}
+
+// Puts one stored value into the record by its rule; a missing or unusable value takes the
+// default. Returns the text to write back, when the rule says so.
 template <class Record>
-void loadField(SettingsStore& store, const QString& key, Record& record,
-               const SettingField<Record>& f) {
-    const QString name = QLatin1String(f.name);
+std::optional<QString> applyField(Record& record, const SettingField<Record>& f,
+                                  const QString& value) {
     const QString fallback = QLatin1String(f.defaultValue);
-    const QString value = Registry::QueryText(store, key, name);
     if (auto* text = std::get_if<QString Record::*>(&f.field)) {
         const bool usable =
-            f.rule == SettingRule::Choice ? value == QLatin1String(f.kept) : !value.isEmpty();
+            f.rule == SettingRule::Choice ? isKept(value, f.kept) : !value.isEmpty();
         record.** text = usable ? value : fallback;
-        if (!usable) Registry::SetKeyValue(store, key, name, fallback);
-        return;
+        return usable ? std::nullopt : std::optional(fallback);
     }
     float& number = record.*std::get<float Record::*>(f.field);
     number = textToSingle(value);
     if (f.rule == SettingRule::Size && !isPaperSide(number)) number = 0;
-    if (f.rule == SettingRule::Margin && !isUsableMargin(number, record, f)) {
-        number = textToSingle(fallback);
-        Registry::SetKeyValue(store, key, name, singleToText(number));
-    }
+    if (f.rule != SettingRule::Margin || isUsableMargin(number, record, f)) return std::nullopt;
+    number = textToSingle(fallback);
+    return singleToText(number);
+}
+
+template <class Record>
+void loadField(SettingsStore& store, const QString& key, Record& record,
+               const SettingField<Record>& f) {
+    const QString name = QLatin1String(f.name);
+    const std::optional<QString> writeBack =
+        applyField(record, f, Registry::QueryText(store, key, name));
+    if (writeBack) Registry::SetKeyValue(store, key, name, *writeBack);
+}
+
+template <class Record> void defaultRecord(Record& record) {
+    for (const SettingField<Record>& f : settingFields(&record))
+        applyField(record, f, QString());
 }
 
 template <class Record> void loadRecord(SettingsStore& store, Record& record) {
@@ -70,5 +85,13 @@ Settings LoadSettings(SettingsStore& store) {
     loadRecord(store, s.Options);
     loadRecord(store, s.Layout);
     loadRecord(store, s.Tray);
+    return s;
+}
+
+Settings DefaultSettings() {
+    Settings s;
+    defaultRecord(s.Options);
+    defaultRecord(s.Layout);
+    defaultRecord(s.Tray);
     return s;
 }

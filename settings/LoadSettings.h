@@ -12,6 +12,9 @@ class SettingsStore;
 // inches; a margin of 0, or one outside the paper, becomes 0.75.
 Settings LoadSettings(SettingsStore& store);
 
+// What LoadSettings gives on a first start, without reading or writing any store.
+Settings DefaultSettings();
+
 // Inches as stored: the shortest decimal text of the single-precision value ("0.75", "1").
 QString singleToText(float value);
 // The inverse; text that is not a number reads as 0.

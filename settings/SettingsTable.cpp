@@ -66,6 +66,8 @@ const std::vector<SettingField<LayoutSettings>>& settingFields(const LayoutSetti
         {"MarginRight", &L::MarginRight, R::Margin, "0.75", nullptr, &L::PaperSizeWidth},
         {"MarginTop", &L::MarginTop, R::Margin, "0.75", nullptr, &L::PaperSizeHeight},
         {"MarginBottom", &L::MarginBottom, R::Margin, "0.75", nullptr, &L::PaperSizeHeight},
+        {"MarkOverfullDays", &L::MarkOverfullDays, R::Text, "True"},
+        {"LeapDayEntries", &L::LeapDayEntries, R::Choice, "Hidden", "Feb28|Mar1"},
     };
     return fields;
 }

@@ -14,7 +14,7 @@ class SettingsStore;
 
 enum class SettingRule {
     Text,   // an empty value takes the default, which is written back
-    Choice, // anything but `kept` becomes the default, which is written back
+    Choice, // anything but a `kept` value becomes the default, which is written back
     // A paper side in inches, from kSmallestPaperSide to kLargestPaperSide; anything else
     // (also a missing value) reads as 0, no size. Never written back.
     Size,
@@ -33,7 +33,7 @@ template <class Record> struct SettingField {
     std::variant<QString Record::*, float Record::*> field;
     SettingRule rule;
     const char* defaultValue;   // for Size and Margin: the number as text
-    const char* kept = nullptr; // Choice: the one other value that is kept
+    const char* kept = nullptr; // Choice: the other values that are kept, separated by "|"
     // Margin: the paper side that bounds it, read earlier in the table.
     float Record::*side = nullptr;
 };

@@ -12,7 +12,6 @@
 #include "settings/LoadSettings.h"
 
 #include <QDate>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -119,13 +118,9 @@ std::vector<int> parseMonths(const QString& text) {
 }
 
 LayoutSettings layoutFor(bool stored) {
-    if (stored) {
-        SettingsStore userStore(SettingsStore::defaultPath());
-        return LoadSettings(userStore).Layout;
-    }
-    QTemporaryDir scratch; // the defaults, written back into a store that is thrown away
-    SettingsStore defaults(scratch.filePath(QStringLiteral("Daylark.conf")));
-    return LoadSettings(defaults).Layout;
+    if (!stored) return DefaultSettings().Layout;
+    SettingsStore userStore(SettingsStore::defaultPath());
+    return LoadSettings(userStore).Layout;
 }
 
 int runPrint(Tool& tool, const ToolCommand& self, const QCommandLineParser& parser,
@@ -148,6 +143,9 @@ int runPrint(Tool& tool, const ToolCommand& self, const QCommandLineParser& pars
     app.Layout = layoutFor(parser.isSet(QStringLiteral("settings")));
     app.DisplayYear = year;
     const PrintResult result = PrintMonthsToPdf(app, output, months);
+    // The days whose entries do not all show, so that nothing is missed unawares.
+    for (const QString& line : FitProblemLines(result.problems))
+        printError(line);
     if (!result.ok) printError(result.error);
     return result.ok ? 0 : 1;
 }

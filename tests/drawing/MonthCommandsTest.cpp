@@ -172,6 +172,47 @@ TEST(Placement, TheTwentyNinthOfFebruaryShowsInLeapYearsOnly) {
         EXPECT_EQ(leap.dayInCell(p.cell), 29);
 }
 
+TEST(Placement, LeapDayEntriesPutsTheTwentyNinthOfFebruaryOfCommonYears) {
+    CalendarDocument doc;
+    doc.Birthdays.append(birthday("02291992", QStringLiteral("Leo"), "1"));
+    doc.Anniversaries.append(anniversary("02291992", QStringLiteral("Wed"), "1"));
+    doc.FixedHolidays.append(fixedHoliday("0229", QStringLiteral("Leap Day"))); // never moves
+    struct Case {
+        const char* stored;
+        int year;
+        QDate shownOn; // null: not shown
+        int age;
+    };
+    const Case cases[] = {
+        {"Hidden", 2027, {}, 0},
+        {"Hidden", 2028, QDate(2028, 2, 29), 36},
+        {"Feb28", 2027, QDate(2027, 2, 28), 35},
+        {"Feb28", 2028, QDate(2028, 2, 29), 36},
+        {"Mar1", 2027, QDate(2027, 3, 1), 35},
+        {"Mar1", 2028, QDate(2028, 2, 29), 36},
+        {"mar1", 2027, {}, 0},
+        {"", 2027, {}, 0},
+    };
+    for (const Case& c : cases) {
+        LayoutSettings layout = coloredLayout();
+        layout.LeapDayEntries = QLatin1String(c.stored);
+        QStringList found;
+        for (int month : {2, 3}) {
+            const MonthGrid grid = MonthGrid::of(c.year, month);
+            for (const PlacedEntry& p : PlaceMonthEntries(doc, layout, grid))
+                if (p.kind != EntryKind::Holiday)
+                    found << QDate(c.year, month, grid.dayInCell(p.cell)).toString(Qt::ISODate) +
+                                 u' ' + p.text;
+        }
+        QStringList expected;
+        if (c.shownOn.isValid())
+            for (const char* name : {"Leo -- %1th Birthday", "Wed -- %1th Anniversary"})
+                expected << c.shownOn.toString(Qt::ISODate) + u' ' +
+                                QString::fromLatin1(name).arg(c.age);
+        EXPECT_EQ(found, expected) << c.stored << ' ' << c.year;
+    }
+}
+
 TEST(Placement, DatesAndRulesThatNameNoDayAreMarkedUnplaceable) {
     CalendarDocument doc;
     doc.Birthdays.append(birthday("04001961", QStringLiteral("Day zero"), "3"));

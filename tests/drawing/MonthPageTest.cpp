@@ -164,7 +164,8 @@ TEST_F(PageFixture, ACustomPaperSizeReplacesThePrintersPage) {
     EXPECT_DOUBLE_EQ(ComputePageFrame(layout(), {14, 8.5}).PageRight, 13.25);
 }
 
-TEST_F(PageFixture, EntriesOfADayStackByKindInTheirColoursUntilTheCellIsFull) {
+TEST_F(PageFixture, WithoutTheMarkEntriesOfADayStackByKindInTheirColoursUntilTheCellIsFull) {
+    layout().MarkOverfullDays = QStringLiteral("False");
     CalendarDocument& doc = t.app.Document;
     doc = CalendarDocument();
     doc.OtherEvents.append(other("03072027", QStringLiteral("Dentist")));
@@ -205,7 +206,8 @@ TEST_F(PageFixture, EachEntryThatCannotBeShownIsReportedOnceAndTheRestOfThePageP
     EXPECT_EQ(t.dialogs.messages.size(), 3u);
     EXPECT_EQ(cellTexts(page, page.grid.cellOfDay(7)),
               QStringList({" 7", "Ann Smith --", "66th Birthday"}));
-    EXPECT_EQ(cellTexts(page, page.grid.cellOfDay(10)), QStringList({" 10"}));
+    // The day's only entry is not shown, and the day says so.
+    EXPECT_EQ(cellTexts(page, page.grid.cellOfDay(10)), QStringList({" 10", "+1 more"}));
 }
 
 TEST(FontPoints, ReadsTheNumberAtTheStartOfTheText) {

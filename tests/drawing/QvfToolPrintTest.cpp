@@ -10,8 +10,10 @@
 
 namespace {
 
-int qvftool(const QStringList& args, QString* err = nullptr) {
+int qvftool(const QStringList& args, QString* err = nullptr,
+            const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(env);
     process.start(QStringLiteral(QVFTOOL_PATH), args);
     process.waitForFinished(60000);
     if (err) *err = QString::fromUtf8(process.readAllStandardError());
@@ -112,4 +114,66 @@ TEST(QvfToolPrint, StoredLayoutsArePrintedSoundlyOrRefused) {
             EXPECT_FALSE(QFile::exists(out));
         }
     }
+}
+
+// Eight one-line events on 4 July 2027, a Sunday; the day's cell holds four lines.
+TEST(QvfToolPrint, ADayWithMoreEntriesThanFitEndsWithTheCountOfTheOthers) {
+    SKIP_WITHOUT_POPPLER();
+    QTemporaryDir dir;
+    const QStringList names = {"Alpha", "Bravo",   "Charlie", "Delta",
+                               "Echo",  "Foxtrot", "Golf",    "Hotel"};
+    QByteArray text = "Version 2.0\r\nBusy\r\nHeader1=\r\nHeader2=\r\n\r\n[Birthday]\r\n\r\n"
+                      "[Anniversary]\r\n\r\n[Holiday]\r\n\r\n\r\n[Other]\r\n";
+    for (const QString& name : names)
+        text += "07042027 " + name.toLatin1() + "\r\n";
+    text += "\r\n[End of Data]\r\n";
+    const QString calendar = dir.filePath("busy.qvf");
+    QFile file(calendar);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+
+    // Which of the names a page shows, and the N of its "+N more" (0 without one).
+    auto shown = [&](const QString& page, int* more) {
+        QStringList found;
+        for (const QString& name : names)
+            if (page.contains(name)) found << name;
+        const QRegularExpressionMatch m = QRegularExpression("\\+(\\d+) more").match(page);
+        *more = m.hasMatch() ? m.captured(1).toInt() : 0;
+        return found;
+    };
+    const QString marked = dir.filePath("marked.pdf");
+    QString err;
+    ASSERT_EQ(
+        qvftool({"print", calendar, "--year", "2027", "--months", "7", "--output", marked}, &err),
+        0);
+    int more = 0;
+    const QStringList first = shown(pdfText(marked), &more);
+    EXPECT_EQ(first, names.mid(0, first.size())); // the first ones, in order
+    EXPECT_GE(first.size(), 1);
+    EXPECT_EQ(more, names.size() - first.size());
+    EXPECT_TRUE(
+        err.contains(QStringLiteral("July 4, 2027: %1 of 8 entries do not fit\n").arg(more)))
+        << err.toStdString();
+
+    // With the mark turned off in the stored layout, the old cut: one more line of names,
+    // nothing to say so on the page, the same warning on standard error.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    QDir().mkpath(dir.filePath("config/Daylark"));
+    QFile conf(dir.filePath("config/Daylark/Daylark.conf"));
+    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+    conf.write("[Software]\nDaylark\\Layout\\MarkOverfullDays=False\n");
+    conf.close();
+    const QString cut = dir.filePath("cut.pdf");
+    ASSERT_EQ(qvftool({"print", calendar, "--year", "2027", "--months", "7", "--output", cut,
+                       "--settings"},
+                      &err, env),
+              0);
+    int none = -1;
+    EXPECT_EQ(shown(pdfText(cut), &none), names.mid(0, first.size() + 1));
+    EXPECT_EQ(none, 0);
+    EXPECT_TRUE(
+        err.contains(QStringLiteral("July 4, 2027: %1 of 8 entries do not fit").arg(more - 1)))
+        << err.toStdString();
 }

@@ -222,3 +222,38 @@ TEST(WeekList, AStoredCountOutOfRangeIsTakenAsTheNearestInRange) {
                                        QStringLiteral("weeks"), QStringLiteral("40"));
     EXPECT_EQ(list.grid.days.size(), 7u);
 }
+
+TEST(WeekList, TheWindowPutsLeapDayBirthdaysWhereTheLayoutSays) {
+    CalendarDocument doc;
+    doc.Birthdays.append(birthday("02291992", QStringLiteral("Leo"), "1"));
+    LayoutSettings layout;
+    for (const char* rule : {"Hidden", "Feb28", "Mar1"}) {
+        layout.LeapDayEntries = QLatin1String(rule);
+        // Sunday 28 February 2027: the grid holds 28 February and 1 March.
+        const WeekList list = MakeWeekList(doc, layout, day("2027-02-28"), "1", "1");
+        QStringList shown;
+        for (const WeekDay& d : list.grid.days)
+            for (const QString& text : texts(d))
+                shown << d.date.toString(Qt::ISODate) + u' ' + text;
+        QStringList listed;
+        for (const UpcomingEvent& e : list.upcoming)
+            listed << e.line;
+        const QString feb = QStringLiteral("2027-02-28 Leo -- 35th Birthday");
+        const QString mar = QStringLiteral("2027-03-01 Leo -- 35th Birthday");
+        EXPECT_EQ(shown, QStringList(rule == std::string("Feb28")  ? QStringList{feb}
+                                     : rule == std::string("Mar1") ? QStringList{mar}
+                                                                   : QStringList{}))
+            << rule;
+        // The list names every birthday; in a common year on the day the layout chose, and
+        // on 28 February where it hides them.
+        EXPECT_EQ(listed, QStringList(rule == std::string("Mar1") ? "2027/03/01 (Birthday) - Leo"
+                                                                  : "2027/02/28 (Birthday) - Leo"))
+            << rule;
+    }
+    // On 1 March the birthday moved there is today's; on 28 February it was yesterday's.
+    layout.LeapDayEntries = QStringLiteral("Mar1");
+    const auto upcoming = MakeWeekList(doc, layout, day("2027-03-01"), "1", "1").upcoming;
+    ASSERT_EQ(upcoming.size(), 1u);
+    EXPECT_EQ(upcoming[0].date, day("2027-03-01"));
+    EXPECT_TRUE(UpcomingEventLines(doc, day("2027-03-01"), 1).isEmpty());
+}

@@ -1,6 +1,7 @@
 #include "settings/LoadSettings.h"
 #include "platform/SettingsStore.h"
 #include "settings/Registry.h"
+#include "settings/SettingsTable.h"
 
 #include <QDir>
 #include <QFile>
@@ -208,6 +209,38 @@ TEST_F(LoadSettingsTest, UnwritableStoreStillGivesEveryDefault) {
     const Settings s = LoadSettings(broken);
     EXPECT_EQ(s.Options.AfterAdd, "Remain");
     EXPECT_EQ(s.Layout.MarginBottom, 0.75f);
+}
+
+TEST_F(LoadSettingsTest, LeapDayEntriesKeepsItsThreeWordsAndMarkingIsOnAtFirst) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Feb28", "Feb28"}, {"Mar1", "Mar1"}, {"Hidden", "Hidden"},
+        {"mar1", "Hidden"}, {"", "Hidden"},   {"Feb28|Mar1", "Hidden"}};
+    for (const auto& [storedText, read] : cases) {
+        SetKeyValue(store, kLayoutKey, "LeapDayEntries", QLatin1String(storedText));
+        EXPECT_EQ(LoadSettings(store).Layout.LeapDayEntries, read) << storedText;
+        EXPECT_EQ(stored(kLayoutKey, "LeapDayEntries"), read) << storedText;
+    }
+    EXPECT_EQ(LoadSettings(store).Layout.MarkOverfullDays, "True");
+    EXPECT_EQ(stored(kLayoutKey, "MarkOverfullDays"), "True");
+    SetKeyValue(store, kLayoutKey, "MarkOverfullDays", "False");
+    EXPECT_EQ(LoadSettings(store).Layout.MarkOverfullDays, "False");
+}
+
+// The command-line tool prints with these instead of loading a store it would throw away.
+TEST_F(LoadSettingsTest, TheDefaultsAreWhatAFirstStartLoads) {
+    const Settings loaded = LoadSettings(store);
+    const Settings defaults = DefaultSettings();
+    auto same = [](const auto& a, const auto& b) {
+        for (const auto& f : settingFields(&a)) {
+            if (const auto* text = std::get_if<0>(&f.field))
+                EXPECT_EQ(a.**text, b.**text) << f.name;
+            else
+                EXPECT_EQ(a.*std::get<1>(f.field), b.*std::get<1>(f.field)) << f.name;
+        }
+    };
+    same(loaded.Options, defaults.Options);
+    same(loaded.Layout, defaults.Layout);
+    same(loaded.Tray, defaults.Tray);
 }
 
 TEST(SettingsText, SinglesWriteShortAndBoolsFollowTheCheckBox) {

@@ -1,0 +1,167 @@
+// Speed of `qvftool print` as a user meets it: the real program started for every run, a
+// whole year of a calendar with 2,400 events (480 of each kind) printed into a PDF file.
+// The target is about 30 ms a year, three times a classic command-line calendar printer.
+// Beside it, one month of the same calendar (mostly start-up and fonts) and `qvftool show`
+// (start-up without fonts or PDF) show where the time goes.
+//
+// Each run's wall time is measured around starting and waiting for the process; the
+// counters give the process's own CPU time (user and system). Build in Release.
+//
+//   bench_qvftool_print [--qvftool PATH] [benchmark options]
+
+#include <benchmark/benchmark.h>
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <cstring>
+#include <fcntl.h>
+#include <random>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+std::string qvftoolPath = QVFTOOL_PATH;
+
+// The calendar: names of one to five words, dates spread over the year, birthdays and
+// anniversaries from 1930 to 2019, other events in 2027.
+QByteArray yearCalendar() {
+    static const char* const words[] = {"Ann",  "picnic", "club",   "dentist", "meeting", "with",
+                                        "the",  "garden", "school", "Grandma", "party",   "recital",
+                                        "bake", "sale",   "at",     "church",  "practice"};
+    std::mt19937 random(2027);
+    auto pick = [&](int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random);
+    };
+    auto name = [&] {
+        QByteArray text;
+        for (int n = pick(1, 5); n > 0; --n)
+            text += (text.isEmpty() ? "" : " ") + QByteArray(words[pick(0, 16)]);
+        return text;
+    };
+    auto two = [](int n) { return QByteArray::number(n).rightJustified(2, '0'); };
+    QByteArray file = "Version 2.0\r\nBusy year 2027\r\nHeader1=\r\nHeader2=\r\n\r\n";
+    const char* const sections[] = {"[Birthday]", "[Anniversary]", "[Holiday]", nullptr, "[Other]"};
+    for (int kind = 0; kind < 5; ++kind) {
+        if (sections[kind]) file += QByteArray(sections[kind]) + "\r\n";
+        for (int i = 0; i < 480; ++i) {
+            const QByteArray md = two(pick(1, 12)) + two(pick(1, 28));
+            if (kind <= 1)
+                file += md + QByteArray::number(pick(1930, 2019)) + " 3 " + name() + "\r\n";
+            else if (kind == 2)
+                file += "F" + md + " " + name() + "\r\n";
+            else if (kind == 3)
+                file += QByteArray("1234L").mid(pick(0, 4), 1) + QByteArray::number(pick(0, 6)) +
+                        two(pick(1, 12)) + " " + name() + "\r\n";
+            else
+                file += md + "2027 " + name() + "\r\n";
+        }
+        file += "\r\n";
+    }
+    return file + "[End of Data]\r\n";
+}
+
+struct Run {
+    double wallSeconds = 0;
+    double cpuSeconds = 0;
+    int status = -1;
+};
+
+// Starts the program with args and waits for it; its output goes to /dev/null.
+Run run(const std::vector<std::string>& args) {
+    std::vector<char*> argv;
+    argv.push_back(qvftoolPath.data());
+    for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    Run result;
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, qvftoolPath.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        rusage usage{};
+        wait4(pid, &status, 0, &usage);
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.cpuSeconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+                            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    }
+    result.wallSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    posix_spawn_file_actions_destroy(&actions);
+    return result;
+}
+
+struct Calendar {
+    QTemporaryDir dir;
+    std::string file = dir.filePath(QStringLiteral("year.qvf")).toStdString();
+    std::string pdf = dir.filePath(QStringLiteral("out.pdf")).toStdString();
+    Calendar() {
+        QFile out(QString::fromStdString(file));
+        if (out.open(QIODevice::WriteOnly)) out.write(yearCalendar());
+    }
+};
+
+void measure(benchmark::State& state, const std::vector<std::string>& args) {
+    double cpu = 0;
+    for (auto _ : state) {
+        const Run r = run(args);
+        if (r.status != 0) {
+            state.SkipWithError("qvftool failed");
+            break;
+        }
+        state.SetIterationTime(r.wallSeconds);
+        cpu += r.cpuSeconds;
+    }
+    state.counters["cpu_ms"] = benchmark::Counter(cpu * 1000 / double(state.iterations()));
+}
+
+void BM_QvfToolPrintYear(benchmark::State& state) {
+    Calendar c;
+    measure(state, {"print", c.file, "--year", "2027", "--output", c.pdf});
+}
+BENCHMARK(BM_QvfToolPrintYear)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_QvfToolPrintOneMonth(benchmark::State& state) {
+    Calendar c;
+    measure(state, {"print", c.file, "--year", "2027", "--months", "3", "--output", c.pdf});
+}
+BENCHMARK(BM_QvfToolPrintOneMonth)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Start-up, reading and listing the calendar, without fonts or PDF.
+void BM_QvfToolShow(benchmark::State& state) {
+    Calendar c;
+    measure(state, {"show", c.file});
+}
+BENCHMARK(BM_QvfToolShow)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--qvftool") == 0) {
+            qvftoolPath = argv[i + 1];
+            for (int j = i; j + 2 <= argc; ++j)
+                argv[j] = argv[j + 2];
+            argc -= 2;
+            break;
+        }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "drawing/CellStack.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// The days of printed months whose entries do not all show, and the entries that cannot be
+// shown at all, as the print window lists them before printing and qvftool print writes
+// them to standard error.
+
+struct FitProblem {
+    int year = 0;
+    int month = 0;
+    int day = 0;         // 0 for entries whose date or rule names no day of the month
+    int entries = 0;     // the entries that fall on the day
+    int notFitting = 0;  // of those, the ones cut off or left out for want of room
+    QStringList reasons; // one per entry that cannot be shown: its text and why
+};
+
+// Adds the problems of one month drawn on grid, from the reports of its cells, in day order.
+void AddFitProblems(std::vector<FitProblem>& problems, const MonthGrid& grid,
+                    const std::vector<CellReport>& reports);
+
+// One line per day that does not show every entry ("July 4, 2027: 3 of 9 entries do not
+// fit"), then one per entry that cannot be shown ("July 4, 2027: "Supercalifragilistic"
+// cannot be shown: a word is wider than the day's column").
+QStringList FitProblemLines(const std::vector<FitProblem>& problems);

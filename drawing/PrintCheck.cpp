@@ -1,0 +1,78 @@
+#include "drawing/PrintCheck.h"
+
+#include "document/AppState.h"
+#include "drawing/MonthPage.h"
+#include "platform/Dialogs.h"
+#include "platform/DrawingSurface.h"
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+
+namespace {
+
+// Measures text exactly as a painter on the device would, and draws nothing.
+class MeasuringSurface final : public DrawingSurface {
+  public:
+    explicit MeasuringSurface(const QPaintDevice& device)
+        : device_(device), scale_(PainterSurface::pixelsPerInch(device)),
+          metrics_(QFont(), &device) {
+        setFont(SurfaceFont{QString(), 1});
+    }
+
+    void setFont(const SurfaceFont& font) override {
+        if (font == font_ && !first_) return;
+        first_ = false;
+        font_ = font;
+        QFont f(font.name);
+        f.setPointSizeF(font.size > 0 ? font.size : 1);
+        f.setBold(font.bold);
+        f.setItalic(font.italic);
+        metrics_ = QFontMetricsF(f, &device_);
+    }
+    const SurfaceFont& font() const override { return font_; }
+    void setTextColor(const QColor&) override {}
+    double textWidth(const QString& text) const override {
+        return metrics_.horizontalAdvance(text) / scale_;
+    }
+    double textHeight(const QString&) const override { return metrics_.lineSpacing() / scale_; }
+    void setPenWidth(double) override {}
+    void drawLine(double, double, double, double, const QColor&) override {}
+    void fillBox(double, double, double, double, const QColor&) override {}
+
+  protected:
+    void drawText(double, double, const QString&) override {}
+
+  private:
+    const QPaintDevice& device_;
+    double scale_;
+    SurfaceFont font_;
+    QFontMetricsF metrics_;
+    bool first_ = true;
+};
+
+// Entries that cannot be shown are listed, not announced.
+class SilentDialogs final : public Dialogs {
+  public:
+    Answer message(const MessageRequest& request) override { return request.defaultButton; }
+    std::optional<FileChoice> openFile(const FileRequest&) override { return std::nullopt; }
+    std::optional<FileChoice> saveFile(const FileRequest&) override { return std::nullopt; }
+    std::optional<QColor> chooseColor(const QColor&, QWidget*) override { return std::nullopt; }
+};
+
+} // namespace
+
+std::vector<FitProblem> CheckMonthsFit(const AppState& app, const QPagedPaintDevice& device,
+                                       const std::vector<int>& months) {
+    const QRectF paper = device.pageLayout().fullRect(QPageLayout::Inch);
+    MeasuringSurface surface(device);
+    SilentDialogs dialogs;
+    MonthPagePrinter pages(
+        surface, dialogs,
+        {app.Document, app.Layout, app.DisplayYear, {paper.width(), paper.height()}});
+    std::vector<FitProblem> problems;
+    for (int month : months) {
+        pages.PrintMonthPage(month);
+        AddFitProblems(problems, pages.layout().grid, pages.cellReports());
+    }
+    return problems;
+}

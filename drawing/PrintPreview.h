@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+#include <vector>
+
+class QLabel;
+class QPrintPreviewWidget;
+class QPrinter;
+class QPushButton;
+struct AppState;
+
+// "Print Preview": the chosen months of the display year page by page, drawn for the chosen
+// printer exactly as printing draws them, with the present layout. "Print" closes it with
+// Accepted, and the print window then prints those months on that printer; "Close" goes
+// back to the print window.
+class frmPreview : public QDialog {
+    Q_OBJECT
+  public:
+    frmPreview(AppState& app, QPrinter& printer, std::vector<int> months,
+               QWidget* parent = nullptr);
+
+    // The pages shown.
+    int pageCount() const;
+
+    QPrintPreviewWidget* picPreview;
+    QLabel* lblPages;
+    QPushButton* cmdPrint;
+    QPushButton* cmdClose;
+
+  private:
+    void drawPages(QPrinter* printer);
+
+    AppState& app_;
+    std::vector<int> months_;
+};

@@ -1,0 +1,164 @@
+#include "drawing/CellStack.h"
+#include "drawing/FitReport.h"
+#include "support/RecordingSurface.h"
+#include "support/ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+// The entries of one cell together. On the recording surface a 500-point font is 5 units a
+// character and 10 a line; the cell's lines start at y 0 and may be 10 characters wide.
+
+namespace {
+
+struct CellCase {
+    const char* name;
+    QStringList entries;
+    double bottom; // 40: room for four lines
+    FullCell rule;
+    QStringList drawn; // the texts written, top to bottom
+    int notFitting;
+    int messages;
+    double width = 50;
+};
+
+class CellStack : public ::testing::TestWithParam<CellCase> {};
+
+TEST_P(CellStack, WritesWholeEntriesAndMarksWhatIsLeftOut) {
+    const CellCase& c = GetParam();
+    RecordingSurface surface;
+    surface.setFont({QStringLiteral("Test"), 500});
+    ScriptedDialogs dialogs;
+    std::vector<PlacedEntry> placed;
+    for (const QString& text : c.entries)
+        placed.push_back({EntryKind::Other, 0, 3, text, QStringLiteral("&HFF")});
+    CellLineY lines{};
+    const std::vector<CellReport> reports = WriteMonthEntries(
+        surface, dialogs, placed,
+        [&](int) {
+            return CellBox{0, c.width, c.bottom};
+        },
+        lines, c.rule);
+
+    EXPECT_EQ(surface.allTexts(), c.drawn);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0].cell, 3);
+    EXPECT_EQ(reports[0].notFitting(), c.notFitting);
+    EXPECT_EQ(int(dialogs.messages.size()), c.messages);
+    // Entries are written from the top; the mark takes the cell's last line, and the cell's
+    // next line is below it.
+    const int room = int(c.bottom / 10);
+    for (std::size_t i = 0; i < surface.texts.size(); ++i) {
+        const bool mark = surface.texts[i].text.startsWith(u'+');
+        EXPECT_EQ(surface.texts[i].y, mark ? 10.0 * (room - 1) : 10.0 * i);
+        if (mark) {
+            EXPECT_EQ(surface.texts[i].color, QColor(Qt::black));
+            EXPECT_EQ(lines[3], 10.0 * room);
+        }
+    }
+}
+
+const QString kTwoLines = QStringLiteral("cccc dddd eeee"); // "cccc dddd", "eeee"
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, CellStack,
+    ::testing::Values(
+        CellCase{
+            "AllFitNoMark", {"a", "bb bb", "c"}, 40, FullCell::MarkMore, {"a", "bb bb", "c"}, 0, 0},
+        CellCase{"FiveOneLinersInFourLines",
+                 {"a", "b", "c", "d", "e"},
+                 40,
+                 FullCell::MarkMore,
+                 {"a", "b", "c", "+2 more"},
+                 2,
+                 0},
+        CellCase{"AWrappedEntryIsShownWholeOrNotAtAll",
+                 {"a", "b", kTwoLines, "d"},
+                 40,
+                 FullCell::MarkMore,
+                 {"a", "b", "+2 more"},
+                 2,
+                 0},
+        CellCase{"AWordTooWideIsReportedAndCounted",
+                 {"a", "abcdefghijk"},
+                 40,
+                 FullCell::MarkMore,
+                 {"a", "+1 more"},
+                 0,
+                 1},
+        CellCase{"RoomForOneLineHoldsOnlyTheMark",
+                 {"a", "b"},
+                 10,
+                 FullCell::MarkMore,
+                 {"+2 more"},
+                 2,
+                 0},
+        CellCase{"NoRoomShowsNothing", {"a"}, 5, FullCell::MarkMore, {}, 1, 0},
+        CellCase{"ANarrowCellShortensTheMark",
+                 {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m"},
+                 40,
+                 FullCell::MarkMore,
+                 {"a", "b", "c", "+10"},
+                 10,
+                 0,
+                 30},
+        CellCase{"WithoutTheMarkTheLastEntryIsCut",
+                 {"a", "b", kTwoLines, "d"},
+                 30,
+                 FullCell::Cut,
+                 {"a", "b", "cccc dddd"},
+                 2,
+                 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CellStackReports, EntriesOfNoDayAreReportedFirstAndCellsFollowInOrder) {
+    RecordingSurface surface;
+    surface.setFont({QStringLiteral("Test"), 500});
+    ScriptedDialogs dialogs;
+    const std::vector<PlacedEntry> placed = {
+        {EntryKind::Other, 0, 9, QStringLiteral("later"), QStringLiteral("&H0")},
+        {EntryKind::Holiday, 1, kUnplaceable, QStringLiteral("Day zero"), QStringLiteral("&H0")},
+        {EntryKind::Birthday, 2, 4, QStringLiteral("earlier"), QStringLiteral("blue")}};
+    CellLineY lines{};
+    const auto reports = WriteMonthEntries(
+        surface, dialogs, placed,
+        [](int) {
+            return CellBox{0, 50, 40};
+        },
+        lines, FullCell::MarkMore);
+    ASSERT_EQ(reports.size(), 3u);
+    EXPECT_EQ(reports[0].cell, kUnplaceable);
+    EXPECT_EQ(reports[1].cell, 4);
+    EXPECT_EQ(reports[2].cell, 9);
+    EXPECT_EQ(dialogs.messages.size(), 2u); // no day, and a colour that is no colour
+    EXPECT_EQ(surface.allTexts(), QStringList({"+1 more", "later"}));
+
+    // March 2027 starts on a Monday: cell 4 is the 4th, cell 9 the 9th.
+    std::vector<FitProblem> problems;
+    AddFitProblems(problems, MonthGrid::of(2027, 3), reports);
+    EXPECT_EQ(FitProblemLines(problems),
+              QStringList({"March 2027: \"Day zero\" cannot be shown: its date names no day of "
+                           "the month",
+                           "March 4, 2027: \"earlier\" cannot be shown: the colour of its kind is "
+                           "not a colour"}));
+}
+
+TEST(FitProblemLines, CountTheEntriesOfADayThatDoNotFit) {
+    const std::vector<FitProblem> problems = {
+        {2027, 7, 4, 9, 3, {}},
+        {2027,
+         7,
+         5,
+         9,
+         1,
+         {QStringLiteral("\"Abcdefghijklmnop\" cannot be shown: a word is "
+                         "wider than the day's column")}},
+        {2027, 7, 6, 1, 1, {}}};
+    EXPECT_EQ(FitProblemLines(problems),
+              QStringList({"July 4, 2027: 3 of 9 entries do not fit",
+                           "July 5, 2027: 1 of 9 entries does not fit",
+                           "July 5, 2027: \"Abcdefghijklmnop\" cannot be shown: a word is wider "
+                           "than the day's column",
+                           "July 6, 2027: 1 of 1 entry does not fit"}));
+}
+
+} // namespace

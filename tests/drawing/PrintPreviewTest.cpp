@@ -1,0 +1,141 @@
+#include "drawing/PrintPreview.h"
+#include "PdfTools.h"
+#include "drawing/PrintCheck.h"
+#include "drawing/PrintWindow.h"
+#include "drawing/PrinterJob.h"
+#include "settings/LoadSettings.h"
+#include "support/CalendarBuilder.h"
+#include "support/TestApp.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+// The print window's look ahead: the days that will not show every entry, listed before
+// printing, and the preview whose Print prints what it showed.
+
+namespace {
+
+const QString kTooWide = QStringLiteral("Supercalifragilisticexpialidocious-Wedding");
+
+// Eight events on 4 July 2027, one that cannot be shown on the 5th, one quiet day in March.
+CalendarDocument busyJuly() {
+    CalendarDocument doc;
+    doc.CalendarTitle = QStringLiteral("Busy");
+    for (const char* name :
+         {"Alpha", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot", "Golf", "Hotel"})
+        doc.OtherEvents.append(other("07042027", QLatin1String(name)));
+    doc.Anniversaries.append(anniversary("07051990", kTooWide, "3"));
+    doc.FixedHolidays.append(fixedHoliday("0307", QStringLiteral("Quiet")));
+    return doc;
+}
+
+struct LookAhead : ::testing::Test {
+    TestApp t;
+    std::unique_ptr<frmPrint> window;
+
+    LookAhead() {
+        t.app.Layout = LoadSettings(t.store).Layout;
+        t.app.Document = busyJuly();
+        t.app.DisplayYear = 2027;
+        window = std::make_unique<frmPrint>(t.app, nullptr, QList<QPrinterInfo>());
+        window->show();
+    }
+    void selectMonths(std::initializer_list<int> months) {
+        QTest::mouseClick(window->optSelect, Qt::LeftButton);
+        window->lstMonths->clearSelection();
+        for (int m : months)
+            window->lstMonths->item(m - 1)->setSelected(true);
+    }
+    QStringList listed() const {
+        QStringList lines;
+        for (int row = 0; row < window->lstFit->count(); ++row)
+            lines << window->lstFit->item(row)->text();
+        return lines;
+    }
+};
+
+} // namespace
+
+TEST_F(LookAhead, TheListNamesTheDaysOfTheChosenMonthsThatDoNotShowEveryEntry) {
+    selectMonths({3, 7});
+    QTest::qWait(0); // the list is made once the window is idle
+    const QStringList lines = listed();
+    ASSERT_EQ(lines.size(), 2) << lines.join('\n').toStdString();
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("July 4, 2027: ")));
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral(" of 8 entries do not fit")));
+    EXPECT_EQ(lines[1], QStringLiteral("July 5, 2027: \"") + kTooWide +
+                            QStringLiteral("\" cannot be shown: a word is wider than the "
+                                           "day's column"));
+    EXPECT_FALSE(window->lstFit->isHidden());
+    EXPECT_TRUE(t.dialogs.messages.empty()); // listed, not announced
+
+    selectMonths({3});
+    QTest::qWait(0);
+    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_TRUE(window->lstFit->isHidden());
+    EXPECT_FALSE(window->lblFit->text().isEmpty());
+
+    // A smaller font chosen through "Layout..." makes room: the list follows at once.
+    selectMonths({7});
+    QTest::qWait(0);
+    const QString before = listed().value(0);
+    t.app.Layout.FontSizeDates = QStringLiteral("6");
+    QTest::mouseClick(window->cmdLayout, Qt::LeftButton);
+    QTest::qWait(0);
+    EXPECT_NE(listed().value(0), before);
+}
+
+TEST_F(LookAhead, TheListIsWhatPrintingFindsOnTheSamePrinter) {
+    t.app.Document.OtherEvents.append(other("02012027", QStringLiteral("A rather long name that "
+                                                                       "wraps over lines")));
+    for (int i = 0; i < 6; ++i)
+        t.app.Document.Birthdays.append(birthday("02011990", QStringLiteral("Twin"), "1"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(t.path(QStringLiteral("year.pdf")));
+    PreparePrinter(printer, t.app.Layout);
+    const std::vector<int> year = MonthsToPrint(true, {});
+    const QStringList checked = FitProblemLines(CheckMonthsFit(t.app, printer, year));
+    const PrintResult printed = PrintMonths(t.app, printer, year);
+    ASSERT_TRUE(printed.ok);
+    EXPECT_EQ(FitProblemLines(printed.problems), checked);
+    EXPECT_EQ(checked.size(), 3);
+}
+
+TEST_F(LookAhead, ThePreviewShowsThePagesThatItsPrintPrints) {
+    SKIP_WITHOUT_POPPLER();
+    selectMonths({11, 3});
+    const QString path = t.path(QStringLiteral("two.pdf"));
+    t.dialogs.saveNext(path);
+    int shownPages = 0;
+    QTimer::singleShot(0, [&] {
+        frmPreview* preview = window->findChild<frmPreview*>();
+        ASSERT_NE(preview, nullptr);
+        EXPECT_EQ(preview->windowTitle(), QStringLiteral("Print Preview"));
+        shownPages = preview->pageCount();
+        QTest::mouseClick(preview->cmdPrint, Qt::LeftButton);
+    });
+    QTest::mouseClick(window->cmdPreview, Qt::LeftButton);
+    EXPECT_EQ(shownPages, 2);
+    EXPECT_EQ(pdfPages(path), shownPages);
+    EXPECT_TRUE(pdfText(path, 1).startsWith(QStringLiteral("March 2027")));
+    EXPECT_FALSE(window->isVisible()); // printed, as Print does
+
+    // Closing the preview prints nothing and keeps the print window.
+    window->show();
+    QTimer::singleShot(0, [&] {
+        frmPreview* preview = window->findChild<frmPreview*>();
+        ASSERT_NE(preview, nullptr);
+        QTest::mouseClick(preview->cmdClose, Qt::LeftButton);
+    });
+    QTest::mouseClick(window->cmdPreview, Qt::LeftButton);
+    EXPECT_EQ(t.dialogs.saveRequests.size(), 1u);
+    EXPECT_TRUE(window->isVisible());
+}
