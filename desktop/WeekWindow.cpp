@@ -3,6 +3,7 @@
 #include "desktop/AppIcon.h"
 #include "document/AppState.h"
 #include "document/FileCommands.h"
+#include "drawing/ViewText.h"
 #include "drawing/WeekList.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -15,36 +16,14 @@
 #include <QScreen>
 #include <QStyle>
 
-namespace {
-
 namespace design = WeekViewDesign;
-
-const char* const kDayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                 "Thursday", "Friday", "Saturday"};
-
-// The same faces and sizes as the calendar view: a small font for the boxes, so that
-// several entries fit under a day's label.
-const QString kControlFace = QStringLiteral("Liberation Sans");
-constexpr double kControlPoints = 8.25;
-constexpr double kBoxPoints = 6.5;
-
-QFont controlFont(bool bold) {
-    QFont font(kControlFace);
-    font.setPointSizeF(kControlPoints);
-    font.setBold(bold);
-    return font;
-}
-
-} // namespace
 
 frmDispWeek::frmDispWeek(AppState& app, QWidget* parent) : QWidget(parent), app_(app) {
     setObjectName(QStringLiteral("frmDispWeek"));
     setWindowTitle(QStringLiteral("Daylark"));
     setWindowIcon(appIcon());
     setAttribute(Qt::WA_DeleteOnClose);
-    QFont boxFont(kControlFace);
-    boxFont.setPointSizeF(kBoxPoints);
-    setFont(boxFont);
+    setFont(dayBoxFont());
     buildHeading();
     buildEvents();
     setFixedSize(design::clientSize(kMaxWeeksShown));

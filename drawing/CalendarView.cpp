@@ -1,4 +1,5 @@
 #include "drawing/CalendarView.h"
+#include "drawing/ViewText.h"
 
 #include "document/AppState.h"
 #include "editors/DateControls.h"
@@ -16,22 +17,6 @@ namespace {
 
 namespace design = MonthViewDesign;
 
-const char* const kDayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                 "Thursday", "Friday", "Saturday"};
-
-// The controls' face. The window's own font is the small one of the boxes: four entry lines
-// fit under the day number, and it stays readable.
-const QString kControlFace = QStringLiteral("Liberation Sans");
-constexpr double kControlPoints = 8.25;
-constexpr double kBoxPoints = 6.5;
-
-QFont controlFont(bool bold) {
-    QFont font(kControlFace);
-    font.setPointSizeF(kControlPoints);
-    font.setBold(bold);
-    return font;
-}
-
 // The month steps sit in the top row, after the year: previous, next, and today's month.
 constexpr QRect kPrevMonth{170, 7, 23, 21};
 constexpr QRect kNextMonth{195, 7, 23, 21};
@@ -45,9 +30,7 @@ frmCalendar::frmCalendar(AppState& app, QWidget* parent) : QWidget(parent), app_
     setMinimumSize(design::ClientSize);
     resize(design::ClientSize);
     setAutoFillBackground(true);
-    QFont boxFont(kControlFace);
-    boxFont.setPointSizeF(kBoxPoints);
-    setFont(boxFont);
+    setFont(dayBoxFont());
     buildMonthAndYear();
     buildDayLabels();
     buildMonthSteps();

@@ -1,4 +1,5 @@
 #include "drawing/MonthPage.h"
+#include "drawing/ViewText.h"
 
 #include "document/EntryText.h"
 #include "document/SettingsRecords.h"
@@ -15,9 +16,6 @@ constexpr double kGridGap = 0.1;    // weekday names to the grid
 constexpr double kCellInset = 0.05; // cell lines to the day number and the entries
 constexpr double kGridPen = 0.01;   // grid lines; the rule is twice as wide
 constexpr double kRulePen = 2 * kGridPen;
-
-const char* const kDayNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                 "Thursday", "Friday", "Saturday"};
 
 // x of a text of the given width by an alignment word; other words give `otherwise`.
 double alignedX(const QString& align, const PageFrame& frame, double width, double otherwise) {

@@ -57,19 +57,8 @@ void packName(SortKey& key, const QString& name) {
         packUnit(unused, key.name, i < name.size() ? name[i].unicode() : char16_t(0));
 }
 
-void packKey(SortKey& key, const BirthdayEntry& e) {
-    pack(key, e.Date);
-    packName(key, e.Name);
-}
-void packKey(SortKey& key, const AnniversaryEntry& e) {
-    pack(key, e.Date);
-    packName(key, e.Name);
-}
-void packKey(SortKey& key, const FixedHolidayEntry& e) {
-    pack(key, e.Date);
-    packName(key, e.Name);
-}
-void packKey(SortKey& key, const OtherEntry& e) {
+// Birthdays, anniversaries, fixed holidays and other events: by date text, then by name.
+template <class Entry> void packKey(SortKey& key, const Entry& e) {
     pack(key, e.Date);
     packName(key, e.Name);
 }

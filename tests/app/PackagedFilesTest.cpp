@@ -4,6 +4,7 @@
 
 #include "desktop/AppIcon.h"
 #include "desktop/FileAssociation.h"
+#include "support/FileBytes.h"
 
 #include <QFile>
 #include <QMap>
@@ -12,13 +13,8 @@
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray packaged(const char* name) {
-    return readAll(QStringLiteral(DAYLARK_PACKAGING_DIR "/") + QLatin1String(name));
+    return readFile(QStringLiteral(DAYLARK_PACKAGING_DIR "/") + QLatin1String(name));
 }
 
 // The keys of a desktop entry's one group.
@@ -38,10 +34,10 @@ TEST(PackagedFiles, AgreeWithThePerUserFileAssociation) {
     ASSERT_TRUE(WriteFileAssociation(
         {dataHome.path(), QStringLiteral("/usr/bin/daylark"), appIconImage(64)}));
 
-    EXPECT_EQ(packaged("daylark.xml"), readAll(dataHome.filePath("mime/packages/daylark.xml")));
+    EXPECT_EQ(packaged("daylark.xml"), readFile(dataHome.filePath("mime/packages/daylark.xml")));
 
     auto installed = desktopKeys(packaged("daylark.desktop"));
-    auto perUser = desktopKeys(readAll(dataHome.filePath("applications/daylark.desktop")));
+    auto perUser = desktopKeys(readFile(dataHome.filePath("applications/daylark.desktop")));
     ASSERT_FALSE(installed.isEmpty());
     // The installed entry finds the program on the PATH; the per-user one names its path.
     EXPECT_EQ(installed.take(QStringLiteral("Exec")), QStringLiteral("daylark %f"));

@@ -2,6 +2,7 @@
 #include "document/CalendarFormat.h"
 #include "document/ICalendar.h"
 #include "support/CalendarBuilder.h"
+#include "support/FileBytes.h"
 #include "support/TestApp.h"
 
 #include <QDir>
@@ -12,17 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class FileCommands : public ::testing::Test {
   protected:

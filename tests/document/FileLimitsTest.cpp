@@ -7,6 +7,7 @@
 #include "document/WholeFile.h"
 #include "document/WholeFileReader.h"
 #include "support/CalendarBuilder.h"
+#include "support/FileBytes.h"
 #include "support/TestApp.h"
 
 #include <QDir>
@@ -26,17 +27,6 @@
 #include <unistd.h>
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class FileLimits : public ::testing::Test {
   protected:

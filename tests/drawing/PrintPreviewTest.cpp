@@ -1,5 +1,6 @@
 #include "drawing/PrintPreview.h"
 #include "PdfTools.h"
+#include "PrintWindowFixture.h"
 #include "drawing/PrintCheck.h"
 #include "drawing/PrintWindow.h"
 #include "drawing/PrinterJob.h"
@@ -36,23 +37,8 @@ CalendarDocument busyJuly() {
     return doc;
 }
 
-struct LookAhead : ::testing::Test {
-    TestApp t;
-    std::unique_ptr<frmPrint> window;
-
-    LookAhead() {
-        t.app.Layout = LoadSettings(t.store).Layout;
-        t.app.Document = busyJuly();
-        t.app.DisplayYear = 2027;
-        window = std::make_unique<frmPrint>(t.app, nullptr, QList<QPrinterInfo>());
-        window->show();
-    }
-    void selectMonths(std::initializer_list<int> months) {
-        QTest::mouseClick(window->optSelect, Qt::LeftButton);
-        window->lstMonths->clearSelection();
-        for (int m : months)
-            window->lstMonths->item(m - 1)->setSelected(true);
-    }
+struct LookAhead : PrintWindowFixtureBase {
+    LookAhead() : PrintWindowFixtureBase(busyJuly()) {}
     QStringList listed() const {
         QStringList lines;
         for (int row = 0; row < window->lstFit->count(); ++row)

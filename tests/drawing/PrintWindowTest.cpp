@@ -1,5 +1,6 @@
 #include "drawing/PrintWindow.h"
 #include "PdfTools.h"
+#include "PrintWindowFixture.h"
 #include "drawing/PrintJob.h"
 #include "settings/LoadSettings.h"
 #include "support/CalendarBuilder.h"
@@ -17,24 +18,8 @@
 
 namespace {
 
-// The print window without the system's printers: "Save as PDF" is the only one.
-struct PrintWindowFixture : ::testing::Test {
-    TestApp t;
-    std::unique_ptr<frmPrint> window;
-
-    PrintWindowFixture() {
-        t.app.Layout = LoadSettings(t.store).Layout;
-        t.app.Document = sampleCalendar();
-        t.app.DisplayYear = 2027;
-        window = std::make_unique<frmPrint>(t.app, nullptr, QList<QPrinterInfo>());
-        window->show();
-    }
-    void selectMonths(std::initializer_list<int> months) {
-        QTest::mouseClick(window->optSelect, Qt::LeftButton);
-        window->lstMonths->clearSelection();
-        for (int m : months)
-            window->lstMonths->item(m - 1)->setSelected(true);
-    }
+struct PrintWindowFixture : PrintWindowFixtureBase {
+    PrintWindowFixture() : PrintWindowFixtureBase(sampleCalendar()) {}
     // Presses Print with the PDF file name the save dialog will answer.
     void printTo(const QString& path) {
         t.dialogs.saveNext(path);

@@ -5,6 +5,7 @@
 #include "shell/MainWindow.h"
 #include "shell/StartUp.h"
 #include "support/CalendarBuilder.h"
+#include "support/FileBytes.h"
 #include "support/TestApp.h"
 
 #include <QAction>
@@ -18,11 +19,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 void checkOnly(QListWidget* list, std::initializer_list<int> rows) {
     for (int row = 0; row < list->count(); ++row)

@@ -1,6 +1,7 @@
 #include "editors/TextExport.h"
 #include "document/FileCommands.h"
 #include "support/CalendarBuilder.h"
+#include "support/FileBytes.h"
 #include "support/TestApp.h"
 
 #include <QDir>
@@ -10,17 +11,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // Entries of every kind, and a name beyond plain ASCII.
 CalendarDocument everyKind() {

@@ -5,6 +5,7 @@
 #include "generator/EventGenerator.h"
 #include "generator/GeneratedFile.h"
 #include "generator/Scramble.h"
+#include "support/FileBytes.h"
 
 #include <QFile>
 #include <QProcess>
@@ -17,11 +18,6 @@
 using namespace qvfsch;
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Text whose UTF-8 holds every byte value that typed text can hold: the ASCII bytes 1 to 127
 // (control characters included, as a pasted name may have them), every continuation byte
@@ -93,7 +89,7 @@ TEST(GeneratedFileReadsBack, NamesWithEveryByteAUserCanTypeComeBackExactly) {
             for (const char byte : name.toUtf8())
                 covered.insert(static_cast<unsigned char>(byte));
             CalendarDocument doc;
-            ASSERT_EQ(readCalendar(readAll(path), doc).status, FileStatus::Success);
+            ASSERT_EQ(readCalendar(readFile(path), doc).status, FileStatus::Success);
             EXPECT_EQ(doc.CalendarTitle, QStringLiteral("Kestral Scheduler Data"));
             std::vector<std::pair<QString, QString>> read;
             for (const OtherEntry& entry : doc.OtherEvents)
@@ -146,7 +142,7 @@ TEST(GeneratedFileReadsBack, NamesInEveryScriptAreSavedAndReadBack) {
             const SaveResult result = WriteGeneratedFile(path, events, random);
             ASSERT_EQ(result.status, SaveStatus::Saved) << name.toStdString();
             CalendarDocument doc;
-            ASSERT_EQ(readCalendar(readAll(path), doc).status, FileStatus::Success);
+            ASSERT_EQ(readCalendar(readFile(path), doc).status, FileStatus::Success);
             ASSERT_EQ(doc.OtherEvents.entryCount(), int(events.size())) << name.toStdString();
             for (int i = 0; i < doc.OtherEvents.entryCount(); ++i) {
                 EXPECT_EQ(doc.OtherEvents[i].Name, name);

@@ -1,6 +1,8 @@
 #include "generator/GeneratedFile.h"
 #include "generator/Messages.h"
 #include "generator/frmStatus.h"
+#include "support/FileBytes.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QDir>
@@ -12,9 +14,6 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace qvfsch;
 
@@ -29,40 +28,9 @@ GeneratedEvents plants(int count) {
     return events;
 }
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 QByteArray keyLine(const QString& path) {
-    return readAll(path).split('\n').value(2).trimmed();
+    return readFile(path).split('\n').value(2).trimmed();
 }
-
-// Makes every write beyond the given size fail, as a full disk would, while it lives.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-  private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
 
 } // namespace
 
@@ -72,10 +40,10 @@ TEST(WriteGeneratedFile, EachWriteMakesANewKey) {
     const GeneratedEvents events = plants(3);
     ASSERT_EQ(WriteGeneratedFile(dir.filePath("a.qvf"), events, random).status, SaveStatus::Saved);
     ASSERT_EQ(WriteGeneratedFile(dir.filePath("b.qvf"), events, random).status, SaveStatus::Saved);
-    const QByteArray a = readAll(dir.filePath("a.qvf"));
+    const QByteArray a = readFile(dir.filePath("a.qvf"));
     EXPECT_TRUE(a.startsWith("Version 2.0\r\nKestral Scheduler Data\r\n"));
     EXPECT_NE(keyLine(dir.filePath("a.qvf")), keyLine(dir.filePath("b.qvf")));
-    EXPECT_EQ(a.size(), readAll(dir.filePath("b.qvf")).size());
+    EXPECT_EQ(a.size(), readFile(dir.filePath("b.qvf")).size());
 }
 
 TEST(WriteGeneratedFile, AFileThatCannotBeCreatedIsReported) {
@@ -106,7 +74,7 @@ TEST(WriteGeneratedFile, AWriteThatFailsHalfwayLeavesTheOldFileAndNoPart) {
     EXPECT_EQ(result.status, SaveStatus::WriteFailed);
     EXPECT_TRUE(result.message.contains(QStringLiteral("File too large")))
         << result.message.toStdString();
-    EXPECT_EQ(readAll(path), QByteArray("the file that was there before"));
+    EXPECT_EQ(readFile(path), QByteArray("the file that was there before"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"plants.qvf"}));
 }
 
@@ -119,7 +87,7 @@ TEST(WriteGeneratedFile, ANameNoDigitKeyCanCarryIsSavedWithAnotherKey) {
                                     {"01062027", QStringLiteral("abcde\u0688")}};
     const SaveResult result = WriteGeneratedFile(dir.filePath("x.qvf"), events, random);
     ASSERT_EQ(result.status, SaveStatus::Saved) << result.message.toStdString();
-    const QList<QByteArray> lines = readAll(dir.filePath("x.qvf")).split('\n');
+    const QList<QByteArray> lines = readFile(dir.filePath("x.qvf")).split('\n');
     ASSERT_EQ(lines.size(), 17); // 16 lines ended by CR LF
     EXPECT_EQ(lines[11], "[Other]\r");
     EXPECT_EQ(lines[14], "\r");
@@ -171,7 +139,7 @@ TEST_F(StatusWindow, SaveDataAsksForAFileAndAddsTheExtension) {
     EXPECT_TRUE(request.confirmOverwrite);
     EXPECT_TRUE(request.confirmCreate);
     EXPECT_EQ(request.owner, &window);
-    EXPECT_TRUE(readAll(path("plants.qvf")).startsWith("Version 2.0\r\n"));
+    EXPECT_TRUE(readFile(path("plants.qvf")).startsWith("Version 2.0\r\n"));
     EXPECT_TRUE(QFile::exists(path("again.qvf")));
     EXPECT_FALSE(QFile::exists(path("again.qvf.qvf")));
     EXPECT_EQ(child<QLabel>("lblSaved")->text(), QStringLiteral("20 entries written to again.qvf"));
@@ -211,12 +179,12 @@ TEST_F(StatusWindow, AFileNamedOnlyByTheAddedExtensionIsNotReplacedUnasked) {
     EXPECT_EQ(dialogs.saveQuestions[0].buttons, MessageButtons::YesNo);
     EXPECT_TRUE(
         dialogs.saveQuestions[0].text.startsWith(QStringLiteral("plants.qvf already exists.")));
-    EXPECT_EQ(readAll(path("plants.qvf")), QByteArray("keep me"));
+    EXPECT_EQ(readFile(path("plants.qvf")), QByteArray("keep me"));
 
     dialogs.saveNext(path("plants"));
     dialogs.saveQuestionNext(Answer::Yes);
     save();
-    EXPECT_TRUE(readAll(path("plants.qvf")).startsWith("Version 2.0\r\n"));
+    EXPECT_TRUE(readFile(path("plants.qvf")).startsWith("Version 2.0\r\n"));
     // A name chosen with its extension is asked about once, like any other.
     dialogs.saveNext(path("plants.qvf"));
     save();

@@ -1,5 +1,6 @@
 #include "document/CalendarFormat.h"
 #include "support/CalendarBuilder.h"
+#include "support/FileBytes.h"
 
 #include <QFile>
 #include <QProcess>
@@ -26,22 +27,17 @@ QString data(const char* name) {
     return QStringLiteral(DAYLARK_TEST_DATA "/") + QLatin1String(name);
 }
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST(QvfTool, ShowsAHandWrittenCalendarAsTheListDoes) {
     const ToolRun run = qvftool({"show", data("handwritten.qvf")});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, QString::fromUtf8(readAll(data("handwritten.show.txt"))));
+    EXPECT_EQ(run.out, QString::fromUtf8(readFile(data("handwritten.show.txt"))));
 }
 
 TEST(QvfTool, ResaveWritesTheProgramsOwnFormatWhichReadsBackTheSame) {
     QTemporaryDir dir;
     const QString out = dir.filePath("resaved.qvf");
     ASSERT_EQ(qvftool({"resave", data("handwritten.qvf"), out}).status, 0);
-    const QByteArray written = readAll(out);
+    const QByteArray written = readFile(out);
     EXPECT_TRUE(written.startsWith("Version 2.0\r\nOur Family 2027\r\nHeader1="));
     EXPECT_TRUE(written.endsWith("\r\n[End of Data]\r\n"));
     // The program's own file shows exactly as the hand-written one did.
@@ -52,8 +48,8 @@ TEST(QvfTool, OldWindows1252FilesReadAndAreResavedAsUtf8) {
     QTemporaryDir dir;
     const QString out = dir.filePath("utf8.qvf");
     ASSERT_EQ(qvftool({"resave", data("legacy-cp1252.qvf"), out}).status, 0);
-    EXPECT_TRUE(readAll(out).contains("Header1=Gr\xC3\xBC\xC3\x9F"
-                                      "e\r\n"));
+    EXPECT_TRUE(readFile(out).contains("Header1=Gr\xC3\xBC\xC3\x9F"
+                                       "e\r\n"));
     const ToolRun run = qvftool({"show", out});
     EXPECT_TRUE(run.out.contains(QStringLiteral("February 14, 1950 - Jörg")))
         << run.out.toStdString();
@@ -91,7 +87,7 @@ TEST(QvfTool, FailuresPrintTheReadersMessageAndExitWithOne) {
     const QString broken = dir.filePath("broken.qvf");
     QFile file(broken);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(readAll(data("handwritten.qvf")).replace("F1225 Christmas Day", "F12"));
+    file.write(readFile(data("handwritten.qvf")).replace("F1225 Christmas Day", "F12"));
     file.close();
     const QString out = dir.filePath("never.qvf");
     run = qvftool({"import", data("handwritten.qvf"), broken, out});
@@ -110,8 +106,8 @@ TEST(QvfTool, ScriptCommandsWriteWhatTheWindowsWriteAndRefuseWrongOptions) {
     const QString text = dir.filePath("other.txt");
     ToolRun run = qvftool({"export", calendar, "--kinds", "other", "--output", text});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(readAll(text), "Other data\r\n\r\nMay 1, 2027\tGarden fair\r\n"
-                             "December 31, 2027\tFireworks on the hill\r\n\r\n\r\n");
+    EXPECT_EQ(readFile(text), "Other data\r\n\r\nMay 1, 2027\tGarden fair\r\n"
+                              "December 31, 2027\tFireworks on the hill\r\n\r\n\r\n");
 
     const QString sorted = dir.filePath("sorted.qvf");
     EXPECT_EQ(qvftool({"resort", calendar, sorted, "--kinds", "floating"}).status, 0);
@@ -123,7 +119,7 @@ TEST(QvfTool, ScriptCommandsWriteWhatTheWindowsWriteAndRefuseWrongOptions) {
 
     const QString ics = dir.filePath("family.ics");
     EXPECT_EQ(qvftool({"ics", calendar, "--output", ics}).status, 0);
-    EXPECT_TRUE(readAll(ics).startsWith("BEGIN:VCALENDAR\r\n"));
+    EXPECT_TRUE(readFile(ics).startsWith("BEGIN:VCALENDAR\r\n"));
 
     EXPECT_EQ(qvftool({"--help"}).status, 0);
     run = qvftool({"upcoming", "--help"});
