@@ -32,8 +32,10 @@ frmPreview::frmPreview(AppState& app, QPrinter& printer, std::vector<int> months
     window->addLayout(buttons);
 
     connect(picPreview, &QPrintPreviewWidget::paintRequested, this, &frmPreview::drawPages);
-    connect(picPreview, &QPrintPreviewWidget::previewChanged, this,
-            [this] { lblPages->setText(QStringLiteral("%1 page(s)").arg(pageCount())); });
+    connect(picPreview, &QPrintPreviewWidget::previewChanged, this, [this] {
+        lblPages->setText(pageCount() == 1 ? QStringLiteral("1 page")
+                                           : QStringLiteral("%1 pages").arg(pageCount()));
+    });
     connect(cmdPrint, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
     // Two facing pages of a landscape calendar, where the screen has room for them.
