@@ -291,9 +291,11 @@ LayoutControls frmLayout::readControls() const {
 void frmLayout::cmdOK_Click() {
     applyLayoutControls(app_.Layout, readControls());
     WriteSettings(app_.store, app_.Layout);
-    if (!paperFits(app_.Layout)) {
-        app_.dialogs.message({kPaperMessage, kPaperTitle, MessageIcon::Critical, MessageButtons::Ok,
-                              Answer::Ok, this});
+    QString refusal = unkeptPaperMessage(app_.Layout);
+    if (refusal.isEmpty() && !paperFits(app_.Layout)) refusal = kPaperMessage;
+    if (!refusal.isEmpty()) {
+        app_.dialogs.message(
+            {refusal, kPaperTitle, MessageIcon::Critical, MessageButtons::Ok, Answer::Ok, this});
         return;
     }
     if (app_.CalendarViewOpen) app_.viewsOrNone().redrawCalendarView();

@@ -1,8 +1,10 @@
 #include "settings/LayoutRules.h"
 
+#include "settings/LoadSettings.h"
 #include "settings/Registry.h"
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -102,6 +104,19 @@ bool paperFits(const LayoutSettings& layout) {
     const float height = layout.PaperSizeHeight - (layout.MarginBottom + layout.MarginTop);
     const float width = layout.PaperSizeWidth - (layout.MarginRight + layout.MarginLeft);
     return height >= 5.0f && width >= 5.0f;
+}
+
+QString unkeptPaperMessage(const LayoutSettings& layout) {
+    const bool custom = layout.PaperSize == QLatin1String("Custom");
+    if (custom && !(IsPaperSide(layout.PaperSizeWidth) && IsPaperSide(layout.PaperSizeHeight)))
+        return kPaperSideMessage;
+    const std::pair<float, float> margins[] = {{layout.MarginLeft, layout.PaperSizeWidth},
+                                               {layout.MarginRight, layout.PaperSizeWidth},
+                                               {layout.MarginTop, layout.PaperSizeHeight},
+                                               {layout.MarginBottom, layout.PaperSizeHeight}};
+    for (const auto& [margin, side] : margins)
+        if (margin != 0 && !IsUsableMargin(margin, side)) return kMarginMessage;
+    return {};
 }
 
 float boxNumber(const QString& text) {

@@ -93,6 +93,11 @@ struct LayoutControls {
 // measurements from their boxes, and the orientation "Portrait" only for custom paper.
 void applyLayoutControls(LayoutSettings& layout, const LayoutControls& controls);
 
+// The message for a layout whose custom paper sides or margins would not be kept when the
+// settings are read again (see IsPaperSide, IsUsableMargin), or an empty text. A margin of
+// 0 is not refused here: it stands for the default margin.
+QString unkeptPaperMessage(const LayoutSettings& layout);
+
 // The colour fields in the order of LayoutControls::colors.
 const std::array<QString LayoutSettings::*, 4>& colorFields();
 
@@ -103,4 +108,10 @@ inline const QString kInvalidFontTitle = QStringLiteral("Daylark");
 inline const QString kPaperMessage = QStringLiteral(
     "Invalid paper dimension(s).\nThe width and height of the calendar must be greater than "
     "5 inches, excluding margins.");
+inline const QString kPaperSideMessage =
+    QStringLiteral("Invalid paper dimension(s).\nThe width and height of the paper must be "
+                   "from 1 to 100 inches.");
+inline const QString kMarginMessage =
+    QStringLiteral("Invalid margin(s).\nEach margin must be less than half the width or height "
+                   "of the paper it lies along.");
 inline const QString kPaperTitle = QStringLiteral("Daylark 2.0");

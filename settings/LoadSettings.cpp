@@ -9,16 +9,10 @@
 
 namespace {
 
-bool isPaperSide(float inches) {
-    return inches >= kSmallestPaperSide && inches <= kLargestPaperSide;
-}
-
-// A margin leaves at least half of its paper side (or of the largest side, when the custom
-// side is not set), so that absurd stored values never reach a page.
+// A margin read for the field f is measured against its paper side, when that is set.
 template <class Record>
 bool isUsableMargin(float inches, const Record& record, const SettingField<Record>& f) {
-    const float side = f.side && isPaperSide(record.*f.side) ? record.*f.side : kLargestPaperSide;
-    return inches > 0 && inches < side / 2;
+    return IsUsableMargin(inches, f.side && IsPaperSide(record.*f.side) ? record.*f.side : 0);
 }
 
 bool isKept(const QString& value, const char* kept) {
@@ -39,7 +33,7 @@ std::optional<QString> applyField(Record& record, const SettingField<Record>& f,
     }
     float& number = record.*std::get<float Record::*>(f.field);
     number = textToSingle(value);
-    if (f.rule == SettingRule::Size && !isPaperSide(number)) number = 0;
+    if (f.rule == SettingRule::Size && !IsPaperSide(number)) number = 0;
     if (f.rule != SettingRule::Margin || isUsableMargin(number, record, f)) return std::nullopt;
     number = textToSingle(fallback);
     return singleToText(number);
@@ -67,6 +61,17 @@ template <class Record> void loadRecord(SettingsStore& store, Record& record) {
 }
 
 } // namespace
+
+bool IsPaperSide(float inches) {
+    return inches >= kSmallestPaperSide && inches <= kLargestPaperSide;
+}
+
+// A margin leaves at least half of its paper side (or of the largest side, when no custom
+// side is set), so that absurd stored values never reach a page.
+bool IsUsableMargin(float inches, float side) {
+    const float bound = IsPaperSide(side) ? side : kLargestPaperSide;
+    return inches > 0 && inches < bound / 2;
+}
 
 QString singleToText(float value) {
     char buffer[32];

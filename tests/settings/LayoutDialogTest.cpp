@@ -1,6 +1,8 @@
 #include "settings/LayoutDialog.h"
+#include "platform/SettingsStore.h"
 #include "platform/widgets/ClickableLabel.h"
 #include "settings/LayoutRules.h"
+#include "settings/LoadSettings.h"
 #include "settings/Registry.h"
 #include "settings/SettingsTable.h"
 #include "support/TestApp.h"
@@ -12,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -70,6 +73,45 @@ TEST(LayoutRules, ACustomPageNeedsFiveInchesBetweenTheMarginsEachWay) {
     EXPECT_FALSE(paperFits(layout)); // 4.9 down
     layout.PaperSize = "Default";
     EXPECT_TRUE(paperFits(layout)); // the printer's page is not checked
+}
+
+// The dialog refuses paper sides and margins that reading the settings again would not
+// keep; whatever it lets through comes back from the store as it was saved.
+TEST(LayoutRules, TheDialogAcceptsOnlyPaperAndMarginsThatAreReadBackAsSaved) {
+    struct Case {
+        const char* paper;
+        float width, height, left, top;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"Custom", 8.5f, 11, 0.5f, 1, false},
+        {"Custom", 120, 11, 0.5f, 1, true}, // wider than any paper kept
+        {"Custom", 20, 11, 14, 1, true},    // a margin of more than half the width
+        {"Custom", 20, 11, 9.99f, 5.49f, false},
+        {"Custom", 20, 11, 0.5f, 5.5f, true},   // exactly half the height
+        {"Default", 0, 0, 49.9f, 0.75f, false}, // no custom size: half of the largest
+        {"Default", 0, 0, 0.5f, 50, true},
+    };
+    for (const Case& c : cases) {
+        LayoutSettings layout = DefaultSettings().Layout;
+        layout.PaperSize = QLatin1String(c.paper);
+        layout.PaperSizeWidth = c.width;
+        layout.PaperSizeHeight = c.height;
+        layout.MarginLeft = c.left;
+        layout.MarginTop = c.top;
+        const std::string what = std::string(c.paper) + " " + std::to_string(c.width) + " x " +
+                                 std::to_string(c.height) + ", " + std::to_string(c.left) + ", " +
+                                 std::to_string(c.top);
+        EXPECT_EQ(!unkeptPaperMessage(layout).isEmpty(), c.refused) << what;
+        if (c.refused) continue;
+        QTemporaryDir dir;
+        SettingsStore store(dir.filePath(QStringLiteral("Daylark.conf")));
+        WriteSettings(store, layout);
+        const LayoutSettings back = LoadSettings(store).Layout;
+        EXPECT_EQ(back.PaperSizeWidth, c.width) << what;
+        EXPECT_EQ(back.MarginLeft, c.left) << what;
+        EXPECT_EQ(back.MarginTop, c.top) << what;
+    }
 }
 
 TEST(LayoutRules, TheSaveTakesTheControlsAndWritesEveryValueAsText) {
