@@ -31,8 +31,18 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   "$daylark" /tray 2>/dev/null &
   pid=$!
   fail() { echo "$1"; kill $pid 2>/dev/null; exit 1; }
-  week=$(timeout 30 xdotool search --sync --name "^Daylark - ${title}\$" | head -n 1) || true
-  [ -n "$week" ] || fail "no week window titled \"Daylark - ${title}\""
+  # The first window whose name matches, asked again every tenth of a second for 30 s: one
+  # search can fail with an X error when a window (the splash) goes while it is listed.
+  find_window() {
+    for _ in $(seq 300); do
+      found=$(xdotool search --name "$1" 2>/dev/null | head -n 1)
+      [ -n "$found" ] && { echo "$found"; return 0; }
+      sleep 0.1
+    done
+    return 1
+  }
+  week=$(find_window "^Daylark - ${title}\$") ||
+    fail "no week window titled \"Daylark - ${title}\""
   echo "week window $week: $(xdotool getwindowname "$week")"
 
   # The tray icon: the small window of the program that the notification area shows.
@@ -47,11 +57,11 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   [ -n "$icon" ] || fail "no tray icon"
   echo "tray icon $icon"
 
-  before=$(xdotool search --onlyvisible --pid $pid | sort)
+  before=$(xdotool search --onlyvisible --pid $pid 2>/dev/null | sort)
   xdotool mousemove --window "$icon" 8 8 click 3
   menu=""
   for _ in $(seq 50); do
-    menu=$(comm -13 <(echo "$before") <(xdotool search --onlyvisible --pid $pid | sort) | head -n 1)
+    menu=$(comm -13 <(echo "$before") <(xdotool search --onlyvisible --pid $pid 2>/dev/null | sort) | head -n 1)
     [ -n "$menu" ] && break
     sleep 0.1
   done

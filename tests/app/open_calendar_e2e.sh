@@ -16,7 +16,17 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   daylark=$1 calendar=$2 title=$3
   "$daylark" "$calendar" 2>/dev/null &
   pid=$!
-  window=$(timeout 30 xdotool search --sync --name "^Daylark - ${title}\$" | head -n 1) || {
+  # The first window whose name matches, asked again every tenth of a second for 30 s: one
+  # search can fail with an X error when a window (the splash) goes while it is listed.
+  find_window() {
+    for _ in $(seq 300); do
+      found=$(xdotool search --name "$1" 2>/dev/null | head -n 1)
+      [ -n "$found" ] && { echo "$found"; return 0; }
+      sleep 0.1
+    done
+    return 1
+  }
+  window=$(find_window "^Daylark - ${title}\$") || {
     echo "no window titled \"Daylark - ${title}\""; kill $pid; exit 1; }
   echo "found window $window: $(xdotool getwindowname "$window")"
   xdotool windowfocus --sync "$window"
