@@ -119,6 +119,9 @@ void frmPrint::Form_Load() {
     lstMonths->clear();
     for (int m = 1; m <= 12; ++m)
         lstMonths->addItem(MonthName(m));
+    // Every month in sight, also when the list of days that do not fit takes its room.
+    lstMonths->setMinimumHeight(lstMonths->sizeHintForRow(0) * lstMonths->count() +
+                                2 * lstMonths->frameWidth());
     // January has the focus, but only the months the user picks are selected.
     lstMonths->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     optAll->setChecked(true);

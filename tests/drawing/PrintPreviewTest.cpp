@@ -61,6 +61,10 @@ TEST_F(LookAhead, TheListNamesTheDaysOfTheChosenMonthsThatDoNotShowEveryEntry) {
                                            "day's column"));
     EXPECT_FALSE(window->lstFit->isHidden());
     EXPECT_TRUE(t.dialogs.messages.empty()); // listed, not announced
+    // The list takes its room below the months, which all stay in sight.
+    QTest::qWait(0);
+    const QListWidget* months = window->lstMonths;
+    EXPECT_TRUE(months->viewport()->rect().contains(months->visualItemRect(months->item(11))));
 
     selectMonths({3});
     QTest::qWait(0);
