@@ -8,6 +8,7 @@
 #include "drawing/WeekList.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/TypedNumber.h"
 #include "platform/widgets/FocusHelpers.h"
 #include "platform/widgets/NamedControl.h"
 #include "platform/widgets/UpDownBar.h"

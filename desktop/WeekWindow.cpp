@@ -3,6 +3,7 @@
 #include "desktop/AppIcon.h"
 #include "document/AppState.h"
 #include "document/FileCommands.h"
+#include "drawing/DayLabels.h"
 #include "drawing/ViewText.h"
 #include "drawing/WeekList.h"
 #include "platform/Clock.h"
@@ -37,14 +38,7 @@ void frmDispWeek::buildHeading() {
     lblWeek = named(new QLabel(QStringLiteral("Weeks Starting January 1, 1998 "), this), "lblWeek");
     lblWeek->setFont(controlFont(true));
     lblWeek->setGeometry(design::lblWeek);
-    for (int i = 0; i < 7; ++i) {
-        QLabel* label = new QLabel(QLatin1String(kDayNames[i]), this);
-        label->setObjectName(QStringLiteral("lblDay%1").arg(i));
-        label->setFont(controlFont(false));
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setGeometry(design::lblDay0.translated(i * design::lblDayStep, 0));
-        lblDay[i] = label;
-    }
+    lblDay = MakeDayLabels(this, design::lblDay0, design::lblDayStep);
 }
 
 void frmDispWeek::buildEvents() {

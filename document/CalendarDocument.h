@@ -60,3 +60,8 @@ class CalendarDocument {
     bool modified_ = false;
     std::function<void(bool)> observer_;
 };
+
+// The calendar's name in window captions and print jobs: "Daylark - " and its title.
+inline QString CalendarCaption(const CalendarDocument& doc) {
+    return QStringLiteral("Daylark - ") + doc.CalendarTitle;
+}

@@ -8,6 +8,7 @@
 #include "document/ListCommands.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/TypedNumber.h"
 #include "platform/widgets/ClickableLabel.h"
 #include "platform/widgets/FocusHelpers.h"
 #include "platform/widgets/NamedControl.h"

@@ -1,4 +1,5 @@
 #include "drawing/CalendarView.h"
+#include "drawing/DayLabels.h"
 #include "drawing/ViewText.h"
 
 #include "document/AppState.h"
@@ -57,14 +58,7 @@ void frmCalendar::buildMonthAndYear() {
 }
 
 void frmCalendar::buildDayLabels() {
-    for (int i = 0; i < kGridColumns; ++i) {
-        QLabel* label = new QLabel(QLatin1String(kDayNames[i]), this);
-        label->setObjectName(QStringLiteral("lblDay%1").arg(i));
-        label->setFont(controlFont(false));
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        label->setGeometry(design::lblDay0.translated(i * design::lblDayStep, 0));
-        lblDay[i] = label;
-    }
+    lblDay = MakeDayLabels(this, design::lblDay0, design::lblDayStep);
 }
 
 void frmCalendar::buildMonthSteps() {
@@ -175,7 +169,7 @@ void frmCalendar::updateMonthSteps() {
 }
 
 void frmCalendar::ShowCaption() {
-    setWindowTitle(QStringLiteral("Daylark - ") + app_.Document.CalendarTitle);
+    setWindowTitle(CalendarCaption(app_.Document));
 }
 
 MonthViewInput frmCalendar::drawingInput() const {

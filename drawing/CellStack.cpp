@@ -22,10 +22,10 @@ void writeLines(DrawingSurface& surface, const CellBox& box, const QStringList& 
 }
 
 CellReport writeCut(DrawingSurface& surface, Dialogs& dialogs, int cell,
-                    const std::vector<PlacedEntry>& entries,
-                    const std::function<CellBox(int)>& boxOf, CellLineY& lines) {
-    CellReport report{cell, entries, {}, 0};
-    for (const PlacedEntry& e : entries)
+                    std::vector<PlacedEntry> entries, const std::function<CellBox(int)>& boxOf,
+                    CellLineY& lines) {
+    CellReport report{cell, std::move(entries), {}, 0};
+    for (const PlacedEntry& e : report.entries)
         report.fates.push_back(
             WriteCellEntryFate(surface, dialogs, e.colorText, cell, e.text, boxOf, lines));
     return report;
@@ -71,13 +71,14 @@ bool allWhole(const std::vector<Fitted>& fitted) {
 }
 
 CellReport writeMarked(DrawingSurface& surface, Dialogs& dialogs, int cell,
-                       const std::vector<PlacedEntry>& entries, const CellBox& box,
+                       std::vector<PlacedEntry> entries, const CellBox& box,
                        const TextMeasure& width, double& lineY) {
-    CellReport report{cell, entries, {}, 0};
+    CellReport report{cell, std::move(entries), {}, 0};
     const double lineHeight = surface.textHeight(QStringLiteral("W"));
     const double top = lineY;
     const int room = LinesFitting(top, box.bottom, lineHeight);
-    const std::vector<Fitted> fitted = fitEntries(dialogs, entries, box.textWidth, room, width);
+    const std::vector<Fitted> fitted =
+        fitEntries(dialogs, report.entries, box.textWidth, room, width);
     // When something is left out, the last line is the mark's.
     const bool marked = !allWhole(fitted);
     const int keep = marked ? room - 1 : room;
@@ -159,10 +160,11 @@ std::vector<CellReport> WriteMonthEntries(DrawingSurface& surface, Dialogs& dial
     if (!unplaceable.entries.empty()) reports.push_back(std::move(unplaceable));
     for (int cell = 0; cell < kGridCells; ++cell) {
         if (byCell[cell].empty()) continue;
-        reports.push_back(rule == FullCell::Cut
-                              ? writeCut(surface, dialogs, cell, byCell[cell], boxOf, lines)
-                              : writeMarked(surface, dialogs, cell, byCell[cell], boxOf(cell),
-                                            width, lines[cell]));
+        reports.push_back(
+            rule == FullCell::Cut
+                ? writeCut(surface, dialogs, cell, std::move(byCell[cell]), boxOf, lines)
+                : writeMarked(surface, dialogs, cell, std::move(byCell[cell]), boxOf(cell), width,
+                              lines[cell]));
     }
     return reports;
 }

@@ -149,12 +149,6 @@ void MonthPagePrinter::PrintMonthPage(int month) {
     drawEntries();
 }
 
-bool MonthPagePrinter::PrintCellEntry(const QString& colorText, int cell, const QString& text) {
-    return WriteCellEntry(
-        surface_, dialogs_, colorText, cell, text, [this](int c) { return layout_.entryBox(c); },
-        cellLineY_);
-}
-
 double MonthPagePrinter::TitleX(const QString& text) const {
     return ::TitleX(surface_, input_.layout.AlignTitle, layout_.frame, text);
 }

@@ -100,10 +100,6 @@ class MonthPagePrinter {
     // when the layout's MarkOverfullDays says so, else its entries are cut off silently.
     void PrintMonthPage(int month);
 
-    // Writes text into cell of the page laid out last, below what the cell holds. False when
-    // the entry could not be shown (it was reported).
-    bool PrintCellEntry(const QString& colorText, int cell, const QString& text);
-
     double TitleX(const QString& text) const;
 
     const MonthPageLayout& layout() const { return layout_; }

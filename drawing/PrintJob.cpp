@@ -135,7 +135,7 @@ PrintResult PrintMonthsToPdf(AppState& app, const QString& path, const std::vect
         QPdfWriter writer(&file);
         writer.setResolution(kPdfResolution);
         writer.setCreator(QStringLiteral("Daylark"));
-        writer.setTitle(QStringLiteral("Daylark - ") + app.Document.CalendarTitle);
+        writer.setTitle(CalendarCaption(app.Document));
         writer.setPageLayout(PdfPageLayout(app.Layout, DefaultPdfPaper()));
         result = PrintMonths(app, {writer, path, true}, months);
     }

@@ -141,10 +141,7 @@ bool frmPrint::pdfChosen() const {
 }
 
 void frmPrint::cmdBegin_Click() {
-    std::vector<bool> selected;
-    for (int row = 0; row < lstMonths->count(); ++row)
-        selected.push_back(lstMonths->item(row)->isSelected());
-    const std::vector<int> months = MonthsToPrint(optAll->isChecked(), selected);
+    const std::vector<int> months = chosenMonths();
     // Nothing chosen prints nothing; there is no file to ask for.
     if (months.empty() || printOnChosenPrinter(months)) accept();
 }
@@ -171,9 +168,7 @@ bool frmPrint::printOnChosenPrinter(const std::vector<int>& months) {
         pdfPath = file->path;
         result = PrintMonthsToPdf(app_, pdfPath, months);
     } else {
-        QPrinter printer(printers_[index], QPrinter::HighResolution);
-        PreparePrinter(printer, app_.Layout);
-        result = PrintMonths(app_, printer, months);
+        result = PrintMonths(app_, *chosenPrinter(), months);
     }
     if (result.noRoom) {
         showMessage(app_.dialogs, result.error, QStringLiteral("Daylark"), MessageIcon::Critical);

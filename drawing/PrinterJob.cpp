@@ -15,8 +15,7 @@ void PreparePrinter(QPrinter& printer, const LayoutSettings& layout) {
 PrintResult PrintMonths(AppState& app, QPrinter& printer, const std::vector<int>& months) {
     const bool file = printer.outputFormat() == QPrinter::PdfFormat;
     const QString label = file ? printer.outputFileName() : printer.printerName();
-    if (!months.empty())
-        printer.setDocName(QStringLiteral("Daylark - ") + app.Document.CalendarTitle);
+    if (!months.empty()) printer.setDocName(CalendarCaption(app.Document));
     PrintResult result = PrintMonths(app, PageTarget{printer, label, file}, months);
     if (result.ok && !months.empty() && printer.printerState() == QPrinter::Error)
         result = {false, QStringLiteral("%1 could not finish the document").arg(label),

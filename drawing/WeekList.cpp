@@ -179,7 +179,7 @@ int MonthsListed(const QString& listMonths) {
 WeekGrid MakeWeekGrid(const CalendarDocument& doc, const LayoutSettings& layout, QDate today,
                       int weeks) {
     WeekGrid grid;
-    grid.caption = QStringLiteral("Daylark - ") + doc.CalendarTitle;
+    grid.caption = CalendarCaption(doc);
     if (!today.isValid()) return grid;
     weeks = std::clamp(weeks, 1, kMaxWeeksShown);
     grid.todayIndex = today.dayOfWeek() % 7; // Sunday is 7 to QDate, 0 here

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "platform/TypedNumber.h"
-
-// The date arithmetic of the editors' date controls, without widgets. Typed numbers are
-// read by the shared rule of platform/TypedNumber.h.
+// The date arithmetic of the editors' date controls, without widgets.
 
 // The years an editor's year control offers, lowest and highest.
 struct YearRange {

@@ -5,6 +5,7 @@
 #include "editors/DateControls.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/TypedNumber.h"
 #include "platform/widgets/FocusHelpers.h"
 #include "platform/widgets/UpDownBar.h"
 

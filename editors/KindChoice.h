@@ -15,8 +15,10 @@ class KindChoice {
             set(kind, true);
     }
     static KindChoice all() {
-        return {EntryKind::Birthday, EntryKind::Holiday, EntryKind::FloatingHoliday,
-                EntryKind::Anniversary, EntryKind::Other};
+        KindChoice choice;
+        for (const EntryKind kind : kAllKinds)
+            choice.set(kind, true);
+        return choice;
     }
 
     bool has(EntryKind kind) const { return chosen_[static_cast<int>(kind)]; }

@@ -42,9 +42,10 @@ int StatusStrip::barWidth(double fraction) const {
 }
 
 void StatusStrip::setStatus(double fraction, QLatin1StringView text) {
-    const bool changed = text_ != text || barWidth(fraction) != barWidth(fraction_);
+    const bool newText = text_ != text;
+    const bool changed = newText || barWidth(fraction) != barWidth(fraction_);
     fraction_ = fraction;
-    if (text_ != text) text_ = text;
+    if (newText) text_ = text;
     // A long resort reports far more steps than the bar has pixels; only a visible change
     // costs a repaint.
     if (changed && isVisible()) repaint();

@@ -3,10 +3,7 @@
 #include "document/WholeFile.h"
 
 #include "document/EntryText.h"
-#include "document/FileCommands.h"
 #include "platform/Dialogs.h"
-
-#include <QSaveFile>
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "settings/LoadSettings.h"
 #include "settings/Registry.h"
+#include "settings/SettingsTable.h"
 
 #include <cmath>
-#include <utility>
 
 namespace {
 
@@ -110,12 +110,12 @@ QString unkeptPaperMessage(const LayoutSettings& layout) {
     const bool custom = layout.PaperSize == QLatin1String("Custom");
     if (custom && !(IsPaperSide(layout.PaperSizeWidth) && IsPaperSide(layout.PaperSizeHeight)))
         return kPaperSideMessage;
-    const std::pair<float, float> margins[] = {{layout.MarginLeft, layout.PaperSizeWidth},
-                                               {layout.MarginRight, layout.PaperSizeWidth},
-                                               {layout.MarginTop, layout.PaperSizeHeight},
-                                               {layout.MarginBottom, layout.PaperSizeHeight}};
-    for (const auto& [margin, side] : margins)
-        if (margin != 0 && !IsUsableMargin(margin, side)) return kMarginMessage;
+    // Each margin against the paper side the settings table pairs it with.
+    for (const SettingField<LayoutSettings>& f : settingFields(&layout)) {
+        if (f.rule != SettingRule::Margin) continue;
+        const float margin = layout.*std::get<float LayoutSettings::*>(f.field);
+        if (margin != 0 && !IsUsableMargin(margin, layout.*f.side)) return kMarginMessage;
+    }
     return {};
 }
 

@@ -12,7 +12,7 @@ namespace {
 // A margin read for the field f is measured against its paper side, when that is set.
 template <class Record>
 bool isUsableMargin(float inches, const Record& record, const SettingField<Record>& f) {
-    return IsUsableMargin(inches, f.side && IsPaperSide(record.*f.side) ? record.*f.side : 0);
+    return IsUsableMargin(inches, f.side ? record.*f.side : 0);
 }
 
 bool isKept(const QString& value, const char* kept) {

@@ -94,17 +94,15 @@ void frmOptions::buildControls() {
 }
 
 void frmOptions::Form_Load() {
-    loadingFinished_ = false;
     const OptionSettings& options = app_.Options;
     optAfterAdd[options.AfterAdd == QLatin1String("Remain") ? 0 : 1]->setChecked(true);
     chkConfAdd->setChecked(isTrue(options.ConfirmAdd));
     chkConfEdit->setChecked(isTrue(options.ConfirmEdit));
     chkConfDel->setChecked(isTrue(options.ConfirmDelete));
-    loadingFinished_ = true;
 }
 
 void frmOptions::optionClicked() {
-    if (loadingFinished_) cmdOK->setText(QStringLiteral("&Save"));
+    cmdOK->setText(QStringLiteral("&Save"));
 }
 
 void frmOptions::cmdOK_Click() {

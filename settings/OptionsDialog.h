@@ -47,5 +47,4 @@ class frmOptions : public QDialog {
     void optionClicked();
 
     AppState& app_;
-    bool loadingFinished_ = false; // controls set by the load are no change of the user's
 };

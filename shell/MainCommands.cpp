@@ -1,28 +1,18 @@
 #include "shell/MainWindow.h"
 
 #include "desktop/AppIcon.h"
-#include "desktop/TrayIcon.h"
-#include "document/FileMenu.h"
 #include "document/SetupWindow.h"
 #include "drawing/CalendarView.h"
 #include "drawing/PrintWindow.h"
-#include "editors/EditorLauncher.h"
 #include "editors/ExportWindow.h"
 #include "editors/ResortWindow.h"
-#include "platform/Dialogs.h"
 #include "platform/widgets/UpDownBar.h"
 #include "settings/LayoutDialog.h"
 #include "shell/HelpWindow.h"
 #include "shell/SplashWindow.h"
-#include "shell/Toolbar.h"
 
-#include <QCloseEvent>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 // The windows the main window opens: calendar view, layout, print, resort, export, about
 // and help.

@@ -1,28 +1,14 @@
 #include "shell/MainWindow.h"
 
-#include "desktop/AppIcon.h"
-#include "desktop/TrayIcon.h"
 #include "document/FileMenu.h"
 #include "document/SetupWindow.h"
-#include "drawing/CalendarView.h"
-#include "drawing/PrintWindow.h"
 #include "editors/EditorLauncher.h"
-#include "editors/ExportWindow.h"
-#include "editors/ResortWindow.h"
 #include "platform/Dialogs.h"
-#include "settings/LayoutDialog.h"
-#include "shell/HelpWindow.h"
-#include "shell/SplashWindow.h"
 #include "shell/Toolbar.h"
 
-#include <QCloseEvent>
 #include <QDir>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 // The main window's menus, the tray menu and the toolbar's command table.
 
@@ -227,5 +213,3 @@ void frmMain::followToolCommands() {
 void frmMain::runTool(ToolId tool) {
     toolCommands_.at(static_cast<std::size_t>(tool))->trigger();
 }
-
-// The title bar names the open calendar, so that it can be told apart on the desktop.

@@ -6,14 +6,7 @@
 #include "document/FileMenu.h"
 #include "document/SetupWindow.h"
 #include "drawing/CalendarView.h"
-#include "drawing/PrintWindow.h"
 #include "editors/EditorLauncher.h"
-#include "editors/ExportWindow.h"
-#include "editors/ResortWindow.h"
-#include "platform/Dialogs.h"
-#include "settings/LayoutDialog.h"
-#include "shell/HelpWindow.h"
-#include "shell/SplashWindow.h"
 #include "shell/Toolbar.h"
 
 #include <QAction>
@@ -21,7 +14,6 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -222,8 +214,9 @@ void frmMain::CloseFromTray() {
     close();
 }
 
+// The title bar names the open calendar, so that it can be told apart on the desktop.
 void frmMain::updateCaption() {
-    setWindowTitle(QStringLiteral("Daylark - ") + app_.Document.CalendarTitle);
+    setWindowTitle(CalendarCaption(app_.Document));
 }
 
 void frmMain::refreshAfterRead() {

@@ -1,5 +1,6 @@
 #include "editors/DateRules.h"
 #include "editors/EditorSequence.h"
+#include "platform/TypedNumber.h"
 #include "support/CalendarBuilder.h"
 
 #include <gtest/gtest.h>
