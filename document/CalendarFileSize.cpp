@@ -54,12 +54,10 @@ qint64 skeletonSize() {
 } // namespace
 
 qint64 CalendarFileSize(const CalendarDocument& doc) {
-    constexpr qint64 dated = 8 + 1 + 1 + 1; // date, space, style, space
-    constexpr qint64 fixed = 1 + 4 + 1;     // "F", date, space
-    constexpr qint64 floating = 2 + 2 + 1;  // rule, month, space
-    constexpr qint64 other = 8 + 1;         // date, space
     return skeletonSize() + utf8Size(doc.CalendarTitle) + utf8Size(doc.HeaderLine1) +
-           utf8Size(doc.HeaderLine2) + linesSize(doc.Birthdays, dated) +
-           linesSize(doc.Anniversaries, dated) + linesSize(doc.FixedHolidays, fixed) +
-           linesSize(doc.FloatingHolidays, floating) + linesSize(doc.OtherEvents, other);
+           utf8Size(doc.HeaderLine2) + linesSize(doc.Birthdays, kDatedNameStart) +
+           linesSize(doc.Anniversaries, kDatedNameStart) +
+           linesSize(doc.FixedHolidays, kFixedNameStart) +
+           linesSize(doc.FloatingHolidays, kFloatingNameStart) +
+           linesSize(doc.OtherEvents, kOtherNameStart);
 }

@@ -15,13 +15,6 @@ struct FormatError {
     QString text;
 };
 
-const QByteArray kBirthdayHeading = QByteArrayLiteral("[Birthday]");
-const QByteArray kAnniversaryHeading = QByteArrayLiteral("[Anniversary]");
-const QByteArray kHolidayHeading = QByteArrayLiteral("[Holiday]");
-const QByteArray kOtherHeading = QByteArrayLiteral("[Other]");
-const QByteArray kHeader1 = QByteArrayLiteral("Header1=");
-const QByteArray kHeader2 = QByteArrayLiteral("Header2=");
-
 // Bytes [from, from + count) of a view, cut to the view's end.
 QByteArrayView part(QByteArrayView bytes, qsizetype from, qsizetype count = -1) {
     if (from >= bytes.size()) return {};
@@ -35,10 +28,10 @@ struct Layout {
     qsizetype nameStart;
     const char* what; // for the error text
 };
-constexpr Layout kDatedLayout{11, "a birthday or anniversary"};
-constexpr Layout kFixedLayout{6, "a fixed holiday"};
-constexpr Layout kFloatingLayout{5, "a floating holiday"};
-constexpr Layout kOtherLayout{9, "an other event"};
+constexpr Layout kDatedLayout{kDatedNameStart, "a birthday or anniversary"};
+constexpr Layout kFixedLayout{kFixedNameStart, "a fixed holiday"};
+constexpr Layout kFloatingLayout{kFloatingNameStart, "a floating holiday"};
+constexpr Layout kOtherLayout{kOtherNameStart, "an other event"};
 
 // Turns the bytes of a file line into text. Each line is judged on its own, whole (a field
 // cut from a line may split a character that the line holds whole): a line that is valid
@@ -79,9 +72,9 @@ class Parser {
         current_ = nextLine();
         if (current_.startsWith(kHeader1)) {
             hasHeaders_ = true;
-            header1_ = decoder.text(current_, kHeader1.size());
+            header1_ = decoder.text(current_, QByteArrayView(kHeader1).size());
             current_ = nextLine(); // the "Header2=" text itself is not compared
-            header2_ = decoder.text(current_, 8);
+            header2_ = decoder.text(current_, QByteArrayView(kHeader2).size());
             key_ = nextLine().toByteArray();
         } else {
             key_ = current_.toByteArray(); // no header lines: line 3 is the key line
@@ -95,7 +88,7 @@ class Parser {
 
     // Reads lines until one is exactly the heading. The line in hand is looked at first, so
     // a key line that happens to be the heading is found as the heading too.
-    void findHeading(const QByteArray& heading) {
+    void findHeading(const char* heading) {
         while (current_ != QByteArrayView(heading)) {
             if (lines_.atEnd())
                 throw FormatError{QStringLiteral("The file ends before the \"%1\" heading.")
@@ -194,22 +187,22 @@ OtherEntry otherEntry(const TextDecoder& d, QByteArrayView line) {
 // section is reached (reading a calendar); otherwise the entries are appended (importing).
 // Returns false when a stop line ended the reading.
 bool readSections(Parser& p, Tables& t, bool replace) {
-    auto begin = [&](auto& table, const QByteArray* heading, const Layout& layout) {
-        if (heading) p.findHeading(*heading);
+    auto begin = [&](auto& table, const char* heading, const Layout& layout) {
+        if (heading) p.findHeading(heading);
         if (replace) table.reset();
         const qsizetype lines = p.runLength(layout.nameStart);
         table.reserve(int(std::min<qsizetype>(table.nextIndex() + lines, INT_MAX)));
     };
-    begin(t.Birthdays, &kBirthdayHeading, kDatedLayout);
+    begin(t.Birthdays, kBirthdayHeading, kDatedLayout);
     if (!p.readRun(
             [&](QByteArrayView l) { addEntry(t.Birthdays, datedEntry<BirthdayEntry>(p, l)); }))
         return false;
-    begin(t.Anniversaries, &kAnniversaryHeading, kDatedLayout);
+    begin(t.Anniversaries, kAnniversaryHeading, kDatedLayout);
     if (!p.readRun([&](QByteArrayView l) {
             addEntry(t.Anniversaries, datedEntry<AnniversaryEntry>(p, l));
         }))
         return false;
-    begin(t.FixedHolidays, &kHolidayHeading, kFixedLayout);
+    begin(t.FixedHolidays, kHolidayHeading, kFixedLayout);
     if (!p.readRun([&](QByteArrayView l) {
             p.requireLength(l, kFixedLayout);
             const TextDecoder& d = p.decoder;
@@ -225,7 +218,7 @@ bool readSections(Parser& p, Tables& t, bool replace) {
                                                               d.name(l, kFloatingLayout)});
         }))
         return false;
-    begin(t.OtherEvents, &kOtherHeading, kOtherLayout);
+    begin(t.OtherEvents, kOtherHeading, kOtherLayout);
     return p.readRun([&](QByteArrayView l) {
         p.requireLength(l, kOtherLayout);
         addEntry(t.OtherEvents, otherEntry(p.decoder, l));
@@ -255,7 +248,17 @@ FileResult parse(QByteArrayView data, CalendarDocument& doc, Mode mode) {
     }
 }
 
-FileResult parseTextList(QByteArrayView data, CalendarDocument& doc) {
+} // namespace
+
+FileResult readCalendar(QByteArrayView data, CalendarDocument& doc) {
+    return parse(data, doc, Mode::Read);
+}
+
+FileResult importCalendar(QByteArrayView data, CalendarDocument& doc) {
+    return parse(data, doc, Mode::Import);
+}
+
+FileResult importTextList(QByteArrayView data, CalendarDocument& doc) {
     TextDecoder decoder;
     LineReader lines(data);
     EntryTable<OtherEntry> events = doc.OtherEvents;
@@ -273,20 +276,6 @@ FileResult parseTextList(QByteArrayView data, CalendarDocument& doc) {
     }
     doc.OtherEvents = std::move(events);
     return {};
-}
-
-} // namespace
-
-FileResult readCalendar(QByteArrayView data, CalendarDocument& doc) {
-    return parse(data, doc, Mode::Read);
-}
-
-FileResult importCalendar(QByteArrayView data, CalendarDocument& doc) {
-    return parse(data, doc, Mode::Import);
-}
-
-FileResult importTextList(QByteArrayView data, CalendarDocument& doc) {
-    return parseTextList(data, doc);
 }
 
 QByteArray Unscramble(QByteArrayView line, QByteArrayView key) {

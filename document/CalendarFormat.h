@@ -19,6 +19,21 @@ class QIODevice;
 // files, the messages and the refresh of the windows.
 
 inline constexpr char kVersionLine[] = "Version 2.0";
+inline constexpr char kHeader1[] = "Header1=";
+inline constexpr char kHeader2[] = "Header2=";
+inline constexpr char kBirthdayHeading[] = "[Birthday]";
+inline constexpr char kAnniversaryHeading[] = "[Anniversary]";
+inline constexpr char kHolidayHeading[] = "[Holiday]";
+inline constexpr char kOtherHeading[] = "[Other]";
+inline constexpr char kEndOfData[] = "[End of Data]";
+
+// Where the name starts in each kind of entry line (0-based byte position): after the date,
+// style and separators of birthdays and anniversaries, the "F" and date of fixed holidays,
+// the rule and month of floating holidays, and the date of other events.
+inline constexpr int kDatedNameStart = 11;
+inline constexpr int kFixedNameStart = 6;
+inline constexpr int kFloatingNameStart = 5;
+inline constexpr int kOtherNameStart = 9;
 
 // Replaces the title, the header lines (when the file has them) and the tables with the
 // file's content. On a stop line the tables read so far are replaced and the rest are left

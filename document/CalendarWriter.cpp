@@ -72,21 +72,21 @@ void writeLines(FileLines& out, const CalendarDocument& doc) {
     out.line(kVersionLine);
     out.append(doc.CalendarTitle);
     out.endLine();
-    out.text().append("Header1=");
+    out.text().append(kHeader1);
     out.append(doc.HeaderLine1);
     out.endLine();
-    out.text().append("Header2=");
+    out.text().append(kHeader2);
     out.append(doc.HeaderLine2);
     out.endLine();
     out.line({}); // the key line: the calendar program writes plain entry lines
     out.line({});
-    out.line("[Birthday]");
+    out.line(kBirthdayHeading);
     datedLines(out, doc.Birthdays);
     out.line({});
-    out.line("[Anniversary]");
+    out.line(kAnniversaryHeading);
     datedLines(out, doc.Anniversaries);
     out.line({});
-    out.line("[Holiday]");
+    out.line(kHolidayHeading);
     for (const FixedHolidayEntry& e : doc.FixedHolidays) {
         out.text().append('F');
         out.append(e.Date);
@@ -103,7 +103,7 @@ void writeLines(FileLines& out, const CalendarDocument& doc) {
         out.endLine();
     }
     out.line({});
-    out.line("[Other]");
+    out.line(kOtherHeading);
     for (const OtherEntry& e : doc.OtherEvents) {
         out.append(e.Date);
         out.text().append(' ');
@@ -111,7 +111,7 @@ void writeLines(FileLines& out, const CalendarDocument& doc) {
         out.endLine();
     }
     out.line({});
-    out.line("[End of Data]");
+    out.line(kEndOfData);
 }
 
 } // namespace

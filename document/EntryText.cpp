@@ -20,10 +20,6 @@ QString datedText(const FixedText<8>& date) {
            date.view().mid(4, 4).toString();
 }
 
-QString listText(const QString& date, const QString& name) {
-    return date + QLatin1String(" - ") + name;
-}
-
 QString weekWord(QChar c) {
     switch (c.unicode()) {
     case u'1':
@@ -85,22 +81,6 @@ QString EntryDateText(const FloatingHolidayEntry& e) {
     if (week.isEmpty() || weekday.isEmpty() || month.isEmpty())
         return e.Rule.text() + u' ' + e.Month.text();
     return week + weekday + QLatin1String("day of ") + month;
-}
-
-QString EntryListText(const BirthdayEntry& e) {
-    return listText(EntryDateText(e), e.Name);
-}
-QString EntryListText(const AnniversaryEntry& e) {
-    return listText(EntryDateText(e), e.Name);
-}
-QString EntryListText(const OtherEntry& e) {
-    return listText(EntryDateText(e), e.Name);
-}
-QString EntryListText(const FixedHolidayEntry& e) {
-    return listText(EntryDateText(e), e.Name);
-}
-QString EntryListText(const FloatingHolidayEntry& e) {
-    return listText(EntryDateText(e), e.Name);
 }
 
 void ForEachEntryListLine(const CalendarDocument& doc, EntryKind kind,

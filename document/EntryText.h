@@ -13,11 +13,7 @@ QString MonthName(int month);
 //   birthdays, anniversaries, other events: "March 7, 1961 - Name"
 //   fixed holidays:                        "July 4 - Name"
 //   floating holidays:                     "Fourth Thursday of November - Name"
-QString EntryListText(const BirthdayEntry& e);
-QString EntryListText(const AnniversaryEntry& e);
-QString EntryListText(const FixedHolidayEntry& e);
-QString EntryListText(const FloatingHolidayEntry& e);
-QString EntryListText(const OtherEntry& e);
+template <class Entry> QString EntryListText(const Entry& e);
 
 // The date part of those texts, before " - " and the name: "March 7, 1961", "July 4",
 // "Fourth Thursday of November".
@@ -26,6 +22,10 @@ QString EntryDateText(const AnniversaryEntry& e);
 QString EntryDateText(const FixedHolidayEntry& e);
 QString EntryDateText(const FloatingHolidayEntry& e);
 QString EntryDateText(const OtherEntry& e);
+
+template <class Entry> QString EntryListText(const Entry& e) {
+    return EntryDateText(e) + QLatin1String(" - ") + e.Name;
+}
 
 // The list lines of every entry of one kind, in table order.
 QStringList EntryListLines(const CalendarDocument& doc, EntryKind kind);

@@ -14,21 +14,10 @@ namespace {
 
 const QString kFileErrorTitle = QStringLiteral("File Error");
 
-// The whole file, or nothing with the reason in error.
-std::optional<QByteArray> readWholeFile(const QString& path, QString* error) {
-    return ReadWholeFile(path, kLargestCalendarFile, error);
-}
-
 void reportNotReadable(AppState& app) {
     showMessage(app.dialogs,
                 QStringLiteral("This file is not readable using this version of Daylark."),
                 QStringLiteral("Daylark"));
-}
-
-void reportFileError(AppState& app, const QString& verb, const QString& path,
-                     const QString& reason) {
-    showMessage(app.dialogs, QStringLiteral("Daylark cannot %1 \n%2\n\n%3").arg(verb, path, reason),
-                kFileErrorTitle);
 }
 
 void refreshAfterRead(AppState& app) {
@@ -93,16 +82,22 @@ void cutBack(CalendarDocument& doc, const EntryCounts& counts) {
 
 } // namespace
 
+void ReportFileError(AppState& app, const QString& verb, const QString& path,
+                     const QString& reason) {
+    showMessage(app.dialogs, QStringLiteral("Daylark cannot %1 \n%2\n\n%3").arg(verb, path, reason),
+                kFileErrorTitle);
+}
+
 FileResult WriteCalendarFile(AppState& app, const QString& path) {
     if (tooLargeToSave(app.Document)) {
         const FileResult refused{FileStatus::Failed, tooLargeReason()};
-        reportFileError(app, QStringLiteral("save"), path, refused.error);
+        ReportFileError(app, QStringLiteral("save"), path, refused.error);
         return refused;
     }
     const FileResult result =
         WriteWholeFile(path, [&app](QIODevice& file) { return writeCalendar(file, app.Document); });
     if (result.failed()) {
-        reportFileError(app, QStringLiteral("save"), path, result.error);
+        ReportFileError(app, QStringLiteral("save"), path, result.error);
         return result;
     }
     if (app.viewsOrNone().mainWindowVisible()) app.Document.ClearModified();
@@ -113,18 +108,15 @@ FileResult WriteCalendarFile(AppState& app, const QString& path) {
 FileResult ReadCalendarFile(AppState& app, const QString& path) {
     CalendarDocument& doc = app.Document;
     doc.FileName = path;
-    QString error;
     FileResult result{FileStatus::Failed, {}};
-    if (const auto data = readWholeFile(path, &error))
+    if (const auto data = ReadWholeFile(path, kLargestCalendarFile, &result.error))
         result = readCalendar(*data, doc);
-    else
-        result.error = error;
     switch (result.status) {
     case FileStatus::NotReadable:
         reportNotReadable(app);
         return result;
     case FileStatus::Failed:
-        reportFileError(app, QStringLiteral("open"), path, result.error);
+        ReportFileError(app, QStringLiteral("open"), path, result.error);
         doc.ResetTables();
         doc.CalendarTitle = kUntitled;
         doc.FileName.clear();
@@ -141,13 +133,10 @@ FileResult ReadCalendarFile(AppState& app, const QString& path) {
 
 FileResult ImportCalendarFile(AppState& app, const QString& path) {
     CalendarDocument& doc = app.Document;
-    QString error;
     ImportOutcome outcome{{FileStatus::Failed, {}}, false, {}};
     const EntryCounts before = countEntries(doc);
-    if (const auto data = readWholeFile(path, &error))
+    if (const auto data = ReadWholeFile(path, kLargestCalendarFile, &outcome.result.error))
         outcome = importData(path, *data, doc);
-    else
-        outcome.result.error = error;
     if (!outcome.result.failed() && outcome.changed && tooLargeToSave(doc)) {
         cutBack(doc, before);
         outcome.result = {FileStatus::Failed, tooLargeReason()};
@@ -158,7 +147,7 @@ FileResult ImportCalendarFile(AppState& app, const QString& path) {
         return result;
     }
     if (result.status == FileStatus::Failed) {
-        reportFileError(app, QStringLiteral("import"), path, result.error);
+        ReportFileError(app, QStringLiteral("import"), path, result.error);
         return result;
     }
     if (!app.DesktopWeekShown && outcome.changed) {

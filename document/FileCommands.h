@@ -10,6 +10,11 @@ struct AppState;
 // user here, through the dialogs, and returned; a read that ended at a stop line returns
 // Stopped, which callers treat as done.
 
+// "Daylark cannot <verb> \n<path>\n\n<reason>" titled "File Error", the message of every
+// file that cannot be read or written.
+void ReportFileError(AppState& app, const QString& verb, const QString& path,
+                     const QString& reason);
+
 // Writes the document to path, replacing the file only once the whole new file has been
 // written: a failed write leaves the previous file as it was. A calendar whose file would be
 // too large for the reader is refused before anything is written.

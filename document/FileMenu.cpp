@@ -135,9 +135,7 @@ bool ExportICalendar(AppState& app) {
     const FileResult result =
         WriteWholeFile(path, formatICalendar(app.Document, app.clock.now().toUTC(), &skipped));
     if (result.failed()) {
-        showMessage(app.dialogs,
-                    QStringLiteral("Daylark cannot save \n%1\n\n%2").arg(path, result.error),
-                    QStringLiteral("File Error"));
+        ReportFileError(app, QStringLiteral("save"), path, result.error);
         return false;
     }
     if (!skipped.isEmpty())

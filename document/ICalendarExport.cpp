@@ -114,10 +114,11 @@ class Writer {
                 *notExported_ << EntryListText(e) + QLatin1String(": the date names no day.");
             return;
         }
-        if (written_.contains(entryKey(kind, e))) return;
-        written_.insert(entryKey(kind, e));
+        const QString key = entryKey(kind, e);
+        if (written_.contains(key)) return;
+        written_.insert(key);
         icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-        icalcomponent_add_property(event, icalproperty_new_uid(entryUid(kind, e).constData()));
+        icalcomponent_add_property(event, icalproperty_new_uid(entryUid(kind, e, key).constData()));
         icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp_));
         icalcomponent_add_property(event, icalproperty_new_dtstart(icalDate(date->start)));
         icalcomponent_add_property(event, icalproperty_new_dtend(icalDate(date->start.addDays(1))));

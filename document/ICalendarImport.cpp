@@ -389,8 +389,7 @@ ICalImportResult importICalendar(QByteArrayView data, CalendarDocument& doc) {
         return failed(QStringLiteral("The file is not an iCalendar file: it holds no calendar."));
 
     ICalImportResult result;
-    Importer importer(doc, text.isValidUtf8() ? FileEncoding::Utf8 : FileEncoding::Windows1252,
-                      result);
+    Importer importer(doc, lineEncoding(text), result);
     for (icalcomponent* calendar : calendars)
         importer.calendar(calendar);
     return result;

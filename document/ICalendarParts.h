@@ -29,20 +29,11 @@ using Component = std::unique_ptr<icalcomponent, ComponentFree>;
 
 // The date fields of an entry as the calendar file holds them: MMDDYYYY, MMDD, or the
 // month followed by the rule.
-inline QString dateFields(const BirthdayEntry& e) {
-    return e.Date.text();
-}
-inline QString dateFields(const AnniversaryEntry& e) {
-    return e.Date.text();
-}
-inline QString dateFields(const FixedHolidayEntry& e) {
+template <class Entry> QString dateFields(const Entry& e) {
     return e.Date.text();
 }
 inline QString dateFields(const FloatingHolidayEntry& e) {
     return e.Month.text() + e.Rule.text();
-}
-inline QString dateFields(const OtherEntry& e) {
-    return e.Date.text();
 }
 
 inline const char* kindWord(EntryKind kind) {
@@ -70,9 +61,10 @@ template <class Entry> QString entryKey(EntryKind kind, const Entry& e) {
 
 // The UID of an entry's event: the same in every export of an entry with this kind, date
 // and name. The name enters as a hash, so that any text makes a short, plain UID.
-template <class Entry> QByteArray entryUid(EntryKind kind, const Entry& e) {
+// key is the entry's entryKey.
+template <class Entry> QByteArray entryUid(EntryKind kind, const Entry& e, const QString& key) {
     const QByteArray hash =
-        QCryptographicHash::hash(entryKey(kind, e).toUtf8(), QCryptographicHash::Sha1).toHex();
+        QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex();
     return QByteArray(kindWord(kind)) + '-' + dateFields(e).trimmed().toLatin1() + '-' +
            hash.left(16) + "@daylark";
 }

@@ -31,15 +31,11 @@ class LineReader {
     // `shortest` bytes long; reads nothing. Lets a reader make room for a run of entry lines
     // at once (a shorter line is no entry).
     qsizetype linesBeforeEmpty(qsizetype shortest) const {
+        LineReader ahead = *this;
         qsizetype count = 0;
-        for (qsizetype pos = pos_; pos < data_.size();) {
-            const qsizetype end = data_.indexOf('\n', pos);
-            qsizetype stop = end < 0 ? data_.size() : end;
-            const qsizetype next = stop + 1;
-            if (stop > pos && data_[stop - 1] == '\r') --stop;
-            if (stop == pos) break;
-            if (stop - pos >= shortest) ++count;
-            pos = next;
+        while (const std::optional<QByteArrayView> line = ahead.next()) {
+            if (line->isEmpty()) break;
+            if (line->size() >= shortest) ++count;
         }
         return count;
     }

@@ -174,7 +174,6 @@ void frmSetup::Form_Load(CommandLineFile file) {
     if (vsbDispYr->number() == year) vsbDispYr_Change(year);
     vsbDispYr->setNumber(year);
     app_.ShownKind = EntryKind::Birthday;
-    RefreshEntryList(EntryKind::Birthday);
     if (file == CommandLineFile::Read) readCommandLineFile();
     showDocument();
 }

@@ -6,6 +6,7 @@
 
 #include "desktop/AppIcon.h"
 #include "generator/SchedulerIcon.h"
+#include "platform/LeafIcon.h"
 
 #include <QDir>
 #include <QImage>
@@ -47,7 +48,7 @@ int main(int argc, char** argv) {
         {"apps", "qvfsch", qvfsch::schedulerIconImage},
     };
     for (const IconFile& icon : icons)
-        for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        for (const int size : kIconSizes)
             if (!writeIcon(hicolor, icon, size)) return 1;
     return 0;
 }

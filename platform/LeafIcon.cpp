@@ -67,7 +67,7 @@ QImage LeafIconImage(int size, const LeafStyle& style, void (*drawContent)(QPain
 
 QIcon IconAtUsualSizes(QImage (*image)(int size)) {
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    for (const int size : kIconSizes)
         icon.addPixmap(QPixmap::fromImage(image(size)));
     return icon;
 }

@@ -28,5 +28,8 @@ inline constexpr QRectF kLeafRect{6.0, 9.0, 52.0, 50.0};
 // A size below 1 gives a null image.
 QImage LeafIconImage(int size, const LeafStyle& style, void (*drawContent)(QPainter&, bool small));
 
-// An icon of the usual sizes from 16 to 256 pixels drawn by `image`.
+// The icon sizes of desktops, in pixels: window icons and the installed icon theme alike.
+inline constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+// An icon of the usual sizes (kIconSizes) drawn by `image`.
 QIcon IconAtUsualSizes(QImage (*image)(int size));
