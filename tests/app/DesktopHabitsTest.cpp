@@ -1,3 +1,4 @@
+#include "MainWindowFixture.h"
 #include "document/CalendarFormat.h"
 #include "drawing/CalendarView.h"
 #include "platform/widgets/UpDownBar.h"
@@ -28,20 +29,11 @@
 
 namespace {
 
-class DesktopHabits : public ::testing::Test {
+class DesktopHabits : public MainWindowFixture {
   protected:
-    TestApp t;
-    AppState& app = t.app;
-    std::unique_ptr<frmMain> w;
-
     void SetUp() override {
-        StartUp(app);
+        MainWindowFixture::SetUp();
         app.Tray.Display = "False"; // closing ends the program, as at exit
-    }
-    frmMain& load() {
-        w = std::make_unique<frmMain>(app, true);
-        w->Form_Load();
-        return *w;
     }
     // A new run of the program on the same stored preferences.
     frmMain& restart() {

@@ -1,4 +1,5 @@
 #include "shell/MainWindow.h"
+#include "MainWindowFixture.h"
 #include "desktop/TrayIcon.h"
 #include "document/CalendarFormat.h"
 #include "drawing/CalendarView.h"
@@ -24,21 +25,8 @@
 
 namespace {
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public MainWindowFixture {
   protected:
-    TestApp t;
-    AppState& app = t.app;
-    std::unique_ptr<frmMain> w;
-    std::unique_ptr<QSignalSpy> ended;
-
-    void SetUp() override { StartUp(app); }
-    frmMain& load(bool trayAvailable = true) {
-        w.reset(); // the old window lets go of the document before the new one takes it
-        w = std::make_unique<frmMain>(app, trayAvailable);
-        ended = std::make_unique<QSignalSpy>(w.get(), &frmMain::programEnded);
-        w->Form_Load();
-        return *w;
-    }
     void unsavedCalendar() {
         app.Document = sampleCalendar();
         w->refreshAfterRead();

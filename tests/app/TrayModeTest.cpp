@@ -1,3 +1,4 @@
+#include "MainWindowFixture.h"
 #include "desktop/DesktopSettings.h"
 #include "desktop/TrayIcon.h"
 #include "desktop/WeekWindow.h"
@@ -30,15 +31,10 @@ template <class D> void onNextDialog(std::function<void(D&)> act) {
     });
 }
 
-class TrayMode : public ::testing::Test {
+class TrayMode : public MainWindowFixture {
   protected:
-    TestApp t;
-    AppState& app = t.app;
-    std::unique_ptr<frmMain> w;
-    std::unique_ptr<QSignalSpy> ended;
-
     void SetUp() override {
-        StartUp(app);
+        MainWindowFixture::SetUp();
         QFile file(t.path("desktop.qvf"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(formatCalendar(sampleCalendar()));
@@ -47,10 +43,7 @@ class TrayMode : public ::testing::Test {
     frmMain& load(const char* commandLine, const char* dispStart = "False") {
         app.CommandLine = commandLine;
         app.Tray.DispStart = dispStart;
-        w = std::make_unique<frmMain>(app, true);
-        ended = std::make_unique<QSignalSpy>(w.get(), &frmMain::programEnded);
-        w->Form_Load();
-        return *w;
+        return MainWindowFixture::load();
     }
     bool weekShown() const { return w->weekWindow() && w->weekWindow()->isVisible(); }
     // Whether the tray's commands that reach the calendar or the settings are offered.

@@ -6,15 +6,6 @@
 
 namespace {
 
-// The generator's side of the scrambling: adds the key codes that Unscramble subtracts.
-QByteArray scramble(QByteArrayView line, QByteArrayView key) {
-    QByteArray out(line.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < line.size(); ++i)
-        out[i] = static_cast<char>(static_cast<unsigned char>(line[i]) +
-                                   static_cast<unsigned char>(key[(i + 1) % key.size()]));
-    return out;
-}
-
 // A file such as the generator writes: no header lines, the key on line 3, scrambled events.
 QByteArray generatedFile(const QByteArray& key, const QList<QByteArray>& events) {
     QList<QByteArray> lines{"Version 2.0",

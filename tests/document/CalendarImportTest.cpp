@@ -63,12 +63,7 @@ TEST(CalendarImport, NotAVersionTwoFileIsNotReadable) {
 
 TEST(CalendarImport, ScrambledImportStopsAtTheStopLine) {
     const QByteArray key = "050";
-    auto scrambled = [&](QByteArrayView line) {
-        QByteArray out = line.toByteArray();
-        for (qsizetype i = 0; i < out.size(); ++i)
-            out[i] = char(out[i] + key[(i + 1) % 3]);
-        return out;
-    };
+    auto scrambled = [&](QByteArrayView line) { return scramble(line, key); };
     const QByteArray text = fileText(
         QList<QByteArray>{"Version 2.0", "G", key, "", "[Birthday]", "", "[Anniversary]", "",
                           "[Holiday]", "", "", "[Other]", scrambled("01052027 first"),

@@ -3,13 +3,12 @@
 #include "document/ICalendar.h"
 #include "support/CalendarBuilder.h"
 #include "support/FileBytes.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestApp.h"
 
 #include <QDir>
 #include <QFile>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -66,23 +65,6 @@ TEST_F(FileCommands, FailedWriteIsReportedAndLeavesThePreviousFile) {
     EXPECT_EQ(t.dialogs.messages[0].title, QStringLiteral("File Error"));
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
-
-// Limits the size of files this process may write, so that a write fails part of the way
-// through even for root.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
-
-  private:
-    rlimit saved_{};
-};
 
 TEST_F(FileCommands, WriteThatFailsHalfWayLeavesThePreviousFileWhole) {
     const QString path = t.path("big.qvf");

@@ -8,6 +8,7 @@
 #include "document/WholeFileReader.h"
 #include "support/CalendarBuilder.h"
 #include "support/FileBytes.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestApp.h"
 
 #include <QDir>
@@ -20,7 +21,6 @@
 #include <functional>
 #include <future>
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -176,15 +176,6 @@ TEST_F(FileLimits, AnImportThatWouldMakeTheCalendarTooLargeIsRefusedAndUndone) {
     }
 }
 
-// The generator's scrambling, the inverse of Unscramble.
-QByteArray scramble(QByteArrayView line, QByteArrayView key) {
-    QByteArray out(line.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < line.size(); ++i)
-        out[i] = static_cast<char>(static_cast<unsigned char>(line[i]) +
-                                   static_cast<unsigned char>(key[(i + 1) % key.size()]));
-    return out;
-}
-
 TEST_F(FileLimits, AReadThatAStopLineEndsLeavesNothingOfThePreviousCalendar) {
     doc = sampleCalendar();
     for (const char* name : {"old 1", "old 2", "old 3"})
@@ -252,28 +243,10 @@ TEST(WholeFile, PartialWritesGoOnUntilAllIsWrittenOrTheDeviceNamesItsError) {
     EXPECT_EQ(full.written, bytes.first(250));
 }
 
-// A 64 KB tmpfs mounted for one test (root only), unmounted when it ends.
-class SmallDisk {
-  public:
-    explicit SmallDisk(const QString& folder) : folder_(QFile::encodeName(folder)) {
-        mounted_ = ::mount("tmpfs", folder_.constData(), "tmpfs", 0, "size=64k") == 0;
-    }
-    ~SmallDisk() {
-        if (mounted_) ::umount2(folder_.constData(), MNT_DETACH);
-    }
-    bool mounted() const { return mounted_; }
-
-  private:
-    QByteArray folder_;
-    bool mounted_ = false;
-};
-
 TEST_F(FileLimits, AFullDiskIsReportedWithTheSystemsWordsAndThePreviousFileStays) {
-    if (::geteuid() != 0) GTEST_SKIP() << "mounting a small disk needs root";
     const QString folder = t.path("small");
-    QDir().mkpath(folder);
-    const SmallDisk disk(folder);
-    if (!disk.mounted()) GTEST_SKIP() << "tmpfs cannot be mounted here";
+    const TinyDisk disk(folder, "64k");
+    if (!disk.mounted()) GTEST_SKIP() << "a small tmpfs cannot be mounted here (needs root)";
     const QString path = folder + QStringLiteral("/cal.qvf");
     writeFile(path, "previous");
     for (int i = 0; i < 4000; ++i)

@@ -2,13 +2,12 @@
 #include "document/FileCommands.h"
 #include "support/CalendarBuilder.h"
 #include "support/FileBytes.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestApp.h"
 
 #include <QDir>
 #include <QFile>
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 namespace {
 
@@ -129,15 +128,12 @@ TEST_F(ExportCommandTest, AFailureIsReportedWithTheFileAndTheReason) {
 TEST_F(ExportCommandTest, AnExportThatRunsOutOfSpaceLeavesThePreviousFileAsItWas) {
     const QByteArray previous = "last week's export\r\n";
     writeFile(t.path("dates.txt"), previous);
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const FileResult result = ExportTextData(doc, KindChoice::all(), t.path("dates.txt"));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    FileResult result;
+    {
+        const FileSizeLimit limit(64);
+        ASSERT_TRUE(limit.applied());
+        result = ExportTextData(doc, KindChoice::all(), t.path("dates.txt"));
+    }
 
     EXPECT_TRUE(result.failed());
     EXPECT_FALSE(result.error.isEmpty());

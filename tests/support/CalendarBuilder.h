@@ -56,3 +56,13 @@ inline QByteArray fileText(const QList<QByteArray>& lines) {
         out += line + "\r\n";
     return out;
 }
+
+// The generator's scrambling of an entry line: adds the key codes that Unscramble
+// subtracts.
+inline QByteArray scramble(QByteArrayView line, QByteArrayView key) {
+    QByteArray out(line.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < line.size(); ++i)
+        out[i] = static_cast<char>(static_cast<unsigned char>(line[i]) +
+                                   static_cast<unsigned char>(key[(i + 1) % key.size()]));
+    return out;
+}

@@ -13,11 +13,11 @@
 class FileSizeLimit {
   public:
     explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
+        applied_ = getrlimit(RLIMIT_FSIZE, &saved_) == 0;
         previous_ = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit = saved_;
         limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
+        applied_ = applied_ && setrlimit(RLIMIT_FSIZE, &limit) == 0;
     }
     ~FileSizeLimit() {
         setrlimit(RLIMIT_FSIZE, &saved_);
@@ -25,8 +25,11 @@ class FileSizeLimit {
     }
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    // Whether the limit is in force.
+    bool applied() const { return applied_; }
 
   private:
+    bool applied_ = false;
     rlimit saved_{};
     void (*previous_)(int) = nullptr;
 };
