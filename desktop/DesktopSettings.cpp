@@ -11,6 +11,7 @@
 #include "platform/TypedNumber.h"
 #include "platform/widgets/FocusHelpers.h"
 #include "platform/widgets/NamedControl.h"
+#include "platform/widgets/ScreenPlace.h"
 #include "platform/widgets/UpDownBar.h"
 #include "settings/Registry.h"
 #include "settings/SettingsTable.h"
@@ -22,8 +23,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 #include <QTimer>
 
 namespace {
@@ -136,9 +135,7 @@ void frmDesktop::Form_Load() {
     vsbTrayList->setNumber(MonthsListed(tray.ListMonths));
     txtTrayList->setText(QString::number(vsbTrayList->number()));
     setFixedSize(kWidth, expandedHeight());
-    if (QScreen* s = screen())
-        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), s->availableGeometry())
-                 .topLeft());
+    CenterOnScreen(*this);
     chkEnDesktop->setChecked(isTrue(tray.Display));
     showLayout(chkEnDesktop->isChecked());
     const bool entry = HasAutostartEntry(autostartPath);

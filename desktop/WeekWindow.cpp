@@ -9,13 +9,12 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/widgets/NamedControl.h"
+#include "platform/widgets/ScreenPlace.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
-#include <QScreen>
-#include <QStyle>
 
 namespace design = WeekViewDesign;
 
@@ -120,9 +119,7 @@ void frmDispWeek::FillWeekWindow() {
 }
 
 void frmDispWeek::placeOnScreen() {
-    if (QScreen* s = screen())
-        move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), s->availableGeometry())
-                 .topLeft());
+    CenterOnScreen(*this);
 }
 
 void frmDispWeek::Form_Unload() {

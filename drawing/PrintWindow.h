@@ -1,9 +1,12 @@
 #pragma once
 
+#include "drawing/FitReport.h"
+
 #include <QDialog>
 #include <QList>
 #include <QPrinterInfo>
 #include <array>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -85,6 +88,9 @@ class frmPrint : public QDialog {
     // The chosen printer set up as printing sets it up; "Save as PDF" without a file.
     std::unique_ptr<QPrinter> chosenPrinter() const;
     QTimer* fitTimer_ = nullptr;
+    // The fit problems of each month checked on the chosen printer with the present layout;
+    // forgotten when the printer or the layout changes or the window loads again.
+    std::map<int, std::vector<FitProblem>> fitByMonth_;
 
     AppState& app_;
     QList<QPrinterInfo> printers_;

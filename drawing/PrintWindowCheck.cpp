@@ -44,11 +44,15 @@ void frmPrint::buildFitList() {
 
 void frmPrint::connectFitList() {
     auto later = [this] { fitTimer_->start(); };
-    connect(cboPrinters, &QComboBox::currentIndexChanged, this, later);
+    auto afresh = [this] {
+        fitByMonth_.clear();
+        fitTimer_->start();
+    };
+    connect(cboPrinters, &QComboBox::currentIndexChanged, this, afresh);
     connect(optAll, &QRadioButton::toggled, this, later);
     connect(lstMonths, &QListWidget::itemSelectionChanged, this, later);
     // Runs after the owner's layout dialog has closed: its changes show at once.
-    connect(cmdLayout, &QPushButton::clicked, this, later);
+    connect(cmdLayout, &QPushButton::clicked, this, afresh);
     connect(cmdPreview, &QPushButton::clicked, this, &frmPrint::cmdPreview_Click);
 }
 
@@ -76,10 +80,27 @@ std::unique_ptr<QPrinter> frmPrint::chosenPrinter() const {
 void frmPrint::refreshFitList() {
     fitTimer_->stop();
     const std::vector<int> months = chosenMonths();
-    const std::unique_ptr<QPrinter> printer = chosenPrinter();
-    cmdPreview->setEnabled(!months.empty() && printer);
-    QStringList lines;
-    if (!months.empty() && printer) lines = FitProblemLines(CheckMonthsFit(app_, *printer, months));
+    const int index = cboPrinters->currentIndex();
+    const bool printerChosen = index >= 0 && index <= printers_.size();
+    cmdPreview->setEnabled(!months.empty() && printerChosen);
+    // Each month is laid out once on this printer and layout, however the choice of months
+    // changes.
+    std::vector<int> unchecked;
+    for (const int month : months)
+        if (!fitByMonth_.contains(month)) unchecked.push_back(month);
+    if (!unchecked.empty() && printerChosen) {
+        for (const int month : unchecked)
+            fitByMonth_[month];
+        for (FitProblem& problem : CheckMonthsFit(app_, *chosenPrinter(), unchecked))
+            fitByMonth_[problem.month].push_back(std::move(problem));
+    }
+    std::vector<FitProblem> problems;
+    for (const int month : months) {
+        const auto known = fitByMonth_.find(month);
+        if (known != fitByMonth_.end())
+            problems.insert(problems.end(), known->second.begin(), known->second.end());
+    }
+    const QStringList lines = FitProblemLines(problems);
     lstFit->clear();
     lstFit->addItems(lines);
     lstFit->setVisible(!lines.isEmpty());
