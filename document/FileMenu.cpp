@@ -53,30 +53,28 @@ QString ProvisionalTitle(const QString& fileTitle) {
     return at >= 0 ? fileTitle.left(at) : QFileInfo(fileTitle).completeBaseName();
 }
 
-void OpenCalendar(AppState& app) {
-    if (!ConfirmDiscardOrSave(app)) return;
+bool OpenCalendarFile(AppState& app, const QString& path, const QString& fileTitle) {
     CalendarDocument& doc = app.Document;
     const QString previousFile = doc.FileName;
     const QString previousTitle = doc.CalendarTitle;
+    doc.CalendarTitle = ProvisionalTitle(fileTitle);
+    if (!ReadCalendarFile(app, path).failed()) return true;
+    // A broken file left an empty calendar without a file name; one refused for its version
+    // left the old calendar under the new name.
+    if (!doc.FileName.isEmpty()) {
+        doc.FileName = previousFile;
+        doc.CalendarTitle = previousTitle;
+    }
+    return false;
+}
+
+void OpenCalendar(AppState& app) {
+    if (!ConfirmDiscardOrSave(app)) return;
     const FileRequest request =
         calendarDialog(QStringLiteral("Open Vemora File"), app.viewsOrNone().mainWindow());
-    bool oldCalendarRenamed = false;
     for (;;) {
         const auto choice = app.dialogs.openFile(request);
-        if (!choice) {
-            // A file of another version was refused with the old calendar still open: the
-            // calendar gets its own file name and title back, so Save writes where it belongs.
-            if (oldCalendarRenamed) {
-                doc.FileName = previousFile;
-                doc.CalendarTitle = previousTitle;
-            }
-            return;
-        }
-        doc.CalendarTitle = ProvisionalTitle(choice->title);
-        if (!ReadCalendarFile(app, choice->path).failed()) return;
-        // A read that failed on a broken file left an empty calendar without a file name;
-        // one refused for its version left the old calendar under the new name.
-        oldCalendarRenamed = !doc.FileName.isEmpty();
+        if (!choice || OpenCalendarFile(app, choice->path, choice->title)) return;
     }
 }
 

@@ -28,3 +28,9 @@ bool ExportICalendar(AppState& app);
 // The provisional title of a calendar chosen in the open dialog: the file's name up to
 // ".qvf", or without its extension when it has no ".qvf".
 QString ProvisionalTitle(const QString& fileTitle);
+
+// Opens the calendar file at path (fileTitle: its name as the open dialog gives it) under
+// its provisional title until the file's own is read. True when it was read. A file refused
+// for its version leaves the open calendar with its own file name and title, so that Save
+// writes where it belongs; a broken file leaves an empty calendar without a name.
+bool OpenCalendarFile(AppState& app, const QString& path, const QString& fileTitle);

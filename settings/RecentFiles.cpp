@@ -1,7 +1,6 @@
 #include "settings/RecentFiles.h"
 
 #include "document/AppState.h"
-#include "document/FileCommands.h"
 #include "document/FileMenu.h"
 #include "platform/Dialogs.h"
 #include "settings/Registry.h"
@@ -74,17 +73,6 @@ RecentOpen OpenRecentCalendar(AppState& app, RecentFiles& recent, const QString&
         return RecentOpen::Vanished;
     }
     if (!ConfirmDiscardOrSave(app)) return RecentOpen::Abandoned;
-    CalendarDocument& doc = app.Document;
-    const QString previousFile = doc.FileName;
-    const QString previousTitle = doc.CalendarTitle;
-    doc.CalendarTitle = ProvisionalTitle(QFileInfo(path).fileName());
-    if (!ReadCalendarFile(app, path).failed()) return RecentOpen::Opened;
-    // A file of another version was refused with the old calendar still open: it keeps its
-    // own name and title, so Save writes where it belongs. (A broken file left an empty
-    // calendar without a name.)
-    if (!doc.FileName.isEmpty()) {
-        doc.FileName = previousFile;
-        doc.CalendarTitle = previousTitle;
-    }
-    return RecentOpen::Failed;
+    return OpenCalendarFile(app, path, QFileInfo(path).fileName()) ? RecentOpen::Opened
+                                                                   : RecentOpen::Failed;
 }
