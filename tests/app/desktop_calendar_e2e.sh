@@ -6,6 +6,7 @@
 # usage: desktop_calendar_e2e.sh DAYLARK CALENDAR TITLE
 # Exits 77 (skipped) when icewm or xdotool is missing: without them there is no tray to click.
 set -euo pipefail
+export E2E_FIND_WINDOW="$(cd "$(dirname "$0")" && pwd)/find_window.sh"
 daylark=$1 calendar=$2 title=$3
 for tool in xvfb-run icewm xdotool; do
   command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is not installed"; exit 77; }
@@ -25,22 +26,13 @@ Daylark\\Tray\\ListMonths=3
 CONF
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  source "$E2E_FIND_WINDOW"
   daylark=$1 title=$2
   icewm >/dev/null 2>&1 &
   sleep 1
   "$daylark" /tray 2>/dev/null &
   pid=$!
   fail() { echo "$1"; kill $pid 2>/dev/null; exit 1; }
-  # The first window whose name matches, asked again every tenth of a second for 30 s: one
-  # search can fail with an X error when a window (the splash) goes while it is listed.
-  find_window() {
-    for _ in $(seq 300); do
-      found=$(xdotool search --name "$1" 2>/dev/null | head -n 1)
-      [ -n "$found" ] && { echo "$found"; return 0; }
-      sleep 0.1
-    done
-    return 1
-  }
   week=$(find_window "^Daylark - ${title}\$") ||
     fail "no week window titled \"Daylark - ${title}\""
   echo "week window $week: $(xdotool getwindowname "$week")"

@@ -6,6 +6,7 @@
 # The user's data folder is a scratch folder, or $DAYLARK_E2E_DATA_HOME when set (to look at
 # what the program wrote there).
 set -euo pipefail
+export E2E_FIND_WINDOW="$(cd "$(dirname "$0")" && pwd)/find_window.sh"
 daylark=$1 calendar=$2 title=$3
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -13,19 +14,10 @@ export XDG_CONFIG_HOME="$scratch/config" XDG_DATA_HOME="${DAYLARK_E2E_DATA_HOME:
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  source "$E2E_FIND_WINDOW"
   daylark=$1 calendar=$2 title=$3
   "$daylark" "$calendar" 2>/dev/null &
   pid=$!
-  # The first window whose name matches, asked again every tenth of a second for 30 s: one
-  # search can fail with an X error when a window (the splash) goes while it is listed.
-  find_window() {
-    for _ in $(seq 300); do
-      found=$(xdotool search --name "$1" 2>/dev/null | head -n 1)
-      [ -n "$found" ] && { echo "$found"; return 0; }
-      sleep 0.1
-    done
-    return 1
-  }
   window=$(find_window "^Daylark - ${title}\$") || {
     echo "no window titled \"Daylark - ${title}\""; kill $pid; exit 1; }
   echo "found window $window: $(xdotool getwindowname "$window")"
