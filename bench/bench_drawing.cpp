@@ -9,7 +9,7 @@
 #include "document/AppState.h"
 #include "drawing/CellEntry.h"
 #include "drawing/MonthPage.h"
-#include "drawing/PrinterJob.h"
+#include "drawing/windows/PrinterJob.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/DrawingSurface.h"

@@ -9,6 +9,8 @@
 //
 //   bench_qvftool_print [--qvftool PATH] [benchmark options]
 
+#include "calendar_format/CalendarFileWriter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QByteArray>
@@ -50,25 +52,33 @@ QByteArray yearCalendar() {
         return text;
     };
     auto two = [](int n) { return QByteArray::number(n).rightJustified(2, '0'); };
-    QByteArray file = "Version 2.0\r\nBusy year 2027\r\nHeader1=\r\nHeader2=\r\n\r\n";
-    const char* const sections[] = {"[Birthday]", "[Anniversary]", "[Holiday]", nullptr, "[Other]"};
-    for (int kind = 0; kind < 5; ++kind) {
-        if (sections[kind]) file += QByteArray(sections[kind]) + "\r\n";
+    CalendarFileWriter file;
+    file.prologue("Busy year 2027", true, {}, {}, {});
+    for (const RunLayout& layout : kRuns) {
+        file.beginRun(layout.run);
         for (int i = 0; i < 480; ++i) {
             const QByteArray md = two(pick(1, 12)) + two(pick(1, 28));
-            if (kind <= 1)
-                file += md + QByteArray::number(pick(1930, 2019)) + " 3 " + name() + "\r\n";
-            else if (kind == 2)
-                file += "F" + md + " " + name() + "\r\n";
-            else if (kind == 3)
-                file += QByteArray("1234L").mid(pick(0, 4), 1) + QByteArray::number(pick(0, 6)) +
-                        two(pick(1, 12)) + " " + name() + "\r\n";
-            else
-                file += md + "2027 " + name() + "\r\n";
+            switch (layout.run) {
+            case EntryRun::Birthdays:
+            case EntryRun::Anniversaries:
+                file.line(md + QByteArray::number(pick(1930, 2019)) + " 3 " + name());
+                break;
+            case EntryRun::FixedHolidays:
+                file.line("F" + md + " " + name());
+                break;
+            case EntryRun::FloatingHolidays:
+                file.line(QByteArray("1234L").mid(pick(0, 4), 1) + QByteArray::number(pick(0, 6)) +
+                          two(pick(1, 12)) + " " + name());
+                break;
+            case EntryRun::OtherEvents:
+                file.line(md + "2027 " + name());
+                break;
+            }
         }
-        file += "\r\n";
+        file.endRun();
     }
-    return file + "[End of Data]\r\n";
+    file.end();
+    return file.takeAll();
 }
 
 struct Run {

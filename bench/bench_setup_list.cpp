@@ -4,7 +4,7 @@
 // chosen.
 
 #include "document/AppState.h"
-#include "document/SetupWindow.h"
+#include "document/windows/SetupWindow.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"

@@ -1,7 +1,7 @@
 #include "desktop/Autostart.h"
 
+#include "calendar_format/WholeFile.h"
 #include "desktop/FileAssociation.h"
-#include "document/WholeFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,129 +1,92 @@
 #include "document/CalendarFormat.h"
 
-#include "document/WholeFile.h"
+#include "calendar_format/CalendarFileWriter.h"
 #include "platform/TextCodec.h"
 
 #include <QIODevice>
 
-// The writing half of the calendar file: the same lines go into one byte array or, in pieces,
-// onto a device, so that saving a large calendar never holds a second copy of it in memory.
+// The writing half of the calendar file: the document's texts and fields onto the lines of
+// calendar_format's writer, into one byte array or, in pieces, onto a device.
 
 namespace {
 
-// Lines of the file as they are made. Onto a device they are handed on whenever some have
-// gathered; after a failed write nothing more is written and the failure is kept.
-class FileLines {
-  public:
-    explicit FileLines(QIODevice* device = nullptr) : device_(device) {
-        if (device_) text_.reserve(kPiece + kPiece / 4);
-    }
-
-    // The line being made; endLine finishes it.
-    QByteArray& text() { return text_; }
-    void endLine() {
-        text_.append("\r\n", 2);
-        if (device_ && text_.size() >= kPiece) handOn();
-    }
-    void line(QByteArrayView bytes) {
-        text_.append(bytes);
-        endLine();
-    }
-    // Text as it goes into a line: UTF-8, with any line break turned into a space so that a
-    // pasted name can never split its line.
-    void append(const QString& text) {
-        const qsizetype from = text_.size();
-        text_.append(encodeText(text));
-        for (qsizetype i = from; i < text_.size(); ++i)
-            if (text_[i] == '\r' || text_[i] == '\n') text_[i] = ' ';
-    }
-    template <int N> void append(const FixedText<N>& field) { text_.append(field.toAscii()); }
-
-    QByteArray takeAll() { return std::move(text_); }
-    FileResult finish() {
-        handOn();
-        return result_;
-    }
-
-  private:
-    static constexpr qsizetype kPiece = 64 * 1024;
-
-    void handOn() {
-        if (!result_.failed()) result_ = WriteAll(*device_, text_);
-        text_.resize(0); // keeps its room for the next piece
-    }
-
-    QIODevice* device_;
-    QByteArray text_;
-    FileResult result_;
-};
-
-template <class Entry> void datedLines(FileLines& out, const EntryTable<Entry>& table) {
-    for (const Entry& e : table) {
-        out.append(e.Date);
-        out.text().append(' ');
-        out.append(e.Style);
-        out.text().append(' ');
-        out.append(e.Name);
-        out.endLine();
-    }
+// Text as it goes into a line: UTF-8, with any line break turned into a space so that a
+// pasted name can never split its line.
+void append(QByteArray& line, const QString& text) {
+    const qsizetype from = line.size();
+    line.append(encodeText(text));
+    for (qsizetype i = from; i < line.size(); ++i)
+        if (line[i] == '\r' || line[i] == '\n') line[i] = ' ';
+}
+QByteArray lineText(const QString& text) {
+    QByteArray line;
+    append(line, text);
+    return line;
+}
+template <int N> void append(QByteArray& line, const FixedText<N>& field) {
+    line.append(field.toAscii());
 }
 
-void writeLines(FileLines& out, const CalendarDocument& doc) {
-    out.line(kVersionLine);
-    out.append(doc.CalendarTitle);
-    out.endLine();
-    out.text().append(kHeader1);
-    out.append(doc.HeaderLine1);
-    out.endLine();
-    out.text().append(kHeader2);
-    out.append(doc.HeaderLine2);
-    out.endLine();
-    out.line({}); // the key line: the calendar program writes plain entry lines
-    out.line({});
-    out.line(kBirthdayHeading);
-    datedLines(out, doc.Birthdays);
-    out.line({});
-    out.line(kAnniversaryHeading);
-    datedLines(out, doc.Anniversaries);
-    out.line({});
-    out.line(kHolidayHeading);
-    for (const FixedHolidayEntry& e : doc.FixedHolidays) {
-        out.text().append('F');
-        out.append(e.Date);
-        out.text().append(' ');
-        out.append(e.Name);
+// Each entry of the table as one line, made by fields(line, entry), between the run's
+// heading and its empty line.
+template <class Entry, class Fields>
+void writeRun(CalendarFileWriter& out, EntryRun run, const EntryTable<Entry>& table,
+              Fields&& fields) {
+    out.beginRun(run);
+    for (const Entry& e : table) {
+        fields(out.text(), e);
         out.endLine();
     }
-    out.line({});
-    for (const FloatingHolidayEntry& e : doc.FloatingHolidays) {
-        out.append(e.Rule);
-        out.append(e.Month);
-        out.text().append(' ');
-        out.append(e.Name);
-        out.endLine();
-    }
-    out.line({});
-    out.line(kOtherHeading);
-    for (const OtherEntry& e : doc.OtherEvents) {
-        out.append(e.Date);
-        out.text().append(' ');
-        out.append(e.Name);
-        out.endLine();
-    }
-    out.line({});
-    out.line(kEndOfData);
+    out.endRun();
+}
+
+template <class Entry> void datedFields(QByteArray& line, const Entry& e) {
+    append(line, e.Date);
+    line.append(' ');
+    append(line, e.Style);
+    line.append(' ');
+    append(line, e.Name);
+}
+
+void writeLines(CalendarFileWriter& out, const CalendarDocument& doc) {
+    // The key line is empty: the calendar program writes plain entry lines.
+    out.prologue(lineText(doc.CalendarTitle), true, lineText(doc.HeaderLine1),
+                 lineText(doc.HeaderLine2), {});
+    writeRun(out, EntryRun::Birthdays, doc.Birthdays, datedFields<BirthdayEntry>);
+    writeRun(out, EntryRun::Anniversaries, doc.Anniversaries, datedFields<AnniversaryEntry>);
+    writeRun(out, EntryRun::FixedHolidays, doc.FixedHolidays,
+             [](QByteArray& line, const FixedHolidayEntry& e) {
+                 line.append('F');
+                 append(line, e.Date);
+                 line.append(' ');
+                 append(line, e.Name);
+             });
+    writeRun(out, EntryRun::FloatingHolidays, doc.FloatingHolidays,
+             [](QByteArray& line, const FloatingHolidayEntry& e) {
+                 append(line, e.Rule);
+                 append(line, e.Month);
+                 line.append(' ');
+                 append(line, e.Name);
+             });
+    writeRun(out, EntryRun::OtherEvents, doc.OtherEvents,
+             [](QByteArray& line, const OtherEntry& e) {
+                 append(line, e.Date);
+                 line.append(' ');
+                 append(line, e.Name);
+             });
+    out.end();
 }
 
 } // namespace
 
 QByteArray formatCalendar(const CalendarDocument& doc) {
-    FileLines out;
+    CalendarFileWriter out;
     writeLines(out, doc);
     return out.takeAll();
 }
 
 FileResult writeCalendar(QIODevice& device, const CalendarDocument& doc) {
-    FileLines out(&device);
+    CalendarFileWriter out(&device);
     writeLines(out, doc);
     return out.finish();
 }

@@ -1,11 +1,11 @@
 #include "document/FileCommands.h"
 
+#include "calendar_format/WholeFile.h"
+#include "calendar_format/WholeFileReader.h"
 #include "document/AppState.h"
 #include "document/CalendarFileSize.h"
 #include "document/CalendarFormat.h"
 #include "document/ICalendar.h"
-#include "document/WholeFile.h"
-#include "document/WholeFileReader.h"
 #include "platform/Dialogs.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/FileResult.h"
+#include "calendar_format/FileResult.h"
 
 #include <QString>
 

@@ -18,6 +18,9 @@
 class NameCache {
   public:
     QString decode(QByteArrayView bytes, FileEncoding encoding) {
+        // An empty name may come as a view without data, which memcmp and memcpy must not
+        // be given.
+        if (bytes.isEmpty()) return {};
         if (bytes.size() > kLongest) return decodeText(bytes, encoding);
         if (slots_.empty()) slots_.resize(kSlots);
         Slot& slot = slots_[qHash(bytes, size_t(encoding)) % kSlots];

@@ -1,5 +1,6 @@
 #include "drawing/MonthCommands.h"
 
+#include "calendar_format/CalendarDates.h"
 #include "document/EntryText.h"
 #include "document/SettingsRecords.h"
 
@@ -11,10 +12,6 @@ long long daysBeforeYear(long long year) {
     const long long y = year - 1;
     auto floorDiv = [](long long a, long long b) { return a / b - ((a % b != 0) && (a < 0)); };
     return y * 365 + floorDiv(y, 4) - floorDiv(y, 100) + floorDiv(y, 400);
-}
-
-bool isLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
 constexpr int kDaysBeforeMonth[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
@@ -123,13 +120,13 @@ int MonthDays(int month) {
 }
 
 int FebruaryDays(int year) {
-    return isLeapYear(year) ? 29 : 28;
+    return IsLeapYear(year) ? 29 : 28;
 }
 
 long long DaysSince1980(int year, int month) {
     const int m = month >= 1 && month <= 12 ? month : 1;
     long long days = daysBeforeYear(year) - daysBeforeYear(1980) + kDaysBeforeMonth[m - 1];
-    if (m > 2 && isLeapYear(year)) ++days;
+    if (m > 2 && IsLeapYear(year)) ++days;
     return days;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calendar_format/CalendarDates.h" // IsLeapYear, DaysInMonth
+
 // The date arithmetic of the editors' date controls, without widgets.
 
 // The years an editor's year control offers, lowest and highest.
@@ -18,9 +20,3 @@ inline constexpr YearRange kEventYears{1980, 2099};
 // 28 days there and a fixed holiday on February 29 cannot be entered.
 inline constexpr YearRange kHolidayYears{1999, 2000};
 inline constexpr int kHolidayYear = 1999;
-
-// The Gregorian rule: 1900 is a common year, 2000 a leap year.
-bool IsLeapYear(int year);
-
-// 28 to 31 for the months 1 to 12 of a year; 31 for a month outside 1 to 12.
-int DaysInMonth(int month, int year);

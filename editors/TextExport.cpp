@@ -1,6 +1,6 @@
 #include "editors/TextExport.h"
 
-#include "document/WholeFile.h"
+#include "calendar_format/WholeFile.h"
 
 #include "document/EntryText.h"
 #include "platform/Dialogs.h"

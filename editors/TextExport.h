@@ -1,7 +1,7 @@
 #pragma once
 
+#include "calendar_format/FileResult.h"
 #include "document/CalendarDocument.h"
-#include "document/FileResult.h"
 #include "editors/KindChoice.h"
 
 #include <QByteArray>

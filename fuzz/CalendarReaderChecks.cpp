@@ -239,7 +239,7 @@ bool notReadable(QByteArrayView data) {
 
 bool hasHeaderLines(QByteArrayView data) {
     const auto third = lineAt(data, 3);
-    return third && third->startsWith("Header1=");
+    return third && third->startsWith(kHeader1);
 }
 
 bool isPlain(QByteArrayView data) {

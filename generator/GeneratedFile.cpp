@@ -1,20 +1,16 @@
 #include "generator/GeneratedFile.h"
 
+#include "calendar_format/CalendarFileWriter.h"
+#include "calendar_format/Scramble.h"
+#include "calendar_format/WholeFile.h"
 #include "generator/Messages.h"
-#include "generator/Scramble.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace qvfsch {
 
 namespace {
-
-void appendLine(QByteArray& out, QByteArrayView line) {
-    out.append(line);
-    out.append("\r\n", 2);
-}
 
 // The entry lines in order, up to the first record without a name.
 std::vector<QByteArray> entryLines(const GeneratedEvents& events) {
@@ -27,41 +23,31 @@ std::vector<QByteArray> entryLines(const GeneratedEvents& events) {
     return lines;
 }
 
+// The title line of every generated file.
+constexpr char kGeneratedTitle[] = "Kestral Scheduler Data";
+
+// The file without header lines (so that line 3 is the key line), with empty birthday,
+// anniversary and holiday runs and the scrambled entry lines as other events.
 QByteArray formatLines(const std::vector<QByteArray>& entries, QByteArrayView key) {
-    QByteArray out;
-    out.reserve(128 + qsizetype(entries.size()) * 48);
-    for (const char* line : {"Version 2.0", "Kestral Scheduler Data"})
-        appendLine(out, line);
-    appendLine(out, key);
-    for (const char* line :
-         {"", "[Birthday]", "", "[Anniversary]", "", "[Holiday]", "", "", "[Other]"})
-        appendLine(out, line);
+    CalendarFileWriter out;
+    out.text().reserve(128 + qsizetype(entries.size()) * 48);
+    out.prologue(kGeneratedTitle, false, {}, {}, key);
+    for (const EntryRun run : {EntryRun::Birthdays, EntryRun::Anniversaries,
+                               EntryRun::FixedHolidays, EntryRun::FloatingHolidays}) {
+        out.beginRun(run);
+        out.endRun();
+    }
+    out.beginRun(EntryRun::OtherEvents);
     for (const QByteArray& entry : entries)
-        appendLine(out, Scramble(entry, key));
-    appendLine(out, "");
-    appendLine(out, "[End of Data]");
-    return out;
+        out.line(Scramble(entry, key));
+    out.endRun();
+    out.end();
+    return out.takeAll();
 }
 
 QString writeFailedText(const QString& path, const QString& reason) {
     return QStringLiteral("%1 cannot save\n%2\n\n%3\n\nNothing was written to this file.")
         .arg(kMessageTitle, QDir::toNativeSeparators(path), reason);
-}
-
-// Writes every byte, or returns false with the system's reason. The file is unbuffered: a
-// buffered save file would flush its last bytes while committing and publish a truncated
-// file when that flush fails (a full disk), as if all had gone well.
-bool writeAll(QSaveFile& file, const QByteArray& bytes, QString* reason) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) {
-            *reason = file.errorString();
-            return false;
-        }
-        done += written;
-    }
-    return true;
 }
 
 } // namespace
@@ -88,14 +74,9 @@ QString WithQvfExtension(const QString& path) {
 SaveResult WriteGeneratedFile(const QString& path, const GeneratedEvents& events,
                               QRandomGenerator& random) {
     const std::vector<QByteArray> entries = entryLines(events);
-    const QByteArray bytes = formatLines(entries, MakeScrambleKey(entries, random));
-    QSaveFile file(path); // an unfinished file is discarded, never put in place
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {SaveStatus::WriteFailed, writeFailedText(path, file.errorString())};
-    QString reason;
-    if (!writeAll(file, bytes, &reason))
-        return {SaveStatus::WriteFailed, writeFailedText(path, reason)};
-    if (!file.commit()) return {SaveStatus::WriteFailed, writeFailedText(path, file.errorString())};
+    const FileResult written =
+        WriteWholeFile(path, formatLines(entries, MakeScrambleKey(entries, random)));
+    if (written.failed()) return {SaveStatus::WriteFailed, writeFailedText(path, written.error)};
     return {};
 }
 

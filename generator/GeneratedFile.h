@@ -10,7 +10,7 @@ class QRandomGenerator;
 
 // The calendar file the generator writes: the prologue without header lines, so that line 3
 // is the key line, empty birthday, anniversary and holiday sections, and one scrambled line
-// per entry under "[Other]". Every line ends with CR LF; text is UTF-8.
+// per entry in the run of other events. Every line ends with CR LF; text is UTF-8.
 namespace qvfsch {
 
 // "MMDDYYYY Name", the name as UTF-8.

@@ -4,24 +4,6 @@
 
 namespace qvfsch {
 
-int DaysInMonth(int month, int year) {
-    switch (month) {
-    case 2: {
-        // Between 1901 and 2099 every fourth year is a leap year; the full rule keeps the
-        // count exact should a running date ever step past that.
-        const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-        return leap ? 29 : 28;
-    }
-    case 4:
-    case 6:
-    case 9:
-    case 11:
-        return 30;
-    default:
-        return 31;
-    }
-}
-
 int MakeSpanDate(int year, int month, int day) {
     return year * 10000 + month * 100 + day;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calendar_format/CalendarDates.h"
+
 #include <QString>
 
 // Dates of the generator as whole numbers whose decimal digits read yyyymmdd (5 March 2019 is
@@ -11,9 +13,6 @@ namespace qvfsch {
 // The years the wizard offers and the command line accepts.
 inline constexpr int kFirstYear = 1995;
 inline constexpr int kLastYear = 2099;
-
-// Days of the month (1 to 12) in the year: 28, 29, 30 or 31.
-int DaysInMonth(int month, int year);
 
 int MakeSpanDate(int year, int month, int day);
 inline int SpanYear(int date) {

@@ -1,6 +1,6 @@
 #include "generator/BatchMode.h"
-#include "generator/SchedulerApp.h"
 #include "generator/SchedulerIcon.h"
+#include "generator/windows/SchedulerApp.h"
 #include "platform/Clock.h"
 #include "platform/CommandLineNames.h"
 #include "platform/widgets/DesktopDialogs.h"

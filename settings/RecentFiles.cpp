@@ -1,7 +1,7 @@
 #include "settings/RecentFiles.h"
 
 #include "document/AppState.h"
-#include "document/FileMenu.h"
+#include "document/DocumentCommands.h"
 #include "platform/Dialogs.h"
 #include "settings/Registry.h"
 

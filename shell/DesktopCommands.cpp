@@ -1,9 +1,9 @@
 #include "shell/MainWindow.h"
 
-#include "desktop/DesktopSettings.h"
-#include "desktop/TrayIcon.h"
-#include "desktop/WeekWindow.h"
-#include "settings/OptionsDialog.h"
+#include "desktop/windows/DesktopSettings.h"
+#include "desktop/windows/TrayIcon.h"
+#include "desktop/windows/WeekWindow.h"
+#include "settings/windows/OptionsDialog.h"
 
 #include <QAction>
 

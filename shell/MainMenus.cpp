@@ -1,8 +1,8 @@
 #include "shell/MainWindow.h"
 
-#include "document/FileMenu.h"
-#include "document/SetupWindow.h"
-#include "editors/EditorLauncher.h"
+#include "document/DocumentCommands.h"
+#include "document/windows/SetupWindow.h"
+#include "editors/windows/EditorLauncher.h"
 #include "platform/Dialogs.h"
 #include "shell/Toolbar.h"
 

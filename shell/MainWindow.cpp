@@ -1,12 +1,12 @@
 #include "shell/MainWindow.h"
 
 #include "desktop/AppIcon.h"
-#include "desktop/TrayIcon.h"
-#include "desktop/WeekWindow.h"
-#include "document/FileMenu.h"
-#include "document/SetupWindow.h"
-#include "drawing/CalendarView.h"
-#include "editors/EditorLauncher.h"
+#include "desktop/windows/TrayIcon.h"
+#include "desktop/windows/WeekWindow.h"
+#include "document/DocumentCommands.h"
+#include "document/windows/SetupWindow.h"
+#include "drawing/windows/CalendarView.h"
+#include "editors/windows/EditorLauncher.h"
 #include "shell/Toolbar.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/AppState.h"
-#include "document/SetupWindow.h"
+#include "document/windows/SetupWindow.h"
 #include "settings/RecentFiles.h"
 #include "shell/ToolbarModel.h"
 

@@ -1,10 +1,10 @@
 #include "tools/ToolCommands.h"
 
+#include "calendar_format/WholeFile.h"
 #include "document/DisplayYear.h"
 #include "document/EntryText.h"
 #include "document/FileCommands.h"
 #include "document/ICalendar.h"
-#include "document/WholeFile.h"
 #include "drawing/PrintJob.h"
 #include "drawing/WeekList.h"
 #include "editors/ResortEntries.h"

@@ -1,6 +1,6 @@
 #include "MainWindowFixture.h"
 #include "document/CalendarFormat.h"
-#include "drawing/CalendarView.h"
+#include "drawing/windows/CalendarView.h"
 #include "platform/widgets/UpDownBar.h"
 #include "settings/WindowPlaces.h"
 #include "shell/MainWindow.h"

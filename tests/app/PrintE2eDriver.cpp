@@ -7,7 +7,7 @@
 // Exit status 0 when the window printed and closed, 1 otherwise.
 #include "document/AppState.h"
 #include "document/FileCommands.h"
-#include "drawing/PrintWindow.h"
+#include "drawing/windows/PrintWindow.h"
 #include "platform/Clock.h"
 #include "platform/SettingsStore.h"
 #include "settings/LoadSettings.h"

@@ -1,4 +1,4 @@
-#include "document/SetupWindow.h"
+#include "document/windows/SetupWindow.h"
 #include "document/CalendarFormat.h"
 #include "platform/widgets/ClickableLabel.h"
 #include "platform/widgets/UpDownBar.h"

@@ -1,6 +1,6 @@
-#include "desktop/DesktopSettings.h"
+#include "desktop/windows/DesktopSettings.h"
 #include "desktop/Autostart.h"
-#include "desktop/TrayIcon.h"
+#include "desktop/windows/TrayIcon.h"
 #include "platform/widgets/UpDownBar.h"
 #include "settings/LoadSettings.h"
 #include "settings/Registry.h"

@@ -1,4 +1,4 @@
-#include "desktop/WeekWindow.h"
+#include "desktop/windows/WeekWindow.h"
 #include "document/CalendarFormat.h"
 #include "drawing/WeekList.h"
 #include "settings/LoadSettings.h"

@@ -1,11 +1,11 @@
 // The file layer under hostile input: things that are not files, files that are too large,
 // a calendar too large to be saved, a read that stops early and a disk that fills up.
 
+#include "calendar_format/WholeFile.h"
+#include "calendar_format/WholeFileReader.h"
 #include "document/CalendarFileSize.h"
 #include "document/CalendarFormat.h"
 #include "document/FileCommands.h"
-#include "document/WholeFile.h"
-#include "document/WholeFileReader.h"
 #include "support/CalendarBuilder.h"
 #include "support/FileBytes.h"
 #include "support/FileSizeLimit.h"

@@ -1,4 +1,4 @@
-#include "drawing/CalendarView.h"
+#include "drawing/windows/CalendarView.h"
 #include "settings/LoadSettings.h"
 #include "support/CalendarBuilder.h"
 #include "support/RecordingSurface.h"

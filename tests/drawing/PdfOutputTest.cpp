@@ -1,6 +1,6 @@
 #include "PdfTools.h"
 #include "drawing/MonthPage.h"
-#include "drawing/PrinterJob.h"
+#include "drawing/windows/PrinterJob.h"
 #include "settings/LoadSettings.h"
 #include "support/CalendarBuilder.h"
 #include "support/TestApp.h"

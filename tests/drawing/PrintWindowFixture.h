@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drawing/PrintWindow.h"
+#include "drawing/windows/PrintWindow.h"
 #include "settings/LoadSettings.h"
 #include "support/TestApp.h"
 

@@ -1,4 +1,4 @@
-#include "drawing/PrintWindow.h"
+#include "drawing/windows/PrintWindow.h"
 #include "PdfTools.h"
 #include "PrintWindowFixture.h"
 #include "drawing/PrintJob.h"

@@ -1,7 +1,7 @@
-#include "editors/DateControls.h"
+#include "editors/windows/DateControls.h"
 #include "EditorFixture.h"
-#include "editors/BirthdayEditors.h"
-#include "editors/OtherEditor.h"
+#include "editors/windows/BirthdayEditors.h"
+#include "editors/windows/OtherEditor.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/SetupWindow.h"
-#include "editors/EditorLauncher.h"
+#include "document/windows/SetupWindow.h"
+#include "editors/windows/EditorLauncher.h"
 #include "platform/widgets/UpDownBar.h"
 #include "support/CalendarBuilder.h"
 #include "support/TestApp.h"

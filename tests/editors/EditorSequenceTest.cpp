@@ -1,7 +1,7 @@
 #include "EditorFixture.h"
-#include "editors/BirthdayEditors.h"
-#include "editors/HolidayEditor.h"
-#include "editors/OtherEditor.h"
+#include "editors/windows/BirthdayEditors.h"
+#include "editors/windows/HolidayEditor.h"
+#include "editors/windows/OtherEditor.h"
 
 #include <QRadioButton>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "editors/HolidayEditor.h"
+#include "editors/windows/HolidayEditor.h"
 #include "EditorFixture.h"
 
 #include <QRadioButton>

@@ -1,10 +1,10 @@
 // Generated files as the calendar program reads them: through its reader in memory, and
 // end to end through the qvfsch program and "qvftool show".
 
+#include "calendar_format/Scramble.h"
 #include "document/CalendarFormat.h"
 #include "generator/EventGenerator.h"
 #include "generator/GeneratedFile.h"
-#include "generator/Scramble.h"
 #include "support/FileBytes.h"
 
 #include <QFile>

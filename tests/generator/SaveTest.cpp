@@ -1,6 +1,6 @@
 #include "generator/GeneratedFile.h"
 #include "generator/Messages.h"
-#include "generator/frmStatus.h"
+#include "generator/windows/frmStatus.h"
 #include "support/FileBytes.h"
 #include "support/FileSizeLimit.h"
 #include "support/ScriptedDialogs.h"

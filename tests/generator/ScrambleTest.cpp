@@ -1,4 +1,4 @@
-#include "generator/Scramble.h"
+#include "calendar_format/Scramble.h"
 #include "generator/GeneratedFile.h"
 
 #include <QList>

@@ -1,7 +1,7 @@
-#include "generator/SchedulerApp.h"
-#include "generator/SpinButton.h"
-#include "generator/frmQVFSched.h"
-#include "generator/frmStatus.h"
+#include "generator/windows/SchedulerApp.h"
+#include "generator/windows/SpinButton.h"
+#include "generator/windows/frmQVFSched.h"
+#include "generator/windows/frmStatus.h"
 #include "platform/Clock.h"
 #include "support/ScriptedDialogs.h"
 

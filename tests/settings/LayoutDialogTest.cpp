@@ -1,4 +1,4 @@
-#include "settings/LayoutDialog.h"
+#include "settings/windows/LayoutDialog.h"
 #include "platform/SettingsStore.h"
 #include "platform/widgets/ClickableLabel.h"
 #include "settings/LayoutRules.h"

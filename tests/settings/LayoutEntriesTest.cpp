@@ -1,5 +1,5 @@
-#include "settings/LayoutDialog.h"
 #include "settings/Registry.h"
+#include "settings/windows/LayoutDialog.h"
 #include "support/TestApp.h"
 
 #include <QCheckBox>

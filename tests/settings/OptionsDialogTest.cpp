@@ -1,4 +1,4 @@
-#include "settings/OptionsDialog.h"
+#include "settings/windows/OptionsDialog.h"
 #include "settings/LoadSettings.h"
 #include "settings/Registry.h"
 #include "support/TestApp.h"

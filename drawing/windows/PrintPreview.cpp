@@ -1,0 +1,57 @@
+#include "drawing/windows/PrintPreview.h"
+
+#include "document/AppState.h"
+#include "drawing/windows/PrinterJob.h"
+#include "platform/widgets/NamedControl.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+frmPreview::frmPreview(AppState& app, QPrinter& printer, std::vector<int> months, QWidget* parent)
+    : QDialog(parent), app_(app), months_(std::move(months)) {
+    setObjectName(QStringLiteral("frmPreview"));
+    setWindowTitle(QStringLiteral("Print Preview"));
+    picPreview = named(new QPrintPreviewWidget(&printer, this), "picPreview");
+    lblPages = named(new QLabel(this), "lblPages");
+    cmdPrint = named(new QPushButton(QStringLiteral("Print"), this), "cmdPrint");
+    cmdClose = named(new QPushButton(QStringLiteral("Close"), this), "cmdClose");
+    cmdPrint->setDefault(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(lblPages, 1);
+    buttons->addWidget(cmdPrint);
+    buttons->addWidget(cmdClose);
+    auto* window = new QVBoxLayout(this);
+    window->addWidget(picPreview, 1);
+    window->addLayout(buttons);
+
+    connect(picPreview, &QPrintPreviewWidget::paintRequested, this, &frmPreview::drawPages);
+    connect(picPreview, &QPrintPreviewWidget::previewChanged, this, [this] {
+        lblPages->setText(pageCount() == 1 ? QStringLiteral("1 page")
+                                           : QStringLiteral("%1 pages").arg(pageCount()));
+    });
+    connect(cmdPrint, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    // Two facing pages of a landscape calendar, where the screen has room for them.
+    const QSize screen = QGuiApplication::primaryScreen()
+                             ? QGuiApplication::primaryScreen()->availableSize()
+                             : QSize(1024, 768);
+    resize(screen.width() * 3 / 4, screen.height() * 3 / 4);
+    picPreview->setViewMode(QPrintPreviewWidget::SinglePageView);
+    picPreview->updatePreview(); // now, so that the pages are drawn once
+    picPreview->fitInView();
+}
+
+int frmPreview::pageCount() const {
+    return picPreview->pageCount();
+}
+
+void frmPreview::drawPages(QPrinter* printer) {
+    PrintMonths(app_, *printer, months_);
+}

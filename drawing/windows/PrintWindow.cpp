@@ -1,0 +1,191 @@
+#include "drawing/windows/PrintWindow.h"
+
+#include "document/AppState.h"
+#include "document/EntryText.h"
+#include "document/StatusTexts.h"
+#include "drawing/windows/PrinterJob.h"
+#include "platform/Dialogs.h"
+#include "platform/widgets/NamedControl.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* boldLabel(const QString& text, const char* name, QWidget* parent) {
+    auto* label = named(new QLabel(text, parent), name);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QFrame* etchedLine(const char* name, QWidget* parent) {
+    auto* line = named(new QFrame(parent), name);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+// A system printer's line: its name and where it is ("Laser on Office"); a queue without a
+// location is reached through the printing system.
+QString printerText(const QPrinterInfo& info) {
+    const QString where = info.location().isEmpty() ? QStringLiteral("CUPS") : info.location();
+    return info.printerName() + QLatin1String(" on ") + where;
+}
+
+} // namespace
+
+frmPrint::frmPrint(AppState& app, QWidget* parent, const QList<QPrinterInfo>& printers)
+    : QDialog(parent), app_(app), printers_(printers) {
+    setObjectName(QStringLiteral("frmPrint"));
+    setWindowTitle(QStringLiteral("Print Calendar"));
+    buildControls();
+    buildFitList();
+    layOut();
+    connectControls();
+    connectFitList();
+    Form_Load();
+}
+
+QString frmPrint::pdfPrinterText() {
+    return QStringLiteral("Save as PDF on file");
+}
+
+void frmPrint::buildControls() {
+    picPrint = named(new QFrame(this), "picPrint");
+    picPrint->setFrameShape(QFrame::StyledPanel);
+    lblSelPrinter = boldLabel(QStringLiteral("Select Printer "), "lblSelPrinter", picPrint);
+    cboPrinters = named(new QComboBox(picPrint), "cboPrinters");
+    lblPrnMonths = boldLabel(QStringLiteral("Print Months "), "lblPrnMonths", picPrint);
+    optAll = named(new QRadioButton(QStringLiteral("All"), picPrint), "optAll");
+    optSelect = named(new QRadioButton(QStringLiteral("Select:"), picPrint), "optSelect");
+    lstMonths = named(new QListWidget(picPrint), "lstMonths");
+    lstMonths->setSelectionMode(QAbstractItemView::MultiSelection);
+    Line1 = {etchedLine("Line1_0", picPrint), etchedLine("Line1_1", picPrint)};
+    cmdBegin = named(new QPushButton(QStringLiteral("Print"), this), "cmdBegin");
+    cmdBegin->setDefault(true);
+    cmdLayout = named(new QPushButton(QStringLiteral("Layout..."), this), "cmdLayout");
+}
+
+void frmPrint::layOut() {
+    auto* panel = new QVBoxLayout(picPrint);
+    panel->addWidget(lblSelPrinter);
+    panel->addWidget(cboPrinters);
+    panel->addWidget(Line1[0]);
+    panel->addWidget(lblPrnMonths);
+    auto* choice = new QHBoxLayout;
+    choice->addWidget(optAll);
+    choice->addWidget(optSelect);
+    choice->addStretch();
+    panel->addLayout(choice);
+    panel->addWidget(lstMonths);
+    panel->addWidget(Line1[1]);
+    panel->addWidget(lblFit);
+    panel->addWidget(lstFit);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(cmdBegin);
+    buttons->addWidget(cmdPreview);
+    buttons->addWidget(cmdLayout);
+    buttons->addStretch();
+
+    auto* window = new QHBoxLayout(this);
+    window->addWidget(picPrint, 1);
+    window->addLayout(buttons);
+}
+
+void frmPrint::connectControls() {
+    connect(optAll, &QRadioButton::clicked, this, &frmPrint::optAll_Click);
+    connect(optSelect, &QRadioButton::clicked, this, &frmPrint::optSelect_Click);
+    connect(cmdBegin, &QPushButton::clicked, this, &frmPrint::cmdBegin_Click);
+    connect(cmdLayout, &QPushButton::clicked, this, &frmPrint::layoutRequested);
+}
+
+void frmPrint::Form_Load() {
+    cboPrinters->clear();
+    for (const QPrinterInfo& info : printers_)
+        cboPrinters->addItem(printerText(info));
+    cboPrinters->addItem(pdfPrinterText());
+    cboPrinters->setCurrentIndex(0);
+
+    lstMonths->clear();
+    for (int m = 1; m <= 12; ++m)
+        lstMonths->addItem(MonthName(m));
+    // Every month in sight, also when the list of days that do not fit takes its room.
+    lstMonths->setMinimumHeight(lstMonths->sizeHintForRow(0) * lstMonths->count() +
+                                2 * lstMonths->frameWidth());
+    // January has the focus, but only the months the user picks are selected.
+    lstMonths->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    optAll->setChecked(true);
+    optAll_Click();
+}
+
+void frmPrint::optAll_Click() {
+    lstMonths->setEnabled(!optAll->isChecked());
+}
+
+void frmPrint::optSelect_Click() {
+    lstMonths->setEnabled(optSelect->isChecked());
+}
+
+bool frmPrint::pdfChosen() const {
+    return cboPrinters->currentIndex() == printers_.size();
+}
+
+void frmPrint::cmdBegin_Click() {
+    const std::vector<int> months = chosenMonths();
+    // Nothing chosen prints nothing; there is no file to ask for.
+    if (months.empty() || printOnChosenPrinter(months)) accept();
+}
+
+bool frmPrint::printOnChosenPrinter(const std::vector<int>& months) {
+    const int index = cboPrinters->currentIndex();
+    if (index < 0 || index > printers_.size()) {
+        reportPrinterError(QStringLiteral("No printer is chosen"));
+        return false;
+    }
+    PrintResult result;
+    QString pdfPath;
+    if (pdfChosen()) {
+        // The dialog adds ".pdf" before it asks about replacing, so it asks about the file
+        // that will be written.
+        const FileRequest request{.title = QStringLiteral("Save as PDF"),
+                                  .filter = QStringLiteral("PDF Files (*.pdf)"),
+                                  .confirmOverwrite = true,
+                                  .owner = this,
+                                  .defaultSuffix = QStringLiteral(".pdf"),
+                                  .suffixCase = Qt::CaseInsensitive};
+        const std::optional<FileChoice> file = app_.dialogs.saveFile(request);
+        if (!file) return false;
+        pdfPath = file->path;
+        result = PrintMonthsToPdf(app_, pdfPath, months);
+    } else {
+        result = PrintMonths(app_, *chosenPrinter(), months);
+    }
+    if (result.noRoom) {
+        showMessage(app_.dialogs, result.error, QStringLiteral("Daylark"), MessageIcon::Critical);
+        return false;
+    }
+    if (!result.ok) {
+        reportPrinterError(result.error);
+        return false;
+    }
+    emit printed(pdfPath.isEmpty() ? PagesSentText(result.pages, printers_[index].printerName())
+                                   : PagesWrittenText(result.pages, pdfPath));
+    return true;
+}
+
+void frmPrint::reportPrinterError(const QString& description) {
+    showMessage(app_.dialogs,
+                QStringLiteral("There has been an error with your printer.\n"
+                               "Make sure it is turned on and operational before retrying."),
+                description, MessageIcon::Critical);
+}

@@ -1,0 +1,24 @@
+#include "drawing/windows/PrinterJob.h"
+
+#include "document/AppState.h"
+
+#include <QPrinter>
+
+void PreparePrinter(QPrinter& printer, const LayoutSettings& layout) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        printer.setPageLayout(PdfPageLayout(layout, printer.pageLayout().pageSize()));
+        printer.setCreator(QStringLiteral("Daylark"));
+    }
+    printer.setPageOrientation(PrintOrientation(layout));
+}
+
+PrintResult PrintMonths(AppState& app, QPrinter& printer, const std::vector<int>& months) {
+    const bool file = printer.outputFormat() == QPrinter::PdfFormat;
+    const QString label = file ? printer.outputFileName() : printer.printerName();
+    if (!months.empty()) printer.setDocName(CalendarCaption(app.Document));
+    PrintResult result = PrintMonths(app, PageTarget{printer, label, file}, months);
+    if (result.ok && !months.empty() && printer.printerState() == QPrinter::Error)
+        result = {false, QStringLiteral("%1 could not finish the document").arg(label),
+                  result.pages};
+    return result;
+}

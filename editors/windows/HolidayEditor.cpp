@@ -1,0 +1,137 @@
+#include "editors/windows/HolidayEditor.h"
+
+#include "platform/widgets/UpDownBar.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+
+const EditorTexts kHolidayTexts{.windowName = "frmHoliday",
+                                .addCaption = "Add Holiday",
+                                .updateCaption = "Update Holiday",
+                                .addTitle = "Add Holiday",
+                                .updateTitle = "Update Holiday",
+                                .nameLabel = "Name:",
+                                .nameLabelObject = "lblName",
+                                .nameTemplate = "[Event Name]"};
+
+const char* const kWeeks[] = {"First", "Second", "Third", "Fourth", "Last"};
+const char* const kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                 "Thursday", "Friday", "Saturday"};
+
+// Fills a pick-only list with the texts and selects the first.
+template <std::size_t N> void fillList(QComboBox* list, const char* const (&texts)[N]) {
+    const QSignalBlocker quiet(list);
+    list->clear();
+    for (const char* text : texts)
+        list->addItem(QLatin1String(text));
+    list->setCurrentIndex(0);
+}
+
+} // namespace
+
+frmHoliday::frmHoliday(AppState& app, QWidget* parent)
+    : EntryEditor(app, kHolidayTexts, kHolidayYears, parent) {
+    vsbYear->setNumber(kHolidayYear);
+    vsbYear->hide();
+    // Unlike the other editors, Enter does not press Add here.
+    cmdAdd->setAutoDefault(false);
+    buildDateChoice();
+    layOut();
+    optDate[0]->setChecked(true);
+    ResetForm();
+}
+
+void frmHoliday::buildDateChoice() {
+    fraBirthDate = named(new QGroupBox(QStringLiteral("Date"), this), "fraBirthDate");
+    const char* captions[] = {"Fixed Date", "Floating Date"};
+    for (int i = 0; i < 2; ++i) {
+        optDate[i] = new QRadioButton(QLatin1String(captions[i]), fraBirthDate);
+        optDate[i]->setObjectName(QStringLiteral("optDate%1").arg(i));
+        connect(optDate[i], &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked) optDate_Click(i);
+        });
+        Line1[i] = new QFrame(fraBirthDate);
+        Line1[i]->setObjectName(QStringLiteral("Line1%1").arg(i));
+        Line1[i]->setFrameShape(QFrame::HLine);
+        Line1[i]->setFrameShadow(QFrame::Sunken);
+    }
+    cboWeek = named(new QComboBox(fraBirthDate), "cboWeek");
+    cboDay = named(new QComboBox(fraBirthDate), "cboDay");
+    cboDay->setMinimumContentsLength(9); // "Wednesday"
+}
+
+void frmHoliday::layOut() {
+    auto* month = new QHBoxLayout;
+    month->addWidget(lblMonth);
+    month->addWidget(cboMonth);
+    month->addStretch(1);
+    auto* day = new QHBoxLayout;
+    day->setContentsMargins(24, 0, 0, 0);
+    day->addWidget(lblDate);
+    day->addLayout(boxWithBar(txtDate, vsbDate));
+    day->addStretch(1);
+    auto* rule = new QHBoxLayout;
+    rule->setContentsMargins(24, 0, 0, 0);
+    rule->addWidget(cboWeek);
+    rule->addWidget(cboDay);
+    rule->addStretch(1);
+    auto* frame = new QVBoxLayout(fraBirthDate);
+    frame->addLayout(month);
+    frame->addWidget(Line1[0]);
+    frame->addWidget(optDate[0]);
+    frame->addLayout(day);
+    frame->addWidget(Line1[1]);
+    frame->addWidget(optDate[1]);
+    frame->addLayout(rule);
+    auto* body = new QVBoxLayout;
+    body->addWidget(fraBirthDate);
+    layOutWindow(body);
+    chainTabOrder(
+        {txtName, cboMonth, optDate[0], txtDate, optDate[1], cboWeek, cboDay, cmdAdd, cmdClose});
+}
+
+void frmHoliday::ResetForm() {
+    resetMonth();
+    fillList(cboWeek, kWeeks);
+    fillList(cboDay, kWeekdays);
+    resetName();
+    resetDay();
+}
+
+void frmHoliday::keepToKind(EntryKind kind) {
+    const int chosen = kind == EntryKind::FloatingHoliday ? 1 : 0;
+    optDate[chosen]->setChecked(true);
+    optDate[1 - chosen]->setEnabled(false);
+}
+
+bool frmHoliday::isFloating() const {
+    return !optDate[0]->isChecked();
+}
+
+// The day belongs to a fixed date, the week and weekday to a floating one; the controls of
+// the other choice keep their values.
+void frmHoliday::optDate_Click(int index) {
+    const bool fixed = index == 0;
+    txtDate->setEnabled(fixed);
+    vsbDate->setEnabled(fixed);
+    cboWeek->setEnabled(!fixed);
+    cboDay->setEnabled(!fixed);
+}
+
+EntryRecord frmHoliday::record() const {
+    if (isFloating())
+        return FloatingHolidayRecord(monthNumber(), cboWeek->currentIndex(), cboDay->currentIndex(),
+                                     txtName->text());
+    return FixedHolidayRecord(monthNumber(), vsbDate->number(), txtName->text());
+}

@@ -1,0 +1,45 @@
+#include "editors/windows/OtherEditor.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The window is "Add Other"; its questions speak of an entry.
+const EditorTexts kOtherTexts{.windowName = "frmOther",
+                              .addCaption = "Add Other",
+                              .updateCaption = "Update Other",
+                              .addTitle = "Add Entry",
+                              .updateTitle = "Update Entry",
+                              .nameLabel = "Name:",
+                              .nameLabelObject = "lblName",
+                              .nameTemplate = "[Event Name]"};
+
+} // namespace
+
+frmOther::frmOther(AppState& app, QWidget* parent)
+    : DatedEntryEditor(app, kOtherTexts, kEventYears, parent) {
+    cmdAdd->setDefault(true);
+    fraDate = named(new QGroupBox(QStringLiteral("Date"), this), "fraDate");
+    fraDate->setLayout(dateRow());
+    auto* body = new QVBoxLayout;
+    body->addWidget(fraDate);
+    layOutWindow(body);
+    chainTabOrder({txtName, cboMonth, txtDate, txtYear, cmdAdd, cmdClose});
+    ResetForm();
+}
+
+void frmOther::ResetForm() {
+    resetMonth();
+    resetName();
+    resetDay();
+    resetYear();
+}
+
+EntryRecord frmOther::record() const {
+    return OtherRecord(dateParts(), txtName->text());
+}
