@@ -179,4 +179,22 @@ TEST(QvfTool, ANamedPipeAsTheOutputIsRefusedAndStaysAPipe) {
     }
 }
 
+// A text list is read to its end; the lines that are not events are named, by number, in
+// the import's message, and the others are imported.
+TEST(QvfTool, ImportOfATextListNamesTheLinesItLeftOut) {
+    QTemporaryDir dir;
+    const QString list = dir.filePath("events.txt");
+    writeFile(list, "02142027 Valentine's Day\r\n03172027 St. Patrick\r\n\r\n"
+                    "garden party in May\r\n02302027 Not a day\r\n12312027 Fireworks\r\n");
+    const QString merged = dir.filePath("merged.qvf");
+    const ToolRun run = qvftool({"import", data("handwritten.qvf"), list, merged});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("3 events were imported.")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("Line 4: \"garden party in May\"\nLine 5: \"02302027 Not a day\""))
+        << run.err.toStdString();
+    const ToolRun show = qvftool({"show", merged});
+    EXPECT_TRUE(show.out.contains("Other (5)\n")) << show.out.toStdString();
+    EXPECT_TRUE(show.out.contains("December 31, 2027 - Fireworks\n"));
+}
+
 } // namespace
