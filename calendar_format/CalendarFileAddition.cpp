@@ -3,6 +3,8 @@
 #include "calendar_format/CalendarFileReader.h"
 #include "calendar_format/Scramble.h"
 
+#include <optional>
+
 namespace {
 
 // A line of the file: where it starts and how long it is, without its line end.
@@ -15,7 +17,7 @@ struct LineAt {
 struct FileMap {
     QByteArray key;
     LineAt keyLine;
-    bool keyIsHeading = false; // no header lines, and line 3 is "[Birthday]" itself
+    bool keyIsHeading = false;   // no header lines, and line 3 is "[Birthday]" itself
     std::vector<LineAt> entries; // every entry line of the five runs, in file order
     qsizetype otherEnd = 0;      // where the empty line after the other events starts
     QByteArrayView lineEnd;      // how that empty line ends
@@ -46,7 +48,7 @@ FileResult mapRuns(QByteArrayView data, CalendarFileReader& reader, FileMap& map
     }
     map.otherEnd = lineIn(data, reader.currentLine()).at;
     map.lineEnd = data.sliced(map.otherEnd).startsWith("\r\n") ? QByteArrayView("\r\n")
-                                                                : QByteArrayView("\n");
+                                                               : QByteArrayView("\n");
     return {};
 }
 
@@ -100,15 +102,18 @@ QByteArray inserted(QByteArrayView data, const FileMap& map,
 
 // The file under a new key that carries every line, old and added. The key line is written
 // anew, or, where it is also the birthday heading, put before that heading as a line of its
-// own.
-QByteArray rekeyed(QByteArrayView data, const FileMap& map, const std::vector<QByteArray>& entries,
-                   QRandomGenerator& random) {
+// own. Nothing when no key carries them all (lines whose bytes at one position take every
+// value, which no typed name makes).
+std::optional<QByteArray> rekeyed(QByteArrayView data, const FileMap& map,
+                                  const std::vector<QByteArray>& entries,
+                                  QRandomGenerator& random) {
     std::vector<QByteArray> plain;
     plain.reserve(map.entries.size() + entries.size());
     for (const LineAt& line : map.entries)
         plain.push_back(Unscramble(data.sliced(line.at, line.length), map.key));
     plain.insert(plain.end(), entries.begin(), entries.end());
     const QByteArray key = MakeScrambleKey(plain, random);
+    if (!keyCarries(key, plain)) return std::nullopt;
 
     QByteArray out;
     out.reserve(data.size() + addedSize(entries) + key.size() + 2);
@@ -146,5 +151,8 @@ CalendarFileAddition AddOtherEvents(QByteArrayView data, const std::vector<QByte
     FileMap map;
     if (FileResult result = mapFile(data, map); result.failed()) return {std::move(result), {}};
     if (keyCarries(map.key, entries)) return {{}, inserted(data, map, entries)};
-    return {{}, rekeyed(data, map, entries, random)};
+    if (auto bytes = rekeyed(data, map, entries, random)) return {{}, std::move(*bytes)};
+    return {{FileStatus::Failed, QStringLiteral("No key of the file can carry both its entries "
+                                                "and the events without breaking lines.")},
+            {}};
 }

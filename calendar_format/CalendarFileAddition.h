@@ -29,6 +29,6 @@ struct CalendarFileAddition {
 // with the file's key, and every existing line stays byte for byte. Only when that key
 // would turn an added line into two (a line break among its scrambled bytes) does the file
 // get a new key (MakeScrambleKey), and its entry lines are scrambled anew: the same entries
-// in other bytes.
+// in other bytes. Failed, as well, when no key carries them all.
 CalendarFileAddition AddOtherEvents(QByteArrayView data, const std::vector<QByteArray>& entries,
                                     QRandomGenerator& random);

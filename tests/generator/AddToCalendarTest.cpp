@@ -47,7 +47,8 @@ bool onlyInserted(const QByteArray& before, const QByteArray& after) {
     while (at < before.size() && before[at] == after[at])
         ++at;
     const qsizetype added = after.size() - before.size();
-    return added > 0 && (at == 0 || after[at - 1] == '\n') && after.sliced(at + added) == before.sliced(at);
+    return added > 0 && (at == 0 || after[at - 1] == '\n') &&
+           after.sliced(at + added) == before.sliced(at);
 }
 
 } // namespace
@@ -82,7 +83,8 @@ TEST(AddToCalendar, KeepsEveryEntryAndLineAndAppendsTheEventsToTheOtherEvents) {
         EXPECT_EQ(after.CalendarTitle, before.CalendarTitle);
         EXPECT_EQ(after.HeaderLine1, before.HeaderLine1);
         EXPECT_EQ(after.HeaderLine2, before.HeaderLine2);
-        EXPECT_TRUE(after.Birthdays == before.Birthdays && after.Anniversaries == before.Anniversaries);
+        EXPECT_TRUE(after.Birthdays == before.Birthdays &&
+                    after.Anniversaries == before.Anniversaries);
         EXPECT_TRUE(after.FixedHolidays == before.FixedHolidays &&
                     after.FloatingHolidays == before.FloatingHolidays);
         const int old = before.OtherEvents.entryCount();
