@@ -17,10 +17,11 @@ const CalendarPrologue& CalendarFileReader::readPrologue() {
         prologue_.header2 = current_.size() > QByteArrayView(kHeader2).size()
                                 ? current_.sliced(QByteArrayView(kHeader2).size()).toByteArray()
                                 : QByteArray();
-        prologue_.key = nextLine().toByteArray();
+        keyLine_ = nextLine();
     } else {
-        prologue_.key = current_.toByteArray(); // no header lines: line 3 is the key line
+        keyLine_ = current_; // no header lines: line 3 is the key line
     }
+    prologue_.key = keyLine_.toByteArray();
     return prologue_;
 }
 

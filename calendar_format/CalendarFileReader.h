@@ -67,6 +67,12 @@ class CalendarFileReader {
 
     int lineNumber() const { return lines_.lineNumber(); }
 
+    // Where the lines stand in the data, for a caller that changes a file in place: the line
+    // in hand as it is in the file (scrambled; inside readRun's add, the entry line; after
+    // readRun, the run's empty line), and the key line.
+    QByteArrayView currentLine() const { return current_; }
+    QByteArrayView keyLine() const { return keyLine_; }
+
   private:
     QByteArrayView nextLine();
     QByteArray unscrambleCurrent() const;
@@ -74,6 +80,7 @@ class CalendarFileReader {
 
     LineReader lines_;
     QByteArrayView current_;
+    QByteArrayView keyLine_;
     QByteArray unscrambled_;
     CalendarPrologue prologue_;
 };

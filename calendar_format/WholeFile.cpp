@@ -1,5 +1,7 @@
 #include "calendar_format/WholeFile.h"
 
+#include "calendar_format/FileKind.h"
+
 #include <QSaveFile>
 
 FileResult WriteAll(QIODevice& device, QByteArrayView bytes) {
@@ -17,6 +19,8 @@ FileResult WriteWholeFile(const QString& path, QByteArrayView bytes) {
 
 FileResult WriteWholeFile(const QString& path,
                           const std::function<FileResult(QIODevice& file)>& write) {
+    // The save file would put a new regular file in the place of a pipe or a device node.
+    if (const auto reason = NotASaveTarget(path)) return {FileStatus::Failed, *reason};
     QSaveFile file(path);
     // Unbuffered, so that every failing write is seen here: a buffered save file can lose
     // the error of its last write and still put a truncated file in place.

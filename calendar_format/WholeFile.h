@@ -16,7 +16,9 @@ class QIODevice;
 FileResult WriteAll(QIODevice& device, QByteArrayView bytes);
 
 // Writes bytes to path through a temporary file in the same folder that replaces the file
-// only once everything was written: a failed write leaves the previous file as it was.
+// only once everything was written: a failed write leaves the previous file as it was. A
+// path that names something other than a regular file (a folder, a pipe, a device) is
+// refused with the reason (see NotASaveTarget) and left as it is.
 FileResult WriteWholeFile(const QString& path, QByteArrayView bytes);
 
 // The same with the bytes written by write onto the open temporary file, for files too large

@@ -1,5 +1,7 @@
 #include "calendar_format/WholeFileReader.h"
 
+#include "calendar_format/FileKind.h"
+
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
@@ -12,16 +14,6 @@ namespace {
 
 QString systemError(int code) {
     return QString::fromLocal8Bit(std::strerror(code));
-}
-
-// Why a file of this kind is not read, or nothing for a regular file.
-std::optional<QString> notARegularFile(mode_t mode) {
-    if (S_ISREG(mode)) return std::nullopt;
-    if (S_ISDIR(mode)) return QStringLiteral("It is a folder, not a file.");
-    if (S_ISFIFO(mode)) return QStringLiteral("It is a named pipe, not a file.");
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("It is a device, not a file.");
-    if (S_ISSOCK(mode)) return QStringLiteral("It is a socket, not a file.");
-    return QStringLiteral("It is not a regular file.");
 }
 
 QString tooLarge() {
@@ -37,7 +29,7 @@ int openRegularFile(const QByteArray& name, QString* error) {
         *error = systemError(errno);
         return -1;
     }
-    if (const auto reason = notARegularFile(info.st_mode)) {
+    if (const auto reason = NotARegularFile(info.st_mode)) {
         *error = *reason;
         return -1;
     }
@@ -47,7 +39,7 @@ int openRegularFile(const QByteArray& name, QString* error) {
         return -1;
     }
     const auto reason =
-        ::fstat(fd, &info) != 0 ? std::optional(systemError(errno)) : notARegularFile(info.st_mode);
+        ::fstat(fd, &info) != 0 ? std::optional(systemError(errno)) : NotARegularFile(info.st_mode);
     if (reason) {
         *error = *reason;
         ::close(fd);

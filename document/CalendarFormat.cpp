@@ -1,5 +1,6 @@
 #include "document/CalendarFormat.h"
 
+#include "calendar_format/CalendarDates.h"
 #include "calendar_format/CalendarFileReader.h"
 #include "document/NameCache.h"
 #include "platform/TextCodec.h"
@@ -137,22 +138,84 @@ FileResult importCalendar(QByteArrayView data, CalendarDocument& doc) {
     return parse(data, doc, Mode::Import);
 }
 
-FileResult importTextList(QByteArrayView data, CalendarDocument& doc) {
+namespace {
+
+bool allDigits(QByteArrayView bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool isBlank(QByteArrayView line) {
+    return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
+
+// "MMDDYYYY Name": a date that exists, a space (or a tab) and a name that is not only
+// spaces.
+bool isDatedEvent(QByteArrayView line) {
+    if (line.size() <= kOtherNameStart) return false;
+    if (line[kOtherNameStart - 1] != ' ' && line[kOtherNameStart - 1] != '\t') return false;
+    if (isBlank(line.sliced(kOtherNameStart))) return false;
+    const QByteArrayView date = line.first(8);
+    if (!allDigits(date)) return false;
+    const int month = date.first(2).toInt(), day = date.sliced(2, 2).toInt();
+    const int year = date.sliced(4).toInt();
+    return year >= 1 && month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(month, year);
+}
+
+// A line that was left out, as the import's message names it: its number and, shortened,
+// its text, with control characters shown as spaces.
+QString leftOutLine(QByteArrayView line, int number) {
+    constexpr qsizetype kLongest = 60;
+    QString text = TextDecoder::text(line);
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control) c = u' ';
+    if (text.size() > kLongest) text = text.left(kLongest - 1) + QChar(0x2026);
+    return QStringLiteral("Line %1: \"%2\"").arg(number).arg(text);
+}
+
+QString listOfLines(const QStringList& lines) {
+    constexpr int kShown = 20;
+    QString text = lines.mid(0, kShown).join(u'\n');
+    if (lines.size() > kShown)
+        text += QStringLiteral("\n... and %1 more.").arg(lines.size() - kShown);
+    return text;
+}
+
+const QString kEventForm = QStringLiteral("a date as MMDDYYYY, a space and the name");
+
+} // namespace
+
+TextListImportResult importTextList(QByteArrayView data, CalendarDocument& doc) {
     TextDecoder decoder;
     LineReader lines(data);
     EntryTable<OtherEntry> events = doc.OtherEvents;
-    for (bool first = true;; first = false) {
-        const auto line = lines.next();
-        if (!line) {
-            if (first) return {FileStatus::Failed, QStringLiteral("The file is empty.")};
-            break;
+    TextListImportResult result;
+    while (const auto line = lines.next()) {
+        if (isBlank(*line)) continue;
+        if (!isDatedEvent(*line)) {
+            result.notImported << leftOutLine(*line, lines.lineNumber());
+            continue;
         }
-        if (!first && line->isEmpty()) break;
-        if (line->size() < kOtherNameStart)
-            return {FileStatus::Failed,
-                    QStringLiteral("Line %1 is too short for an event.").arg(lines.lineNumber())};
         addEntry(events, otherEntry(decoder, *line));
+        ++result.added;
+    }
+    if (result.added == 0) {
+        result.status = FileStatus::Failed;
+        result.error =
+            result.notImported.isEmpty()
+                ? QStringLiteral("The file holds no events.")
+                : QStringLiteral("No line of the file is an event (%1):\n").arg(kEventForm) +
+                      listOfLines(result.notImported);
+        return result;
     }
     doc.OtherEvents = std::move(events);
-    return {};
+    return result;
+}
+
+QString TextListImportMessage(const TextListImportResult& result) {
+    if (result.failed() || result.notImported.isEmpty()) return {};
+    QString text = result.added == 1 ? QStringLiteral("1 event was imported.")
+                                     : QStringLiteral("%1 events were imported.").arg(result.added);
+    text += QStringLiteral("\n\nThese lines are not events (%1) and were not imported:\n")
+                .arg(kEventForm);
+    return text + listOfLines(result.notImported);
 }

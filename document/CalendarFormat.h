@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 class QIODevice;
 
@@ -26,9 +27,22 @@ FileResult readCalendar(QByteArrayView data, CalendarDocument& doc);
 // but the document keeps its own. Not Readable and Failed leave the document untouched.
 FileResult importCalendar(QByteArrayView data, CalendarDocument& doc);
 
-// Appends a text list of other events (each line "MMDDYYYY Name", up to the first empty
-// line) to OtherEvents. Failed leaves the document untouched.
-FileResult importTextList(QByteArrayView data, CalendarDocument& doc);
+// The outcome of a text list import: Success when at least one event was added, Failed
+// (with the reason, the document untouched) when the list holds none.
+struct TextListImportResult : FileResult {
+    int added = 0;           // other events appended
+    QStringList notImported; // 'Line 3: "garden party"' for each line that is not an event
+};
+
+// Appends a text list of other events to OtherEvents: every line "MMDDYYYY Name" whose date
+// exists becomes an event; blank lines are passed over; any other line is left out and named
+// in notImported with its line number.
+TextListImportResult importTextList(QByteArrayView data, CalendarDocument& doc);
+
+// The message shown after a text list import that left lines out: how many events were
+// imported, then the lines left out (the first twenty, and how many more). The empty text
+// when nothing was left out.
+QString TextListImportMessage(const TextListImportResult& result);
 
 // The whole file, every line ended by CR LF, text as UTF-8.
 QByteArray formatCalendar(const CalendarDocument& doc);

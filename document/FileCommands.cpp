@@ -39,7 +39,10 @@ ImportOutcome importData(const QString& path, QByteArrayView data, CalendarDocum
         const ICalImportResult ics = importICalendar(data, doc);
         return {ics, ics.added > 0, ICalImportMessage(ics)};
     }
-    if (path.endsWith(QLatin1String("txt"))) return {importTextList(data, doc), true, {}};
+    if (path.endsWith(QLatin1String("txt"))) {
+        const TextListImportResult list = importTextList(data, doc);
+        return {list, true, TextListImportMessage(list)};
+    }
     return {importCalendar(data, doc), true, {}};
 }
 

@@ -1,5 +1,6 @@
 #include "drawing/PrintJob.h"
 
+#include "calendar_format/FileKind.h"
 #include "document/AppState.h"
 #include "drawing/MonthPage.h"
 #include "platform/DrawingSurface.h"
@@ -125,6 +126,8 @@ PrintResult PrintMonths(AppState& app, const PageTarget& target, const std::vect
 
 PrintResult PrintMonthsToPdf(AppState& app, const QString& path, const std::vector<int>& months) {
     if (months.empty()) return {};
+    // The save file would put a new regular file in the place of a pipe or a device node.
+    if (const auto reason = NotASaveTarget(path)) return {false, fileFailure(path, *reason), 0};
     // Unbuffered, so that every failing write is seen here: a buffered file could still lose
     // the error of its last bytes.
     WholeSaveFile file(path);

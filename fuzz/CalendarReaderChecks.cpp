@@ -13,18 +13,22 @@
 // - in a plain file, a text from a line that is valid UTF-8 is read as UTF-8, one from any
 //   other line as Windows-1252;
 // - LF and CR LF line ends read alike;
-// - Unscramble keeps the length and scrambling its result gives the line back.
+// - Unscramble keeps the length and scrambling its result gives the line back;
+// - other events can be added to the file (as the generator adds them) exactly when it reads
+//   whole, and the new file reads as the old one with the events after its other events.
 //
 // The first broken rule ends the checks: it is thrown as RuleBroken and CheckCalendarInput
 // returns its description.
 
 #include "fuzz/CalendarReaderChecks.h"
 
+#include "calendar_format/CalendarFileAddition.h"
 #include "document/CalendarDocument.h"
 #include "document/CalendarFormat.h"
 #include "platform/TextCodec.h"
 
 #include <QByteArray>
+#include <QRandomGenerator>
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -440,6 +444,24 @@ void checkUnscramble(QByteArrayView data) {
     }
 }
 
+void checkAddition(QByteArrayView data) {
+    CalendarDocument expected;
+    const bool whole = readCalendar(data, expected).status == FileStatus::Success;
+    // A name whose UTF-8 lead byte comes close to the line breaks under the usual keys.
+    const QString name = QStringLiteral("Bins \u0688");
+    QRandomGenerator random(1);
+    const CalendarFileAddition added =
+        AddOtherEvents(data, {"01042027 " + name.toUtf8(), "02292028 " + name.toUtf8()}, random);
+    require(added.result.failed() != whole, "adding to a file disagrees with reading it whole");
+    if (!whole) return;
+    CalendarDocument after;
+    require(readCalendar(added.bytes, after).status == FileStatus::Success,
+            "a file with events added does not read whole");
+    expected.OtherEvents.append({QStringLiteral("01042027"), name});
+    expected.OtherEvents.append({QStringLiteral("02292028"), name});
+    require(after.sameContent(expected), "adding events changed what the file held");
+}
+
 } // namespace
 
 std::optional<std::string> CheckCalendarInput(QByteArrayView data) {
@@ -448,6 +470,7 @@ std::optional<std::string> CheckCalendarInput(QByteArrayView data) {
         checkImport(data);
         checkTextList(data);
         checkUnscramble(data);
+        checkAddition(data);
     } catch (RuleBroken& rule) {
         return std::move(rule.description);
     }

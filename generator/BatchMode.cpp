@@ -9,6 +9,7 @@
 
 #include <QCommandLineParser>
 #include <QDate>
+#include <QFileInfo>
 #include <QTextStream>
 #include <optional>
 
@@ -40,15 +41,22 @@ struct Options {
                               QStringLiteral("Calendar file to write (\".qvf\" is added when "
                                              "the name does not end in it)."),
                               QStringLiteral("FILE")};
+    QCommandLineOption add{QStringLiteral("add"),
+                           QStringLiteral("When FILE exists, add the events to that calendar "
+                                          "and keep everything it holds.")};
+    QCommandLineOption replace{QStringLiteral("replace"),
+                               QStringLiteral("When FILE exists, replace it with a new file of "
+                                              "the events.")};
 };
 
 void describe(QCommandLineParser& parser, const Options& options) {
     parser.setApplicationDescription(
         QStringLiteral("Generates a series of repeating events and saves them as a scrambled "
-                       "calendar file.\nStarted without options, it opens the wizard."));
+                       "calendar file, or adds them to an existing calendar (--add).\nStarted "
+                       "without options, it opens the wizard."));
     parser.addHelpOption();
     for (const auto* option : {&options.from, &options.to, &options.every, &options.weekdays,
-                               &options.name, &options.output})
+                               &options.name, &options.output, &options.add, &options.replace})
         parser.addOption(*option);
 }
 
@@ -140,7 +148,19 @@ ScheduleRequest readRequest(const QCommandLineParser& parser, const Options& opt
     return request;
 }
 
-int generateAndSave(const ScheduleRequest& request, const QString& output, QTextStream& out,
+// What to do with the file at --output: nothing is replaced unless asked for.
+bool addToExisting(const QCommandLineParser& parser, const Options& options, const QString& path) {
+    const bool add = parser.isSet(options.add);
+    const bool replace = parser.isSet(options.replace);
+    if (add && replace) throw Refusal{QStringLiteral("Please give either --add or --replace.")};
+    if (!add && !replace && QFileInfo::exists(path))
+        throw Refusal{QStringLiteral("%1 already exists. Give --add to add the events to it, or "
+                                     "--replace to replace it.")
+                          .arg(path)};
+    return add;
+}
+
+int generateAndSave(const ScheduleRequest& request, const QString& path, bool add, QTextStream& out,
                     QTextStream& err, QRandomGenerator& random) {
     const GeneratedEvents events =
         GenerateEvents(request.spanStart(), request.spanEnd(), request.frequencySpec, request.name);
@@ -150,13 +170,13 @@ int generateAndSave(const ScheduleRequest& request, const QString& output, QText
     }
     out << SummaryText(request) << Qt::endl;
     out << events.size() << " entries created" << Qt::endl;
-    const QString path = WithQvfExtension(output);
-    const SaveResult result = WriteGeneratedFile(path, events, random);
+    const SaveResult result =
+        add ? AddGeneratedEvents(path, events, random) : WriteGeneratedFile(path, events, random);
     if (result.status != SaveStatus::Saved) {
         err << result.message << Qt::endl;
         return 1;
     }
-    out << "Saved as " << path << Qt::endl;
+    out << (add ? "Added to " : "Saved as ") << path << Qt::endl;
     return 0;
 }
 
@@ -178,7 +198,9 @@ int RunBatch(const QStringList& arguments, QTextStream& out, QTextStream& err,
     }
     try {
         const ScheduleRequest request = readRequest(parser, options);
-        return generateAndSave(request, parser.value(options.output), out, err, random);
+        const QString path = WithQvfExtension(parser.value(options.output));
+        const bool add = addToExisting(parser, options, path);
+        return generateAndSave(request, path, add, out, err, random);
     } catch (const Refusal& refusal) {
         err << refusal.text << Qt::endl;
         return 1;

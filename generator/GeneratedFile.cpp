@@ -1,8 +1,10 @@
 #include "generator/GeneratedFile.h"
 
+#include "calendar_format/CalendarFileAddition.h"
 #include "calendar_format/CalendarFileWriter.h"
 #include "calendar_format/Scramble.h"
 #include "calendar_format/WholeFile.h"
+#include "calendar_format/WholeFileReader.h"
 #include "generator/Messages.h"
 
 #include <QDir>
@@ -50,6 +52,16 @@ QString writeFailedText(const QString& path, const QString& reason) {
         .arg(kMessageTitle, QDir::toNativeSeparators(path), reason);
 }
 
+QString notAddedText(const QString& path, const QString& reason) {
+    return QStringLiteral("%1 cannot add the events to\n%2\n\n%3\n\nThe file was left as it "
+                          "was.")
+        .arg(kMessageTitle, QDir::toNativeSeparators(path), reason);
+}
+
+std::optional<QByteArray> readCalendar(const QString& path, QString* error) {
+    return ReadWholeFile(path, kLargestCalendarFile, error);
+}
+
 } // namespace
 
 QByteArray EntryLine(const GeneratedEvent& event) {
@@ -60,10 +72,11 @@ QByteArray FormatGeneratedFile(const GeneratedEvents& events, QByteArrayView key
     return formatLines(entryLines(events), key);
 }
 
-QString SavedFileText(int entries, const QString& path) {
+QString SavedFileText(int entries, const QString& path, bool added) {
     const QString count =
         entries == 1 ? QStringLiteral("1 entry") : QStringLiteral("%1 entries").arg(entries);
-    return QStringLiteral("%1 written to %2").arg(count, QFileInfo(path).fileName());
+    const QString done = added ? QStringLiteral("added to") : QStringLiteral("written to");
+    return QStringLiteral("%1 %2 %3").arg(count, done, QFileInfo(path).fileName());
 }
 
 QString WithQvfExtension(const QString& path) {
@@ -76,6 +89,35 @@ SaveResult WriteGeneratedFile(const QString& path, const GeneratedEvents& events
     const std::vector<QByteArray> entries = entryLines(events);
     const FileResult written =
         WriteWholeFile(path, formatLines(entries, MakeScrambleKey(entries, random)));
+    if (written.failed()) return {SaveStatus::WriteFailed, writeFailedText(path, written.error)};
+    return {};
+}
+
+} // namespace qvfsch
+
+namespace qvfsch {
+
+bool IsCalendarFile(const QString& path) {
+    QString error;
+    const auto data = readCalendar(path, &error);
+    return data && !CheckCalendarFile(*data).failed();
+}
+
+SaveResult AddGeneratedEvents(const QString& path, const GeneratedEvents& events,
+                              QRandomGenerator& random) {
+    if (!QFileInfo::exists(path)) return WriteGeneratedFile(path, events, random);
+    QString error;
+    const auto data = readCalendar(path, &error);
+    if (!data) return {SaveStatus::NotACalendar, notAddedText(path, error)};
+    const CalendarFileAddition added = AddOtherEvents(*data, entryLines(events), random);
+    if (added.result.failed())
+        return {SaveStatus::NotACalendar, notAddedText(path, added.result.error)};
+    // The reader refuses larger files, so no save may make one.
+    if (added.bytes.size() > kLargestCalendarFile)
+        return {SaveStatus::WriteFailed,
+                writeFailedText(path, QStringLiteral("The calendar would be too large to be "
+                                                     "opened again."))};
+    const FileResult written = WriteWholeFile(path, added.bytes);
     if (written.failed()) return {SaveStatus::WriteFailed, writeFailedText(path, written.error)};
     return {};
 }

@@ -20,14 +20,19 @@ QByteArray EntryLine(const GeneratedEvent& event);
 // with an empty name.
 QByteArray FormatGeneratedFile(const GeneratedEvents& events, QByteArrayView key);
 
-// The line the status window shows after a save: "120 entries written to weekly.qvf" (the
-// file's name without its folder; "1 entry" for one).
-QString SavedFileText(int entries, const QString& path);
+// The line the status window shows after a save: "120 entries written to weekly.qvf", or
+// after adding "120 entries added to family.qvf" (the file's name without its folder;
+// "1 entry" for one).
+QString SavedFileText(int entries, const QString& path, bool added = false);
 
 // The path with ".qvf" appended unless it already ends in exactly ".qvf".
 QString WithQvfExtension(const QString& path);
 
-enum class SaveStatus { Saved, WriteFailed };
+enum class SaveStatus {
+    Saved,
+    WriteFailed,
+    NotACalendar // adding: the file is not a calendar that can be added to; left untouched
+};
 
 struct SaveResult {
     SaveStatus status = SaveStatus::Saved;
@@ -39,6 +44,17 @@ struct SaveResult {
 // a temporary file that replaces the target only when complete, so a failed write leaves
 // whatever was there before.
 SaveResult WriteGeneratedFile(const QString& path, const GeneratedEvents& events,
+                              QRandomGenerator& random);
+
+// Whether path names an existing calendar file that events can be added to.
+bool IsCalendarFile(const QString& path);
+
+// Adds the entries to the calendar file at path after its other events and keeps everything
+// else of it (see AddOtherEvents): its title, header lines and every entry. A file that is
+// not a calendar, or not a regular file, is refused with a message and left as it was; a
+// path where nothing exists yet gets a new file as WriteGeneratedFile writes it. The new
+// file replaces the old one only when complete.
+SaveResult AddGeneratedEvents(const QString& path, const GeneratedEvents& events,
                               QRandomGenerator& random);
 
 } // namespace qvfsch

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -23,6 +24,10 @@ struct MessageRequest {
     MessageButtons buttons = MessageButtons::Ok;
     Answer defaultButton = Answer::Ok;
     QWidget* owner = nullptr;
+    // Captions in place of "Yes" and "No" where the answers are not yes and no (the
+    // generator's "Add" and "Replace"); empty for the usual ones.
+    QString yesText = {};
+    QString noText = {};
 };
 
 struct FileRequest {
@@ -36,6 +41,10 @@ struct FileRequest {
     // final name first and asks its one question (replace or create) about that name.
     QString defaultSuffix = {};
     Qt::CaseSensitivity suffixCase = Qt::CaseSensitive; // how "ends in it" is judged
+    // Save dialogs: an existing file for which this answers true gets no question about
+    // replacing it from the dialog, because the caller asks its own (the generator asks
+    // whether to add to a calendar or replace it).
+    std::function<bool(const QString& path)> callerAsksAbout = {};
 };
 
 struct FileChoice {

@@ -16,6 +16,7 @@ std::optional<MessageRequest> SaveQuestionFor(const FileRequest& request, const 
     const QFileInfo file(path);
     if (file.exists()) {
         if (!request.confirmOverwrite) return std::nullopt;
+        if (request.callerAsksAbout && request.callerAsksAbout(path)) return std::nullopt;
         return MessageRequest{
             QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(file.fileName()),
             request.title,

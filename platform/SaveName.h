@@ -15,5 +15,6 @@ QString SaveNameFor(const FileRequest& request, const QString& chosen, const QSt
 
 // The question to ask before the name at path is returned: whether to replace it when the
 // file exists and the request asks before replacing, whether to create it when it does not
-// and the request asks before creating; nothing otherwise. Only Yes goes on.
+// and the request asks before creating; nothing otherwise, and nothing for an existing file
+// the caller asks about itself. Only Yes goes on.
 std::optional<MessageRequest> SaveQuestionFor(const FileRequest& request, const QString& path);

@@ -13,7 +13,9 @@
 
 #include <QDate>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
 bool Tool::read(const QString& path) {
@@ -28,9 +30,33 @@ bool Tool::import(const QString& path) {
     return !ImportCalendarFile(app, path).failed();
 }
 
+namespace {
+
+// The system's error number of the first write to standard output that failed; 0 while
+// every write went through.
+int& outputError() {
+    static int error = 0;
+    return error;
+}
+
+} // namespace
+
 void printOut(const QString& text) {
+    if (outputError() != 0) return; // the output is lost already; its error stands
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    errno = 0;
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()))
+        outputError() = errno != 0 ? errno : EIO;
+}
+
+bool finishOutput() {
+    errno = 0;
+    if (std::fflush(stdout) != 0 && outputError() == 0) outputError() = errno != 0 ? errno : EIO;
+    if (outputError() == 0 && std::ferror(stdout)) outputError() = EIO;
+    if (outputError() == 0) return true;
+    std::fprintf(stderr, "qvftool: cannot write to standard output: %s\n",
+                 std::strerror(outputError()));
+    return false;
 }
 
 namespace {

@@ -46,5 +46,11 @@ QString usageLine(const ToolCommand& command);
 // A usage error: the message and the command's usage on standard error; returns 2.
 int usageError(const ToolCommand& command, const QString& message);
 
-// Text to standard output, as UTF-8.
+// Text to standard output, as UTF-8. A failed write is remembered, and nothing more is
+// written after it.
 void printOut(const QString& text);
+
+// Flushes standard output before the program ends. False, with the system's reason on
+// standard error, when any of its writes failed (a full disk, a closed pipe): output that
+// was lost is never reported as done.
+bool finishOutput();

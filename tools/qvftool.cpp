@@ -7,6 +7,7 @@
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -80,5 +81,6 @@ int main(int argc, char** argv) {
     const DecodedArguments args = DecodeArguments(argc, argv);
     for (const QString& name : args.refused)
         std::fprintf(stderr, "qvftool: %s\n", qPrintable(NotUtf8Message(name)));
-    return args.refused.isEmpty() ? run(args.arguments) : 1;
+    const int status = args.refused.isEmpty() ? run(args.arguments) : 1;
+    return finishOutput() ? status : std::max(status, 1);
 }

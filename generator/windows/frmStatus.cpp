@@ -6,6 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/widgets/NamedControl.h"
 
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -95,21 +96,52 @@ void frmStatus::showResult(GenerationResult result) {
 }
 
 void frmStatus::SaveGeneratedFile() {
+    // The dialog asks before replacing any other file; about a calendar this window asks
+    // whether to add the events to it.
+    std::optional<QString> calendar;
     const FileRequest request{.title = kSaveDialogTitle,
                               .filter = QStringLiteral("Vemora Files (*.qvf)"),
                               .confirmOverwrite = true,
                               .confirmCreate = true,
                               .owner = this,
-                              .defaultSuffix = QStringLiteral(".qvf")};
+                              .defaultSuffix = QStringLiteral(".qvf"),
+                              .callerAsksAbout = [&calendar](const QString& path) {
+                                  calendar =
+                                      IsCalendarFile(path) ? std::optional(path) : std::nullopt;
+                                  return calendar.has_value();
+                              }};
     const auto choice = dialogs_.saveFile(request);
     if (!choice) return;
-    const SaveResult result = WriteGeneratedFile(choice->path, events_, random_);
+    bool add = calendar == choice->path;
+    if (add) {
+        const Answer answer = askAddOrReplace(choice->path);
+        if (answer != Answer::Yes && answer != Answer::No) return; // cancelled
+        add = answer == Answer::Yes;
+    }
+    save(choice->path, add);
+}
+
+Answer frmStatus::askAddOrReplace(const QString& path) {
+    const QString events = events_.size() == 1
+                               ? QStringLiteral("the event")
+                               : QStringLiteral("the %1 events").arg(events_.size());
+    const QString text = QStringLiteral("%1 already exists and is a calendar.\nDo you want to add "
+                                        "%2 to its entries, or replace it?")
+                             .arg(QFileInfo(path).fileName(), events);
+    return dialogs_.message({text, kSaveDialogTitle, MessageIcon::Question,
+                             MessageButtons::YesNoCancel, Answer::Yes, this, QStringLiteral("Add"),
+                             QStringLiteral("Replace")});
+}
+
+void frmStatus::save(const QString& path, bool add) {
+    const SaveResult result = add ? AddGeneratedEvents(path, events_, random_)
+                                  : WriteGeneratedFile(path, events_, random_);
     if (result.status != SaveStatus::Saved) {
         lblSaved->clear();
         report(result.message);
         return;
     }
-    lblSaved->setText(SavedFileText(static_cast<int>(events_.size()), choice->path));
+    lblSaved->setText(SavedFileText(static_cast<int>(events_.size()), path, add));
 }
 
 void frmStatus::report(const QString& text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generator/EventGenerator.h"
+#include "platform/Dialogs.h"
 
 #include <QWidget>
 
@@ -15,8 +16,9 @@ class QRandomGenerator;
 namespace qvfsch {
 
 // The status window: the event's name, how many entries were created, the summary of the
-// series, and "Save Data", which writes the entries as a calendar file. It stays open after
-// a save (or a failed one), and every save makes a new key.
+// series, and "Save Data", which writes the entries as a calendar file or, when the chosen
+// file is a calendar and the user says so, adds them to it. It stays open after a save (or a
+// failed one), and every save makes a new key.
 class frmStatus final : public QWidget {
     Q_OBJECT
 
@@ -35,6 +37,10 @@ class frmStatus final : public QWidget {
   private:
     void buildWindow();
     void report(const QString& text);
+    // Add (Yes), Replace (No) or Cancel, about the existing calendar at path.
+    Answer askAddOrReplace(const QString& path);
+    // Writes the file anew, or adds the events to the calendar there.
+    void save(const QString& path, bool add);
 
     Dialogs& dialogs_;
     QRandomGenerator& random_;

@@ -2,6 +2,7 @@
 
 #include "platform/SaveName.h"
 
+#include <QAbstractButton>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -83,6 +84,10 @@ Answer DesktopDialogs::message(const MessageRequest& request) {
     QMessageBox box(toQtIcon(request.icon), request.title, request.text,
                     toQtButtons(request.buttons), request.owner);
     box.setDefaultButton(toQtButton(request.defaultButton));
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes); yes && !request.yesText.isEmpty())
+        yes->setText(request.yesText);
+    if (QAbstractButton* no = box.button(QMessageBox::No); no && !request.noText.isEmpty())
+        no->setText(request.noText);
     return fromQtButton(box.exec(), request.buttons);
 }
 

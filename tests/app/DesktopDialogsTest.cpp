@@ -7,7 +7,9 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -94,6 +96,40 @@ TEST(DesktopSaveDialog, AsksOnceAboutTheNameThatWillBeWritten) {
     EXPECT_FALSE(refusing.run(qvf));
     EXPECT_EQ(refusing.questions.size(), 1);
     EXPECT_EQ(refusing.fileDialogs, 2);
+
+    // A caller that asks its own question about an existing file gets the name unasked.
+    FileRequest asking = qvf;
+    asking.callerAsksAbout = [](const QString& path) { return path.endsWith("fam.qvf"); };
+    SaveDialogUser asked{dir.filePath("fam"), {}};
+    const std::optional<FileChoice> choice = asked.run(asking);
+    ASSERT_TRUE(choice);
+    EXPECT_EQ(choice->path, dir.filePath("fam.qvf"));
+    EXPECT_TRUE(asked.questions.isEmpty());
+}
+
+// A question whose answers are not yes and no names its buttons; Escape cancels it.
+TEST(DesktopMessageBox, NamesItsButtonsAsAskedAndEscapeCancels) {
+    QStringList captions;
+    QString defaultCaption;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        for (QAbstractButton* button : box->buttons())
+            captions << button->text();
+        defaultCaption = box->defaultButton()->text();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    timer.start(20);
+    DesktopDialogs dialogs;
+    const Answer answer = dialogs.message({"family.qvf already exists and is a calendar.", "Save",
+                                           MessageIcon::Question, MessageButtons::YesNoCancel,
+                                           Answer::Yes, nullptr, "Add", "Replace"});
+    EXPECT_EQ(answer, Answer::Cancel);
+    EXPECT_TRUE(captions.contains("Add") && captions.contains("Replace"))
+        << captions.join(',').toStdString();
+    EXPECT_EQ(captions.size(), 3);
+    EXPECT_EQ(defaultCaption, "Add");
 }
 
 } // namespace

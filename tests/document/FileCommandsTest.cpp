@@ -194,17 +194,35 @@ TEST_F(FileCommands, ImportOfATextListGoesByTheLowerCaseEnding) {
 }
 
 TEST_F(FileCommands, FailedImportIsReportedAndKeepsTheCalendarAndItsModifiedState) {
-    writeFile(t.path("short.txt"), "07042027 Picnic\r\n0704\r\n");
+    writeFile(t.path("short.txt"), "0704 Picnic\r\n0704\r\n");
     doc = sampleCalendar();
     doc.MarkModified();
     EXPECT_TRUE(ImportCalendarFile(app, t.path("short.txt")).failed());
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
     EXPECT_EQ(t.dialogs.messages[0].text,
               QStringLiteral("Daylark cannot import \n") + t.path("short.txt") +
-                  QStringLiteral("\n\nLine 2 is too short for an event."));
+                  QStringLiteral("\n\nNo line of the file is an event (a date as MMDDYYYY, a "
+                                 "space and the name):\nLine 1: \"0704 Picnic\"\nLine 2: "
+                                 "\"0704\""));
     EXPECT_EQ(t.dialogs.messages[0].title, QStringLiteral("File Error"));
     EXPECT_TRUE(doc.sameContent(sampleCalendar()));
     EXPECT_TRUE(doc.Modified());
+}
+
+// The lines of a text list that are not events are named in one message after the import;
+// the others are imported.
+TEST_F(FileCommands, ATextListImportNamesTheLinesItLeftOutInOneMessage) {
+    writeFile(t.path("list.txt"), "07042027 Picnic\r\n\r\n0704\r\n07052027 Fair\r\n");
+    doc = sampleCalendar();
+    EXPECT_EQ(ImportCalendarFile(app, t.path("list.txt")).status, FileStatus::Success);
+    EXPECT_EQ(doc.OtherEvents.entryCount(), 3);
+    EXPECT_TRUE(doc.Modified());
+    ASSERT_EQ(t.dialogs.messages.size(), 1u);
+    EXPECT_EQ(t.dialogs.messages[0].text,
+              QStringLiteral("2 events were imported.\n\nThese lines are not events (a date as "
+                             "MMDDYYYY, a space and the name) and were not imported:\nLine 3: "
+                             "\"0704\""));
+    EXPECT_EQ(t.dialogs.messages[0].icon, MessageIcon::Information);
 }
 
 } // namespace

@@ -5,7 +5,10 @@
 #include "calendar_format/WholeFileReader.h"
 #include "document/CalendarFileSize.h"
 #include "document/CalendarFormat.h"
+#include "document/DocumentCommands.h"
 #include "document/FileCommands.h"
+#include "drawing/PrintJob.h"
+#include "editors/TextExport.h"
 #include "support/CalendarBuilder.h"
 #include "support/FileBytes.h"
 #include "support/FileSizeLimit.h"
@@ -90,6 +93,53 @@ TEST_F(FileLimits, WhatIsNotARegularFileIsRefusedWithoutBeingRead) {
         EXPECT_TRUE(t.dialogs.messages.back().text.endsWith(QLatin1String(c.reason)));
         EXPECT_TRUE(doc.sameContent(sampleCalendar()));
     }
+}
+
+// Every save refuses a target that exists and is not a regular file, in the reader's words,
+// and changes nothing: a pipe stays a pipe (and nothing waits on it), a folder a folder.
+TEST_F(FileLimits, EverySaveRefusesWhatIsNotARegularFileAndLeavesItAsItIs) {
+    const QString pipe = t.path("pipe.ics");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const BoundSocket socket(t.path("socket.ics"));
+    ASSERT_TRUE(QDir(t.dir.path()).mkdir("folder.ics"));
+    doc = sampleCalendar();
+    // Each save's error text for the path (empty when it was saved).
+    const std::pair<const char*, std::function<QString(const QString&)>> saves[] = {
+        {"calendar", [&](const QString& path) { return WriteCalendarFile(app, path).error; }},
+        {"text export",
+         [&](const QString& path) { return ExportTextData(doc, KindChoice::all(), path).error; }},
+        {"iCalendar export",
+         [&](const QString& path) {
+             t.dialogs.saveNext(path);
+             return ExportICalendar(app) ? QString() : t.dialogs.messages.back().text;
+         }},
+        {"PDF", [&](const QString& path) { return PrintMonthsToPdf(app, path, {1}).error; }},
+    };
+    const std::pair<QString, const char*> targets[] = {
+        {pipe, "It is a named pipe, not a file."},
+        {t.path("socket.ics"), "It is a socket, not a file."},
+        {t.path("folder.ics"), "It is a folder, not a file."},
+    };
+    for (const auto& [what, save] : saves) {
+        for (const auto& [path, reason] : targets) {
+            SCOPED_TRACE(std::string(what) + " to " + path.toStdString());
+            struct stat before {};
+            ASSERT_EQ(::lstat(QFile::encodeName(path).constData(), &before), 0);
+            const QString error = promptly(
+                                      [&] {
+                                          return FileResult{FileStatus::Failed, save(path)};
+                                      },
+                                      pipe)
+                                      .error;
+            EXPECT_TRUE(error.endsWith(QLatin1String(reason))) << error.toStdString();
+            struct stat after {};
+            ASSERT_EQ(::lstat(QFile::encodeName(path).constData(), &after), 0);
+            EXPECT_EQ(after.st_mode, before.st_mode);
+            EXPECT_EQ(after.st_ino, before.st_ino);
+        }
+    }
+    EXPECT_EQ(QDir(t.dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              QStringList({"pipe.ics", "socket.ics"}));
 }
 
 TEST_F(FileLimits, AtMostTheLimitIsReadWhateverTheFileSaysItsSizeIs) {

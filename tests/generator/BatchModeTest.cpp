@@ -139,7 +139,56 @@ TEST_F(Batch, AFileThatCannotBeWrittenFailsWithItsReason) {
 TEST_F(Batch, HelpDescribesTheOptions) {
     const BatchRun r = run({"--help"});
     EXPECT_EQ(r.status, 0);
-    for (const char* option : {"--from", "--to", "--every", "--weekdays", "--name", "--output"})
+    for (const char* option :
+         {"--from", "--to", "--every", "--weekdays", "--name", "--output", "--add", "--replace"})
         EXPECT_TRUE(r.out.contains(QLatin1String(option))) << option;
     EXPECT_TRUE(nothingWritten());
+}
+
+// An existing file is replaced only when asked for; --add keeps all it holds.
+TEST_F(Batch, AnExistingFileIsAddedToOrReplacedOnlyWhenAskedFor) {
+    const QByteArray calendar = "Version 2.0\r\nFamily\r\nHeader1=\r\nHeader2=\r\n\r\n\r\n"
+                                "[Birthday]\r\n03071961 1 Ann\r\n\r\n[Anniversary]\r\n\r\n"
+                                "[Holiday]\r\n\r\n\r\n[Other]\r\n01052027 Dentist\r\n\r\n"
+                                "[End of Data]\r\n";
+    const QStringList series = {"--from", "2027-01-04", "--to", "2027-01-18", "--every",
+                                "7",      "--name",     "Bins", "--output",   path("family.qvf")};
+    const struct {
+        QStringList options;
+        QByteArray file;
+        int status;
+        const char* message; // on standard error, or the first line on standard output
+    } cases[] = {
+        {{},
+         calendar,
+         1,
+         "family.qvf already exists. Give --add to add the events to it, or "
+         "--replace to replace it."},
+        {{"--add", "--replace"}, calendar, 1, "either --add or --replace"},
+        {{"--add"}, "not a calendar", 1, "cannot add the events to"},
+        {{"--add"}, calendar, 0, "Added to"},
+        {{"--replace"}, calendar, 0, "Saved as"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options.join(' ').toStdString());
+        QFile file(path("family.qvf"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.file);
+        file.close();
+        const BatchRun r = run(series + c.options);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_TRUE((c.status == 0 ? r.out : r.err).contains(QLatin1String(c.message)))
+            << r.out.toStdString() << r.err.toStdString();
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray after = file.readAll();
+        file.close();
+        if (c.status != 0) {
+            EXPECT_EQ(after, c.file);
+        } else if (c.options.contains("--add")) {
+            EXPECT_TRUE(after.startsWith(calendar.left(calendar.indexOf("\r\n\r\n[End"))));
+            EXPECT_EQ(after.size(), calendar.size() + 3 * QByteArray("01042027 Bins\r\n").size());
+        } else {
+            EXPECT_TRUE(after.startsWith("Version 2.0\r\nKestral Scheduler Data\r\n"));
+        }
+    }
 }

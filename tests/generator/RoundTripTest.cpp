@@ -211,3 +211,31 @@ TEST(GeneratedFileReadsBack, BatchRefusalLeavesNoFile) {
     EXPECT_TRUE(run.err.startsWith("Invalid span of dates.\n")) << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(file));
 }
+
+// The family: every entry of the calendar is still there after qvfsch --add, with
+// the generated events after its other events.
+TEST(GeneratedFileReadsBack, BatchAddKeepsEveryEntryOfTheCalendar) {
+    QTemporaryDir dir;
+    const QString family = dir.filePath("family.qvf");
+    const QByteArray before = readFile(DAYLARK_TEST_DATA "/handwritten.qvf");
+    {
+        QFile file(family);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(before);
+    }
+    const QString tool = QStringLiteral(QVFTOOL_PATH);
+    const QString shownBefore = execute(tool, {"show", family}).out;
+    const ToolRun add = execute(QStringLiteral(QVFSCH_PATH),
+                                {"--from", "2027-01-04", "--to", "2027-12-27", "--weekdays", "Mon",
+                                 "--name", "Recycling", "--output", family, "--add"});
+    ASSERT_EQ(add.status, 0) << add.err.toStdString();
+    const QString shownAfter = execute(tool, {"show", family}).out;
+    // Everything up to the other events' count reads as before; the old events come first.
+    const qsizetype other = shownBefore.indexOf("Other (2)\n");
+    ASSERT_GT(other, 0);
+    EXPECT_EQ(shownAfter.left(other), shownBefore.left(other));
+    EXPECT_TRUE(shownAfter.sliced(other).startsWith(
+        "Other (54)\n" + shownBefore.sliced(other + 10) + "January 4, 2027 - Recycling\n"))
+        << shownAfter.toStdString();
+    EXPECT_TRUE(shownAfter.endsWith("December 27, 2027 - Recycling\n"));
+}

@@ -14,6 +14,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace qvfsch;
 
@@ -185,9 +186,77 @@ TEST_F(StatusWindow, AFileNamedOnlyByTheAddedExtensionIsNotReplacedUnasked) {
     dialogs.saveQuestionNext(Answer::Yes);
     save();
     EXPECT_TRUE(readFile(path("plants.qvf")).startsWith("Version 2.0\r\n"));
-    // A name chosen with its extension is asked about once, like any other.
+    // A name chosen with its extension is asked about once, like any other. (A calendar gets
+    // the question whether to add to it instead, so the file here is not one.)
+    writeFile(path("plants.qvf"), "keep me");
     dialogs.saveNext(path("plants.qvf"));
     save();
     EXPECT_EQ(dialogs.saveQuestions.size(), 3u);
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// Save Data on a calendar asks whether to add the events (the default), replace the file or
+// do nothing; adding keeps every line the calendar had.
+TEST_F(StatusWindow, AnExistingCalendarIsAddedToReplacedOrLeftAsTheUserSays) {
+    const QByteArray calendar = "Version 2.0\r\nFamily\r\nHeader1=Lark\r\nHeader2=\r\n\r\n\r\n"
+                                "[Birthday]\r\n03071961 1 Ann\r\n\r\n[Anniversary]\r\n\r\n"
+                                "[Holiday]\r\nF1225 Christmas\r\n\r\n\r\n[Other]\r\n\r\n"
+                                "[End of Data]\r\n";
+    const qsizetype otherEnd = calendar.indexOf("\r\n[End of Data]");
+    const struct {
+        Answer answer;
+        const char* saved; // the line under the summary; nullptr when nothing was written
+    } cases[] = {
+        {Answer::Yes, "20 entries added to family.qvf"},
+        {Answer::No, "20 entries written to family.qvf"},
+        {Answer::Cancel, nullptr},
+    };
+    for (const auto& c : cases) {
+        writeFile(path("family.qvf"), calendar);
+        dialogs.messages.clear();
+        dialogs.saveQuestions.clear();
+        child<QLabel>("lblSaved")->clear();
+        dialogs.saveNext(path("family"));
+        dialogs.answerNext(c.answer);
+        save();
+        EXPECT_TRUE(dialogs.saveQuestions.empty()); // no question about replacing it unasked
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        const MessageRequest& question = dialogs.messages[0];
+        EXPECT_TRUE(question.text.startsWith("family.qvf already exists and is a calendar."))
+            << question.text.toStdString();
+        EXPECT_EQ(question.buttons, MessageButtons::YesNoCancel);
+        EXPECT_EQ(question.defaultButton, Answer::Yes);
+        EXPECT_EQ(question.yesText, QStringLiteral("Add"));
+        EXPECT_EQ(question.noText, QStringLiteral("Replace"));
+
+        const QByteArray after = readFile(path("family.qvf"));
+        EXPECT_EQ(child<QLabel>("lblSaved")->text(), QLatin1String(c.saved));
+        if (c.answer == Answer::Yes) {
+            EXPECT_TRUE(after.startsWith(calendar.left(otherEnd)));
+            EXPECT_TRUE(after.endsWith(calendar.sliced(otherEnd)));
+            EXPECT_EQ(after.count("\r\n"), calendar.count("\r\n") + 20);
+        } else if (c.answer == Answer::No) {
+            EXPECT_TRUE(after.startsWith("Version 2.0\r\nKestral Scheduler Data\r\n"));
+        } else {
+            EXPECT_EQ(after, calendar);
+        }
+    }
+}
+
+// Neither a save nor an addition puts a file in the place of a named pipe.
+TEST(WriteGeneratedFile, ANamedPipeIsRefusedAndStaysAPipe) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe.qvf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QRandomGenerator random(1);
+    for (const SaveResult& result : {WriteGeneratedFile(pipe, plants(3), random),
+                                     AddGeneratedEvents(pipe, plants(3), random)}) {
+        EXPECT_NE(result.status, SaveStatus::Saved);
+        EXPECT_TRUE(result.message.contains("It is a named pipe, not a file."))
+            << result.message.toStdString();
+        struct stat info {};
+        ASSERT_EQ(::lstat(QFile::encodeName(pipe).constData(), &info), 0);
+        EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System), QStringList({"pipe.qvf"}));
 }

@@ -3,9 +3,11 @@
 #include "support/FileBytes.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -134,6 +136,65 @@ TEST(QvfTool, ScriptCommandsWriteWhatTheWindowsWriteAndRefuseWrongOptions) {
         EXPECT_EQ(run.status, 2) << wrong.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains("usage: qvftool " + wrong[0]));
     }
+}
+
+// Output that was lost is never reported as done: every command that writes to standard
+// output fails with the system's reason when that output cannot be written.
+TEST(QvfTool, OutputThatCannotBeWrittenFailsWithTheReason) {
+    if (!QFile::exists(QStringLiteral("/dev/full"))) GTEST_SKIP() << "no /dev/full here";
+    const QString calendar = data("handwritten.qvf");
+    for (const QStringList& args :
+         {QStringList{"show", calendar}, QStringList{"upcoming", calendar, "--today", "2027-02-20"},
+          QStringList{"print", "--help"}, QStringList{"--help"}}) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(QVFTOOL_PATH), args);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 1);
+        EXPECT_TRUE(process.readAllStandardError().contains(
+            "qvftool: cannot write to standard output: No space left on device"));
+    }
+}
+
+// A named pipe given as the output stays a named pipe, and nothing waits on it.
+TEST(QvfTool, ANamedPipeAsTheOutputIsRefusedAndStaysAPipe) {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath("pipe1");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString calendar = data("handwritten.qvf");
+    for (const QStringList& args :
+         {QStringList{"export", calendar, "--output", pipe},
+          QStringList{"ics", calendar, "--output", pipe}, QStringList{"resave", calendar, pipe},
+          QStringList{"print", calendar, "--year", "2027", "--months", "1", "--output", pipe}}) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        const ToolRun run = qvftool(args);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.contains("It is a named pipe, not a file.")) << run.err.toStdString();
+        EXPECT_TRUE(QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile());
+        struct stat info {};
+        ASSERT_EQ(::stat(QFile::encodeName(pipe).constData(), &info), 0);
+        EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    }
+}
+
+// A text list is read to its end; the lines that are not events are named, by number, in
+// the import's message, and the others are imported.
+TEST(QvfTool, ImportOfATextListNamesTheLinesItLeftOut) {
+    QTemporaryDir dir;
+    const QString list = dir.filePath("events.txt");
+    writeFile(list, "02142027 Valentine's Day\r\n03172027 St. Patrick\r\n\r\n"
+                    "garden party in May\r\n02302027 Not a day\r\n12312027 Fireworks\r\n");
+    const QString merged = dir.filePath("merged.qvf");
+    const ToolRun run = qvftool({"import", data("handwritten.qvf"), list, merged});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("3 events were imported.")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("Line 4: \"garden party in May\"\nLine 5: \"02302027 Not a day\""))
+        << run.err.toStdString();
+    const ToolRun show = qvftool({"show", merged});
+    EXPECT_TRUE(show.out.contains("Other (5)\n")) << show.out.toStdString();
+    EXPECT_TRUE(show.out.contains("December 31, 2027 - Fireworks\n"));
 }
 
 } // namespace
