@@ -14,7 +14,7 @@
 #include "platform/widgets/ScreenPlace.h"
 #include "platform/widgets/UpDownBar.h"
 #include "settings/Registry.h"
-#include "settings/SettingsTable.h"
+#include "settings/SaveSettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -198,18 +198,21 @@ void frmDesktop::tmrClock_Timer() {
     lblTime->setText(clockText(app_.clock.now()));
 }
 
+// The settings are written first: when that fails nothing else changes (icon, start-up
+// entry, settings in use), and the dialog stays open with the user's choices.
 void frmDesktop::cmdSave_Click() {
-    TraySettings& tray = app_.Tray;
+    TraySettings tray = app_.Tray;
     const bool wasOn = isTrue(tray.Display);
     const bool on = chkEnDesktop->isChecked();
-    if (tray_ && !on && wasOn) tray_->unload();
-    if (tray_ && on && !wasOn) tray_->load();
-    saveStartupEntry();
     tray.Display = BoolToText(on);
     tray.NumWeeks = QString::number(cboDispWeeks->currentIndex() + 1);
     tray.ListMonths = QString::number(vsbTrayList->number());
     tray.DispStart = BoolToText(chkDispStart->isChecked());
-    WriteSettings(app_.store, tray);
+    if (!SaveDialogSettings(app_, tray, this)) return;
+    if (tray_ && !on && wasOn) tray_->unload();
+    if (tray_ && on && !wasOn) tray_->load();
+    saveStartupEntry();
+    app_.Tray = tray;
     tmrClock->stop();
     accept();
     if (!on && !app_.viewsOrNone().mainWindowVisible()) emit programEndRequested();
