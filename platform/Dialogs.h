@@ -36,6 +36,8 @@ struct FileRequest {
     // final name first and asks its one question (replace or create) about that name.
     QString defaultSuffix = {};
     Qt::CaseSensitivity suffixCase = Qt::CaseSensitive; // how "ends in it" is judged
+    QString folder = {};       // where the dialog starts; empty: where it starts by itself
+    QString proposedName = {}; // save dialogs: the file name offered at the start
 };
 
 struct FileChoice {

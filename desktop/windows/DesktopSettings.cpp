@@ -5,6 +5,7 @@
 #include "desktop/windows/TrayIcon.h"
 #include "document/AppState.h"
 #include "document/DisplayYear.h"
+#include "document/FileFolders.h"
 #include "drawing/WeekList.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -179,7 +180,7 @@ void frmDesktop::chkLoadStart_Click() {
 void frmDesktop::cmdTrayFile_Click() {
     FileRequest request{QStringLiteral("Select Vemora File")};
     request.owner = app_.viewsOrNone().mainWindow();
-    const std::optional<FileChoice> choice = app_.dialogs.openFile(request);
+    const std::optional<FileChoice> choice = ChooseFileToOpen(app_, request);
     if (!choice) return;
     // Taken at once: kept for this run even when the dialog is closed without saving.
     app_.Tray.FileName = choice->path;
