@@ -24,7 +24,6 @@ QString MissingDateText(int month, int day, int year) {
 }
 
 QString LeapDayHolidayText() {
-    return QStringLiteral("A holiday cannot fall on February 29.\n"
-                          "A holiday comes back every year, and most years have no "
-                          "February 29.");
+    return QStringLiteral("A holiday cannot fall on February 29:\n"
+                          "it comes back every year, and most years have no such day.");
 }

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -137,7 +138,9 @@ bool frmHoliday::takeDayBeyondYear(int) {
     txtDate->setText(QStringLiteral("1"));
     app_.dialogs.message({LeapDayHolidayText(), QStringLiteral("Daylark"), MessageIcon::Critical,
                           MessageButtons::Ok, Answer::Ok, this});
-    focusDay();
+    // Back into the day box once the box has finished losing the focus (which would take the
+    // selection away again), so that the next day typed replaces the 1.
+    QTimer::singleShot(0, this, [this] { focusDay(); });
     return false;
 }
 

@@ -32,12 +32,10 @@ TEST_F(TypedDates, ADayTypedBeforeItsYearIsKeptAndTheDateIsCheckedWhenStored) {
         const char* year;
         const char* stored; // empty: refused with the message, the editor open
     };
-    const Case cases[] = {{EntryKind::Birthday, "1992", "02291992"},
-                          {EntryKind::Anniversary, "2000", "02292000"},
-                          {EntryKind::Other, "2024", "02292024"},
-                          {EntryKind::Birthday, "2026", ""},
-                          {EntryKind::Anniversary, "1900", ""},
-                          {EntryKind::Other, "2026", ""}};
+    const Case cases[] = {
+        {EntryKind::Birthday, "1992", "02291992"}, {EntryKind::Anniversary, "2000", "02292000"},
+        {EntryKind::Other, "2024", "02292024"},    {EntryKind::Birthday, "2026", ""},
+        {EntryKind::Anniversary, "1900", ""},      {EntryKind::Other, "2026", ""}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.year);
         app.Document.resetToUntitled();
@@ -63,10 +61,9 @@ TEST_F(TypedDates, ADayTypedBeforeItsYearIsKeptAndTheDateIsCheckedWhenStored) {
             continue;
         }
         ASSERT_EQ(t.dialogs.messages.size(), 1u);
-        EXPECT_EQ(t.dialogs.messages[0].text,
-                  QStringLiteral("February 29, %1 does not exist.\n"
-                                 "Please correct the day or the year.")
-                      .arg(QLatin1String(c.year)));
+        EXPECT_EQ(t.dialogs.messages[0].text, QStringLiteral("February 29, %1 does not exist.\n"
+                                                             "Please correct the day or the year.")
+                                                  .arg(QLatin1String(c.year)));
         EXPECT_TRUE(w->isVisible());
         EXPECT_EQ(w->txtDate->text(), "29");
         EXPECT_EQ(w->txtYear->text(), QLatin1String(c.year));
@@ -114,7 +111,7 @@ TEST_F(TypedDates, AnUpdateIsCheckedAndAStoredImpossibleDateIsShownAsStored) {
 }
 
 // A holiday comes back every year: February 29 is refused with a word, by leaving the box
-// and by Enter, and nothing is stored.
+// and by Enter, and nothing is stored; the day box is ready for another day.
 TEST_F(TypedDates, TheHolidayEditorSaysWhyItRefusesFebruaryTwentyNinth) {
     auto w = adding<frmHoliday>(EntryKind::Holiday);
     w->txtName->setText("Leap Day");
@@ -122,6 +119,8 @@ TEST_F(TypedDates, TheHolidayEditorSaysWhyItRefusesFebruaryTwentyNinth) {
     type(w->txtDate, "29");
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
     EXPECT_EQ(t.dialogs.messages[0].text, LeapDayHolidayText());
+    QApplication::processEvents();
+    EXPECT_EQ(w->txtDate->selectedText(), "1"); // the next day typed replaces it
     w->txtDate->setText("29");
     QTest::keyClick(w->txtDate, Qt::Key_Return);
     EXPECT_EQ(t.dialogs.messages.size(), 2u);
