@@ -3,6 +3,7 @@
 #include "calendar_format/WholeFile.h"
 #include "document/AppState.h"
 #include "document/FileCommands.h"
+#include "document/FileFolders.h"
 #include "document/ICalendar.h"
 #include "document/StatusTexts.h"
 #include "platform/Clock.h"
@@ -73,7 +74,7 @@ void OpenCalendar(AppState& app) {
     const FileRequest request =
         calendarDialog(QStringLiteral("Open Vemora File"), app.viewsOrNone().mainWindow());
     for (;;) {
-        const auto choice = app.dialogs.openFile(request);
+        const auto choice = ChooseFileToOpen(app, request);
         if (!choice || OpenCalendarFile(app, choice->path, choice->title)) return;
     }
 }
@@ -89,7 +90,7 @@ bool SaveCalendarAs(AppState& app) {
     request.confirmOverwrite = true;
     request.confirmCreate = true;
     request.defaultSuffix = QStringLiteral(".qvf");
-    const auto choice = app.dialogs.saveFile(request);
+    const auto choice = ChooseFileToSave(app, request);
     if (!choice) return false;
     CalendarDocument& doc = app.Document;
     const QString previousFile = doc.FileName;
@@ -108,7 +109,7 @@ void ImportCalendar(AppState& app) {
         calendarDialog(QStringLiteral("Import qvf Data"), app.viewsOrNone().mainWindow());
     request.filter += QStringLiteral(";;Text Lists (*.txt);;iCalendar Files (*.ics)");
     for (;;) {
-        const auto choice = app.dialogs.openFile(request);
+        const auto choice = ChooseFileToOpen(app, request);
         if (!choice) return;
         const int before = TotalEntryCount(app.Document);
         if (!ImportCalendarFile(app, choice->path).failed()) {
@@ -126,7 +127,7 @@ bool ExportICalendar(AppState& app) {
     request.confirmOverwrite = true;
     request.defaultSuffix = QStringLiteral(".ics");
     request.suffixCase = Qt::CaseInsensitive;
-    const auto choice = app.dialogs.saveFile(request);
+    const auto choice = ChooseFileToSave(app, request);
     if (!choice) return false;
     const QString& path = choice->path;
     QStringList skipped;

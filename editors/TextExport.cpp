@@ -2,7 +2,9 @@
 
 #include "calendar_format/WholeFile.h"
 
+#include "document/AppState.h"
 #include "document/EntryText.h"
+#include "document/FileFolders.h"
 #include "platform/Dialogs.h"
 
 namespace {
@@ -43,8 +45,9 @@ FileResult ExportTextData(const CalendarDocument& doc, const KindChoice& kinds,
     return WriteWholeFile(fileName, ExportText(doc, kinds));
 }
 
-std::optional<FileResult> ExportCommand(const CalendarDocument& doc, const KindChoice& kinds,
-                                        Dialogs& dialogs, QWidget* owner) {
+std::optional<FileResult> ExportCommand(AppState& app, const KindChoice& kinds, QWidget* owner) {
+    const CalendarDocument& doc = app.Document;
+    Dialogs& dialogs = app.dialogs;
     FileRequest request;
     request.title = kDialogTitle;
     request.filter = kExportTextFilter + QStringLiteral(";;All Files (*.*)");
@@ -52,7 +55,7 @@ std::optional<FileResult> ExportCommand(const CalendarDocument& doc, const KindC
     request.confirmCreate = true;
     request.owner = owner;
     request.defaultSuffix = QStringLiteral(".txt"); // while the text filter is in use
-    const auto choice = dialogs.saveFile(request);
+    const auto choice = ChooseFileToSave(app, request);
     if (!choice) return std::nullopt;
     const QString& fileName = choice->path;
 

@@ -8,7 +8,7 @@
 #include <QString>
 #include <optional>
 
-class Dialogs;
+struct AppState;
 class QWidget;
 
 // The text export of File > Export: the entries of the chosen kinds as a plain text file,
@@ -33,5 +33,4 @@ FileResult ExportTextData(const CalendarDocument& doc, const KindChoice& kinds,
 // The export window's Export: asks for the file name (which gets ".txt" while the text
 // filter is in use and the name does not end in exactly ".txt"), writes the export and
 // reports a failure. Returns nothing when no file was chosen.
-std::optional<FileResult> ExportCommand(const CalendarDocument& doc, const KindChoice& kinds,
-                                        Dialogs& dialogs, QWidget* owner);
+std::optional<FileResult> ExportCommand(AppState& app, const KindChoice& kinds, QWidget* owner);

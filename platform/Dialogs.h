@@ -45,6 +45,8 @@ struct FileRequest {
     // replacing it from the dialog, because the caller asks its own (the generator asks
     // whether to add to a calendar or replace it).
     std::function<bool(const QString& path)> callerAsksAbout = {};
+    QString folder = {};       // where the dialog starts; empty: where it starts by itself
+    QString proposedName = {}; // save dialogs: the file name offered at the start
 };
 
 struct FileChoice {

@@ -5,8 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -76,19 +78,53 @@ QVariant SettingsStore::value(const QString& keyPath, const QString& name) const
 }
 
 bool SettingsStore::setValue(const QString& keyPath, const QString& name, const QVariant& value) {
-    KeyScope key(*settings_, keyPath);
-    settings_->setValue(name, value);
+    const QString key = groupOf(keyPath) + u'/' + name;
+    settings_->setValue(key, value);
+    unsynced_.insert(key, value);
     return settings_->isWritable();
 }
 
 bool SettingsStore::removeValue(const QString& keyPath, const QString& name) {
-    KeyScope key(*settings_, keyPath);
-    settings_->remove(name);
+    const QString key = groupOf(keyPath) + u'/' + name;
+    settings_->remove(key);
+    unsynced_.insert(key, QVariant());
     return settings_->isWritable();
 }
 
 bool SettingsStore::sync() {
     QDir().mkpath(QFileInfo(path_).absolutePath());
     settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    if (settings_->status() != QSettings::NoError) {
+        // The error may be one met earlier (a write in the background while the folder was
+        // read-only); the fresh store says whether this attempt failed too.
+        reopen();
+        settings_->sync();
+    }
+    if (settings_->status() == QSettings::NoError) {
+        unsynced_.clear();
+        syncError_.clear();
+        return true;
+    }
+    syncError_ = writeFailureReason();
+    return false;
+}
+
+void SettingsStore::reopen() {
+    settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
+    restoreHandWrittenLists();
+    for (auto change = unsynced_.cbegin(); change != unsynced_.cend(); ++change) {
+        if (change.value().isValid())
+            settings_->setValue(change.key(), change.value());
+        else
+            settings_->remove(change.key());
+    }
+}
+
+QString SettingsStore::writeFailureReason() const {
+    QSaveFile scratch(path_); // never committed: the file itself is left alone
+    if (!scratch.open(QIODevice::WriteOnly)) return scratch.errorString();
+    const qint64 size = std::max<qint64>(QFileInfo(path_).size(), 0) + 4096;
+    if (scratch.write(QByteArray(size, '\n')) != size || !scratch.flush())
+        return scratch.errorString();
+    return QStringLiteral("The file could not be written.");
 }

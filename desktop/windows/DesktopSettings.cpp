@@ -5,6 +5,7 @@
 #include "desktop/windows/TrayIcon.h"
 #include "document/AppState.h"
 #include "document/DisplayYear.h"
+#include "document/FileFolders.h"
 #include "drawing/WeekList.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -14,7 +15,7 @@
 #include "platform/widgets/ScreenPlace.h"
 #include "platform/widgets/UpDownBar.h"
 #include "settings/Registry.h"
-#include "settings/SettingsTable.h"
+#include "settings/SaveSettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -179,7 +180,7 @@ void frmDesktop::chkLoadStart_Click() {
 void frmDesktop::cmdTrayFile_Click() {
     FileRequest request{QStringLiteral("Select Vemora File")};
     request.owner = app_.viewsOrNone().mainWindow();
-    const std::optional<FileChoice> choice = app_.dialogs.openFile(request);
+    const std::optional<FileChoice> choice = ChooseFileToOpen(app_, request);
     if (!choice) return;
     // Taken at once: kept for this run even when the dialog is closed without saving.
     app_.Tray.FileName = choice->path;
@@ -198,18 +199,21 @@ void frmDesktop::tmrClock_Timer() {
     lblTime->setText(clockText(app_.clock.now()));
 }
 
+// The settings are written first: when that fails nothing else changes (icon, start-up
+// entry, settings in use), and the dialog stays open with the user's choices.
 void frmDesktop::cmdSave_Click() {
-    TraySettings& tray = app_.Tray;
+    TraySettings tray = app_.Tray;
     const bool wasOn = isTrue(tray.Display);
     const bool on = chkEnDesktop->isChecked();
-    if (tray_ && !on && wasOn) tray_->unload();
-    if (tray_ && on && !wasOn) tray_->load();
-    saveStartupEntry();
     tray.Display = BoolToText(on);
     tray.NumWeeks = QString::number(cboDispWeeks->currentIndex() + 1);
     tray.ListMonths = QString::number(vsbTrayList->number());
     tray.DispStart = BoolToText(chkDispStart->isChecked());
-    WriteSettings(app_.store, tray);
+    if (!SaveDialogSettings(app_, tray, this)) return;
+    if (tray_ && !on && wasOn) tray_->unload();
+    if (tray_ && on && !wasOn) tray_->load();
+    saveStartupEntry();
+    app_.Tray = tray;
     tmrClock->stop();
     accept();
     if (!on && !app_.viewsOrNone().mainWindowVisible()) emit programEndRequested();

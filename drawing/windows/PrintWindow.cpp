@@ -2,6 +2,7 @@
 
 #include "document/AppState.h"
 #include "document/EntryText.h"
+#include "document/FileFolders.h"
 #include "document/StatusTexts.h"
 #include "drawing/windows/PrinterJob.h"
 #include "platform/Dialogs.h"
@@ -73,6 +74,8 @@ void frmPrint::buildControls() {
     cmdBegin = named(new QPushButton(QStringLiteral("Print"), this), "cmdBegin");
     cmdBegin->setDefault(true);
     cmdLayout = named(new QPushButton(QStringLiteral("Layout..."), this), "cmdLayout");
+    cmdClose = named(new QPushButton(QStringLiteral("Close"), this), "cmdClose");
+    cmdClose->setAutoDefault(false);
 }
 
 void frmPrint::layOut() {
@@ -96,6 +99,7 @@ void frmPrint::layOut() {
     buttons->addWidget(cmdPreview);
     buttons->addWidget(cmdLayout);
     buttons->addStretch();
+    buttons->addWidget(cmdClose);
 
     auto* window = new QHBoxLayout(this);
     window->addWidget(picPrint, 1);
@@ -107,6 +111,7 @@ void frmPrint::connectControls() {
     connect(optSelect, &QRadioButton::clicked, this, &frmPrint::optSelect_Click);
     connect(cmdBegin, &QPushButton::clicked, this, &frmPrint::cmdBegin_Click);
     connect(cmdLayout, &QPushButton::clicked, this, &frmPrint::layoutRequested);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void frmPrint::Form_Load() {
@@ -162,8 +167,9 @@ bool frmPrint::printOnChosenPrinter(const std::vector<int>& months) {
                                   .confirmOverwrite = true,
                                   .owner = this,
                                   .defaultSuffix = QStringLiteral(".pdf"),
-                                  .suffixCase = Qt::CaseInsensitive};
-        const std::optional<FileChoice> file = app_.dialogs.saveFile(request);
+                                  .suffixCase = Qt::CaseInsensitive,
+                                  .proposedName = ProposedPdfName(app_.Document, app_.DisplayYear)};
+        const std::optional<FileChoice> file = ChooseFileToSave(app_, request);
         if (!file) return false;
         pdfPath = file->path;
         result = PrintMonthsToPdf(app_, pdfPath, months);

@@ -57,6 +57,7 @@ class frmPrint : public QDialog {
     QPushButton* cmdBegin;
     QPushButton* cmdPreview;
     QPushButton* cmdLayout;
+    QPushButton* cmdClose; // closes the window without printing, as Escape does
     QLabel* lblFit;
     QListWidget* lstFit;          // the days that do not show every entry
     std::array<QFrame*, 2> Line1; // the etched separators

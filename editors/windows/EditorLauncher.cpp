@@ -42,13 +42,14 @@ void showName(EntryEditor& editor, const QString& name) {
 }
 
 // Birthdays and anniversaries: name, month, year, day, style. The year comes before the
-// day so that February 29 of a leap year finds its day.
+// day so that February 29 of a leap year finds its day; February 29 of a common year (a
+// hand-edited file) is shown as stored and named when the entry is updated.
 template <class Entry> void fillStyled(StyledEntryEditor& editor, const Entry& entry) {
     const DateParts date = DatePartsOf(entry.Date);
     showName(editor, entry.Name);
     showMonth(editor, date.month);
     editor.vsbYear->setNumber(date.year);
-    editor.vsbDate->setNumber(date.day);
+    editor.showDay(date.day);
     const int style = StyleIndexOf(entry.Style.at(0));
     if (style >= 0) editor.optStyle[style]->setChecked(true);
 }
@@ -59,7 +60,7 @@ void fillOther(frmOther& editor, const OtherEntry& entry) {
     showName(editor, entry.Name);
     showMonth(editor, date.month);
     editor.vsbYear->setNumber(date.year);
-    editor.vsbDate->setNumber(date.day);
+    editor.showDay(date.day);
 }
 
 void fillFixed(frmHoliday& editor, const FixedHolidayEntry& entry) {

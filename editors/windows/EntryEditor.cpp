@@ -11,11 +11,11 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -73,8 +73,7 @@ void EntryEditor::buildButtons() {
 void EntryEditor::connectControls() {
     connect(txtName, &QLineEdit::textChanged, this, &EntryEditor::txtName_Change);
     SelectAllOnFocus(txtName);
-    connect(cboMonth, &QComboBox::currentIndexChanged, this,
-            [this] { SetDayRange(cboMonth, vsbDate, vsbYear); });
+    connect(cboMonth, &QComboBox::currentIndexChanged, this, &EntryEditor::cboMonth_Click);
     connect(vsbDate, &UpDownBar::numberChanged, this, &EntryEditor::vsbDate_Change);
     connect(SelectAllOnFocus(txtDate), &FocusWatcher::lostFocus, this,
             &EntryEditor::txtDate_LostFocus);
@@ -162,15 +161,6 @@ void EntryEditor::showEvent(QShowEvent* event) {
     focusName();
 }
 
-void EntryEditor::keyPressEvent(QKeyEvent* event) {
-    // Escape does not close the editor: only Close, Cancel and the close box do.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
-}
-
 void EntryEditor::focusName() {
     txtName->setFocus(Qt::OtherFocusReason);
     SelectAllText(txtName);
@@ -183,29 +173,73 @@ void EntryEditor::txtName_Change() {
     nameChanged();
 }
 
+void EntryEditor::focusDay() {
+    txtDate->setFocus(Qt::OtherFocusReason);
+    SelectAllText(txtDate);
+}
+
+// A new month takes the days it has in the year shown; a day kept for another month goes.
+void EntryEditor::cboMonth_Click() {
+    keptDay_.reset();
+    SetDayRange(cboMonth, vsbDate, vsbYear);
+}
+
+void EntryEditor::applyDayRange() {
+    if (!keptDay_) {
+        SetDayRange(cboMonth, vsbDate, vsbYear);
+        return;
+    }
+    const int days = DaysInMonth(monthNumber(), vsbYear->number());
+    vsbDate->setNumberRange(1, std::max(days, *keptDay_));
+}
+
+// The box follows the bar. A day moved away from a kept day is an ordinary day again.
 void EntryEditor::vsbDate_Change(int day) {
+    if (keptDay_ && day != *keptDay_) keptDay_.reset();
     txtDate->setText(QString::number(day));
 }
 
-// A day that cannot be taken becomes the 1st. When the day stays the same the text stays
-// as typed ("05" over a 5).
-void EntryEditor::txtDate_LostFocus() {
+// A day that no year of the month has becomes the 1st. When the day stays the same the text
+// stays as typed ("05" over a 5).
+bool EntryEditor::txtDate_LostFocus() {
     const std::optional<int> day =
-        TakeTypedNumber(txtDate->text(), vsbDate->lowest(), vsbDate->highest());
+        TakeTypedNumber(txtDate->text(), vsbDate->lowest(),
+                        std::max(MostDaysIn(monthNumber()), vsbDate->highest()));
     if (!day) {
         vsbDate->setNumber(1);
         txtDate->setText(QStringLiteral("1"));
-        return;
+        return true;
     }
-    vsbDate->setNumber(*day);
+    return takeDay(*day);
 }
 
-void EntryEditor::takeTypedValues() {
-    txtDate_LostFocus();
+bool EntryEditor::takeDay(int day) {
+    if (day > DaysInMonth(monthNumber(), vsbYear->number())) return takeDayBeyondYear(day);
+    keptDay_ = day;
+    vsbDate->setNumber(day);
+    return true;
+}
+
+bool EntryEditor::takeDayBeyondYear(int day) {
+    keptDay_ = day;
+    applyDayRange();
+    vsbDate->setNumber(day);
+    return true;
+}
+
+void EntryEditor::showDay(int day) {
+    if (day >= 1 && day <= MostDaysIn(monthNumber()))
+        takeDay(day);
+    else
+        vsbDate->setNumber(day);
+}
+
+bool EntryEditor::takeTypedValues() {
+    return txtDate_LostFocus();
 }
 
 void EntryEditor::cmdAdd_Click() {
-    takeTypedValues();
+    if (!takeTypedValues() || !dateAccepted()) return;
     const EditorMode mode = this->mode();
     const EntryRecord entry = record();
     const QString entryText = RecordListText(entry);
@@ -273,16 +307,30 @@ QHBoxLayout* DatedEntryEditor::dateRow() const {
     return row;
 }
 
-void DatedEntryEditor::takeTypedValues() {
-    EntryEditor::takeTypedValues();
+bool DatedEntryEditor::takeTypedValues() {
+    const bool dayTaken = EntryEditor::takeTypedValues();
     txtYear_LostFocus();
+    return dayTaken;
 }
 
-// The box follows the bar; a new year may change February's length.
+// A day typed before its year (February 29 while the year box still holds a common year)
+// is checked here, with the year, and never changed without a word.
+bool DatedEntryEditor::dateAccepted() {
+    const DateParts date = dateParts();
+    if (DateExists(date.month, date.day, date.year)) return true;
+    app_.dialogs.message({MissingDateText(date.month, date.day, date.year),
+                          QStringLiteral("Daylark"), MessageIcon::Critical, MessageButtons::Ok,
+                          Answer::Ok, this});
+    focusDay();
+    return false;
+}
+
+// The box follows the bar; a new year may change February's length, but not a day typed
+// before it.
 void DatedEntryEditor::vsbYear_Change(int year) {
     txtYear->setText(QString::number(year));
     yearChanged();
-    SetDayRange(cboMonth, vsbDate, vsbYear);
+    applyDayRange();
 }
 
 // A year that cannot be taken becomes today's year.

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <optional>
 
 class QComboBox;
 class QHBoxLayout;
@@ -48,6 +49,10 @@ class EntryEditor : public QDialog {
     // the setup window is not loaded).
     void setEntryList(frmSetup* setup);
 
+    // Shows a stored day in the day box as if it had been typed: a day that the month lacks
+    // in the editor's year is kept and named when the entry is stored, never changed.
+    void showDay(int day);
+
     QLabel* lblName;
     QLineEdit* txtName;
     QLabel* lblMonth;
@@ -68,8 +73,21 @@ class EntryEditor : public QDialog {
     // The editor's own reaction to a change of the name (after the name rule).
     virtual void nameChanged() {}
     // Checks the numbers typed into the boxes as leaving them would, so that Enter pressed
-    // in a box stores what the box shows.
-    virtual void takeTypedValues();
+    // in a box stores what the box shows. False when a box was refused with a message: the
+    // entry is not stored then.
+    virtual bool takeTypedValues();
+    // A day typed into the day box that the month has, but not in the year the editor holds
+    // (February 29 in a common year): kept as typed, for the check of the whole date when
+    // the entry is stored. An editor may refuse it instead and return false.
+    virtual bool takeDayBeyondYear(int day);
+    // Checks the whole date before it is stored; false (after saying why) keeps the editor
+    // open with what was typed.
+    virtual bool dateAccepted() { return true; }
+    // Brings the day bar's range into line with the month and the year: the month's days in
+    // that year, or up to a typed day kept beyond them.
+    void applyDayRange();
+    // Puts the focus into the day box with its text selected, for a correction.
+    void focusDay();
 
     // Parts of ResetForm.
     void resetMonth();
@@ -91,7 +109,6 @@ class EntryEditor : public QDialog {
     void chainTabOrder(std::initializer_list<QWidget*> widgets);
 
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
     AppState& app_;
     const EditorTexts& texts_;
@@ -103,13 +120,20 @@ class EntryEditor : public QDialog {
     void connectControls();
 
     void txtName_Change();
+    void cboMonth_Click();
     void vsbDate_Change(int day);
-    void txtDate_LostFocus();
+    bool txtDate_LostFocus();
+    // Takes a day the user typed (or an entry stored) and keeps it as given.
+    bool takeDay(int day);
     void cmdAdd_Click();
     bool confirmed(EditorMode mode, const QString& entryText);
     void focusName();
 
     QPointer<frmSetup> entryList_;
+    // The day as the user typed it (or as the entry stored it), kept until the day or the
+    // month changes: a year chosen afterwards never moves it, also when that year's month
+    // lacks it (February 29 in a common year), which the check on storing then names.
+    std::optional<int> keptDay_;
 };
 
 // An editor with a year box beside its year bar (birthdays, anniversaries, other events).
@@ -124,7 +148,8 @@ class DatedEntryEditor : public EntryEditor {
 
     // The editor's own reaction to a change of the year, before the February rule.
     virtual void yearChanged() {}
-    void takeTypedValues() override;
+    bool takeTypedValues() override;
+    bool dateAccepted() override;
     // Part of ResetForm: the year starts at today's year.
     void resetYear();
     DateParts dateParts() const;

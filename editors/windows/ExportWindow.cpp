@@ -39,6 +39,6 @@ void frmExport::Form_Load() {
 }
 
 void frmExport::cmdBegin_Click() {
-    ExportCommand(app_.Document, CheckedKinds(lstChoice), app_.dialogs, this);
+    ExportCommand(app_, CheckedKinds(lstChoice), this);
     accept(); // also after a cancelled dialog or a failed export
 }

@@ -1,5 +1,7 @@
 #include "editors/windows/HolidayEditor.h"
 
+#include "document/AppState.h"
+#include "platform/Dialogs.h"
 #include "platform/widgets/UpDownBar.h"
 
 #include <QComboBox>
@@ -12,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -44,8 +47,7 @@ frmHoliday::frmHoliday(AppState& app, QWidget* parent)
     : EntryEditor(app, kHolidayTexts, kHolidayYears, parent) {
     vsbYear->setNumber(kHolidayYear);
     vsbYear->hide();
-    // Unlike the other editors, Enter does not press Add here.
-    cmdAdd->setAutoDefault(false);
+    cmdAdd->setDefault(true);
     buildDateChoice();
     layOut();
     optDate[0]->setChecked(true);
@@ -127,6 +129,19 @@ void frmHoliday::optDate_Click(int index) {
     vsbDate->setEnabled(fixed);
     cboWeek->setEnabled(!fixed);
     cboDay->setEnabled(!fixed);
+}
+
+// A holiday comes back every year, so it cannot fall on February 29. The day is not taken
+// without a word: the user is told, and the day starts again from the 1st.
+bool frmHoliday::takeDayBeyondYear(int) {
+    vsbDate->setNumber(1);
+    txtDate->setText(QStringLiteral("1"));
+    app_.dialogs.message({LeapDayHolidayText(), QStringLiteral("Daylark"), MessageIcon::Critical,
+                          MessageButtons::Ok, Answer::Ok, this});
+    // Back into the day box once the box has finished losing the focus (which would take the
+    // selection away again), so that the next day typed replaces the 1.
+    QTimer::singleShot(0, this, [this] { focusDay(); });
+    return false;
 }
 
 EntryRecord frmHoliday::record() const {

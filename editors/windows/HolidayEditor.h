@@ -30,6 +30,7 @@ class frmHoliday : public EntryEditor {
 
   protected:
     EntryRecord record() const override;
+    bool takeDayBeyondYear(int day) override;
 
   private:
     void buildDateChoice();

@@ -73,6 +73,12 @@ Answer fromQtButton(int button, MessageButtons offered) {
     return Answer::Cancel;
 }
 
+// The folder the request names, and the name it proposes.
+void startWhereAsked(QFileDialog& dialog, const FileRequest& request) {
+    if (!request.folder.isEmpty()) dialog.setDirectory(request.folder);
+    if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
+}
+
 FileChoice choiceFor(const QFileDialog& dialog) {
     const QString path = dialog.selectedFiles().constFirst();
     return {path, QFileInfo(path).fileName(), dialog.selectedNameFilter()};
@@ -95,6 +101,7 @@ std::optional<FileChoice> DesktopDialogs::openFile(const FileRequest& request) {
     QFileDialog dialog(request.owner, request.title, QString(), request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    startWhereAsked(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return choiceFor(dialog);
 }
@@ -106,6 +113,7 @@ std::optional<FileChoice> DesktopDialogs::saveFile(const FileRequest& request) {
     // The file dialog would ask about the name as typed; the question below is about the
     // name that will be written, extension included, and it is asked once.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    startWhereAsked(dialog, request);
     for (;;) {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;

@@ -1,5 +1,5 @@
 #include "settings/windows/LayoutDialog.h"
-#include "settings/SettingsTable.h"
+#include "settings/SaveSettings.h"
 
 #include "document/AppState.h"
 #include "platform/Dialogs.h"
@@ -287,10 +287,13 @@ LayoutControls frmLayout::readControls() const {
 }
 
 // Everything is written before the paper check, so a refused custom size is stored as
-// typed and the dialog stays open for the correction.
+// typed and the dialog stays open for the correction. A write that fails keeps the dialog
+// open with the user's choices, and the settings in use stay as they were.
 void frmLayout::cmdOK_Click() {
-    applyLayoutControls(app_.Layout, readControls());
-    WriteSettings(app_.store, app_.Layout);
+    LayoutSettings chosen = app_.Layout;
+    applyLayoutControls(chosen, readControls());
+    if (!SaveDialogSettings(app_, chosen, this)) return;
+    app_.Layout = chosen;
     QString refusal = unkeptPaperMessage(app_.Layout);
     if (refusal.isEmpty() && !paperFits(app_.Layout)) refusal = kPaperMessage;
     if (!refusal.isEmpty()) {

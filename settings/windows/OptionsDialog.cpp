@@ -3,7 +3,7 @@
 #include "document/AppState.h"
 #include "platform/widgets/NamedControl.h"
 #include "settings/Registry.h"
-#include "settings/SettingsTable.h"
+#include "settings/SaveSettings.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -105,13 +105,16 @@ void frmOptions::optionClicked() {
     cmdOK->setText(QStringLiteral("&Save"));
 }
 
+// Memory and store change together: a write that fails changes neither, and the dialog
+// stays open with the user's choices.
 void frmOptions::cmdOK_Click() {
-    OptionSettings& options = app_.Options;
+    OptionSettings options;
     options.ConfirmAdd = BoolToText(chkConfAdd->isChecked());
     options.AfterAdd =
         optAfterAdd[0]->isChecked() ? QStringLiteral("Remain") : QStringLiteral("Close");
     options.ConfirmEdit = BoolToText(chkConfEdit->isChecked());
     options.ConfirmDelete = BoolToText(chkConfDel->isChecked());
-    WriteSettings(app_.store, options);
+    if (!SaveDialogSettings(app_, options, this)) return;
+    app_.Options = options;
     accept();
 }

@@ -170,3 +170,24 @@ TEST_F(PrintWindowFixture, ALayoutWithoutRoomForTheGridIsRefusedWithItsOwnMessag
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_TRUE(window->isVisible());
 }
+
+// Escape and Close leave without printing. The PDF's file dialog starts in the calendar's
+// folder and proposes a name of its title and the year printed.
+TEST_F(PrintWindowFixture, EscapeAndCloseLeaveAndThePdfDialogProposesTitleAndYear) {
+    t.app.Document.CalendarTitle = QStringLiteral("The Larks");
+    t.app.Document.FileName = t.path(QStringLiteral("family.qvf"));
+    t.dialogs.saveNext(std::nullopt);
+    QTest::mouseClick(window->cmdBegin, Qt::LeftButton);
+    ASSERT_EQ(t.dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(t.dialogs.saveRequests[0].proposedName, QStringLiteral("The Larks-2027.pdf"));
+    EXPECT_EQ(t.dialogs.saveRequests[0].folder, t.dir.path());
+
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+    window->show();
+    QTest::mouseClick(window->cmdClose, Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+    EXPECT_TRUE(t.dialogs.messages.empty());
+}

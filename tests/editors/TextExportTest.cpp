@@ -58,12 +58,13 @@ TEST(TextExport, WritesASectionPerChosenKindWithEntries) {
 class ExportCommandTest : public ::testing::Test {
   protected:
     TestApp t;
-    CalendarDocument doc = everyKind();
-    const QByteArray holidays = ExportText(doc, {EntryKind::Holiday});
+    CalendarDocument& doc = t.app.Document;
+    const QByteArray holidays = ExportText(everyKind(), {EntryKind::Holiday});
 
+    ExportCommandTest() { doc = everyKind(); }
     std::optional<FileResult> run(const QString& typed, const QString& filter = {}) {
         t.dialogs.saveNext(t.path(typed), filter);
-        return ExportCommand(doc, {EntryKind::Holiday}, t.dialogs, nullptr);
+        return ExportCommand(t.app, {EntryKind::Holiday}, nullptr);
     }
     QStringList files() const { return QDir(t.dir.path()).entryList(QDir::Files); }
 };
@@ -105,7 +106,7 @@ TEST_F(ExportCommandTest, AnAddedTxtDoesNotReplaceAFileUnasked) {
 
 TEST_F(ExportCommandTest, ACancelledDialogWritesNothing) {
     t.dialogs.saveNext(std::nullopt);
-    EXPECT_FALSE(ExportCommand(doc, KindChoice::all(), t.dialogs, nullptr));
+    EXPECT_FALSE(ExportCommand(t.app, KindChoice::all(), nullptr));
     EXPECT_TRUE(files().isEmpty());
     EXPECT_TRUE(t.dialogs.messages.empty());
 }
@@ -113,7 +114,7 @@ TEST_F(ExportCommandTest, ACancelledDialogWritesNothing) {
 TEST_F(ExportCommandTest, AFailureIsReportedWithTheFileAndTheReason) {
     const QString path = t.path("no such folder/dates.txt");
     t.dialogs.saveNext(path);
-    EXPECT_TRUE(ExportCommand(doc, KindChoice::all(), t.dialogs, nullptr).value().failed());
+    EXPECT_TRUE(ExportCommand(t.app, KindChoice::all(), nullptr).value().failed());
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
     const MessageRequest& m = t.dialogs.messages[0];
     EXPECT_EQ(m.text,
