@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTimer>
 
 void frmPrint::buildFitList() {
@@ -54,6 +55,15 @@ void frmPrint::connectFitList() {
     // Runs after the owner's layout dialog has closed: its changes show at once.
     connect(cmdLayout, &QPushButton::clicked, this, afresh);
     connect(cmdPreview, &QPushButton::clicked, this, &frmPrint::cmdPreview_Click);
+    connect(spnYear, &QSpinBox::valueChanged, this, &frmPrint::spnYear_Change);
+}
+
+void frmPrint::spnYear_Change(int year) {
+    app_.DisplayYear = year;
+    // Another year has other days and other one-off events: its months are checked afresh.
+    fitByMonth_.clear();
+    fitTimer_->start();
+    emit displayYearRequested(year);
 }
 
 std::vector<int> frmPrint::chosenMonths() const {
@@ -100,7 +110,9 @@ void frmPrint::refreshFitList() {
         if (known != fitByMonth_.end())
             problems.insert(problems.end(), known->second.begin(), known->second.end());
     }
-    const QStringList lines = FitProblemLines(problems);
+    const QStringList lines =
+        FitProblemLines(problems) +
+        HiddenLeapDayLines(app_.Document, app_.Layout, app_.DisplayYear, months);
     lstFit->clear();
     lstFit->addItems(lines);
     lstFit->setVisible(!lines.isEmpty());
@@ -109,7 +121,7 @@ void frmPrint::refreshFitList() {
     else if (lines.isEmpty())
         lblFit->setText(QStringLiteral("Every entry of the chosen months fits in its day."));
     else
-        lblFit->setText(QStringLiteral("Not everything fits:"));
+        lblFit->setText(QStringLiteral("Not everything will be shown:"));
 }
 
 void frmPrint::cmdPreview_Click() {
@@ -117,5 +129,6 @@ void frmPrint::cmdPreview_Click() {
     const std::unique_ptr<QPrinter> printer = chosenPrinter();
     if (months.empty() || !printer) return;
     frmPreview preview(app_, *printer, months, this);
+    connect(&preview, &frmPreview::yearChanged, spnYear, &QSpinBox::setValue);
     if (preview.exec() == QDialog::Accepted) cmdBegin_Click();
 }
