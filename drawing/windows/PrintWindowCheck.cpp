@@ -25,6 +25,12 @@ void frmPrint::buildFitList() {
     lblFit->setWordWrap(true);
     lstFit = named(new QListWidget(picPrint), "lstFit");
     lstFit->setSelectionMode(QAbstractItemView::NoSelection);
+    // A long line (an entry's name, where the layout can place a 29 February) wraps within
+    // the list instead of hiding its end.
+    lstFit->setWordWrap(true);
+    lstFit->setResizeMode(QListView::Adjust);
+    lstFit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstFit->setSpacing(1);
     lstFit->setToolTip(QStringLiteral("A smaller font for dates and events, or shorter names, "
                                       "make room in a day"));
     // Room for a few whole lines, so that a long list reads without scrolling sideways.
