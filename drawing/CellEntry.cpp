@@ -4,8 +4,9 @@
 #include "platform/Dialogs.h"
 #include "platform/DrawingSurface.h"
 
+#include <QTextBoundaryFinder>
 #include <algorithm>
-#include <limits>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -16,29 +17,24 @@ constexpr double kTolerance = 1e-9;
 // Cuts a text into the lines of a cell, one line at a time. A line is the whole remaining
 // text when it fits, else the longest piece before one of its blanks that fits, without
 // blanks at either end; the rest, without its surrounding blanks, goes on to the next line.
+// When not even the first word fits, the line is the longest start of that word that does.
 //
 // Pieces are tried from the shortest up, and the first one too wide ends the search: a text
 // is never narrower than a piece of it, so no longer piece could fit. A line therefore costs
-// one measurement per word it holds, plus one for the piece that no longer fits, and nothing
-// beyond the lines asked for is ever measured.
+// one measurement per word it holds, plus one for the piece that no longer fits (a broken
+// word a few more, see fittingStart), and nothing beyond the lines asked for is measured.
 class LineCutter {
   public:
     LineCutter(const QString& text, double maxWidth, const TextMeasure& width)
         : rest_(text), maxWidth_(maxWidth), width_(width) {}
 
     bool atEnd() const { return atEnd_; }
-    // The text not cut into lines yet; empty at the end.
-    QStringView rest() const { return atEnd_ ? QStringView() : rest_; }
 
-    // The next line; nothing when the word at the start of the rest alone is too wide.
-    std::optional<QString> next() {
+    QString next() {
         // Most entries fit on one line: a short rest is measured whole first, which settles
         // it with one measurement. A long one is not, so that a line never costs more than
         // the words it holds.
-        if (rest_.size() <= kShortText && fits(rest_)) {
-            atEnd_ = true;
-            return rest_.toString();
-        }
+        if (rest_.size() <= kShortText && fits(rest_)) return last(rest_);
         const bool restTooWide = rest_.size() <= kShortText;
         qsizetype cut = -1;         // the blank before the longest piece that fits so far
         qsizetype fittingSize = -1; // that piece's length: the next blank may give it again
@@ -53,20 +49,88 @@ class LineCutter {
             cut = blank;
             fittingSize = piece.size();
         }
-        if (!pieceTooWide && !restTooWide && fits(rest_)) {
-            atEnd_ = true;
-            return rest_.toString();
-        }
-        if (cut < 0) return std::nullopt;
-        QString line = rest_.left(cut).trimmed().toString();
-        rest_ = rest_.mid(cut + 1).trimmed();
-        atEnd_ = rest_.isEmpty();
-        return line;
+        // No word fits before a blank: the first one is broken. A long rest without a blank
+        // is a single word, and breaking it finds out whether it fits without measuring all
+        // of it for every line.
+        if (cut < 0 || fittingSize == 0) return breakFirstWord();
+        if (!pieceTooWide && !restTooWide && fits(rest_)) return last(rest_);
+        return lineUpTo(cut, cut + 1);
     }
 
   private:
     static constexpr qsizetype kShortText = 48; // characters
+    // The characters looked at at once for the places where a word may be broken.
+    static constexpr qsizetype kBreakWindow = 128;
+
     bool fits(QStringView piece) const { return width_(piece.toString()) <= maxWidth_; }
+
+    QString last(QStringView line) {
+        atEnd_ = true;
+        return line.toString();
+    }
+
+    // The line of the rest's first `length` characters, without blanks at its ends; the rest
+    // goes on from `from`.
+    QString lineUpTo(qsizetype length, qsizetype from) {
+        QString line = rest_.left(length).trimmed().toString();
+        rest_ = rest_.mid(from).trimmed();
+        atEnd_ = rest_.isEmpty();
+        return line;
+    }
+
+    // The first word may be wider than a line: the line is as much of it as fits.
+    QString breakFirstWord() {
+        rest_ = rest_.trimmed();
+        if (rest_.isEmpty()) return last(rest_); // white space only, and none of it a blank
+        qsizetype end = rest_.indexOf(u' ');
+        if (end < 0) end = rest_.size();
+        const qsizetype length = fittingStart(rest_.left(end));
+        return lineUpTo(length, length);
+    }
+
+    // The length of the longest start of word that fits and ends between two characters as
+    // the reader sees them (never inside a letter with its accents or inside an emoji); at
+    // least the first character. Starts of 1, 2, 4, ... characters are measured until one is
+    // too wide, then the longest one that fits is found between the last two: a line of n
+    // characters costs about 2 log n measurements.
+    qsizetype fittingStart(QStringView word) const {
+        for (qsizetype window = kBreakWindow;; window *= 2) {
+            const QStringView part = word.left(window);
+            const std::vector<qsizetype> ends = characterEnds(part, part.size() == word.size());
+            // The start up to ends[good - 1] fits, the one up to ends[bad - 1] does not; bad
+            // is one past the last end while none was found too wide.
+            const qsizetype count = qsizetype(ends.size());
+            qsizetype good = 0;
+            qsizetype bad = count + 1;
+            for (qsizetype probe = 1; probe <= count; probe = std::min(2 * probe, count + 1)) {
+                if (!fits(part.left(ends[probe - 1]))) {
+                    bad = probe;
+                    break;
+                }
+                good = probe;
+            }
+            while (bad - good > 1) {
+                const qsizetype middle = good + (bad - good) / 2;
+                (fits(part.left(ends[middle - 1])) ? good : bad) = middle;
+            }
+            // Every end in the window fits: the line reaches beyond it.
+            if (good == count && part.size() < word.size()) continue;
+            return ends[std::max<qsizetype>(good, 1) - 1];
+        }
+    }
+
+    // The places after each character of part where it may be broken. Its end only counts
+    // when part is the whole word, since a character may go on beyond a window, unless it is
+    // the only place there is.
+    static std::vector<qsizetype> characterEnds(QStringView part, bool wholeWord) {
+        std::vector<qsizetype> ends;
+        QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, part);
+        for (qsizetype at = finder.toNextBoundary(); at > 0; at = finder.toNextBoundary())
+            ends.push_back(at);
+        if (!wholeWord && ends.size() > 1) ends.pop_back();
+        if (ends.empty()) ends.push_back(part.size());
+        return ends;
+    }
 
     QStringView rest_;
     double maxWidth_;
@@ -74,71 +138,23 @@ class LineCutter {
     bool atEnd_ = false;
 };
 
-// The words of text: the parts between its blanks, without white space at their ends, and
-// none that is empty.
-std::vector<QStringView> wordsOf(QStringView text) {
-    std::vector<QStringView> words;
-    for (qsizetype from = 0; from < text.size();) {
-        qsizetype blank = text.indexOf(u' ', from);
-        if (blank < 0) blank = text.size();
-        const QStringView word = text.mid(from, blank - from).trimmed();
-        if (!word.isEmpty()) words.push_back(word);
-        from = blank + 1;
-    }
-    return words;
-}
-
 } // namespace
 
-std::optional<QStringList> WrapCellText(const QString& text, double maxWidth,
-                                        const TextMeasure& width) {
+QStringList WrapCellText(const QString& text, double maxWidth, const TextMeasure& width) {
     QStringList lines;
     LineCutter cutter(text, maxWidth, width);
-    while (!cutter.atEnd()) {
-        std::optional<QString> line = cutter.next();
-        if (!line) return std::nullopt;
-        lines << *line;
-    }
+    while (!cutter.atEnd())
+        lines << cutter.next();
     return lines;
 }
 
-bool HasWordWiderThan(QStringView text, double maxWidth, const TextMeasure& width) {
-    // A text without a blank is one line or none, taken as it is.
-    if (!text.contains(u' ')) return width(text.toString()) > maxWidth;
-    const std::vector<QStringView> words = wordsOf(text);
-    // Words are measured in runs, as they stand in the text: a run that fits holds no word
-    // too wide, since a text is never narrower than a piece of it. The run doubles while runs
-    // fit and halves when one does not, staying shorter than the shortest run found too wide,
-    // so it settles at about a line's worth of words. Only a single word too wide counts.
-    std::size_t run = 1;
-    std::size_t tooLong = std::numeric_limits<std::size_t>::max();
-    for (std::size_t i = 0; i < words.size();) {
-        const std::size_t count = std::min(run, words.size() - i);
-        const QStringView last = words[i + count - 1];
-        const QStringView piece(words[i].data(), last.data() + last.size());
-        if (width(piece.toString()) <= maxWidth) {
-            i += count;
-            run = std::min(run * 2, tooLong - 1);
-        } else {
-            if (count == 1) return true;
-            tooLong = count;
-            run = count / 2;
-        }
-    }
-    return false;
-}
-
-std::optional<FittedEntry> FitCellEntry(const QString& text, double maxWidth, int maxLines,
-                                        const TextMeasure& width) {
+FittedEntry FitCellEntry(const QString& text, double maxWidth, int maxLines,
+                         const TextMeasure& width) {
     LineCutter cutter(text, maxWidth, width);
     FittedEntry fitted;
-    while (!cutter.atEnd() && fitted.lines.size() < maxLines) {
-        std::optional<QString> line = cutter.next();
-        if (!line) return std::nullopt;
-        fitted.lines << *std::move(line);
-    }
+    while (!cutter.atEnd() && fitted.lines.size() < maxLines)
+        fitted.lines << cutter.next();
     fitted.whole = cutter.atEnd();
-    if (!fitted.whole && HasWordWiderThan(cutter.rest(), maxWidth, width)) return std::nullopt;
     return fitted;
 }
 
@@ -149,39 +165,34 @@ int LinesFitting(double y, double bottom, double lineHeight) {
     return count;
 }
 
-EntryFate WriteCellEntryFate(DrawingSurface& surface, Dialogs& dialogs, const QString& colorText,
-                             int cell, const QString& text,
-                             const std::function<CellBox(int)>& boxOf, CellLineY& lines) {
+EntryFate WriteCellEntryFate(DrawingSurface& surface, const QString& colorText, int cell,
+                             const QString& text, const std::function<CellBox(int)>& boxOf,
+                             CellLineY& lines) {
     const std::optional<QColor> color = ColorFromText(colorText);
-    if (!color || cell < 0 || cell >= kGridCells) {
-        ShowEventError(dialogs);
-        return EntryFate::CannotShow;
-    }
+    if (!color || cell < 0 || cell >= kGridCells) return EntryFate::CannotShow;
     const CellBox box = boxOf(cell);
     double y = lines[cell];
     const TextMeasure width = [&](const QString& t) { return surface.textWidth(t); };
     const int room = LinesFitting(y, box.bottom, surface.textHeight(QStringLiteral("W")));
-    const std::optional<FittedEntry> shown = FitCellEntry(text, box.textWidth, room, width);
-    if (!shown) {
-        ShowEventError(dialogs);
-        return EntryFate::CannotShow;
-    }
+    const FittedEntry shown = FitCellEntry(text, box.textWidth, room, width);
     surface.setTextColor(*color);
-    for (const QString& line : shown->lines) {
+    for (const QString& line : shown.lines) {
         surface.moveTo(box.textLeft, y);
         surface.printLine(line);
         y = surface.currentY();
     }
     lines[cell] = y;
-    if (shown->whole) return EntryFate::Shown;
-    return shown->lines.isEmpty() ? EntryFate::Hidden : EntryFate::Cut;
+    if (shown.whole) return EntryFate::Shown;
+    return shown.lines.isEmpty() ? EntryFate::Hidden : EntryFate::Cut;
 }
 
 bool WriteCellEntry(DrawingSurface& surface, Dialogs& dialogs, const QString& colorText, int cell,
                     const QString& text, const std::function<CellBox(int)>& boxOf,
                     CellLineY& lines) {
-    return WriteCellEntryFate(surface, dialogs, colorText, cell, text, boxOf, lines) !=
-           EntryFate::CannotShow;
+    if (WriteCellEntryFate(surface, colorText, cell, text, boxOf, lines) != EntryFate::CannotShow)
+        return true;
+    ShowEventError(dialogs);
+    return false;
 }
 
 void ShowEventError(Dialogs& dialogs) {

@@ -7,7 +7,6 @@
 #include <QStringView>
 #include <array>
 #include <functional>
-#include <optional>
 
 class Dialogs;
 class DrawingSurface;
@@ -31,30 +30,24 @@ using TextMeasure = std::function<double(const QString&)>;
 // Splits text into lines no wider than maxWidth. A line too wide is cut at its last blank
 // (blanks at both ends of the piece dropped) until it fits; the rest of the text, without
 // its surrounding blanks, continues on the next line, down to a last piece of a single
-// character. The first line keeps the text as it is when it fits. An empty text is one empty
-// line. Nothing when a word alone is wider than maxWidth.
+// character. A word wider than maxWidth alone is broken inside: as many of its characters as
+// fit (never fewer than one, so that every text comes to an end) make a line, and the rest
+// of the word goes on on the next. The first line keeps the text as it is when it fits. An
+// empty text is one empty line.
 //
 // Takes time in proportion to the text: width is expected never to make a text narrower
 // than a piece of it, so the longest piece that fits is found from the shortest up.
-std::optional<QStringList> WrapCellText(const QString& text, double maxWidth,
-                                        const TextMeasure& width);
+QStringList WrapCellText(const QString& text, double maxWidth, const TextMeasure& width);
 
-// True when a word of text (blanks separate words; other white space at a word's ends does
-// not count, except in a text without any blank) alone is wider than maxWidth: exactly when
-// WrapCellText cannot wrap the text. Words are measured in runs of about a line's length,
-// so a long text takes few measurements.
-bool HasWordWiderThan(QStringView text, double maxWidth, const TextMeasure& width);
-
-// The lines of an entry that fit into at most maxLines lines of a cell, and whether they are
-// the whole entry. Nothing when a word of the entry is wider than maxWidth, also in the part
-// that does not fit, so that an entry never shows half of itself for that reason in one cell
-// and nothing in a roomier one. The part that does not fit is only looked at word by word.
+// The lines of an entry, wrapped as WrapCellText wraps them, that fit into at most maxLines
+// lines of a cell, and whether they are the whole entry. The part that does not fit is not
+// looked at.
 struct FittedEntry {
     QStringList lines;
     bool whole = true;
 };
-std::optional<FittedEntry> FitCellEntry(const QString& text, double maxWidth, int maxLines,
-                                        const TextMeasure& width);
+FittedEntry FitCellEntry(const QString& text, double maxWidth, int maxLines,
+                         const TextMeasure& width);
 
 // How many lines of lineHeight fit from y down to bottom (a line may end exactly there).
 int LinesFitting(double y, double bottom, double lineHeight);
@@ -64,26 +57,26 @@ enum class EntryFate {
     Shown,      // every line written
     Cut,        // its first lines written, the rest cut off at the cell's bottom
     Hidden,     // nothing written: the cell had no room left
-    CannotShow, // nothing written, and the user told: see WriteCellEntry
+    CannotShow, // nothing written: its colour is no colour or its cell is no cell
 };
 
 // Writes one entry into cell, below what the cell already holds, word-wrapped to the cell's
 // box, in the colour of colorText and the surface's current font. Lines are written while
-// they fit above the box's bottom; the rest of the entry is cut off silently, and is only
-// looked at word by word for one too wide (see below). Afterwards
+// they fit above the box's bottom; the rest of the entry is cut off silently. Afterwards
 // lines[cell] is the y below the last line written, so a later entry never overwrites it.
 //
-// An entry that cannot be shown (a colour text that is no colour, a cell outside 0 to 41, a
-// word wider than the box) is not written at all; the user is told once through dialogs,
-// lines[cell] stays as it was, and the result is false.
+// An entry that cannot be shown (a colour text that is no colour, a cell outside 0 to 41) is
+// not written at all and lines[cell] stays as it was. Nobody is told here: the caller
+// decides whether to list the entry or to say so.
+EntryFate WriteCellEntryFate(DrawingSurface& surface, const QString& colorText, int cell,
+                             const QString& text, const std::function<CellBox(int)>& boxOf,
+                             CellLineY& lines);
+
+// The same for a window that shows days: an entry that cannot be shown is reported once
+// through dialogs, and the result is then false.
 bool WriteCellEntry(DrawingSurface& surface, Dialogs& dialogs, const QString& colorText, int cell,
                     const QString& text, const std::function<CellBox(int)>& boxOf,
                     CellLineY& lines);
-
-// The same, telling what became of the entry.
-EntryFate WriteCellEntryFate(DrawingSurface& surface, Dialogs& dialogs, const QString& colorText,
-                             int cell, const QString& text,
-                             const std::function<CellBox(int)>& boxOf, CellLineY& lines);
 
 // The message of an event that cannot be shown in its cell.
 void ShowEventError(Dialogs& dialogs);

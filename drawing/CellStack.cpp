@@ -21,28 +21,26 @@ void writeLines(DrawingSurface& surface, const CellBox& box, const QStringList& 
     }
 }
 
-CellReport writeCut(DrawingSurface& surface, Dialogs& dialogs, int cell,
-                    std::vector<PlacedEntry> entries, const std::function<CellBox(int)>& boxOf,
-                    CellLineY& lines) {
+CellReport writeCut(DrawingSurface& surface, int cell, std::vector<PlacedEntry> entries,
+                    const std::function<CellBox(int)>& boxOf, CellLineY& lines) {
     CellReport report{cell, std::move(entries), {}, 0};
     for (const PlacedEntry& e : report.entries)
         report.fates.push_back(
-            WriteCellEntryFate(surface, dialogs, e.colorText, cell, e.text, boxOf, lines));
+            WriteCellEntryFate(surface, e.colorText, cell, e.text, boxOf, lines));
     return report;
 }
 
 // One entry of a marked cell, fitted into the room the entries before it left: its colour
-// and lines, or nothing when it cannot be shown.
+// and lines, or nothing when its colour is no colour.
 struct Fitted {
     QColor color;
     std::optional<FittedEntry> fit;
 };
 
 // The cell's entries fitted one below the other into `room` lines. Once one does not fit
-// whole, the rest are only checked for words too wide. Entries that cannot be shown are
-// reported here, once.
-std::vector<Fitted> fitEntries(Dialogs& dialogs, const std::vector<PlacedEntry>& entries,
-                               double textWidth, int room, const TextMeasure& width) {
+// whole, the rest are not looked at.
+std::vector<Fitted> fitEntries(const std::vector<PlacedEntry>& entries, double textWidth, int room,
+                               const TextMeasure& width) {
     std::vector<Fitted> fitted;
     int used = 0;
     bool full = false;
@@ -53,13 +51,10 @@ std::vector<Fitted> fitEntries(Dialogs& dialogs, const std::vector<PlacedEntry>&
             f.color = *color;
             f.fit = FitCellEntry(e.text, textWidth, full ? 0 : room - used, width);
         }
-        if (!f.fit) {
-            ShowEventError(dialogs);
-        } else if (!f.fit->whole) {
+        if (f.fit && !f.fit->whole)
             full = true;
-        } else {
+        else if (f.fit)
             used += int(f.fit->lines.size());
-        }
         fitted.push_back(std::move(f));
     }
     return fitted;
@@ -70,15 +65,13 @@ bool allWhole(const std::vector<Fitted>& fitted) {
                        [](const Fitted& f) { return f.fit && f.fit->whole; });
 }
 
-CellReport writeMarked(DrawingSurface& surface, Dialogs& dialogs, int cell,
-                       std::vector<PlacedEntry> entries, const CellBox& box,
-                       const TextMeasure& width, double& lineY) {
+CellReport writeMarked(DrawingSurface& surface, int cell, std::vector<PlacedEntry> entries,
+                       const CellBox& box, const TextMeasure& width, double& lineY) {
     CellReport report{cell, std::move(entries), {}, 0};
     const double lineHeight = surface.textHeight(QStringLiteral("W"));
     const double top = lineY;
     const int room = LinesFitting(top, box.bottom, lineHeight);
-    const std::vector<Fitted> fitted =
-        fitEntries(dialogs, report.entries, box.textWidth, room, width);
+    const std::vector<Fitted> fitted = fitEntries(report.entries, box.textWidth, room, width);
     // When something is left out, the last line is the mark's.
     const bool marked = !allWhole(fitted);
     const int keep = marked ? room - 1 : room;
@@ -134,7 +127,7 @@ QString MoreText(int hidden, double maxWidth, const std::function<double(const Q
     return width(full) <= maxWidth ? full : QStringLiteral("+%1").arg(hidden);
 }
 
-std::vector<CellReport> WriteMonthEntries(DrawingSurface& surface, Dialogs& dialogs,
+std::vector<CellReport> WriteMonthEntries(DrawingSurface& surface,
                                           const std::vector<PlacedEntry>& placed,
                                           const std::function<CellBox(int)>& boxOf,
                                           CellLineY& lines, FullCell rule) {
@@ -144,7 +137,6 @@ std::vector<CellReport> WriteMonthEntries(DrawingSurface& surface, Dialogs& dial
         if (entry.cell >= 0 && entry.cell < kGridCells) {
             byCell[entry.cell].push_back(entry);
         } else {
-            ShowEventError(dialogs);
             unplaceable.entries.push_back(entry);
             unplaceable.fates.push_back(EntryFate::CannotShow);
         }
@@ -160,11 +152,10 @@ std::vector<CellReport> WriteMonthEntries(DrawingSurface& surface, Dialogs& dial
     if (!unplaceable.entries.empty()) reports.push_back(std::move(unplaceable));
     for (int cell = 0; cell < kGridCells; ++cell) {
         if (byCell[cell].empty()) continue;
-        reports.push_back(
-            rule == FullCell::Cut
-                ? writeCut(surface, dialogs, cell, std::move(byCell[cell]), boxOf, lines)
-                : writeMarked(surface, dialogs, cell, std::move(byCell[cell]), boxOf(cell), width,
-                              lines[cell]));
+        reports.push_back(rule == FullCell::Cut
+                              ? writeCut(surface, cell, std::move(byCell[cell]), boxOf, lines)
+                              : writeMarked(surface, cell, std::move(byCell[cell]), boxOf(cell),
+                                            width, lines[cell]));
     }
     return reports;
 }

@@ -6,7 +6,6 @@
 #include <functional>
 #include <vector>
 
-class Dialogs;
 class DrawingSurface;
 
 // Writing all the entries of a month into their cells, a cell at a time, so that a day whose
@@ -30,7 +29,7 @@ struct CellReport {
 
     // Entries that could be shown but are not, or only in part, for want of room.
     int notFitting() const;
-    // Entries that cannot be shown at all (and were reported).
+    // Entries that cannot be shown at all.
     std::vector<PlacedEntry> cannotShow() const;
 };
 
@@ -40,8 +39,9 @@ QString MoreText(int hidden, double maxWidth, const std::function<double(const Q
 
 // Writes every placed entry into its cell (box boxOf(cell)), below what lines says the cell
 // holds, in the surface's current font, and moves lines on. Entries of a cell stack in the
-// order placed. An entry that cannot be shown (a colour that is no colour, no day, a word
-// wider than the cell) is reported once through dialogs and left out.
+// order placed; a word wider than the cell is broken inside (WrapCellText). An entry that
+// cannot be shown (a colour that is no colour, no day) is left out and only reported in
+// the result: nobody is told while the entries are written.
 //
 // With FullCell::MarkMore a cell whose entries do not all fit keeps its last line for
 // "+N more" in black, N counting every entry not shown; the entries above it are those,
@@ -49,7 +49,7 @@ QString MoreText(int hidden, double maxWidth, const std::function<double(const Q
 // even one line shows nothing and marks nothing.
 //
 // Returns one report per cell that holds entries, in cell order (unplaceable entries first).
-std::vector<CellReport> WriteMonthEntries(DrawingSurface& surface, Dialogs& dialogs,
+std::vector<CellReport> WriteMonthEntries(DrawingSurface& surface,
                                           const std::vector<PlacedEntry>& placed,
                                           const std::function<CellBox(int)>& boxOf,
                                           CellLineY& lines, FullCell rule);

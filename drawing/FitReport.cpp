@@ -4,15 +4,24 @@
 #include "drawing/ColorText.h"
 
 #include <QChar>
+#include <algorithm>
 
 namespace {
 
 QString whyNotShown(const PlacedEntry& entry) {
     if (entry.cell < 0 || entry.cell >= kGridCells)
         return QStringLiteral("its date names no day of the month");
-    if (!ColorFromText(entry.colorText))
-        return QStringLiteral("the colour of its kind is not a colour");
-    return QStringLiteral("a word is wider than the day's column");
+    return QStringLiteral("the colour of its kind is not a colour");
+}
+
+// "the birthday of "Leap Lad" (29 February 1992)" for each entry of table dated 29 February.
+template <class Table>
+void addLeapDayEntries(QStringList& out, const Table& table, const char* kind) {
+    for (const auto& entry : table) {
+        if (entry.Date.number(0, 2) != 2 || entry.Date.number(2, 2) != 29) continue;
+        out << QStringLiteral("the %1 of \"%2\" (29 February %3)")
+                   .arg(QLatin1String(kind), entry.Name, entry.Date.view().mid(4, 4));
+    }
 }
 
 // "July 4, 2027", or "July 2027" for no day.
@@ -53,5 +62,26 @@ QStringList FitProblemLines(const std::vector<FitProblem>& problems) {
         for (const QString& reason : p.reasons)
             lines << day + QLatin1String(": ") + reason;
     }
+    return lines;
+}
+
+QStringList HiddenLeapDayLines(const CalendarDocument& doc, const LayoutSettings& layout, int year,
+                               const std::vector<int>& months) {
+    if (FebruaryDays(year) == 29 ||
+        LeapDayRule(layout.LeapDayEntries) != LeapDayPlacement::Hidden ||
+        std::find(months.begin(), months.end(), 2) == months.end())
+        return {};
+    QStringList entries;
+    addLeapDayEntries(entries, doc.Birthdays, "birthday");
+    addLeapDayEntries(entries, doc.Anniversaries, "anniversary");
+    if (entries.isEmpty()) return {};
+    const QString prefix = MonthName(2) + u' ' + QString::number(year) + QLatin1String(": ");
+    const QString why = QStringLiteral(" is not shown: %1 has no 29 February").arg(year);
+    QStringList lines;
+    for (const QString& entry : entries)
+        lines << prefix + entry + why;
+    lines << QStringLiteral("The layout can show them on 28 February or on 1 March: \"29 "
+                            "February birthdays and anniversaries in other years\", under "
+                            "Entries on its Alignment page.");
     return lines;
 }

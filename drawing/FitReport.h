@@ -24,6 +24,14 @@ void AddFitProblems(std::vector<FitProblem>& problems, const MonthGrid& grid,
                     const std::vector<CellReport>& reports);
 
 // One line per day that does not show every entry ("July 4, 2027: 3 of 9 entries do not
-// fit"), then one per entry that cannot be shown ("July 4, 2027: "Supercalifragilistic"
-// cannot be shown: a word is wider than the day's column").
+// fit"), then one per entry that cannot be shown ("July 4, 2027: "Fair" cannot be shown:
+// the colour of its kind is not a colour").
 QStringList FitProblemLines(const std::vector<FitProblem>& problems);
+
+// The birthdays and anniversaries dated 29 February that the pages of a year without that
+// day leave out while the layout's LeapDayEntries says they are not shown, when February is
+// among the months: one line for each ("February 2027: the birthday of "Leap Lad" (29
+// February 1992) is not shown: 2027 has no 29 February"), then one saying where the layout
+// can place them. Nothing in a leap year, or when the layout places them.
+QStringList HiddenLeapDayLines(const CalendarDocument& doc, const LayoutSettings& layout, int year,
+                               const std::vector<int>& months);

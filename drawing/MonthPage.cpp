@@ -136,8 +136,8 @@ MonthPageLayout LayOutMonthPage(DrawingSurface& metrics, const PageInput& input,
     return page;
 }
 
-MonthPagePrinter::MonthPagePrinter(DrawingSurface& surface, Dialogs& dialogs, PageInput input)
-    : surface_(surface), dialogs_(dialogs), input_(input) {}
+MonthPagePrinter::MonthPagePrinter(DrawingSurface& surface, PageInput input)
+    : surface_(surface), input_(input) {}
 
 void MonthPagePrinter::PrintMonthPage(int month) {
     layout_ = LayOutMonthPage(surface_, input_, month);
@@ -205,6 +205,6 @@ void MonthPagePrinter::drawDayNumbers() {
 
 void MonthPagePrinter::drawEntries() {
     cellReports_ = WriteMonthEntries(
-        surface_, dialogs_, PlaceMonthEntries(input_.doc, input_.layout, layout_.grid),
+        surface_, PlaceMonthEntries(input_.doc, input_.layout, layout_.grid),
         [this](int c) { return layout_.entryBox(c); }, cellLineY_, FullCellRule(input_.layout));
 }

@@ -10,7 +10,6 @@
 #include <vector>
 
 class CalendarDocument;
-class Dialogs;
 struct LayoutSettings;
 
 // The printed month page: a heading with month and year, the optional title block, a rule,
@@ -92,12 +91,13 @@ MonthPageLayout LayOutMonthPage(DrawingSurface& metrics, const PageInput& input,
 // Draws month pages onto one surface, page after page. Keeps the page's CellLineY.
 class MonthPagePrinter {
   public:
-    MonthPagePrinter(DrawingSurface& surface, Dialogs& dialogs, PageInput input);
+    MonthPagePrinter(DrawingSurface& surface, PageInput input);
 
     // Draws the whole page of month (1 to 12) of the input's year on the surface's current
-    // page; starts and ends no page. An entry that cannot be shown is reported through
-    // dialogs, once, and left out. A day whose entries do not all fit ends with "+N more"
-    // when the layout's MarkOverfullDays says so, else its entries are cut off silently.
+    // page; starts and ends no page, and shows no message. A word wider than its column is
+    // broken inside; an entry that cannot be shown is left out. A day whose entries do not
+    // all fit ends with "+N more" when the layout's MarkOverfullDays says so, else its
+    // entries are cut off silently. cellReports() tells what became of every entry.
     void PrintMonthPage(int month);
 
     double TitleX(const QString& text) const;
@@ -115,7 +115,6 @@ class MonthPagePrinter {
     void drawEntries();
 
     DrawingSurface& surface_;
-    Dialogs& dialogs_;
     PageInput input_;
     MonthPageLayout layout_;
     CellLineY cellLineY_{};

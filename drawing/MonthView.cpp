@@ -70,7 +70,10 @@ void DrawMonthView(DrawingSurface& surface, Dialogs& dialogs, const MonthViewInp
     surface.setFont(input.font);
     clearBoxes(surface, input.boxes, input.colors.emptyBox, lines);
     drawDays(surface, input.boxes, grid, input.colors, lines);
-    WriteMonthEntries(
-        surface, dialogs, PlaceMonthEntries(input.doc, input.layout, grid),
+    const std::vector<CellReport> reports = WriteMonthEntries(
+        surface, PlaceMonthEntries(input.doc, input.layout, grid),
         [&](int c) { return input.boxes.entryBox(c); }, lines, FullCellRule(input.layout));
+    for (const CellReport& report : reports)
+        for (std::size_t i = 0; i < report.cannotShow().size(); ++i)
+            ShowEventError(dialogs);
 }

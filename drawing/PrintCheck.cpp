@@ -2,7 +2,6 @@
 
 #include "document/AppState.h"
 #include "drawing/MonthPage.h"
-#include "platform/Dialogs.h"
 #include "platform/DrawingSurface.h"
 
 #include <QFontMetricsF>
@@ -50,25 +49,14 @@ class MeasuringSurface final : public DrawingSurface {
     bool first_ = true;
 };
 
-// Entries that cannot be shown are listed, not announced.
-class SilentDialogs final : public Dialogs {
-  public:
-    Answer message(const MessageRequest& request) override { return request.defaultButton; }
-    std::optional<FileChoice> openFile(const FileRequest&) override { return std::nullopt; }
-    std::optional<FileChoice> saveFile(const FileRequest&) override { return std::nullopt; }
-    std::optional<QColor> chooseColor(const QColor&, QWidget*) override { return std::nullopt; }
-};
-
 } // namespace
 
 std::vector<FitProblem> CheckMonthsFit(const AppState& app, const QPagedPaintDevice& device,
                                        const std::vector<int>& months) {
     const QRectF paper = device.pageLayout().fullRect(QPageLayout::Inch);
     MeasuringSurface surface(device);
-    SilentDialogs dialogs;
     MonthPagePrinter pages(
-        surface, dialogs,
-        {app.Document, app.Layout, app.DisplayYear, {paper.width(), paper.height()}});
+        surface, {app.Document, app.Layout, app.DisplayYear, {paper.width(), paper.height()}});
     std::vector<FitProblem> problems;
     for (int month : months) {
         pages.PrintMonthPage(month);

@@ -106,8 +106,7 @@ PrintResult PrintMonths(AppState& app, const PageTarget& target, const std::vect
     }
     PainterSurface surface(painter, PainterSurface::pixelsPerInch(target.device));
     MonthPagePrinter pages(
-        surface, app.dialogs,
-        {app.Document, app.Layout, app.DisplayYear, {paper.width(), paper.height()}});
+        surface, {app.Document, app.Layout, app.DisplayYear, {paper.width(), paper.height()}});
     for (size_t i = 0; i < months.size(); ++i) {
         if (i > 0 && !target.device.newPage()) {
             result = {false, QStringLiteral("%1 refused a new page").arg(target.label),

@@ -52,10 +52,11 @@ struct PageTarget {
 
 // Draws one page per month of app.DisplayYear on the target, in the given order, with a new
 // page between months and none after the last; then ends the document, sending what was
-// drawn even after a failure. No months: nothing is drawn and no document is started. An
-// entry that cannot be shown is reported through app.dialogs and left out; it does not
-// stop the printing. A layout whose grid would have no room on the target's paper (no
-// width, or rows lower than a day number) is refused before any document is started.
+// drawn even after a failure. No months: nothing is drawn and no document is started. No
+// message is shown while pages are drawn: an entry that cannot be shown is left out and
+// named in the result's problems, with the days that do not show every entry. A layout whose grid
+// would have no room on the target's paper (no width, or rows lower than a day number) is refused
+// before any document is started.
 PrintResult PrintMonths(AppState& app, const PageTarget& target, const std::vector<int>& months);
 
 // The same into the PDF file at path, with the page of PdfPageLayout. The file is written

@@ -53,6 +53,10 @@ void frmMain::showPrintWindow() {
     frmPrint print(app_, this);
     connect(&print, &frmPrint::layoutRequested, this, [this] { showLayout(false); });
     connect(&print, &frmPrint::printed, this, &frmMain::showStatus);
+    // A year chosen for printing is the display year, in the setup window and the view too.
+    connect(&print, &frmPrint::displayYearRequested, this, [this](int year) {
+        if (setup_) setup_->vsbDispYr->setNumber(year);
+    });
     print.Form_Load();
     print.exec();
 }

@@ -169,8 +169,10 @@ int runPrint(Tool& tool, const ToolCommand& self, const QCommandLineParser& pars
     app.Layout = layoutFor(parser.isSet(QStringLiteral("settings")));
     app.DisplayYear = year;
     const PrintResult result = PrintMonthsToPdf(app, output, months);
-    // The days whose entries do not all show, so that nothing is missed unawares.
-    for (const QString& line : FitProblemLines(result.problems))
+    // The days whose entries do not all show, and the 29 February birthdays that a common
+    // year leaves out, so that nothing is missed unawares.
+    for (const QString& line : FitProblemLines(result.problems) +
+                                   HiddenLeapDayLines(app.Document, app.Layout, year, months))
         printError(line);
     if (!result.ok) printError(result.error);
     return result.ok ? 0 : 1;

@@ -1,6 +1,7 @@
 #include "drawing/windows/PrintPreview.h"
 
 #include "document/AppState.h"
+#include "document/DisplayYear.h"
 #include "drawing/windows/PrinterJob.h"
 #include "platform/widgets/NamedControl.h"
 
@@ -11,6 +12,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 frmPreview::frmPreview(AppState& app, QPrinter& printer, std::vector<int> months, QWidget* parent)
@@ -18,12 +20,20 @@ frmPreview::frmPreview(AppState& app, QPrinter& printer, std::vector<int> months
     setObjectName(QStringLiteral("frmPreview"));
     setWindowTitle(QStringLiteral("Print Preview"));
     picPreview = named(new QPrintPreviewWidget(&printer, this), "picPreview");
+    lblYear = named(new QLabel(QStringLiteral("&Year:"), this), "lblYear");
+    spnYear = named(new QSpinBox(this), "spnYear");
+    spnYear->setRange(kFirstDisplayYear, kLastDisplayYear);
+    spnYear->setValue(app_.DisplayYear);
+    lblYear->setBuddy(spnYear);
     lblPages = named(new QLabel(this), "lblPages");
     cmdPrint = named(new QPushButton(QStringLiteral("Print"), this), "cmdPrint");
     cmdClose = named(new QPushButton(QStringLiteral("Close"), this), "cmdClose");
     cmdPrint->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(lblYear);
+    buttons->addWidget(spnYear);
+    buttons->addSpacing(12);
     buttons->addWidget(lblPages, 1);
     buttons->addWidget(cmdPrint);
     buttons->addWidget(cmdClose);
@@ -36,6 +46,7 @@ frmPreview::frmPreview(AppState& app, QPrinter& printer, std::vector<int> months
         lblPages->setText(pageCount() == 1 ? QStringLiteral("1 page")
                                            : QStringLiteral("%1 pages").arg(pageCount()));
     });
+    connect(spnYear, &QSpinBox::valueChanged, this, &frmPreview::spnYear_Change);
     connect(cmdPrint, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
     // Two facing pages of a landscape calendar, where the screen has room for them.
@@ -54,4 +65,10 @@ int frmPreview::pageCount() const {
 
 void frmPreview::drawPages(QPrinter* printer) {
     PrintMonths(app_, *printer, months_);
+}
+
+void frmPreview::spnYear_Change(int year) {
+    app_.DisplayYear = year;
+    picPreview->updatePreview();
+    emit yearChanged(year);
 }

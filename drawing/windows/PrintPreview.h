@@ -7,12 +7,14 @@ class QLabel;
 class QPrintPreviewWidget;
 class QPrinter;
 class QPushButton;
+class QSpinBox;
 struct AppState;
 
 // "Print Preview": the chosen months of the display year page by page, drawn for the chosen
-// printer exactly as printing draws them, with the present layout. "Print" closes it with
-// Accepted, and the print window then prints those months on that printer; "Close" goes
-// back to the print window.
+// printer exactly as printing draws them, with the present layout. The year is shown and
+// can be changed here: another year becomes the display year and the pages are drawn
+// afresh. "Print" closes it with Accepted, and the print window then prints those months
+// on that printer; "Close" goes back to the print window.
 class frmPreview : public QDialog {
     Q_OBJECT
   public:
@@ -23,12 +25,19 @@ class frmPreview : public QDialog {
     int pageCount() const;
 
     QPrintPreviewWidget* picPreview;
+    QLabel* lblYear;
+    QSpinBox* spnYear;
     QLabel* lblPages;
     QPushButton* cmdPrint;
     QPushButton* cmdClose;
 
+  signals:
+    // Another year was chosen; it is already the display year.
+    void yearChanged(int year);
+
   private:
     void drawPages(QPrinter* printer);
+    void spnYear_Change(int year);
 
     AppState& app_;
     std::vector<int> months_;

@@ -1,6 +1,7 @@
 #include "drawing/windows/PrintWindow.h"
 
 #include "document/AppState.h"
+#include "document/DisplayYear.h"
 #include "document/EntryText.h"
 #include "document/FileFolders.h"
 #include "document/StatusTexts.h"
@@ -16,6 +17,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace {
@@ -66,6 +69,10 @@ void frmPrint::buildControls() {
     lblSelPrinter = boldLabel(QStringLiteral("Select Printer "), "lblSelPrinter", picPrint);
     cboPrinters = named(new QComboBox(picPrint), "cboPrinters");
     lblPrnMonths = boldLabel(QStringLiteral("Print Months "), "lblPrnMonths", picPrint);
+    lblYear = named(new QLabel(QStringLiteral("&Year:"), picPrint), "lblYear");
+    spnYear = named(new QSpinBox(picPrint), "spnYear");
+    spnYear->setRange(kFirstDisplayYear, kLastDisplayYear);
+    lblYear->setBuddy(spnYear);
     optAll = named(new QRadioButton(QStringLiteral("All"), picPrint), "optAll");
     optSelect = named(new QRadioButton(QStringLiteral("Select:"), picPrint), "optSelect");
     lstMonths = named(new QListWidget(picPrint), "lstMonths");
@@ -84,6 +91,11 @@ void frmPrint::layOut() {
     panel->addWidget(cboPrinters);
     panel->addWidget(Line1[0]);
     panel->addWidget(lblPrnMonths);
+    auto* year = new QHBoxLayout;
+    year->addWidget(lblYear);
+    year->addWidget(spnYear);
+    year->addStretch();
+    panel->addLayout(year);
     auto* choice = new QHBoxLayout;
     choice->addWidget(optAll);
     choice->addWidget(optSelect);
@@ -115,6 +127,11 @@ void frmPrint::connectControls() {
 }
 
 void frmPrint::Form_Load() {
+    {
+        // Showing the display year does not change it.
+        const QSignalBlocker quiet(spnYear);
+        spnYear->setValue(app_.DisplayYear);
+    }
     cboPrinters->clear();
     for (const QPrinterInfo& info : printers_)
         cboPrinters->addItem(printerText(info));

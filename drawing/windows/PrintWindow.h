@@ -17,13 +17,15 @@ class QListWidget;
 class QPrinter;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 class QTimer;
 struct AppState;
 
-// "Print Calendar": choose a printer and all months or some, and print one page per month
-// of the display year. Besides the system's printers there is always "Save as PDF", which
-// asks for a file name. The program opens it with exec(); Print runs the whole print inside
-// its click and closes the window when it succeeded.
+// "Print Calendar": choose a printer, the year and all months or some, and print one page
+// per month of that year. The year shown is the display year, and choosing another one here
+// (or in the preview) makes it the display year. Besides the system's printers there is always
+// "Save as PDF", which asks for a file name. The program opens it with exec(); Print runs the whole
+// print inside its click and closes the window when it succeeded.
 class frmPrint : public QDialog {
     Q_OBJECT
   public:
@@ -51,6 +53,8 @@ class frmPrint : public QDialog {
     QLabel* lblSelPrinter;
     QComboBox* cboPrinters;
     QLabel* lblPrnMonths;
+    QLabel* lblYear;
+    QSpinBox* spnYear; // the year printed: the display year
     QRadioButton* optAll;
     QRadioButton* optSelect;
     QListWidget* lstMonths;
@@ -68,6 +72,9 @@ class frmPrint : public QDialog {
     void layoutRequested();
     // The pages were printed: what went where, for the main window's status bar.
     void printed(const QString& report);
+    // Another year was chosen here or in the preview; it is already the display year, and
+    // the owner shows it as such.
+    void displayYearRequested(int year);
 
   private:
     void buildControls();
@@ -75,6 +82,7 @@ class frmPrint : public QDialog {
     void connectControls();
     void optAll_Click();
     void optSelect_Click();
+    void spnYear_Change(int year);
 
     bool pdfChosen() const;
     // Prints on the printer chosen in cboPrinters; false when the user cancelled the PDF

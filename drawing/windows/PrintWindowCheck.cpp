@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTimer>
 
 void frmPrint::buildFitList() {
@@ -24,6 +25,12 @@ void frmPrint::buildFitList() {
     lblFit->setWordWrap(true);
     lstFit = named(new QListWidget(picPrint), "lstFit");
     lstFit->setSelectionMode(QAbstractItemView::NoSelection);
+    // A long line (an entry's name, where the layout can place a 29 February) wraps within
+    // the list instead of hiding its end.
+    lstFit->setWordWrap(true);
+    lstFit->setResizeMode(QListView::Adjust);
+    lstFit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstFit->setSpacing(1);
     lstFit->setToolTip(QStringLiteral("A smaller font for dates and events, or shorter names, "
                                       "make room in a day"));
     // Room for a few whole lines, so that a long list reads without scrolling sideways.
@@ -54,6 +61,15 @@ void frmPrint::connectFitList() {
     // Runs after the owner's layout dialog has closed: its changes show at once.
     connect(cmdLayout, &QPushButton::clicked, this, afresh);
     connect(cmdPreview, &QPushButton::clicked, this, &frmPrint::cmdPreview_Click);
+    connect(spnYear, &QSpinBox::valueChanged, this, &frmPrint::spnYear_Change);
+}
+
+void frmPrint::spnYear_Change(int year) {
+    app_.DisplayYear = year;
+    // Another year has other days and other one-off events: its months are checked afresh.
+    fitByMonth_.clear();
+    fitTimer_->start();
+    emit displayYearRequested(year);
 }
 
 std::vector<int> frmPrint::chosenMonths() const {
@@ -100,7 +116,9 @@ void frmPrint::refreshFitList() {
         if (known != fitByMonth_.end())
             problems.insert(problems.end(), known->second.begin(), known->second.end());
     }
-    const QStringList lines = FitProblemLines(problems);
+    const QStringList lines =
+        FitProblemLines(problems) +
+        HiddenLeapDayLines(app_.Document, app_.Layout, app_.DisplayYear, months);
     lstFit->clear();
     lstFit->addItems(lines);
     lstFit->setVisible(!lines.isEmpty());
@@ -109,7 +127,7 @@ void frmPrint::refreshFitList() {
     else if (lines.isEmpty())
         lblFit->setText(QStringLiteral("Every entry of the chosen months fits in its day."));
     else
-        lblFit->setText(QStringLiteral("Not everything fits:"));
+        lblFit->setText(QStringLiteral("Not everything will be shown:"));
 }
 
 void frmPrint::cmdPreview_Click() {
@@ -117,5 +135,6 @@ void frmPrint::cmdPreview_Click() {
     const std::unique_ptr<QPrinter> printer = chosenPrinter();
     if (months.empty() || !printer) return;
     frmPreview preview(app_, *printer, months, this);
+    connect(&preview, &frmPreview::yearChanged, spnYear, &QSpinBox::setValue);
     if (preview.exec() == QDialog::Accepted) cmdBegin_Click();
 }

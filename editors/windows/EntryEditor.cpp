@@ -285,7 +285,11 @@ DatedEntryEditor::DatedEntryEditor(AppState& app, const EditorTexts& texts, Year
 }
 
 void DatedEntryEditor::resetYear() {
-    vsbYear->setNumber(currentYear());
+    resetYearTo(currentYear());
+}
+
+void DatedEntryEditor::resetYearTo(int year) {
+    vsbYear->setNumber(years_.clamp(year));
     txtYear->setText(QString::number(vsbYear->number()));
 }
 

@@ -152,6 +152,8 @@ class DatedEntryEditor : public EntryEditor {
     bool dateAccepted() override;
     // Part of ResetForm: the year starts at today's year.
     void resetYear();
+    // Part of ResetForm: the year starts at year, brought into the year bar's range.
+    void resetYearTo(int year);
     DateParts dateParts() const;
     // Month, day and year in one row.
     QHBoxLayout* dateRow() const;

@@ -1,5 +1,7 @@
 #include "editors/windows/OtherEditor.h"
 
+#include "document/AppState.h"
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -37,7 +39,8 @@ void frmOther::ResetForm() {
     resetMonth();
     resetName();
     resetDay();
-    resetYear();
+    // A one-off event is most often entered for the year being worked on.
+    resetYearTo(app_.DisplayYear);
 }
 
 EntryRecord frmOther::record() const {

@@ -111,12 +111,19 @@ TEST_F(ViewFixture, LongEntriesWrapToTheBoxWidthAndStopAtItsBottom) {
     EXPECT_TRUE(write("&HFF", 7, "Later"));
     EXPECT_EQ(entriesIn(7).size(), 4u);
 
-    // Lines may be 74 pixels wide: a word of 14 characters fits, one of 15 cannot be shown.
+    // Lines may be 74 pixels wide: a word of 14 characters fits, one of 15 is broken after
+    // its 14th and goes on on the next line.
     EXPECT_TRUE(write("&HFF", 8, "Abcdefghijklmn"));
+    ASSERT_EQ(entriesIn(8).size(), 1u);
     const double below = lines[9];
-    EXPECT_FALSE(write("&HFF", 9, "Abcdefghijklmno"));
-    EXPECT_TRUE(entriesIn(9).empty());
-    EXPECT_EQ(lines[9], below);
+    EXPECT_TRUE(write("&HFF", 9, "Abcdefghijklmno"));
+    ASSERT_EQ(entriesIn(9).size(), 2u);
+    EXPECT_EQ(entriesIn(9)[0].text, QStringLiteral("Abcdefghijklmn"));
+    EXPECT_EQ(entriesIn(9)[1].text, QStringLiteral("o"));
+    EXPECT_GT(lines[9], below);
+    EXPECT_TRUE(t.dialogs.messages.empty());
+    // An entry that cannot be shown is still reported by the view.
+    EXPECT_FALSE(write("blue", 10, "Fair"));
     ASSERT_EQ(t.dialogs.messages.size(), 1u);
     EXPECT_EQ(t.dialogs.messages[0].title, QStringLiteral("Daylark 2.5"));
 }

@@ -1,7 +1,6 @@
 #include "drawing/CellStack.h"
 #include "drawing/FitReport.h"
 #include "support/RecordingSurface.h"
-#include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +16,6 @@ struct CellCase {
     FullCell rule;
     QStringList drawn; // the texts written, top to bottom
     int notFitting;
-    int messages;
     double width = 50;
 };
 
@@ -27,13 +25,12 @@ TEST_P(CellStack, WritesWholeEntriesAndMarksWhatIsLeftOut) {
     const CellCase& c = GetParam();
     RecordingSurface surface;
     surface.setFont({QStringLiteral("Test"), 500});
-    ScriptedDialogs dialogs;
     std::vector<PlacedEntry> placed;
     for (const QString& text : c.entries)
         placed.push_back({EntryKind::Other, 0, 3, text, QStringLiteral("&HFF")});
     CellLineY lines{};
     const std::vector<CellReport> reports = WriteMonthEntries(
-        surface, dialogs, placed,
+        surface, placed,
         [&](int) {
             return CellBox{0, c.width, c.bottom};
         },
@@ -43,7 +40,6 @@ TEST_P(CellStack, WritesWholeEntriesAndMarksWhatIsLeftOut) {
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0].cell, 3);
     EXPECT_EQ(reports[0].notFitting(), c.notFitting);
-    EXPECT_EQ(int(dialogs.messages.size()), c.messages);
     // Entries are written from the top; the mark takes the cell's last line, and the cell's
     // next line is below it.
     const int room = int(c.bottom / 10);
@@ -63,64 +59,65 @@ INSTANTIATE_TEST_SUITE_P(
     Cells, CellStack,
     ::testing::Values(
         CellCase{
-            "AllFitNoMark", {"a", "bb bb", "c"}, 40, FullCell::MarkMore, {"a", "bb bb", "c"}, 0, 0},
+            "AllFitNoMark", {"a", "bb bb", "c"}, 40, FullCell::MarkMore, {"a", "bb bb", "c"}, 0},
         CellCase{"FiveOneLinersInFourLines",
                  {"a", "b", "c", "d", "e"},
                  40,
                  FullCell::MarkMore,
                  {"a", "b", "c", "+2 more"},
-                 2,
-                 0},
+                 2},
         CellCase{"AWrappedEntryIsShownWholeOrNotAtAll",
                  {"a", "b", kTwoLines, "d"},
                  40,
                  FullCell::MarkMore,
                  {"a", "b", "+2 more"},
-                 2,
-                 0},
-        CellCase{"AWordTooWideIsReportedAndCounted",
+                 2},
+        CellCase{"AWordTooWideIsBrokenInsideAndShown",
                  {"a", "abcdefghijk"},
                  40,
                  FullCell::MarkMore,
-                 {"a", "+1 more"},
-                 0,
-                 1},
-        CellCase{"RoomForOneLineHoldsOnlyTheMark",
-                 {"a", "b"},
-                 10,
-                 FullCell::MarkMore,
-                 {"+2 more"},
-                 2,
+                 {"a", "abcdefghij", "k"},
                  0},
-        CellCase{"NoRoomShowsNothing", {"a"}, 5, FullCell::MarkMore, {}, 1, 0},
+        CellCase{"ABrokenWordWithoutRoomIsCounted",
+                 {"a", "b", "abcdefghijklmnopqrstu"},
+                 40,
+                 FullCell::MarkMore,
+                 {"a", "b", "+1 more"},
+                 1},
+        CellCase{
+            "RoomForOneLineHoldsOnlyTheMark", {"a", "b"}, 10, FullCell::MarkMore, {"+2 more"}, 2},
+        CellCase{"NoRoomShowsNothing", {"a"}, 5, FullCell::MarkMore, {}, 1},
         CellCase{"ANarrowCellShortensTheMark",
                  {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m"},
                  40,
                  FullCell::MarkMore,
                  {"a", "b", "c", "+10"},
                  10,
-                 0,
                  30},
         CellCase{"WithoutTheMarkTheLastEntryIsCut",
                  {"a", "b", kTwoLines, "d"},
                  30,
                  FullCell::Cut,
                  {"a", "b", "cccc dddd"},
-                 2,
-                 0}),
+                 2},
+        CellCase{"WithoutTheMarkABrokenWordIsCutAtTheBottom",
+                 {"a", "abcdefghijklmnopqrstuvwxyz"},
+                 30,
+                 FullCell::Cut,
+                 {"a", "abcdefghij", "klmnopqrst"},
+                 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CellStackReports, EntriesOfNoDayAreReportedFirstAndCellsFollowInOrder) {
     RecordingSurface surface;
     surface.setFont({QStringLiteral("Test"), 500});
-    ScriptedDialogs dialogs;
     const std::vector<PlacedEntry> placed = {
         {EntryKind::Other, 0, 9, QStringLiteral("later"), QStringLiteral("&H0")},
         {EntryKind::Holiday, 1, kUnplaceable, QStringLiteral("Day zero"), QStringLiteral("&H0")},
         {EntryKind::Birthday, 2, 4, QStringLiteral("earlier"), QStringLiteral("blue")}};
     CellLineY lines{};
     const auto reports = WriteMonthEntries(
-        surface, dialogs, placed,
+        surface, placed,
         [](int) {
             return CellBox{0, 50, 40};
         },
@@ -129,7 +126,9 @@ TEST(CellStackReports, EntriesOfNoDayAreReportedFirstAndCellsFollowInOrder) {
     EXPECT_EQ(reports[0].cell, kUnplaceable);
     EXPECT_EQ(reports[1].cell, 4);
     EXPECT_EQ(reports[2].cell, 9);
-    EXPECT_EQ(dialogs.messages.size(), 2u); // no day, and a colour that is no colour
+    // No day, and a colour that is no colour: left out and reported, without a word.
+    EXPECT_EQ(reports[0].cannotShow().size(), 1u);
+    EXPECT_EQ(reports[1].cannotShow().size(), 1u);
     EXPECT_EQ(surface.allTexts(), QStringList({"+1 more", "later"}));
 
     // March 2027 starts on a Monday: cell 4 is the 4th, cell 9 the 9th.
@@ -150,14 +149,14 @@ TEST(FitProblemLines, CountTheEntriesOfADayThatDoNotFit) {
          5,
          9,
          1,
-         {QStringLiteral("\"Abcdefghijklmnop\" cannot be shown: a word is "
-                         "wider than the day's column")}},
+         {QStringLiteral("\"Abcdefghijklmnop\" cannot be shown: the colour of its kind is "
+                         "not a colour")}},
         {2027, 7, 6, 1, 1, {}}};
     EXPECT_EQ(FitProblemLines(problems),
               QStringList({"July 4, 2027: 3 of 9 entries do not fit",
                            "July 5, 2027: 1 of 9 entries does not fit",
-                           "July 5, 2027: \"Abcdefghijklmnop\" cannot be shown: a word is wider "
-                           "than the day's column",
+                           "July 5, 2027: \"Abcdefghijklmnop\" cannot be shown: the colour of "
+                           "its kind is not a colour",
                            "July 6, 2027: 1 of 1 entry does not fit"}));
 }
 

@@ -1,4 +1,5 @@
 #include "drawing/MonthPage.h"
+#include "drawing/FitReport.h"
 #include "settings/LoadSettings.h"
 #include "support/CalendarBuilder.h"
 #include "support/RecordingSurface.h"
@@ -26,7 +27,7 @@ struct PageFixture : ::testing::Test {
     }
     LayoutSettings& layout() { return t.app.Layout; }
     const MonthPageLayout& print(int month) {
-        pages.emplace(surface, t.dialogs,
+        pages.emplace(surface,
                       PageInput{t.app.Document, t.app.Layout, t.app.DisplayYear, printerPage});
         pages->PrintMonthPage(month);
         return pages->layout();
@@ -196,18 +197,30 @@ TEST_F(PageFixture, WithoutTheMarkEntriesOfADayStackByKindInTheirColoursUntilThe
               QStringList({" 7", "Ann", "Feast", "Fair", "Wedding", "Dentist"}));
 }
 
-TEST_F(PageFixture, EachEntryThatCannotBeShownIsReportedOnceAndTheRestOfThePagePrints) {
+// Nothing is announced while a page is drawn: a word wider than its column is broken and
+// shown, and entries that cannot be shown are left to the list of what the page lacks.
+TEST_F(PageFixture, APageShowsNoMessageAndBreaksAWordWiderThanItsColumn) {
     CalendarDocument& doc = t.app.Document;
     doc.Birthdays.append(birthday("03101961", QStringLiteral("Bartholomew-Fitzgerald"), "3"));
     doc.FixedHolidays.append(fixedHoliday("0300", QStringLiteral("Day zero")));
     layout().Other = QStringLiteral("blue");
     doc.OtherEvents.append(other("03202027", QStringLiteral("Blue fair")));
     const MonthPageLayout& page = print(3);
-    EXPECT_EQ(t.dialogs.messages.size(), 3u);
+    EXPECT_TRUE(t.dialogs.messages.empty());
     EXPECT_EQ(cellTexts(page, page.grid.cellOfDay(7)),
               QStringList({" 7", "Ann Smith --", "66th Birthday"}));
-    // The day's only entry is not shown, and the day says so.
-    EXPECT_EQ(cellTexts(page, page.grid.cellOfDay(10)), QStringList({" 10", "+1 more"}));
+    // 13 characters of 0.1 inch fit in a column.
+    EXPECT_EQ(cellTexts(page, page.grid.cellOfDay(10)),
+              QStringList({" 10", "Bartholomew-F", "itzgerald"}));
+    // The day's only entry cannot be shown, and the day says so.
+    EXPECT_EQ(cellTexts(page, page.grid.cellOfDay(20)), QStringList({" 20", "+1 more"}));
+    std::vector<FitProblem> problems;
+    AddFitProblems(problems, page.grid, pages->cellReports());
+    EXPECT_EQ(FitProblemLines(problems),
+              QStringList({"March 2027: \"Day zero\" cannot be shown: its date names no day of "
+                           "the month",
+                           "March 20, 2027: \"Blue fair\" cannot be shown: the colour of its "
+                           "kind is not a colour"}));
 }
 
 TEST(FontPoints, ReadsTheNumberAtTheStartOfTheText) {

@@ -139,7 +139,7 @@ TEST_F(PdfFixture, ColoursReachTheImageOnlyWhereTheirEntriesAre) {
     image.fill(Qt::white);
     QPainter painter(&image);
     PainterSurface surface(painter, PainterSurface::pixelsPerInch(image));
-    MonthPagePrinter pages(surface, t.dialogs, {t.app.Document, t.app.Layout, 2027, {11, 8.5}});
+    MonthPagePrinter pages(surface, {t.app.Document, t.app.Layout, 2027, {11, 8.5}});
     pages.PrintMonthPage(3);
     painter.end();
 

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -190,4 +191,41 @@ TEST_F(PrintWindowFixture, EscapeAndCloseLeaveAndThePdfDialogProposesTitleAndYea
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->result(), QDialog::Rejected);
     EXPECT_TRUE(t.dialogs.messages.empty());
+}
+
+// The window shows the year it prints, and a year typed there is printed and becomes the
+// display year; a year outside the range is never taken.
+TEST_F(PrintWindowFixture, ShowsTheYearItPrintsAndAnotherYearTypedThereIsPrinted) {
+    SKIP_WITHOUT_POPPLER();
+    EXPECT_EQ(window->spnYear->value(), 2027);
+    QSignalSpy requested(window.get(), &frmPrint::displayYearRequested);
+    struct Case {
+        const char* typed;
+        int year;
+    };
+    for (const Case& c : {Case{"2031", 2031},
+                          {"1979", 2031},
+                          {"2100", 2031},
+                          {"1980", 1980},
+                          {"2099", 2099},
+                          {"2028", 2028}}) {
+        window->spnYear->setFocus();
+        window->spnYear->selectAll();
+        QTest::keyClicks(window->spnYear, QLatin1String(c.typed));
+        window->cboPrinters->setFocus(); // leaving the box takes or refuses what was typed
+        EXPECT_EQ(window->spnYear->value(), c.year) << c.typed;
+        EXPECT_EQ(t.app.DisplayYear, c.year) << c.typed;
+    }
+    ASSERT_FALSE(requested.isEmpty());
+    EXPECT_EQ(requested.last()[0].toInt(), 2028);
+
+    const QString path = t.path(QStringLiteral("year.pdf"));
+    printTo(path);
+    EXPECT_TRUE(pdfText(path, 1).startsWith(QStringLiteral("January 2028")));
+
+    // Opened again, the window shows the display year as it now is.
+    t.app.DisplayYear = 2030;
+    window->Form_Load();
+    EXPECT_EQ(window->spnYear->value(), 2030);
+    EXPECT_EQ(t.app.DisplayYear, 2030);
 }

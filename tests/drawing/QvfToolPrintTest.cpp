@@ -177,3 +177,98 @@ TEST(QvfToolPrint, ADayWithMoreEntriesThanFitEndsWithTheCountOfTheOthers) {
         err.contains(QStringLiteral("July 4, 2027: %1 of 8 entries do not fit").arg(more - 1)))
         << err.toStdString();
 }
+
+namespace {
+
+// A calendar file of kCalendar's form with the given entry lines under their sections.
+QString writeCalendar(const QTemporaryDir& dir, const QByteArray& birthdays,
+                      const QByteArray& others) {
+    const QByteArray text =
+        "Version 2.0\r\nLong words\r\nHeader1=\r\nHeader2=\r\n\r\n[Birthday]\r\n" + birthdays +
+        "\r\n[Anniversary]\r\n\r\n[Holiday]\r\n\r\n\r\n[Other]\r\n" + others +
+        "\r\n[End of Data]\r\n";
+    const QString path = dir.filePath("calendar.qvf");
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(text);
+    return path;
+}
+
+// A stored layout of the given lines, in a configuration folder of the test's own.
+QProcessEnvironment storedLayout(const QTemporaryDir& dir, const QByteArray& lines) {
+    QDir().mkpath(dir.filePath("config/Daylark"));
+    QFile conf(dir.filePath("config/Daylark/Daylark.conf"));
+    if (conf.open(QIODevice::WriteOnly)) {
+        conf.write("[Software]\n");
+        for (const QByteArray& line : lines.split('\n'))
+            if (!line.isEmpty()) conf.write("Daylark\\Layout\\" + line + '\n');
+    }
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", dir.filePath("config"));
+    return env;
+}
+
+} // namespace
+
+// Letter paper upright and a 12-point date font leave narrow columns: a 40-character word is
+// broken inside its column and shown, on the page and with nothing on standard error.
+TEST(QvfToolPrint, AWordWiderThanItsColumnIsPrintedBrokenInsideIt) {
+    SKIP_WITHOUT_POPPLER();
+    QTemporaryDir dir;
+    const QByteArray word = "Supercalifragilisticexpialidocious-Party"; // 40 characters
+    ASSERT_EQ(word.size(), 40);
+    const QString calendar =
+        writeCalendar(dir, "07041990 1 Independence-Day-Parade-Committee-Chairperson\r\n",
+                      "07052027 " + word + "\r\n");
+    const QProcessEnvironment env =
+        storedLayout(dir, "PaperSize=Custom\nPaperSizeWidth=8.5\nPaperSizeHeight=11\n"
+                          "PaperOrientation=Portrait\nFontSizeDates=12\n");
+    const QString out = dir.filePath("july.pdf");
+    QString err;
+    ASSERT_EQ(qvftool({"print", calendar, "--year", "2027", "--months", "7", "--output", out,
+                       "--settings"},
+                      &err, env),
+              0)
+        << err.toStdString();
+    // Every entry shown, nothing announced.
+    for (const char* said : {"do not fit", "does not fit", "cannot be shown", "error"})
+        EXPECT_FALSE(err.contains(QLatin1String(said))) << err.toStdString();
+    const QString page = pdfText(out, 1);
+    EXPECT_TRUE(page.contains(QStringLiteral("Supercalif"))) << page.toStdString();
+    EXPECT_TRUE(page.contains(QStringLiteral("Independ")));
+    // The pieces of the word are all that the column of Monday 5 July holds besides its name
+    // and day numbers: between the second and third of the eight upright lines 1 inch apart
+    // from 0.75 inch, one below the other.
+    QString pieces;
+    double lastTop = 0;
+    for (const PdfWord& w : pdfWords(out, 1)) {
+        bool number = false;
+        w.text.toInt(&number);
+        if (number || w.text == QLatin1String("Monday") || w.xMin < 1.75 * 72 || w.xMin > 2.75 * 72)
+            continue;
+        pieces += w.text;
+        EXPECT_LE(w.xMax, 2.75 * 72) << w.text.toStdString();
+        EXPECT_GT(w.yMin, lastTop) << w.text.toStdString();
+        lastTop = w.yMin;
+    }
+    EXPECT_EQ(pieces.toStdString(), word.toStdString());
+}
+
+// With the layout's default "not shown", a common year's February names the 29 February
+// birthdays it leaves out, and where the layout can place them.
+TEST(QvfToolPrint, ACommonYearNamesThe29FebruaryBirthdaysItLeavesOut) {
+    QTemporaryDir dir;
+    const QString calendar = writeCalendar(dir, "02291992 3 Leap Lad\r\n", "");
+    const QString out = dir.filePath("february.pdf");
+    for (const auto& [year, listed] : {std::pair{"2027", true}, {"2028", false}}) {
+        QString err;
+        ASSERT_EQ(
+            qvftool({"print", calendar, "--year", year, "--months", "2", "--output", out}, &err),
+            0);
+        EXPECT_EQ(err.contains(QStringLiteral("February 2027: the birthday of \"Leap Lad\" (29 "
+                                              "February 1992) is not shown: 2027 has no 29 "
+                                              "February\n")),
+                  listed)
+            << err.toStdString();
+        EXPECT_EQ(err.contains(QStringLiteral("on 28 February or on 1 March")), listed);
+    }
+}

@@ -108,9 +108,26 @@ TEST_F(DateControls, TheYearStartsAtTodayAndStaysInRangeInAnyYear) {
     EXPECT_EQ(adding<frmBirthday>(EntryKind::Birthday)->txtYear->text(), "2026");
     t.clock.set(QDateTime(QDate(2105, 1, 1), QTime(0, 0)));
     auto w = adding<frmOther>(EntryKind::Other);
-    EXPECT_EQ(w->txtYear->text(), "2099");
+    EXPECT_EQ(w->txtYear->text(), "2027"); // the display year
     type(w->txtYear, "ab");
     EXPECT_EQ(w->txtYear->text(), "2099");
+}
+
+// Birthdays and anniversaries start on today's year, one-off events on the display year,
+// also after an add that keeps the editor open.
+TEST_F(DateControls, TheOneOffEditorStartsOnTheDisplayYear) {
+    app.Options.AfterAdd = "Remain";
+    app.DisplayYear = 2031;
+    EXPECT_EQ(adding<frmBirthday>(EntryKind::Birthday)->txtYear->text(), "2027");
+    EXPECT_EQ(adding<frmAnniv>(EntryKind::Anniversary)->txtYear->text(), "2027");
+    auto w = adding<frmOther>(EntryKind::Other);
+    EXPECT_EQ(w->txtYear->text(), "2031");
+    EXPECT_EQ(w->vsbYear->number(), 2031);
+    w->txtName->setText("Fair");
+    w->vsbYear->setNumber(2029);
+    w->cmdAdd->click();
+    EXPECT_EQ(app.Document.OtherEvents[0], other("01012029", "Fair"));
+    EXPECT_EQ(w->txtYear->text(), "2031");
 }
 
 TEST_F(DateControls, TheMonthListHoldsTwelveMonthsHoweverOftenItIsFilled) {
