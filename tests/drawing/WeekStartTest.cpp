@@ -65,7 +65,7 @@ TEST(WeekStart, FloatingRulesLandOnTheSameDateWhateverTheFirstDay) {
                     const QDate expected = qdateRuleDate(year, month, n, w);
                     const QString rule =
                         QString(n <= 4 ? QChar(u'0' + n) : QChar(u'L')) + QChar(u'0' + w);
-                    for (int firstDay : {0, 1, 6}) {
+                    for (int firstDay = 0; firstDay < 7; ++firstDay) {
                         const MonthGrid grid = MonthGrid::of(year, month, firstDay);
                         const std::optional<int> cell = FloatingHolidayCell(grid, rule);
                         ASSERT_TRUE(cell) << rule.toStdString();
