@@ -10,7 +10,12 @@ const QLocale& UsEnglishLocale() {
 
 QLocale PageLanguage(const QString& stored) {
     const bool named = stored != QLatin1String("System") && IsPageLanguageName(stored);
-    const QLocale locale = named ? QLocale(stored) : QLocale();
+    // The system's locale is rebuilt from its language, script and territory: the toolkit's
+    // own object for it takes its names and date formats from the C library's locale, which
+    // under LANGUAGE=de with LANG=C is German in name but English in its months and dates.
+    const QLocale system;
+    const QLocale locale =
+        named ? QLocale(stored) : QLocale(system.language(), system.script(), system.territory());
     return locale.language() == QLocale::C ? UsEnglishLocale() : locale;
 }
 

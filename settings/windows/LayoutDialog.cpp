@@ -4,6 +4,7 @@
 #include "document/AppState.h"
 #include "platform/Dialogs.h"
 #include "platform/widgets/ClickableLabel.h"
+#include "settings/PageLanguage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -53,7 +54,8 @@ int checkedIndex(const std::array<QRadioButton*, N>& options, int fallback) {
 } // namespace
 
 frmLayout::frmLayout(AppState& app, LayoutForm form, QWidget* parent)
-    : QDialog(parent), app_(app), form_(form), unit_(MeasureUnitOf(QLocale())) {
+    : QDialog(parent), app_(app), form_(form),
+      unit_(MeasureUnitOf(PageLanguage(QStringLiteral("System")))) {
     setObjectName(QStringLiteral("frmLayout"));
     setWindowTitle(QStringLiteral("Layout Options"));
     buildMenu();

@@ -3,6 +3,7 @@
 
 #include "document/AppState.h"
 #include "platform/widgets/NamedControl.h"
+#include "settings/PageLanguage.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -13,9 +14,8 @@ void frmLayout::buildNamedPaper() {
     optPaperNamed = named(new QRadioButton(tr("Standard size:"), picPaper), "optPaperNamed");
     cboPaperName = named(new QComboBox(picPaper), "cboPaperName");
     cboPaperName->addItems(PaperNames());
-    cboPaperName->setCurrentText(MeasureUnitOf(QLocale()) == MeasureUnit::Inch
-                                     ? QStringLiteral("Letter")
-                                     : QStringLiteral("A4"));
+    cboPaperName->setCurrentText(unit_ == MeasureUnit::Inch ? QStringLiteral("Letter")
+                                                            : QStringLiteral("A4"));
     cboPaperName->setEnabled(false);
     connect(optPaperNamed, &QRadioButton::clicked, this, &frmLayout::optPaperNamed_Click);
     connect(cboPaperName, &QComboBox::activated, this, &frmLayout::cboPaperName_Click);

@@ -16,8 +16,13 @@ struct ToolRun {
     QString out, err;
 };
 
-ToolRun qvftool(const QStringList& args) {
+ToolRun qvftool(const QStringList& args, const QString& language = {}) {
     QProcess process;
+    if (!language.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LANGUAGE"), language); // with LANG and LC_ALL still C.UTF-8
+        process.setProcessEnvironment(env);
+    }
     process.start(QStringLiteral(QVFTOOL_PATH), args);
     process.waitForFinished(120000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -210,4 +215,30 @@ TEST(QvfToolLanguage, UpcomingWritesItsDatesInTheLanguageAsked) {
                                                 "2027/03/16 (Other) - Zahnarzt\n"));
     const ToolRun wrong = qvftool(base + QStringList{"--language", "nowhere"});
     EXPECT_EQ(wrong.status, 2);
+}
+
+// The desktop's language as LANGUAGE names it, over a C locale for everything else: the
+// pages of the "System" language are German through and through, not German weeks with
+// English names.
+TEST(QvfToolLanguage, TheSystemLanguageFollowsLanguageOverTheCLocale) {
+    SKIP_WITHOUT_POPPLER();
+    QTemporaryDir dir;
+    const QString calendar = writeCalendar(dir, "03011951 1 Oma Rosa\r\n");
+    const QString pdf = dir.filePath("system.pdf");
+    const ToolRun run =
+        qvftool({"print", calendar, "--year", "2027", "--months", "3", "--output", pdf}, "de");
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QString text = pdfText(pdf, 1);
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8("März 2027\n"))) << text.toStdString();
+    EXPECT_TRUE(text.simplified().contains(QString::fromUtf8("Oma Rosa – 76. Geburtstag")))
+        << text.toStdString();
+    const std::vector<PdfWord> words = pdfWords(pdf, 1);
+    const std::optional<PdfWord> montag = findWord(words, QStringLiteral("Montag"));
+    ASSERT_TRUE(montag);
+    EXPECT_EQ(columnOf(montag->xMin, pdfPageSize(pdf).width()), 0);
+
+    QTemporaryDir other;
+    const QString upcoming = writeCalendar(other, "03071961 1 Ann Smith\r\n");
+    EXPECT_EQ(qvftool({"upcoming", upcoming, "--today", "2027-03-01"}, "de").out,
+              QString::fromUtf8("7. März 2027 (Birthday) - Ann Smith\n"));
 }
