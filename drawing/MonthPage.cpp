@@ -230,6 +230,8 @@ void MonthPagePrinter::drawWeekNumbers() {
         surface_.moveTo(number.x, number.y);
         surface_.printLine(number.text);
     }
+    // The entries that follow are written in the day numbers' font.
+    surface_.setFont(layout_.datesFont);
     surface_.setTextColor(Qt::black);
 }
 

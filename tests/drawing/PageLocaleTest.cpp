@@ -172,6 +172,18 @@ TEST_F(LocalePage, WeekNumbersStandInANarrowColumnLeftOfTheGrid) {
     // March 2027 from Monday the 1st to Wednesday the 31st: five rows, weeks 9 to 13.
     EXPECT_EQ(numbers, QStringList({"9", "10", "11", "12", "13"}));
     EXPECT_NEAR(page.weekNumbers[1].y, page.cellTop(7) + 0.05, 1e-9);
+    // The entries keep the day numbers' font; only the week numbers are smaller.
+    int entries = 0;
+    for (const auto& x : surface.texts) {
+        const bool weekNumber = x.x < page.frame.GridLeft && x.y > page.GridTop;
+        if (weekNumber) {
+            EXPECT_LT(x.font.size, page.datesFont.size) << x.text.toStdString();
+        }
+        if (!x.text.startsWith(QStringLiteral("Oma"))) continue;
+        EXPECT_EQ(x.font.size, page.datesFont.size);
+        ++entries;
+    }
+    EXPECT_EQ(entries, 1);
     // The heading, the title and the rule keep the whole width; the grid's lines do not.
     EXPECT_DOUBLE_EQ(page.heading.x, page.frame.PageLeft);
     EXPECT_DOUBLE_EQ(surface.lines.front().x1, page.frame.PageLeft);
