@@ -23,6 +23,9 @@ struct MessageRequest {
     MessageButtons buttons = MessageButtons::Ok;
     Answer defaultButton = Answer::Ok;
     QWidget* owner = nullptr;
+    // The whole of a message whose text shows only the start of a long list: a window offers
+    // it behind "Show Details..."; a terminal, which hides nothing, prints it instead of text.
+    QString detailedText = {};
 };
 
 struct FileRequest {

@@ -83,6 +83,7 @@ Answer DesktopDialogs::message(const MessageRequest& request) {
     QMessageBox box(toQtIcon(request.icon), request.title, request.text,
                     toQtButtons(request.buttons), request.owner);
     box.setDefaultButton(toQtButton(request.defaultButton));
+    if (!request.detailedText.isEmpty()) box.setDetailedText(request.detailedText);
     return fromQtButton(box.exec(), request.buttons);
 }
 
