@@ -157,9 +157,13 @@ class Importer {
             keys_.insert(entryKey(kind, e));
     }
 
+    // Text of the file. Line breaks and the other control characters, which iCalendar text may
+    // not hold (a tab aside) and which an export could not write back, become spaces, as line
+    // breaks do in the calendar file.
     QString text(QByteArrayView value) const {
         QString s = decodeText(value, encoding_);
-        s.replace(u'\r', u' ').replace(u'\n', u' ');
+        for (QChar& c : s)
+            if ((c.unicode() < 0x20 && c != u'\t') || c.unicode() == 0x7F) c = u' ';
         return s;
     }
 

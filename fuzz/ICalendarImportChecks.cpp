@@ -19,6 +19,7 @@
 // returns its description.
 
 #include "fuzz/ICalendarImportChecks.h"
+#include "fuzz/TableShape.h"
 
 #include "document/CalendarDocument.h"
 #include "document/EntryText.h"
@@ -67,7 +68,12 @@ class CapturedStderr {
         saved_ = dup(2);
         if (file_) dup2(fileno(file_), 2);
     }
-    ~CapturedStderr() { restore(); }
+    ~CapturedStderr() {
+        restore();
+        if (file_) std::fclose(file_);
+    }
+    CapturedStderr(const CapturedStderr&) = delete;
+    CapturedStderr& operator=(const CapturedStderr&) = delete;
     QByteArray written() {
         restore();
         QByteArray text;
@@ -103,14 +109,6 @@ Outcome import(QByteArrayView data, const CalendarDocument& start, const QTimeZo
     const QByteArray written = captured.written();
     require(written.isEmpty(), "the import wrote to standard error", QString::fromUtf8(written));
     return out;
-}
-
-template <class Entry> bool wellShaped(const EntryTable<Entry>& table) {
-    if (table.upperBound() < 0) return false;
-    if (table.isEmpty()) return table.upperBound() == 0 && table[0] == Entry{};
-    for (int i = 0; i <= table.upperBound(); ++i)
-        if (table[i].Name.isEmpty()) return false;
-    return true;
 }
 
 // Calls f(table, kind) for the five tables of a document.
