@@ -91,14 +91,14 @@ QString baseText(const HolidayRule& r) {
 }
 
 const QRegularExpression& ruleExpression() {
-    static const QRegularExpression expression(QStringLiteral(
-        "^(?:(?<easter>easter|orthodox)"
-        "|(?<fm>\\d\\d)-(?<fd>\\d\\d)"
-        "|(?<nth>1st|2nd|3rd|4th|5th|last)-(?<nwd>[a-z]{3})-(?<nm>\\d\\d)"
-        "|onafter-(?<awd>[a-z]{3})-(?<am>\\d\\d)-(?<ad>\\d\\d))"
-        "(?<offset>[+-]\\d{1,3})?"
-        "(?:/(?<observed>[a-z]{3}[+-]\\d(?:,[a-z]{3}[+-]\\d)*))?"
-        "(?:@(?<from>\\d{4})?-(?<to>\\d{4})?)?$"));
+    static const QRegularExpression expression(
+        QStringLiteral("^(?:(?<easter>easter|orthodox)"
+                       "|(?<fm>\\d\\d)-(?<fd>\\d\\d)"
+                       "|(?<nth>1st|2nd|3rd|4th|5th|last)-(?<nwd>[a-z]{3})-(?<nm>\\d\\d)"
+                       "|onafter-(?<awd>[a-z]{3})-(?<am>\\d\\d)-(?<ad>\\d\\d))"
+                       "(?<offset>[+-]\\d{1,3})?"
+                       "(?:/(?<observed>[a-z]{3}[+-]\\d(?:,[a-z]{3}[+-]\\d)*))?"
+                       "(?:@(?<from>\\d{4})?-(?<to>\\d{4})?)?$"));
     return expression;
 }
 
@@ -175,8 +175,8 @@ std::optional<HolidayRule> RuleFromText(QStringView text) {
     if (!m.hasMatch()) return std::nullopt;
     HolidayRule r;
     if (m.hasCaptured(u"easter")) {
-        r.base = m.captured(u"easter") == u"easter" ? RuleBase::WesternEaster
-                                                    : RuleBase::OrthodoxEaster;
+        r.base =
+            m.captured(u"easter") == u"easter" ? RuleBase::WesternEaster : RuleBase::OrthodoxEaster;
     } else if (m.hasCaptured(u"fm")) {
         r.base = RuleBase::Fixed;
         r.month = m.captured(u"fm").toInt();
