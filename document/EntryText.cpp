@@ -1,5 +1,7 @@
 #include "document/EntryText.h"
 
+#include "document/AgeText.h"
+
 #include <cstdlib>
 
 namespace {
@@ -154,16 +156,24 @@ QString StyledEntryText(const QString& name, QStringView yearText, QChar style, 
     }
 }
 
-QString EntryDisplayText(const CalendarDocument& doc, int displayYear, EntryKind kind, int index) {
+QString StyledEntryText(const QString& name, QStringView yearText, QChar style, int displayYear,
+                        EntryKind kind, QLocale::Language language) {
+    if (style != u'1') return StyledEntryText(name, yearText, style, displayYear, QStringView());
+    const int count = displayYear - yearText.trimmed().toInt();
+    return name + AgeSeparator(language) + AgeWords(count, kind, language);
+}
+
+QString EntryDisplayText(const CalendarDocument& doc, int displayYear, EntryKind kind, int index,
+                         QLocale::Language language) {
     if (kind == EntryKind::Birthday) {
         const BirthdayEntry& e = doc.Birthdays[index];
-        return StyledEntryText(e.Name, e.Date.view().mid(4, 4), e.Style.at(0), displayYear,
-                               u"Birthday");
+        return StyledEntryText(e.Name, e.Date.view().mid(4, 4), e.Style.at(0), displayYear, kind,
+                               language);
     }
     if (kind == EntryKind::Anniversary) {
         const AnniversaryEntry& e = doc.Anniversaries[index];
-        return StyledEntryText(e.Name, e.Date.view().mid(4, 4), e.Style.at(0), displayYear,
-                               u"Anniversary");
+        return StyledEntryText(e.Name, e.Date.view().mid(4, 4), e.Style.at(0), displayYear, kind,
+                               language);
     }
     return {};
 }

@@ -2,6 +2,7 @@
 
 #include "document/CalendarDocument.h"
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -44,9 +45,16 @@ QString OrdinalSuffix(int n);
 QString StyledEntryText(const QString& name, QStringView yearText, QChar style, int displayYear,
                         QStringView word);
 
+// The same in the language of a calendar page, for kind Birthday or Anniversary: style "1"
+// writes the name, AgeSeparator and AgeWords of that language ("N -- 45th Birthday", "N –
+// 45. Geburtstag"); styles "2" and "3" have no words.
+QString StyledEntryText(const QString& name, QStringView yearText, QChar style, int displayYear,
+                        EntryKind kind, QLocale::Language language);
+
 // The calendar text of record index of the Birthdays or Anniversaries table counted against
-// displayYear; the empty text for any other kind.
-QString EntryDisplayText(const CalendarDocument& doc, int displayYear, EntryKind kind, int index);
+// displayYear, in the page's language; the empty text for any other kind.
+QString EntryDisplayText(const CalendarDocument& doc, int displayYear, EntryKind kind, int index,
+                         QLocale::Language language = QLocale::English);
 
 // The name of a kind as the setup window's kind labels show it, without their padding.
 QString KindLabel(EntryKind kind);

@@ -38,6 +38,12 @@ struct LayoutSettings {
     float MarginRight = 0.75f;
     QString MarkOverfullDays; // "True": a day whose entries do not all fit ends with "+N more"
     QString LeapDayEntries;   // 29 February birthdays in other years: "Hidden", "Feb28", "Mar1"
+    QString Language;         // of the pages: "System" or a locale name such as "de_DE"
+    QString FirstDayOfWeek;   // "Locale" (the language's), "Sunday", "Monday" or "Saturday"
+    QString WeekNumbers;      // "True": ISO week numbers beside the rows of the month grids
+    // The name of a standard paper size ("A4", "Letter") whose inches PaperSizeWidth and
+    // PaperSizeHeight hold; empty for a size of the user's own.
+    QString PaperName;
 };
 
 struct TraySettings {

@@ -25,11 +25,9 @@ void addLeapDayEntries(QStringList& out, const Table& table, const char* kind) {
 }
 
 // "July 4, 2027", or "July 2027" for no day.
-QString dayText(const FitProblem& problem) {
-    const QString year = QString::number(problem.year);
-    if (problem.day == 0) return MonthName(problem.month) + u' ' + year;
-    return MonthName(problem.month) + u' ' + QString::number(problem.day) + QLatin1String(", ") +
-           year;
+QString dayText(const FitProblem& problem, const PageLocale& locale) {
+    if (problem.day == 0) return locale.monthText(problem.month, problem.year);
+    return locale.dateText(QDate(problem.year, problem.month, problem.day));
 }
 
 } // namespace
@@ -48,10 +46,10 @@ void AddFitProblems(std::vector<FitProblem>& problems, const MonthGrid& grid,
     }
 }
 
-QStringList FitProblemLines(const std::vector<FitProblem>& problems) {
+QStringList FitProblemLines(const std::vector<FitProblem>& problems, const PageLocale& locale) {
     QStringList lines;
     for (const FitProblem& p : problems) {
-        const QString day = dayText(p);
+        const QString day = dayText(p, locale);
         if (p.notFitting > 0)
             lines << QStringLiteral("%1: %2 of %3 %4 %5")
                          .arg(day)
@@ -75,7 +73,7 @@ QStringList HiddenLeapDayLines(const CalendarDocument& doc, const LayoutSettings
     addLeapDayEntries(entries, doc.Birthdays, "birthday");
     addLeapDayEntries(entries, doc.Anniversaries, "anniversary");
     if (entries.isEmpty()) return {};
-    const QString prefix = MonthName(2) + u' ' + QString::number(year) + QLatin1String(": ");
+    const QString prefix = PageLocale::of(layout).monthText(2, year) + QLatin1String(": ");
     const QString why = QStringLiteral(" is not shown: %1 has no 29 February").arg(year);
     QStringList lines;
     for (const QString& entry : entries)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/CellStack.h"
+#include "drawing/PageLocale.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,8 +26,10 @@ void AddFitProblems(std::vector<FitProblem>& problems, const MonthGrid& grid,
 
 // One line per day that does not show every entry ("July 4, 2027: 3 of 9 entries do not
 // fit"), then one per entry that cannot be shown ("July 4, 2027: "Fair" cannot be shown:
-// the colour of its kind is not a colour").
-QStringList FitProblemLines(const std::vector<FitProblem>& problems);
+// the colour of its kind is not a colour"). The days are written as the pages' locale
+// writes dates.
+QStringList FitProblemLines(const std::vector<FitProblem>& problems,
+                            const PageLocale& locale = PageLocale());
 
 // The birthdays and anniversaries dated 29 February that the pages of a year without that
 // day leave out while the layout's LeapDayEntries says they are not shown, when February is

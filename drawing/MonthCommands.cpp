@@ -3,6 +3,9 @@
 #include "calendar_format/CalendarDates.h"
 #include "document/EntryText.h"
 #include "document/SettingsRecords.h"
+#include "settings/PageLanguage.h"
+
+#include <QDate>
 
 namespace {
 
@@ -29,7 +32,8 @@ std::optional<int> dayCell(const MonthGrid& grid, int day) {
 class Placer {
   public:
     Placer(const CalendarDocument& doc, const LayoutSettings& layout, const MonthGrid& grid)
-        : doc_(doc), layout_(layout), grid_(grid), leapDay_(LeapDayRule(layout.LeapDayEntries)) {}
+        : doc_(doc), layout_(layout), grid_(grid), leapDay_(LeapDayRule(layout.LeapDayEntries)),
+          language_(PageLanguage(layout.Language).language()) {}
 
     std::vector<PlacedEntry> run() {
         yearly(EntryKind::Birthday, doc_.Birthdays, layout_.Birthday);
@@ -52,7 +56,8 @@ class Placer {
             const auto& date = table[i].Date;
             const std::optional<int> day = yearlyDay(date.number(0, 2), date.number(2, 2));
             if (!day) continue;
-            add(kind, i, dayCell(grid_, *day), EntryDisplayText(doc_, grid_.year, kind, i), color);
+            add(kind, i, dayCell(grid_, *day),
+                EntryDisplayText(doc_, grid_.year, kind, i, language_), color);
         }
     }
 
@@ -101,6 +106,7 @@ class Placer {
     const LayoutSettings& layout_;
     const MonthGrid& grid_;
     LeapDayPlacement leapDay_;
+    QLocale::Language language_;
     std::vector<PlacedEntry> placed_;
 };
 
@@ -137,8 +143,9 @@ int MonthStartDay(int year, int month) {
     return static_cast<int>(weekday < 0 ? weekday + 7 : weekday);
 }
 
-MonthGrid MonthGrid::of(int year, int month) {
+MonthGrid MonthGrid::of(int year, int month, int firstDay) {
     MonthGrid grid;
+    grid.firstDay = ((firstDay % 7) + 7) % 7;
     grid.year = year;
     grid.month = month;
     grid.februaryDays = FebruaryDays(year);
@@ -152,17 +159,25 @@ std::optional<int> FloatingHolidayCell(const MonthGrid& grid, QStringView rule) 
     const QChar week = rule[0];
     const int weekday = rule[1].unicode() - u'0';
     if (weekday < 0 || weekday > 6) return std::nullopt;
-    if (week >= u'1' && week <= u'4') {
-        const int n = week.unicode() - u'0';
-        const int cell = weekday + 7 * n;
-        return weekday >= grid.startDay ? cell - 7 : cell;
-    }
-    if (week == u'L') {
-        const int last = grid.lastCell();
-        const int cell = (last / 7) * 7 + weekday;
-        return cell > last ? cell - 7 : cell;
-    }
-    return std::nullopt;
+    int day = 0;
+    if (week >= u'1' && week <= u'4')
+        day = NthWeekdayOfMonth(grid.year, grid.month, weekday, week.unicode() - u'0');
+    else if (week == u'L')
+        day = LastWeekdayOfMonth(grid.year, grid.month, weekday);
+    if (!grid.hasDay(day)) return std::nullopt;
+    return grid.cellOfDay(day);
+}
+
+int WeekNumberOfRow(const MonthGrid& grid, int row) {
+    const int firstCell = row * kGridColumns;
+    const bool holdsDay =
+        grid.dayInCell(firstCell) != 0 || grid.dayInCell(firstCell + kGridColumns - 1) != 0;
+    if (row < 0 || row >= kGridRows || !holdsDay) return 0;
+    const int thursdayCell = firstCell + grid.columnOfWeekday(4);
+    // The row's Thursday may lie in the month before or after this one.
+    const QDate thursday =
+        QDate(grid.year, grid.month, 1).addDays(thursdayCell - grid.firstColumn());
+    return thursday.weekNumber();
 }
 
 std::vector<PlacedEntry> PlaceMonthEntries(const CalendarDocument& doc,

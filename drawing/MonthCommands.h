@@ -12,8 +12,9 @@
 // The printed page, the calendar view and the desktop week window all place entries by these
 // rules. No widgets and no drawing here.
 
-// A month grid has 7 columns (0 = Sunday) and 6 rows: 42 cells numbered row by row, so cell
-// c lies in column c % 7 and row c / 7. Day d of a month is cell startDay + d - 1.
+// A month grid has 7 columns and 6 rows: 42 cells numbered row by row, so cell c lies in
+// column c % 7 and row c / 7. Column 0 is the first day of the week (Sunday unless the
+// layout starts weeks on another day); day d of a month is cell firstColumn() + d - 1.
 inline constexpr int kGridColumns = 7;
 inline constexpr int kGridRows = 6;
 inline constexpr int kGridCells = kGridColumns * kGridRows;
@@ -37,23 +38,34 @@ struct MonthGrid {
     int length = 0;       // days in the month, with the leap day for February
     int startDay = 0;     // weekday of the 1st, 0 = Sunday
     int februaryDays = 0; // 28 or 29 for year
+    int firstDay = 0;     // weekday of column 0, 0 = Sunday
 
-    static MonthGrid of(int year, int month);
+    // The grid of month (1 to 12) of year whose weeks start on firstDay (0 Sunday to 6).
+    static MonthGrid of(int year, int month, int firstDay = 0);
 
-    int cellOfDay(int day) const { return startDay + day - 1; }
+    // The column of a weekday (0 Sunday to 6), and the column of the 1st.
+    int columnOfWeekday(int weekday) const { return ((weekday - firstDay) % 7 + 7) % 7; }
+    int firstColumn() const { return columnOfWeekday(startDay); }
+    int cellOfDay(int day) const { return firstColumn() + day - 1; }
     int lastCell() const { return cellOfDay(length); }
     bool hasDay(int day) const { return day >= 1 && day <= length; }
     // The day shown in cell, or 0 for a cell outside the month.
     int dayInCell(int cell) const {
-        const int day = cell - startDay + 1;
+        const int day = cell - firstColumn() + 1;
         return hasDay(day) ? day : 0;
     }
 };
 
 // The cell of a floating holiday's rule in the grid: week character "1" to "4" (the n-th
 // weekday of the month) or "L" (the last), then the weekday digit "0" (Sunday) to "6".
-// Nothing for a rule of any other form.
+// The rule names a date, whichever day the grid's weeks start on. Nothing for a rule of
+// any other form.
 std::optional<int> FloatingHolidayCell(const MonthGrid& grid, QStringView rule);
+
+// The ISO 8601 week number of grid row 0 to 5: the week that holds the row's Thursday, so
+// that a row from Monday has the number of its own week. 0 for a row that holds no day of
+// the month.
+int WeekNumberOfRow(const MonthGrid& grid, int row);
 
 // One entry that falls into the drawn month.
 struct PlacedEntry {
@@ -73,6 +85,7 @@ inline constexpr int kUnplaceable = -1;
 // birthdays, fixed holidays, floating holidays, anniversaries, other events, each table from
 // its first record to its last. Birthdays and anniversaries recur every year; those dated 29
 // February go in a common year where the layout's LeapDayEntries puts them, and so do fixed
-// holidays on 29 February. Other events only in their own year.
+// holidays on 29 February. Other events only in their own year. Ages and years of marriage
+// are written in the page's language (the layout's Language).
 std::vector<PlacedEntry> PlaceMonthEntries(const CalendarDocument& doc,
                                            const LayoutSettings& layout, const MonthGrid& grid);

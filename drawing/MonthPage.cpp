@@ -1,7 +1,5 @@
 #include "drawing/MonthPage.h"
-#include "drawing/ViewText.h"
 
-#include "document/EntryText.h"
 #include "document/SettingsRecords.h"
 #include "drawing/PrintJob.h"
 
@@ -16,6 +14,8 @@ constexpr double kGridGap = 0.1;    // weekday names to the grid
 constexpr double kCellInset = 0.05; // cell lines to the day number and the entries
 constexpr double kGridPen = 0.01;   // grid lines; the rule is twice as wide
 constexpr double kRulePen = 2 * kGridPen;
+constexpr double kWeekNumberScale = 0.75; // week numbers are smaller than the day numbers
+const QColor kWeekNumberColor(96, 96, 96);
 
 // x of a text of the given width by an alignment word; other words give `otherwise`.
 double alignedX(const QString& align, const PageFrame& frame, double width, double otherwise) {
@@ -36,7 +36,7 @@ double layOutHeading(DrawingSurface& m, const PageInput& in, MonthPageLayout& pa
     const PageFrame& f = page.frame;
     page.headingFont = fontOf(s.FontMonthYear, s.FontSizeMonthYear);
     m.setFont(page.headingFont);
-    const QString heading = MonthName(page.grid.month) + u' ' + QString::number(in.year);
+    const QString heading = page.locale.monthHeading(page.grid.month, in.year);
     page.heading = {heading, alignedX(s.AlignMonthYear, f, m.textWidth(heading), 0), f.PageTop};
     double y = f.PageTop + m.textHeight(heading);
 
@@ -59,8 +59,8 @@ void layOutDays(DrawingSurface& m, const PageInput& in, MonthPageLayout& page) {
     m.setFont(page.daysFont);
     const double y = page.ruleY + kDaysGap;
     for (int i = 0; i < kGridColumns; ++i) {
-        const QString name = QLatin1String(kDayNames[i]);
-        const double x = f.PageLeft + i * f.ColumnWidth + (f.ColumnWidth - m.textWidth(name)) / 2;
+        const QString name = page.locale.dayName(page.locale.weekdayOfColumn(i));
+        const double x = f.GridLeft + i * f.ColumnWidth + (f.ColumnWidth - m.textWidth(name)) / 2;
         page.dayNames[i] = {name, x, y};
     }
     page.GridTop = y + m.textHeight(page.dayNames[6].text) + kGridGap;
@@ -76,6 +76,21 @@ void layOutDayNumbers(DrawingSurface& m, const PageInput& in, MonthPageLayout& p
         // A number is written with a blank where a sign would go.
         page.dayNumbers.push_back({u' ' + QString::number(day), page.cellLeft(cell) + kCellInset,
                                    page.cellTop(cell) + kCellInset});
+    }
+}
+
+// Each number right-aligned in its column, level with the row's day numbers.
+void layOutWeekNumbers(DrawingSurface& m, MonthPageLayout& page) {
+    if (!page.locale.weekNumbers()) return;
+    page.weekNumberFont = page.datesFont;
+    page.weekNumberFont.size *= kWeekNumberScale;
+    m.setFont(page.weekNumberFont);
+    for (int row = 0; row < kGridRows; ++row) {
+        const int week = WeekNumberOfRow(page.grid, row);
+        if (week == 0) continue;
+        const QString text = QString::number(week);
+        page.weekNumbers.push_back({text, page.frame.GridLeft - kCellInset - m.textWidth(text),
+                                    page.cellTop(row * kGridColumns) + kCellInset});
     }
 }
 
@@ -101,7 +116,8 @@ PageFrame ComputePageFrame(const LayoutSettings& layout, PaperInches printerPage
     f.PageLeft = layout.MarginLeft;
     f.PageRight = f.PageWidth - layout.MarginRight;
     f.PageBottom = f.PageHeight - layout.MarginBottom;
-    f.ColumnWidth = (f.PageRight - f.PageLeft) / kGridColumns;
+    f.GridLeft = f.PageLeft + (isTrue(layout.WeekNumbers) ? kWeekNumberColumn : 0);
+    f.ColumnWidth = (f.PageRight - f.GridLeft) / kGridColumns;
     return f;
 }
 
@@ -129,10 +145,12 @@ double TitleX(const DrawingSurface& surface, const QString& alignTitle, const Pa
 MonthPageLayout LayOutMonthPage(DrawingSurface& metrics, const PageInput& input, int month) {
     MonthPageLayout page;
     page.frame = ComputePageFrame(input.layout, input.printerPage);
-    page.grid = MonthGrid::of(input.year, month);
+    page.locale = PageLocale::of(input.layout);
+    page.grid = MonthGrid::of(input.year, month, page.locale.firstDay());
     page.ruleY = layOutHeading(metrics, input, page) + kRuleGap;
     layOutDays(metrics, input, page);
     layOutDayNumbers(metrics, input, page);
+    layOutWeekNumbers(metrics, page);
     return page;
 }
 
@@ -146,6 +164,7 @@ void MonthPagePrinter::PrintMonthPage(int month) {
     drawRuleAndDays();
     drawGrid();
     drawDayNumbers();
+    drawWeekNumbers();
     drawEntries();
 }
 
@@ -181,10 +200,10 @@ void MonthPagePrinter::drawGrid() {
     surface_.setPenWidth(kGridPen);
     for (int k = 0; k <= kGridRows; ++k) {
         const double y = layout_.GridTop + k * layout_.RowHeight;
-        surface_.drawLine(f.PageLeft, y, f.PageRight, y, Qt::black);
+        surface_.drawLine(f.GridLeft, y, f.PageRight, y, Qt::black);
     }
     for (int k = 0; k <= kGridColumns; ++k) {
-        const double x = f.PageLeft + k * f.ColumnWidth;
+        const double x = f.GridLeft + k * f.ColumnWidth;
         surface_.drawLine(x, layout_.GridTop, x, f.PageBottom, Qt::black);
     }
 }
@@ -201,6 +220,19 @@ void MonthPagePrinter::drawDayNumbers() {
         surface_.printLine(number.text);
         cellLineY_[layout_.grid.cellOfDay(day)] = surface_.currentY();
     }
+}
+
+void MonthPagePrinter::drawWeekNumbers() {
+    if (layout_.weekNumbers.empty()) return;
+    surface_.setFont(layout_.weekNumberFont);
+    surface_.setTextColor(kWeekNumberColor);
+    for (const PageLine& number : layout_.weekNumbers) {
+        surface_.moveTo(number.x, number.y);
+        surface_.printLine(number.text);
+    }
+    // The entries that follow are written in the day numbers' font.
+    surface_.setFont(layout_.datesFont);
+    surface_.setTextColor(Qt::black);
 }
 
 void MonthPagePrinter::drawEntries() {

@@ -3,6 +3,7 @@
 #include "drawing/CellEntry.h"
 #include "drawing/CellStack.h"
 #include "drawing/MonthCommands.h"
+#include "drawing/PageLocale.h"
 #include "platform/DrawingSurface.h"
 
 #include <QString>
@@ -26,7 +27,8 @@ struct PaperInches {
 };
 
 // The page and its margins. A custom paper size in the settings replaces the printer's page,
-// turned the way the page prints (landscape unless the orientation is portrait).
+// turned the way the page prints (landscape unless the orientation is portrait). With week
+// numbers a narrow column for them goes left of the grid, which is narrower by it.
 struct PageFrame {
     double PageWidth = 0;
     double PageHeight = 0;
@@ -34,8 +36,12 @@ struct PageFrame {
     double PageLeft = 0;
     double PageRight = 0;
     double PageBottom = 0;
-    double ColumnWidth = 0; // a seventh of the width between the margins
+    double GridLeft = 0;    // PageLeft, or right of the week numbers' column
+    double ColumnWidth = 0; // a seventh of the width from GridLeft to PageRight
 };
+
+// The width of the week numbers' column, in inches.
+inline constexpr double kWeekNumberColumn = 0.3;
 
 PageFrame ComputePageFrame(const LayoutSettings& layout, PaperInches printerPage);
 
@@ -55,16 +61,19 @@ struct MonthPageLayout {
     PageFrame frame;
     MonthGrid grid;
     SurfaceFont headingFont, titleFont, daysFont, datesFont;
+    PageLocale locale;                // the page's language and week
     PageLine heading;                 // "March 2027"
     std::vector<PageLine> titleLines; // empty unless the title is shown
     double ruleY = 0;
-    std::array<PageLine, kGridColumns> dayNames;
+    std::array<PageLine, kGridColumns> dayNames; // from the week's first day
     double GridTop = 0;
     double RowHeight = 0;
     std::vector<PageLine> dayNumbers; // day d at index d - 1, written " 7"
     double datesLineHeight = 0;
+    SurfaceFont weekNumberFont;
+    std::vector<PageLine> weekNumbers; // one per row that holds a day, when they are shown
 
-    double cellLeft(int cell) const { return frame.PageLeft + (cell % 7) * frame.ColumnWidth; }
+    double cellLeft(int cell) const { return frame.GridLeft + (cell % 7) * frame.ColumnWidth; }
     double cellTop(int cell) const { return GridTop + (cell / 7) * RowHeight; }
     // The room of a cell's entries: 0.05 inch in from its left line, to its right line, down
     // to 0.05 inch below its bottom line.
@@ -112,6 +121,7 @@ class MonthPagePrinter {
     void drawRuleAndDays();
     void drawGrid();
     void drawDayNumbers();
+    void drawWeekNumbers();
     void drawEntries();
 
     DrawingSurface& surface_;

@@ -2,6 +2,7 @@
 
 #include "drawing/CellStack.h"
 #include "drawing/MonthCommands.h"
+#include "drawing/PageLocale.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,6 +12,8 @@ namespace {
 // The highest box a day can fall in: a 31-day month that starts on a Saturday ends there.
 constexpr int kLastDayBox = 36;
 constexpr int kNumberInset = 1; // pixels between a box's corner and its day number
+constexpr double kWeekNumberScale = 0.85;
+const QColor kWeekNumberColor(96, 96, 96);
 
 void clearBoxes(DrawingSurface& surface, const DayBoxGrid& shaDate, const QColor& color,
                 CellLineY& lines) {
@@ -37,9 +40,26 @@ void drawDays(DrawingSurface& surface, const DayBoxGrid& shaDate, const MonthGri
     }
 }
 
+// Each number right-aligned just left of its row's first box, level with the day numbers.
+void drawWeekNumbers(DrawingSurface& surface, const MonthViewInput& input, const MonthGrid& grid) {
+    SurfaceFont small = input.font;
+    small.size *= kWeekNumberScale;
+    surface.setFont(small);
+    surface.setTextColor(kWeekNumberColor);
+    for (int row = 0; row < kGridRows; ++row) {
+        const int week = WeekNumberOfRow(grid, row);
+        if (week == 0) continue;
+        const QString text = QString::number(week);
+        const QRect box = input.boxes.box(row * kGridColumns);
+        surface.moveTo(box.left() - 2 - surface.textWidth(text), box.top() + kNumberInset);
+        surface.printLine(text);
+    }
+    surface.setFont(input.font);
+}
+
 } // namespace
 
-MonthViewGeometry MonthViewLayout(QSize size) {
+MonthViewGeometry MonthViewLayout(QSize size, bool weekNumbers) {
     namespace design = MonthViewDesign;
     const QSize base = design::ClientSize;
     const int width = std::max(size.width(), base.width());
@@ -50,6 +70,7 @@ MonthViewGeometry MonthViewLayout(QSize size) {
     const int bottom = base.height() - g.boxes.top - 6 * g.boxes.rowStep - 1;
     const double grown = std::min(double(width) / base.width(), double(height) / base.height());
     const int labelsTop = design::lblDay0.top();
+    if (weekNumbers) g.boxes.left += design::WeekNumberWidth;
     g.boxes.top = labelsTop + int(std::lround((g.boxes.top - labelsTop) * grown));
     g.boxes.columnStep = (width - g.boxes.left - right - 1) / 7;
     g.boxes.rowStep = (height - g.boxes.top - bottom - 1) / 6;
@@ -58,6 +79,7 @@ MonthViewGeometry MonthViewLayout(QSize size) {
     g.scale = std::min(double(g.boxes.columnStep) / design::shaDate.columnStep,
                        double(g.boxes.rowStep) / design::shaDate.rowStep);
     g.dayLabelStep = g.boxes.columnStep;
+    g.dayLabel0.moveLeft(g.boxes.left);
     g.dayLabel0.setWidth(g.boxes.width);
     g.dayLabel0.setHeight(int(std::lround(design::lblDay0.height() * grown)));
     g.lineRight = width - (base.width() - design::LineRight);
@@ -66,9 +88,11 @@ MonthViewGeometry MonthViewLayout(QSize size) {
 
 void DrawMonthView(DrawingSurface& surface, Dialogs& dialogs, const MonthViewInput& input,
                    int month, CellLineY& lines) {
-    const MonthGrid grid = MonthGrid::of(input.year, month);
+    const PageLocale locale = PageLocale::of(input.layout);
+    const MonthGrid grid = MonthGrid::of(input.year, month, locale.firstDay());
     surface.setFont(input.font);
     clearBoxes(surface, input.boxes, input.colors.emptyBox, lines);
+    if (locale.weekNumbers()) drawWeekNumbers(surface, input, grid);
     drawDays(surface, input.boxes, grid, input.colors, lines);
     const std::vector<CellReport> reports = WriteMonthEntries(
         surface, PlaceMonthEntries(input.doc, input.layout, grid),

@@ -28,6 +28,8 @@ inline constexpr QColor LineGrey{128, 128, 128};
 inline constexpr QRect lblDay0{7, 42, 78, 15};
 inline constexpr int lblDayStep = 77;
 inline constexpr DayBoxGrid shaDate{7, 63};
+// With week numbers, the boxes leave this many pixels on their left for them.
+inline constexpr int WeekNumberWidth = 16;
 } // namespace MonthViewDesign
 
 // The view keeps that design at its opening size and grows beyond it: the top row stays as
@@ -42,8 +44,9 @@ struct MonthViewGeometry {
 };
 
 // The geometry for a client area of size (the design's at ClientSize; a smaller size is
-// taken as the design's).
-MonthViewGeometry MonthViewLayout(QSize size);
+// taken as the design's). With week numbers the boxes and weekday names move right by
+// WeekNumberWidth and share out the rest.
+MonthViewGeometry MonthViewLayout(QSize size, bool weekNumbers = false);
 
 // The colours of the view's boxes, taken from the desktop's palette by the window.
 struct MonthViewColors {
@@ -66,8 +69,9 @@ struct MonthViewInput {
 // the empty colour (37 to 41 are never touched: no month reaches them), each day's box
 // white with its number in the top-left corner (" 7"), then every entry of the month by the
 // day-cell rules, in the colour of its kind, stacked below the day number; a day whose
-// entries do not all fit ends with "+N more" when the layout says so, as on the page. lines
-// receives the next free line of every box. An entry that cannot be shown is reported
-// through dialogs and left out; the rest are drawn.
+// entries do not all fit ends with "+N more" when the layout says so, as on the page. The
+// weeks start on the layout's first day, and with week numbers each row that holds a day
+// has its number left of it. lines receives the next free line of every box. An entry that
+// cannot be shown is reported through dialogs and left out; the rest are drawn.
 void DrawMonthView(DrawingSurface& surface, Dialogs& dialogs, const MonthViewInput& input,
                    int month, CellLineY& lines);

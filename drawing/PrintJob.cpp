@@ -4,6 +4,7 @@
 #include "document/AppState.h"
 #include "drawing/MonthPage.h"
 #include "platform/DrawingSurface.h"
+#include "settings/PaperRules.h"
 
 #include <QImage>
 #include <QLocale>
@@ -77,7 +78,9 @@ QPageSize DefaultPdfPaper() {
 QPageLayout PdfPageLayout(const LayoutSettings& layout, const QPageSize& defaultPaper) {
     QPageSize paper = defaultPaper;
     const double w = layout.PaperSizeWidth, h = layout.PaperSizeHeight;
-    if (layout.PaperSize == QLatin1String("Custom") && w > 0 && h > 0) {
+    if (const std::optional<QPageSize::PageSizeId> named = NamedPaperId(ChosenPaperName(layout))) {
+        paper = QPageSize(*named); // the standard's own size and name
+    } else if (layout.PaperSize == QLatin1String("Custom") && w > 0 && h > 0) {
         // Page sizes are named upright; the orientation turns them.
         paper = QPageSize(QSizeF(std::min(w, h), std::max(w, h)), QPageSize::Inch, QString(),
                           QPageSize::ExactMatch);

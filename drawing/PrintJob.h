@@ -21,8 +21,9 @@ QPageLayout::Orientation PrintOrientation(const LayoutSettings& layout);
 // inches, A4 elsewhere.
 QPageSize DefaultPdfPaper();
 
-// The page of a PDF file, which has no paper of its own: the custom paper size when one is
-// set (else defaultPaper), the orientation above, and no margins of its own, so the layout's
+// The page of a PDF file, which has no paper of its own: the standard paper the layout names
+// (A4, Letter), else the custom paper size when one is set, else defaultPaper; the
+// orientation above, and no margins of its own, so the layout's
 // margins are the page's margins.
 QPageLayout PdfPageLayout(const LayoutSettings& layout, const QPageSize& defaultPaper);
 

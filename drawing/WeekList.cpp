@@ -18,24 +18,10 @@ int countInRange(const QString& text, int high) {
     return static_cast<int>(std::lround(std::clamp(value, 1.0, double(high))));
 }
 
-QString twoDigits(int n) {
-    return QString::number(n).rightJustified(2, u'0');
-}
-
-QString fourDigits(int n) {
-    return QString::number(n).rightJustified(4, u'0');
-}
-
 // "Weeks Starting December 06, 2026 ".
-QString headingText(int weeks, QDate start) {
+QString headingText(int weeks, QDate start, const PageLocale& locale) {
     return QLatin1String(weeks == 1 ? "Week" : "Weeks") + QLatin1String(" Starting ") +
-           MonthName(start.month()) + u' ' + twoDigits(start.day()) + QLatin1String(", ") +
-           fourDigits(start.year()) + u' ';
-}
-
-// "Dec 6".
-QString dayLabel(QDate date) {
-    return MonthName(date.month()).left(3) + u' ' + QString::number(date.day());
+           locale.weekStartText(start) + u' ';
 }
 
 // Places every entry of each month the grid touches and keeps those that fall on its days.
@@ -89,8 +75,9 @@ std::optional<QDate> yearlyDate(int year, int month, int day, LeapDayPlacement l
 class UpcomingCollector {
   public:
     UpcomingCollector(const CalendarDocument& doc, QDate today, int months,
-                      LeapDayPlacement leapDay)
-        : doc_(doc), today_(today), range_(UpcomingRangeFor(today, months)), leapDay_(leapDay) {}
+                      LeapDayPlacement leapDay, const PageLocale& locale)
+        : doc_(doc), today_(today), range_(UpcomingRangeFor(today, months)), leapDay_(leapDay),
+          locale_(locale) {}
 
     std::vector<UpcomingEvent> run() {
         yearly(EntryKind::Birthday, doc_.Birthdays);
@@ -98,15 +85,24 @@ class UpcomingCollector {
         floatingHolidays();
         yearly(EntryKind::Anniversary, doc_.Anniversaries);
         otherEvents();
-        std::stable_sort(events_.begin(), events_.end(), byLine);
-        return std::move(events_);
+        std::stable_sort(found_.begin(), found_.end(), byDateAndText);
+        std::vector<UpcomingEvent> events;
+        events.reserve(found_.size());
+        for (Found& f : found_)
+            events.push_back(std::move(f.event));
+        return events;
     }
 
   private:
+    // An event with the part of its line after the date, by which events of one day sort.
+    struct Found {
+        UpcomingEvent event;
+        QString text;
+    };
+
     void add(EntryKind kind, int index, QDate date, const QString& name) {
-        const QString line = fourDigits(date.year()) + u'/' + twoDigits(date.month()) + u'/' +
-                             twoDigits(date.day()) + kindText(kind) + name;
-        events_.push_back({date, kind, index, line});
+        QString text = kindText(kind) + name;
+        found_.push_back({{date, kind, index, locale_.listDate(date) + text}, std::move(text)});
     }
 
     // Once a year, on the next day with the date's month and day from today on.
@@ -152,18 +148,20 @@ class UpcomingCollector {
         }
     }
 
-    // Text order, as a sorted list box keeps its lines: the date first, then the kind and
-    // the name, letters compared without regard to case.
-    static bool byLine(const UpcomingEvent& a, const UpcomingEvent& b) {
-        const int folded = a.line.compare(b.line, Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : a.line < b.line;
+    // The date first, then the kind and the name in text order as a sorted list box keeps
+    // its lines, letters compared without regard to case.
+    static bool byDateAndText(const Found& a, const Found& b) {
+        if (a.event.date != b.event.date) return a.event.date < b.event.date;
+        const int folded = a.text.compare(b.text, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a.text < b.text;
     }
 
     const CalendarDocument& doc_;
     QDate today_;
     UpcomingRange range_;
     LeapDayPlacement leapDay_;
-    std::vector<UpcomingEvent> events_;
+    const PageLocale& locale_;
+    std::vector<Found> found_;
 };
 
 } // namespace
@@ -180,15 +178,18 @@ WeekGrid MakeWeekGrid(const CalendarDocument& doc, const LayoutSettings& layout,
                       int weeks) {
     WeekGrid grid;
     grid.caption = CalendarCaption(doc);
+    const PageLocale locale = PageLocale::of(layout);
+    for (int i = 0; i < 7; ++i)
+        grid.dayNames[i] = locale.dayName(locale.weekdayOfColumn(i));
     if (!today.isValid()) return grid;
     weeks = std::clamp(weeks, 1, kMaxWeeksShown);
-    grid.todayIndex = today.dayOfWeek() % 7; // Sunday is 7 to QDate, 0 here
+    grid.todayIndex = locale.columnOfWeekday(today.dayOfWeek() % 7); // Sunday is 7 to QDate
     grid.start = today.addDays(-grid.todayIndex);
-    grid.heading = headingText(weeks, grid.start);
+    grid.heading = headingText(weeks, grid.start, locale);
     for (int i = 0; i < weeks * 7; ++i) {
         const QDate date = grid.start.addDays(i);
         const QColor color = i == grid.todayIndex ? QColor(255, 0, 0) : QColor(Qt::black);
-        grid.days.push_back({date, dayLabel(date), color, {}});
+        grid.days.push_back({date, locale.dayLabel(date), color, {}});
     }
     placeEntries(doc, layout, grid);
     return grid;
@@ -201,21 +202,23 @@ UpcomingRange UpcomingRangeFor(QDate today, int months) {
 }
 
 std::vector<UpcomingEvent> UpcomingEvents(const CalendarDocument& doc, QDate today, int months,
-                                          LeapDayPlacement leapDay) {
+                                          LeapDayPlacement leapDay, const PageLocale& locale) {
     if (!today.isValid()) return {};
-    return UpcomingCollector(doc, today, months, leapDay).run();
+    return UpcomingCollector(doc, today, months, leapDay, locale).run();
 }
 
-QStringList UpcomingEventLines(const CalendarDocument& doc, QDate today, int months) {
+QStringList UpcomingEventLines(const CalendarDocument& doc, QDate today, int months,
+                               const PageLocale& locale) {
     QStringList lines;
-    for (const UpcomingEvent& event : UpcomingEvents(doc, today, months))
+    for (const UpcomingEvent& event :
+         UpcomingEvents(doc, today, months, LeapDayPlacement::Feb28, locale))
         lines << event.line;
     return lines;
 }
 
 WeekList MakeWeekList(const CalendarDocument& doc, const LayoutSettings& layout, QDate today,
                       const QString& numWeeks, const QString& listMonths) {
-    return {
-        MakeWeekGrid(doc, layout, today, WeeksShown(numWeeks)),
-        UpcomingEvents(doc, today, MonthsListed(listMonths), LeapDayRule(layout.LeapDayEntries))};
+    return {MakeWeekGrid(doc, layout, today, WeeksShown(numWeeks)),
+            UpcomingEvents(doc, today, MonthsListed(listMonths), LeapDayRule(layout.LeapDayEntries),
+                           PageLocale::of(layout))};
 }

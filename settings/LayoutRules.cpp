@@ -106,10 +106,14 @@ bool paperFits(const LayoutSettings& layout) {
     return height >= 5.0f && width >= 5.0f;
 }
 
-QString unkeptPaperMessage(const LayoutSettings& layout) {
+QString paperMessage(MeasureUnit unit) {
+    return unit == MeasureUnit::Inch ? kPaperMessage : kPaperMessageMetric;
+}
+
+QString unkeptPaperMessage(const LayoutSettings& layout, MeasureUnit unit) {
     const bool custom = layout.PaperSize == QLatin1String("Custom");
     if (custom && !(IsPaperSide(layout.PaperSizeWidth) && IsPaperSide(layout.PaperSizeHeight)))
-        return kPaperSideMessage;
+        return unit == MeasureUnit::Inch ? kPaperSideMessage : kPaperSideMessageMetric;
     // Each margin against the paper side the settings table pairs it with.
     for (const SettingField<LayoutSettings>& f : settingFields(&layout)) {
         if (f.rule != SettingRule::Margin) continue;
@@ -140,6 +144,12 @@ void applyLayoutControls(LayoutSettings& layout, const LayoutControls& controls)
     layout.PaperSizeHeight = boxNumber(controls.paperHeight);
     // The printer's own paper is always used across (landscape).
     const bool custom = layout.PaperSize == QLatin1String("Custom");
+    const std::optional<QSizeF> named = NamedPaperInches(controls.paperName);
+    layout.PaperName = custom && named ? controls.paperName : QString();
+    if (custom && named) {
+        layout.PaperSizeWidth = float(named->width());
+        layout.PaperSizeHeight = float(named->height());
+    }
     layout.PaperOrientation =
         custom && controls.portrait ? QStringLiteral("Portrait") : QStringLiteral("Landscape");
     layout.MarginLeft = boxNumber(controls.marginLeft);
@@ -148,4 +158,7 @@ void applyLayoutControls(LayoutSettings& layout, const LayoutControls& controls)
     layout.MarginBottom = boxNumber(controls.marginBottom);
     layout.MarkOverfullDays = BoolToText(controls.markOverfull ? 1 : 0);
     layout.LeapDayEntries = LeapDayText(controls.leapDay);
+    layout.Language = controls.language;
+    layout.FirstDayOfWeek = controls.firstDay;
+    layout.WeekNumbers = BoolToText(controls.weekNumbers ? 1 : 0);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/LoadSettings.h"
+#include "settings/PaperRules.h"
 
 #include <QColor>
 #include <QString>
@@ -73,6 +74,10 @@ bool paperFits(const LayoutSettings& layout);
 // The number in a measurement box; empty or non-numeric text gives 0.
 float boxNumber(const QString& text);
 
+// The message for a custom page that leaves less than 5 inches between the margins, in the
+// unit of the dialog's boxes.
+QString paperMessage(MeasureUnit unit);
+
 // ---- Saving ----
 
 // The state of the dialog's controls that the save reads (the font names, sizes, the
@@ -82,21 +87,26 @@ struct LayoutControls {
     int alignTitle = 0; // option index, see alignmentIndex
     int alignMonthYear = 0;
     std::array<QColor, 4> colors; // Birthday, Holiday, Anniversary, Other
+    QString paperName;            // a standard paper ("A4"), or empty for the sides in the boxes
     QString paperWidth, paperHeight;
     bool portrait = false;
     QString marginLeft, marginRight, marginTop, marginBottom;
     bool markOverfull = true;
     LeapDayPlacement leapDay = LeapDayPlacement::Hidden;
+    QString language = QStringLiteral("System");
+    QString firstDay = QStringLiteral("Locale");
+    bool weekNumbers = false;
 };
 
 // Copies the controls into the record as the save does: colours without leading zeros,
-// measurements from their boxes, and the orientation "Portrait" only for custom paper.
+// measurements from their boxes as inches (a standard paper's own sides for a named
+// paper), and the orientation "Portrait" only for custom paper.
 void applyLayoutControls(LayoutSettings& layout, const LayoutControls& controls);
 
 // The message for a layout whose custom paper sides or margins would not be kept when the
-// settings are read again (see IsPaperSide, IsUsableMargin), or an empty text. A margin of
-// 0 is not refused here: it stands for the default margin.
-QString unkeptPaperMessage(const LayoutSettings& layout);
+// settings are read again (see IsPaperSide, IsUsableMargin), or an empty text, with the
+// paper sides in unit. A margin of 0 is not refused here: it stands for the default margin.
+QString unkeptPaperMessage(const LayoutSettings& layout, MeasureUnit unit = MeasureUnit::Inch);
 
 // The colour fields in the order of LayoutControls::colors.
 const std::array<QString LayoutSettings::*, 4>& colorFields();
@@ -111,6 +121,12 @@ inline const QString kPaperMessage = QStringLiteral(
 inline const QString kPaperSideMessage =
     QStringLiteral("Invalid paper dimension(s).\nThe width and height of the paper must be "
                    "from 1 to 100 inches.");
+inline const QString kPaperMessageMetric = QStringLiteral(
+    "Invalid paper dimension(s).\nThe width and height of the calendar must be at least "
+    "127 mm, excluding margins.");
+inline const QString kPaperSideMessageMetric =
+    QStringLiteral("Invalid paper dimension(s).\nThe width and height of the paper must be "
+                   "from 25.4 to 2540 mm.");
 inline const QString kMarginMessage =
     QStringLiteral("Invalid margin(s).\nEach margin must be less than half the width or height "
                    "of the paper it lies along.");

@@ -68,6 +68,10 @@ const std::vector<SettingField<LayoutSettings>>& settingFields(const LayoutSetti
         {"MarginBottom", &L::MarginBottom, R::Margin, "0.75", nullptr, &L::PaperSizeHeight},
         {"MarkOverfullDays", &L::MarkOverfullDays, R::Text, "True"},
         {"LeapDayEntries", &L::LeapDayEntries, R::Choice, "Hidden", "Feb28|Mar1"},
+        {"Language", &L::Language, R::Text, "System"},
+        {"FirstDayOfWeek", &L::FirstDayOfWeek, R::Choice, "Locale", "Sunday|Monday|Saturday"},
+        {"WeekNumbers", &L::WeekNumbers, R::Text, "False"},
+        {"PaperName", &L::PaperName, R::Text, ""},
     };
     return fields;
 }

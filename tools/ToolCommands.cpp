@@ -11,6 +11,7 @@
 #include "editors/ResortEntries.h"
 #include "editors/TextExport.h"
 #include "settings/LoadSettings.h"
+#include "settings/PageLanguage.h"
 
 #include <QDate>
 #include <algorithm>
@@ -123,6 +124,24 @@ int runImport(Tool& tool, const ToolCommand&, const QCommandLineParser&, const Q
     return 0;
 }
 
+// ---- print, upcoming: the pages' language ----
+
+void declareLanguage(QCommandLineParser& parser) {
+    parser.addOption({QStringLiteral("language"),
+                      QStringLiteral("The language of month and weekday names and dates, as a "
+                                     "locale name such as de_DE (default: the system's)."),
+                      QStringLiteral("LOCALE")});
+}
+
+std::optional<QString> applyLanguage(LayoutSettings& layout, const QCommandLineParser& parser) {
+    if (!parser.isSet(QStringLiteral("language"))) return std::nullopt;
+    const QString language = parser.value(QStringLiteral("language")).trimmed();
+    if (!IsPageLanguageName(language))
+        return QStringLiteral("--language takes a locale name such as de_DE or fr_FR.");
+    layout.Language = language;
+    return std::nullopt;
+}
+
 // ---- print ----
 
 void declarePrint(QCommandLineParser& parser) {
@@ -135,6 +154,30 @@ void declarePrint(QCommandLineParser& parser) {
                       QStringLiteral("OUT.pdf")});
     parser.addOption({QStringLiteral("settings"),
                       QStringLiteral("Print with the stored layout instead of the default one.")});
+    declareLanguage(parser);
+    parser.addOption({QStringLiteral("first-day"),
+                      QStringLiteral("The first day of the week: sunday, monday, saturday or "
+                                     "locale (the language's)."),
+                      QStringLiteral("DAY")});
+    parser.addOption({QStringLiteral("week-numbers"),
+                      QStringLiteral("Print ISO week numbers beside the rows.")});
+}
+
+// The layout with the page options of the command line in place of its own. A usage error
+// names the option that is wrong.
+std::optional<QString> applyPageOptions(LayoutSettings& layout, const QCommandLineParser& parser) {
+    if (const std::optional<QString> error = applyLanguage(layout, parser)) return error;
+    if (parser.isSet(QStringLiteral("first-day"))) {
+        const QString day = parser.value(QStringLiteral("first-day")).trimmed().toLower();
+        static const char* const kDays[] = {"locale", "sunday", "monday", "saturday"};
+        const auto* named = std::find_if(std::begin(kDays), std::end(kDays),
+                                         [&](const char* d) { return day == QLatin1String(d); });
+        if (named == std::end(kDays))
+            return QStringLiteral("--first-day takes sunday, monday, saturday or locale.");
+        layout.FirstDayOfWeek = day.left(1).toUpper() + day.mid(1);
+    }
+    if (parser.isSet(QStringLiteral("week-numbers"))) layout.WeekNumbers = QStringLiteral("True");
+    return std::nullopt;
 }
 
 // Months as "3,11", each 1 to 12; they print in calendar order, as the print window prints
@@ -171,14 +214,18 @@ int runPrint(Tool& tool, const ToolCommand& self, const QCommandLineParser& pars
     const QString output = parser.value(QStringLiteral("output"));
     if (output.isEmpty()) return usageError(self, QStringLiteral("--output is missing."));
 
+    LayoutSettings layout = layoutFor(parser.isSet(QStringLiteral("settings")));
+    if (const std::optional<QString> error = applyPageOptions(layout, parser))
+        return usageError(self, *error);
+
     if (!tool.read(args[0])) return 1;
     AppState& app = tool.app;
-    app.Layout = layoutFor(parser.isSet(QStringLiteral("settings")));
+    app.Layout = layout;
     app.DisplayYear = year;
     const PrintResult result = PrintMonthsToPdf(app, output, months);
     // The days whose entries do not all show, and the 29 February birthdays that a common
     // year leaves out, so that nothing is missed unawares.
-    for (const QString& line : FitProblemLines(result.problems) +
+    for (const QString& line : FitProblemLines(result.problems, PageLocale::of(app.Layout)) +
                                    HiddenLeapDayLines(app.Document, app.Layout, year, months))
         printError(line);
     if (!result.ok) printError(result.error);
@@ -213,6 +260,7 @@ void declareUpcoming(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("today"),
                       QStringLiteral("The day to list from (default: today)."),
                       QStringLiteral("YYYY-MM-DD")});
+    declareLanguage(parser);
 }
 
 int runUpcoming(Tool& tool, const ToolCommand& self, const QCommandLineParser& parser,
@@ -228,9 +276,13 @@ int runUpcoming(Tool& tool, const ToolCommand& self, const QCommandLineParser& p
         if (!today.isValid())
             return usageError(self, QStringLiteral("--today takes a date as YYYY-MM-DD."));
     }
+    LayoutSettings layout = DefaultSettings().Layout;
+    if (const std::optional<QString> error = applyLanguage(layout, parser))
+        return usageError(self, *error);
     if (!tool.read(args[0])) return 1;
     QString out;
-    for (const QString& line : UpcomingEventLines(tool.app.Document, today, months))
+    for (const QString& line :
+         UpcomingEventLines(tool.app.Document, today, months, PageLocale::of(layout)))
         out += visible(line) + u'\n';
     printOut(out);
     return 0;
@@ -300,11 +352,13 @@ const std::vector<ToolCommand>& toolCommands() {
          "Merge ADDED (a calendar, a text list or an iCalendar file) into BASE as File > "
          "Import does; write OUT.",
          declareNothing, runImport, 3},
-        {"print", "FILE --year YEAR [--months 3,11] --output OUT.pdf [--settings]",
+        {"print",
+         "FILE --year YEAR [--months 3,11] --output OUT.pdf [--settings] [--language LOCALE] "
+         "[--first-day DAY] [--week-numbers]",
          "Print month pages of YEAR into a PDF file.", declarePrint, runPrint, 1},
         {"ics", "FILE --output OUT.ics", "Write the calendar as an iCalendar file.", declareOutput,
          runIcs, 1},
-        {"upcoming", "FILE [--months N] [--today YYYY-MM-DD]",
+        {"upcoming", "FILE [--months N] [--today YYYY-MM-DD] [--language LOCALE]",
          "Print the entries of the coming months as the desktop week window lists them.",
          declareUpcoming, runUpcoming, 1},
         {"export", "FILE [--kinds LIST] --output OUT.txt",

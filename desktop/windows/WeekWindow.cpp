@@ -95,6 +95,8 @@ void frmDispWeek::FillWeekWindow() {
         MakeWeekList(app_.Document, app_.Layout, today, app_.Tray.NumWeeks, app_.Tray.ListMonths);
     setWindowTitle(list.grid.caption);
     lblWeek->setText(list.grid.heading);
+    for (int i = 0; i < 7; ++i)
+        lblDay[i]->setText(list.grid.dayNames[i]);
     weeks_ = std::max(1, static_cast<int>(list.grid.days.size()) / 7);
 
     const QSize size = design::clientSize(weeks_);

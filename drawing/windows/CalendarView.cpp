@@ -1,4 +1,5 @@
 #include "drawing/windows/CalendarView.h"
+#include "drawing/PageLocale.h"
 #include "drawing/ViewText.h"
 #include "drawing/windows/DayLabels.h"
 
@@ -100,9 +101,21 @@ void frmCalendar::placeDayLabels() {
 
 void frmCalendar::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    geometry_ = MonthViewLayout(size());
+    geometry_ = MonthViewLayout(size(), isTrue(app_.Layout.WeekNumbers));
     placeDayLabels();
     if (loaded_) RedrawCalendarView();
+}
+
+// The names of the weekdays and months and the room for week numbers follow the layout's
+// language and week, which the layout dialog may have changed since the last drawing.
+void frmCalendar::followPageLocale() {
+    const PageLocale locale = PageLocale::of(app_.Layout);
+    for (int i = 0; i < kGridColumns; ++i)
+        lblDay[i]->setText(locale.dayName(locale.weekdayOfColumn(i)));
+    for (int i = 0; i < cboMonth->count(); ++i)
+        cboMonth->setItemText(i, locale.monthName(i + 1));
+    geometry_ = MonthViewLayout(size(), locale.weekNumbers());
+    placeDayLabels();
 }
 
 void frmCalendar::Form_Load() {
@@ -183,6 +196,7 @@ void frmCalendar::RedrawCalendarView() {
     ShowCaption();
     const int month = cboMonth->currentIndex() + 1;
     if (month < 1) return; // the month list is filled at load
+    followPageLocale();
     // Drawn at the screen's resolution, so that text stays sharp on high-density screens.
     const qreal ratio = devicePixelRatioF();
     QImage image(size() * ratio, QImage::Format_ARGB32_Premultiplied);

@@ -83,6 +83,7 @@ class frmCalendar : public QWidget {
     void Form_Unload();
     MonthViewInput drawingInput() const;
     void placeDayLabels();
+    void followPageLocale();
 
     AppState& app_;
     QImage picture_; // the retained drawing, transparent outside the boxes

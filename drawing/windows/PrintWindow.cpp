@@ -5,6 +5,7 @@
 #include "document/EntryText.h"
 #include "document/FileFolders.h"
 #include "document/StatusTexts.h"
+#include "drawing/PageLocale.h"
 #include "drawing/windows/PrinterJob.h"
 #include "platform/Dialogs.h"
 #include "platform/widgets/NamedControl.h"
@@ -138,9 +139,11 @@ void frmPrint::Form_Load() {
     cboPrinters->addItem(pdfPrinterText());
     cboPrinters->setCurrentIndex(0);
 
+    // The months as the pages name them, in the layout's language.
+    const PageLocale locale = PageLocale::of(app_.Layout);
     lstMonths->clear();
     for (int m = 1; m <= 12; ++m)
-        lstMonths->addItem(MonthName(m));
+        lstMonths->addItem(locale.monthName(m));
     // Every month in sight, also when the list of days that do not fit takes its room.
     lstMonths->setMinimumHeight(lstMonths->sizeHintForRow(0) * lstMonths->count() +
                                 2 * lstMonths->frameWidth());

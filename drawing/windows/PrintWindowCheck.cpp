@@ -117,7 +117,7 @@ void frmPrint::refreshFitList() {
             problems.insert(problems.end(), known->second.begin(), known->second.end());
     }
     const QStringList lines =
-        FitProblemLines(problems) +
+        FitProblemLines(problems, PageLocale::of(app_.Layout)) +
         HiddenLeapDayLines(app_.Document, app_.Layout, app_.DisplayYear, months);
     lstFit->clear();
     lstFit->addItems(lines);

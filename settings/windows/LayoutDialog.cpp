@@ -4,6 +4,7 @@
 #include "document/AppState.h"
 #include "platform/Dialogs.h"
 #include "platform/widgets/ClickableLabel.h"
+#include "settings/PageLanguage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -53,7 +54,8 @@ int checkedIndex(const std::array<QRadioButton*, N>& options, int fallback) {
 } // namespace
 
 frmLayout::frmLayout(AppState& app, LayoutForm form, QWidget* parent)
-    : QDialog(parent), app_(app), form_(form) {
+    : QDialog(parent), app_(app), form_(form),
+      unit_(MeasureUnitOf(PageLanguage(QStringLiteral("System")))) {
     setObjectName(QStringLiteral("frmLayout"));
     setWindowTitle(QStringLiteral("Layout Options"));
     buildMenu();
@@ -104,6 +106,7 @@ void frmLayout::Form_Load() {
         setSwatch(i, colorFromText(layout.*colorFields()[i]));
     loadFontPage();
     loadPaperPage();
+    loadLanguageFrame();
     chkMarkFull->setChecked(isTrue(layout.MarkOverfullDays));
     cboLeapDay->setCurrentIndex(static_cast<int>(LeapDayRule(layout.LeapDayEntries)));
     if (form_ == LayoutForm::AllPages) lblMenu_Click(0);
@@ -123,11 +126,17 @@ void frmLayout::loadFontPage() {
 
 void frmLayout::loadPaperPage() {
     const LayoutSettings& layout = app_.Layout;
-    if (layout.PaperSize == QLatin1String("Custom")) {
+    showMeasureUnit();
+    const QString paperName = ChosenPaperName(layout);
+    if (!paperName.isEmpty()) {
+        optPaperNamed->setChecked(true);
+        cboPaperName->setCurrentText(paperName);
+        optPaperNamed_Click();
+    } else if (layout.PaperSize == QLatin1String("Custom")) {
         optPaperCustom->setChecked(true);
         optPaperCustom_Click();
-        txtPaperWidth->setText(singleToText(layout.PaperSizeWidth));
-        txtPaperHeight->setText(singleToText(layout.PaperSizeHeight));
+        showMeasure(txtPaperWidth, layout.PaperSizeWidth);
+        showMeasure(txtPaperHeight, layout.PaperSizeHeight);
     } else {
         optPaperDefault->setChecked(true);
         setCustomPaperEnabled(false);
@@ -136,10 +145,10 @@ void frmLayout::loadPaperPage() {
     }
     optLandscape->setChecked(true);
     if (layout.PaperOrientation == QLatin1String("Portrait")) optPortrait->setChecked(true);
-    txtMarginTop->setText(singleToText(layout.MarginTop));
-    txtMarginBottom->setText(singleToText(layout.MarginBottom));
-    txtMarginLeft->setText(singleToText(layout.MarginLeft));
-    txtMarginRight->setText(singleToText(layout.MarginRight));
+    showMeasure(txtMarginTop, layout.MarginTop);
+    showMeasure(txtMarginBottom, layout.MarginBottom);
+    showMeasure(txtMarginLeft, layout.MarginLeft);
+    showMeasure(txtMarginRight, layout.MarginRight);
 }
 
 void frmLayout::lblMenu_Click(int index) {
@@ -265,6 +274,7 @@ void frmLayout::setCustomPaperEnabled(bool enabled) {
          std::initializer_list<QWidget*>{txtPaperWidth, txtPaperHeight, lblPaperWidth,
                                          lblPaperHeight, optLandscape, optPortrait})
         control->setEnabled(enabled);
+    cboPaperName->setEnabled(enabled && optPaperNamed->isChecked());
 }
 
 LayoutControls frmLayout::readControls() const {
@@ -274,15 +284,17 @@ LayoutControls frmLayout::readControls() const {
     controls.alignMonthYear = checkedIndex(optMonYr, 2);
     for (int i = 0; i < 4; ++i)
         controls.colors[i] = swatches_[i]->palette().color(QPalette::Window);
-    controls.paperWidth = txtPaperWidth->text();
-    controls.paperHeight = txtPaperHeight->text();
+    controls.paperName = optPaperNamed->isChecked() ? cboPaperName->currentText() : QString();
+    controls.paperWidth = inchesIn(txtPaperWidth);
+    controls.paperHeight = inchesIn(txtPaperHeight);
     controls.portrait = optPortrait->isChecked();
-    controls.marginLeft = txtMarginLeft->text();
-    controls.marginRight = txtMarginRight->text();
-    controls.marginTop = txtMarginTop->text();
-    controls.marginBottom = txtMarginBottom->text();
+    controls.marginLeft = inchesIn(txtMarginLeft);
+    controls.marginRight = inchesIn(txtMarginRight);
+    controls.marginTop = inchesIn(txtMarginTop);
+    controls.marginBottom = inchesIn(txtMarginBottom);
     controls.markOverfull = chkMarkFull->isChecked();
     controls.leapDay = static_cast<LeapDayPlacement>(std::max(cboLeapDay->currentIndex(), 0));
+    readLanguageFrame(controls);
     return controls;
 }
 
@@ -294,8 +306,8 @@ void frmLayout::cmdOK_Click() {
     applyLayoutControls(chosen, readControls());
     if (!SaveDialogSettings(app_, chosen, this)) return;
     app_.Layout = chosen;
-    QString refusal = unkeptPaperMessage(app_.Layout);
-    if (refusal.isEmpty() && !paperFits(app_.Layout)) refusal = kPaperMessage;
+    QString refusal = unkeptPaperMessage(app_.Layout, unit_);
+    if (refusal.isEmpty() && !paperFits(app_.Layout)) refusal = paperMessage(unit_);
     if (!refusal.isEmpty()) {
         app_.dialogs.message(
             {refusal, kPaperTitle, MessageIcon::Critical, MessageButtons::Ok, Answer::Ok, this});

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <array>
+#include <map>
 #include <optional>
 
 class ClickableLabel;
@@ -63,6 +64,13 @@ class frmLayout : public QDialog {
     QCheckBox* chkMarkFull;
     QLabel* lblLeapDay;
     QComboBox* cboLeapDay; // in the order of LeapDayPlacement
+    // The calendar's language and week.
+    QGroupBox* fraLanguage;
+    QLabel* lblLanguage;
+    QComboBox* cboLanguage; // "System", then the languages; the stored name is the item data
+    QLabel* lblFirstDay;
+    QComboBox* cboFirstDay; // Locale, Sunday, Monday, Saturday; the stored word is the data
+    QCheckBox* chkWeekNumbers;
 
     // Fonts page; the option and label arrays are indexed by FontTarget.
     QWidget* picFonts;
@@ -89,6 +97,8 @@ class frmLayout : public QDialog {
     QWidget* picPaper;
     QLabel* lblPaper;
     QRadioButton* optPaperDefault;
+    QRadioButton* optPaperNamed; // a standard size, chosen in cboPaperName
+    QComboBox* cboPaperName;
     QRadioButton* optPaperCustom;
     QFrame* picPaperCustom;
     QRadioButton* optLandscape;
@@ -114,7 +124,9 @@ class frmLayout : public QDialog {
     void buildMenu();
     void buildAlignmentPage();
     void buildPreview();
-    void buildEntriesFrame(); // LayoutDialogEntries.cpp
+    void buildEntriesFrame();  // LayoutDialogEntries.cpp
+    void buildLanguageFrame(); // LayoutDialogLanguage.cpp
+    void buildNamedPaper();    // LayoutDialogPaper.cpp
     void buildFontsPage();
     void buildColorsPage();
     void buildPaperPage();
@@ -133,10 +145,17 @@ class frmLayout : public QDialog {
     void swatch_Click(int index);
     void optPaperCustom_Click();
     void optPaperDefault_Click();
+    void optPaperNamed_Click();
+    void cboPaperName_Click();
 
     // Helpers.
     void loadFontPage();
     void loadPaperPage();
+    void loadLanguageFrame();
+    void showMeasureUnit();
+    void showNamedPaperSides();
+    void showMeasure(QLineEdit* box, float inches);
+    QString inchesIn(const QLineEdit* box) const;
     std::optional<FontTarget> selectedTarget() const;
     void selectFontOf(FontTarget target);
     void selectSizeOf(FontTarget target);
@@ -144,10 +163,14 @@ class frmLayout : public QDialog {
     void setSwatch(int index, const QColor& color);
     void setCustomPaperEnabled(bool enabled);
     LayoutControls readControls() const;
+    void readLanguageFrame(LayoutControls& controls) const;
 
     AppState& app_;
     LayoutForm form_;
     QStackedWidget* pages_;
     std::array<QWidget*, 4> pageList_;
     std::array<ClickableLabel*, 4> swatches_; // Birthday, Holiday, Anniversary, Other
+    MeasureUnit unit_;                        // of the paper and margin boxes
+    // What each measurement box was last given: its text and the inches it stands for.
+    std::map<const QLineEdit*, std::pair<QString, float>> shownMeasures_;
 };

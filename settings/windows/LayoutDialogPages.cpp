@@ -127,12 +127,14 @@ void frmLayout::buildAlignmentPage() {
 
     buildPreview();
     buildEntriesFrame();
+    buildLanguageFrame();
 
     auto* frames = new QVBoxLayout;
     frames->addWidget(chkCalTitle);
     frames->addWidget(fraCalTitle);
     frames->addWidget(fraMonYr);
     frames->addWidget(fraEntries);
+    frames->addWidget(fraLanguage);
     frames->addStretch(1);
     auto* body = new QHBoxLayout;
     body->addLayout(frames, 1);
@@ -253,6 +255,7 @@ void frmLayout::buildPaperPage() {
     optPaperCustom = named(new QRadioButton(QStringLiteral("Custom:"), picPaper), "optPaperCustom");
     optPaperDefault->setChecked(true);
 
+    buildNamedPaper();
     buildCustomPaper();
     lblMargins = named(new QLabel(QStringLiteral("Margins "), picPaper), "lblMargins");
     QGridLayout* margins = buildMargins();
@@ -260,6 +263,11 @@ void frmLayout::buildPaperPage() {
     auto* page = new QVBoxLayout(picPaper);
     page->addLayout(heading(lblPaper));
     page->addWidget(optPaperDefault);
+    auto* namedRow = new QHBoxLayout;
+    namedRow->addWidget(optPaperNamed);
+    namedRow->addWidget(cboPaperName);
+    namedRow->addStretch(1);
+    page->addLayout(namedRow);
     page->addWidget(optPaperCustom);
     page->addWidget(picPaperCustom);
     page->addSpacing(8);

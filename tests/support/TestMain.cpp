@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     qputenv("TZ", "UTC");
     qputenv("LANG", "C.UTF-8");
     qputenv("LC_ALL", "C.UTF-8");
+    qunsetenv("LANGUAGE"); // the toolkit's system locale would follow it over LC_ALL
     tzset();
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
