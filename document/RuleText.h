@@ -1,0 +1,13 @@
+#pragma once
+
+#include "calendar_format/HolidayRules.h"
+
+#include <QString>
+
+// A holiday rule as the entry list names it: "Easter + 1", "Orthodox Easter - 2", "Monday on
+// or after May 24", "Fourth Thursday of November + 1", "July 4, on Monday when on a Sunday",
+// "May 8, from 1995".
+QString HolidayRuleText(const HolidayRule& rule);
+
+// "Sunday" to "Saturday" for 0 to 6.
+QString WeekdayName(int weekday);
