@@ -91,8 +91,8 @@ void writeRecord(QByteArray& line, const SectionRecord& r) {
                 QByteArray::number(r.days) + ' ' + pack;
         break;
     case SectionKind::Moving:
-        line += kMoving + (' ' + QByteArray::number(r.index)) + ' ' + RuleToText(r.rule).toLatin1() +
-                ' ' + pack;
+        line += kMoving + (' ' + QByteArray::number(r.index)) + ' ' +
+                RuleToText(r.rule).toLatin1() + ' ' + pack;
         break;
     case SectionKind::Other:
         line += kOther + (' ' + QByteArray::number(r.index)) + ' ' + r.date + ' ' + r.until;

@@ -32,13 +32,13 @@ enum class SectionKind { Holiday, Moving, Other };
 struct SectionRecord {
     SectionKind kind = SectionKind::Holiday;
     int index = 0;
-    QByteArray date = {}; // Holiday: MMDD; Other: MMDDYYYY (the fixed field's bytes)
-    int days = 1;     // Holiday: how many days it lasts, from its date
+    QByteArray date = {};  // Holiday: MMDD; Other: MMDDYYYY (the fixed field's bytes)
+    int days = 1;          // Holiday: how many days it lasts, from its date
     QByteArray until = {}; // Other: MMDDYYYY of its last day
     HolidayRule rule = {}; // Moving
-    QByteArray pack = {}; // Holiday, Moving: the pack it came from; empty for the user's own
-    QByteArray name = {}; // as in the file (the caller decodes it)
-    bool utf8Line = true; // whether the record's whole line is valid UTF-8
+    QByteArray pack = {};  // Holiday, Moving: the pack it came from; empty for the user's own
+    QByteArray name = {};  // as in the file (the caller decodes it)
+    bool utf8Line = true;  // whether the record's whole line is valid UTF-8
     friend bool operator==(const SectionRecord&, const SectionRecord&) = default;
 };
 

@@ -159,8 +159,17 @@ QByteArray formatICalendar(const CalendarDocument& doc, const QDateTime& stamp,
               e.Style.at(0));
     for (const FixedHolidayEntry& e : doc.FixedHolidays)
         w.add(EntryKind::Holiday, e, fixedHolidayEvent(e), kHolidayCategory);
-    for (const FloatingHolidayEntry& e : doc.FloatingHolidays)
+    for (const FloatingHolidayEntry& e : doc.FloatingHolidays) {
+        // A yearly repeat of iCalendar cannot follow Easter or move a day off a weekend.
+        if (e.Moving) {
+            if (notExported)
+                *notExported << EntryListText(e) +
+                                    QLatin1String(": a holiday that moves with Easter or the "
+                                                  "weekend has no yearly repeat in iCalendar.");
+            continue;
+        }
         w.add(EntryKind::FloatingHoliday, e, floatingHolidayEvent(e), kHolidayCategory);
+    }
     for (const OtherEntry& e : doc.OtherEvents)
         w.add(EntryKind::Other, e, datedEvent(e.Date, false), nullptr);
     return w.text();

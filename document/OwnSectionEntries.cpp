@@ -52,8 +52,7 @@ bool InOwnSection(const OtherEntry& e) {
 std::optional<std::pair<QString, QString>> ClassicFloatingFields(const HolidayRule& r) {
     const bool nth = r.base == RuleBase::NthWeekday && r.n >= 1 && r.n <= 4;
     if ((!nth && r.base != RuleBase::LastWeekday) || r.offset != 0 || r.hasObservance() ||
-        r.firstYear || r.lastYear || r.month < 1 || r.month > 12 || r.weekday < 0 ||
-        r.weekday > 6)
+        r.firstYear || r.lastYear || r.month < 1 || r.month > 12 || r.weekday < 0 || r.weekday > 6)
         return std::nullopt;
     const QChar week = nth ? QChar(u'0' + r.n) : QChar(u'L');
     return std::pair(QStringLiteral("%1").arg(r.month, 2, 10, QChar(u'0')),
@@ -104,15 +103,15 @@ void PlaceSectionRecords(const std::vector<SectionRecord>& records, SectionTable
     for (const SectionRecord& r : records)
         ordered.push_back(&r);
     // By place, so that each goes in after the ones before it.
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [](const SectionRecord* a, const SectionRecord* b) { return a->index < b->index; });
+    std::stable_sort(
+        ordered.begin(), ordered.end(),
+        [](const SectionRecord* a, const SectionRecord* b) { return a->index < b->index; });
     for (const SectionRecord* r : ordered) {
         const QString name = nameText(*r);
         switch (r->kind) {
         case SectionKind::Holiday:
-            tables.fixed.insert(starts.fixed + r->index,
-                                {FixedText<4>::fromAscii(r->date), name, r->days,
-                                 packText(r->pack)});
+            tables.fixed.insert(starts.fixed + r->index, {FixedText<4>::fromAscii(r->date), name,
+                                                          r->days, packText(r->pack)});
             break;
         case SectionKind::Moving: {
             FloatingHolidayEntry e{{}, {}, name, r->rule, packText(r->pack)};
@@ -125,9 +124,8 @@ void PlaceSectionRecords(const std::vector<SectionRecord>& records, SectionTable
             break;
         }
         case SectionKind::Other:
-            tables.other.insert(starts.other + r->index,
-                                {FixedText<8>::fromAscii(r->date), name,
-                                 FixedText<8>::fromAscii(r->until)});
+            tables.other.insert(starts.other + r->index, {FixedText<8>::fromAscii(r->date), name,
+                                                          FixedText<8>::fromAscii(r->until)});
             break;
         }
     }

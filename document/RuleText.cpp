@@ -22,8 +22,8 @@ QString baseText(const HolidayRule& r) {
         return QLatin1String("Last ") + WeekdayName(r.weekday) + QLatin1String(" of ") +
                MonthName(r.month);
     case RuleBase::WeekdayOnOrAfter:
-        return WeekdayName(r.weekday) + QLatin1String(" on or after ") + MonthName(r.month) +
-               u' ' + QString::number(r.day);
+        return WeekdayName(r.weekday) + QLatin1String(" on or after ") + MonthName(r.month) + u' ' +
+               QString::number(r.day);
     case RuleBase::WesternEaster:
         return QStringLiteral("Easter");
     case RuleBase::OrthodoxEaster:
@@ -65,4 +65,18 @@ QString HolidayRuleText(const HolidayRule& r) {
     if (r.offset > 0) text += QStringLiteral(" + %1").arg(r.offset);
     if (r.offset < 0) text += QStringLiteral(" - %1").arg(-r.offset);
     return text + observanceText(r) + yearsText(r);
+}
+
+QString ObservedName(const QString& name, bool observed, QLocale::Language language) {
+    if (!observed) return name;
+    switch (language) {
+    case QLocale::German:
+        return name + QLatin1String(" (Ersatztag)");
+    case QLocale::French:
+        return name + QLatin1String(" (jour férié reporté)");
+    case QLocale::Spanish:
+        return name + QLatin1String(" (trasladado)");
+    default:
+        return name + QLatin1String(" (observed)");
+    }
 }

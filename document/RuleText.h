@@ -2,6 +2,7 @@
 
 #include "calendar_format/HolidayRules.h"
 
+#include <QLocale>
 #include <QString>
 
 // A holiday rule as the entry list names it: "Easter + 1", "Orthodox Easter - 2", "Monday on
@@ -11,3 +12,7 @@ QString HolidayRuleText(const HolidayRule& rule);
 
 // "Sunday" to "Saturday" for 0 to 6.
 QString WeekdayName(int weekday);
+
+// A holiday's name on the day it is observed instead of its own: "Christmas Day (observed)",
+// in the page's language where we have its word.
+QString ObservedName(const QString& name, bool observed, QLocale::Language language);

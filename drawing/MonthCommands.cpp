@@ -1,7 +1,9 @@
 #include "drawing/MonthCommands.h"
 
 #include "calendar_format/CalendarDates.h"
+#include "calendar_format/HolidayRules.h"
 #include "document/EntryText.h"
+#include "document/RuleText.h"
 #include "document/SettingsRecords.h"
 #include "settings/PageLanguage.h"
 
@@ -85,10 +87,22 @@ class Placer {
         const auto& table = doc_.FloatingHolidays;
         for (int i = 0; i <= table.upperBound(); ++i) {
             const FloatingHolidayEntry& e = table[i];
+            if (e.Moving) {
+                movingHoliday(i, e);
+                continue;
+            }
             if (e.Month.number(0, 2) != grid_.month) continue;
             const int cell = FloatingHolidayCell(grid_, e.Rule.view()).value_or(kUnplaceable);
             add(EntryKind::FloatingHoliday, i, cell, e.Name, layout_.Holiday);
         }
+    }
+
+    // A holiday by a moving rule, on its own day and on the day it is observed on.
+    void movingHoliday(int index, const FloatingHolidayEntry& e) {
+        const QDate first(grid_.year, grid_.month, 1);
+        for (const RuleDay& day : RuleDaysIn(*e.Moving, first, first.addMonths(1).addDays(-1)))
+            add(EntryKind::FloatingHoliday, index, grid_.cellOfDay(day.date.day()),
+                ObservedName(e.Name, day.observed, language_), layout_.Holiday);
     }
 
     // Other events: only in their own year.

@@ -1,5 +1,8 @@
 #include "drawing/WeekList.h"
 
+#include "calendar_format/HolidayRules.h"
+#include "document/RuleText.h"
+
 #include "document/EntryText.h"
 #include "document/SettingsRecords.h"
 
@@ -83,6 +86,7 @@ class UpcomingCollector {
         yearly(EntryKind::Birthday, doc_.Birthdays);
         yearly(EntryKind::Holiday, doc_.FixedHolidays);
         floatingHolidays();
+        movingHolidays();
         yearly(EntryKind::Anniversary, doc_.Anniversaries);
         otherEvents();
         std::stable_sort(found_.begin(), found_.end(), byDateAndText);
@@ -126,6 +130,10 @@ class UpcomingCollector {
             const MonthGrid grid = MonthGrid::of(month.year(), month.month());
             int index = 0;
             for (const FloatingHolidayEntry& e : doc_.FloatingHolidays) {
+                if (e.Moving) { // placed once for the whole range, below
+                    ++index;
+                    continue;
+                }
                 const std::optional<int> cell = e.Month.number(0, 2) == grid.month
                                                     ? FloatingHolidayCell(grid, e.Rule.view())
                                                     : std::nullopt;
@@ -135,6 +143,19 @@ class UpcomingCollector {
                     add(EntryKind::FloatingHoliday, index, date, e.Name);
                 ++index;
             }
+        }
+    }
+
+    // Holidays by a moving rule: every day of the range, its end included, on which they fall
+    // or are observed.
+    void movingHolidays() {
+        int index = 0;
+        for (const FloatingHolidayEntry& e : doc_.FloatingHolidays) {
+            if (e.Moving)
+                for (const RuleDay& day : RuleDaysIn(*e.Moving, range_.first, range_.end))
+                    add(EntryKind::FloatingHoliday, index, day.date,
+                        ObservedName(e.Name, day.observed, locale_.language()));
+            ++index;
         }
     }
 

@@ -183,6 +183,18 @@ TEST(ICalendarExport, EntriesThatNameNoDayAreListedNotWritten) {
     EXPECT_TRUE(notExported[1].contains(QLatin1String("Fifth week")));
 }
 
+// A holiday that moves with Easter has no yearly repeat to write; it is named, not written
+// as some other day.
+TEST(ICalendarExport, MovingHolidaysAreNamedNotWritten) {
+    CalendarDocument doc;
+    doc.FloatingHolidays.append(
+        {{}, {}, QStringLiteral("Easter Monday"), RuleFromText(u"easter+1")});
+    QStringList notExported;
+    EXPECT_EQ(formatICalendar(doc, kStamp, &notExported).count("BEGIN:VEVENT"), 0);
+    ASSERT_EQ(notExported.size(), 1);
+    EXPECT_TRUE(notExported[0].startsWith(QLatin1String("Easter + 1 - Easter Monday: ")));
+}
+
 TEST(ICalendarRoundTrip, ExportImportedIntoAnEmptyCalendarGivesTheSameCalendar) {
     const CalendarDocument doc = trickyCalendar();
     const CalendarDocument back = importedInto(doc, formatICalendar(doc, kStamp));

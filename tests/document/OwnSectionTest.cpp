@@ -17,8 +17,8 @@ HolidayRule ruleOf(const char* text) {
 // and a trip that spans days.
 CalendarDocument mixedCalendar() {
     CalendarDocument doc = sampleCalendar();
-    doc.FixedHolidays.insert(0, {"1003", QStringLiteral("Tag der Deutschen Einheit"), 1,
-                                 QStringLiteral("DE-BY")});
+    doc.FixedHolidays.insert(
+        0, {"1003", QStringLiteral("Tag der Deutschen Einheit"), 1, QStringLiteral("DE-BY")});
     doc.FixedHolidays.append({"0710", QStringLiteral("Folk  festival"), 3});
     doc.FloatingHolidays.insert(1, {{}, {}, QStringLiteral("Easter Monday"), ruleOf("easter+1")});
     doc.FloatingHolidays.append(
@@ -97,10 +97,10 @@ TEST(OwnSection, UnknownVersionsAreKeptByteForByte) {
 // Lines that are not records in the fixed order are not read as entries.
 TEST(OwnSection, MalformedRecordsAreNotEntries) {
     const char* lines[] = {
-        "holiday 0 0710 0 - zero days",      "holiday 0 0710 367 - too long",
-        "holiday 0 071 3 - short date",      "holiday 0 0710 3 -",
-        "moving 0 easter+x - bad rule",      "moving 0 5th-mon-13 - no such month",
-        "other 0 07102027 0720202 short",    "other -1 07102027 07202027 negative",
+        "holiday 0 0710 0 - zero days",       "holiday 0 0710 367 - too long",
+        "holiday 0 071 3 - short date",       "holiday 0 0710 3 -",
+        "moving 0 easter+x - bad rule",       "moving 0 5th-mon-13 - no such month",
+        "other 0 07102027 0720202 short",     "other -1 07102027 07202027 negative",
         "birthday 0 07102027 1 unknown kind", "other 0 07102027 07202027 ",
     };
     for (const char* line : lines) {
