@@ -1,6 +1,7 @@
 #include "document/EntryText.h"
 #include "document/ICalendar.h"
 #include "document/ICalendarParts.h"
+#include "document/OwnSectionEntries.h"
 
 #include <QSet>
 #include <optional>
@@ -14,6 +15,7 @@ using namespace ical;
 struct EventDate {
     QDate start;
     QByteArray rule;
+    QDate last = {}; // the last day of an event that spans days
 };
 
 constexpr const char* kDayCodes[] = {"SU", "MO", "TU", "WE", "TH", "FR", "SA"};
@@ -121,7 +123,9 @@ class Writer {
         icalcomponent_add_property(event, icalproperty_new_uid(entryUid(kind, e, key).constData()));
         icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp_));
         icalcomponent_add_property(event, icalproperty_new_dtstart(icalDate(date->start)));
-        icalcomponent_add_property(event, icalproperty_new_dtend(icalDate(date->start.addDays(1))));
+        icalcomponent_add_property(
+            event, icalproperty_new_dtend(
+                       icalDate((date->last.isValid() ? date->last : date->start).addDays(1))));
         if (!date->rule.isEmpty())
             icalcomponent_add_property(event, icalproperty_new_rrule(icalrecurrencetype_from_string(
                                                   date->rule.constData())));
@@ -170,7 +174,10 @@ QByteArray formatICalendar(const CalendarDocument& doc, const QDateTime& stamp,
         }
         w.add(EntryKind::FloatingHoliday, e, floatingHolidayEvent(e), kHolidayCategory);
     }
-    for (const OtherEntry& e : doc.OtherEvents)
-        w.add(EntryKind::Other, e, datedEvent(e.Date, false), nullptr);
+    for (const OtherEntry& e : doc.OtherEvents) {
+        std::optional<EventDate> date = datedEvent(e.Date, false);
+        if (const std::optional<EventSpan> span = SpanOf(e); date && span) date->last = span->last;
+        w.add(EntryKind::Other, e, date, nullptr);
+    }
     return w.text();
 }

@@ -131,6 +131,15 @@ void PlaceSectionRecords(const std::vector<SectionRecord>& records, SectionTable
     }
 }
 
+std::optional<EventSpan> SpanOf(const OtherEntry& e) {
+    if (e.Until.isBlank()) return std::nullopt;
+    const QDate first(e.Date.number(4, 4), e.Date.number(0, 2), e.Date.number(2, 2));
+    const QDate last(e.Until.number(4, 4), e.Until.number(0, 2), e.Until.number(2, 2));
+    if (!first.isValid() || !last.isValid() || last <= first || first.daysTo(last) >= kLongestSpan)
+        return std::nullopt;
+    return EventSpan{first, last};
+}
+
 QString KeptSectionNotice(int unreadLines) {
     return QStringLiteral("Part of this calendar was written by a newer version of Daylark "
                           "(%1 lines after \"[End of Data]\"). This version cannot show it; it "

@@ -3,6 +3,7 @@
 #include "calendar_format/OwnSection.h"
 #include "document/CalendarDocument.h"
 
+#include <QDate>
 #include <vector>
 
 // Which entries live in the file's own section rather than in the classic entry runs, and
@@ -43,6 +44,14 @@ struct SectionStarts {
 };
 void PlaceSectionRecords(const std::vector<SectionRecord>& records, SectionTables tables,
                          SectionStarts starts);
+
+// The first and last day of an event with an end date: nothing for an event of one day, or
+// one whose dates are not days, whose end is before its start or more than kLongestSpan days
+// on (it then shows on its first day only).
+struct EventSpan {
+    QDate first, last;
+};
+std::optional<EventSpan> SpanOf(const OtherEntry& e);
 
 // The message for a file whose own section held lines this version cannot read.
 QString KeptSectionNotice(int unreadLines);

@@ -1,6 +1,7 @@
 #include "drawing/WeekList.h"
 
 #include "calendar_format/HolidayRules.h"
+#include "document/OwnSectionEntries.h"
 #include "document/RuleText.h"
 
 #include "document/EntryText.h"
@@ -104,9 +105,12 @@ class UpcomingCollector {
         QString text;
     };
 
-    void add(EntryKind kind, int index, QDate date, const QString& name) {
+    // dateText: how the line names the day; its date when empty.
+    void add(EntryKind kind, int index, QDate date, const QString& name,
+             const QString& dateText = {}) {
         QString text = kindText(kind) + name;
-        found_.push_back({{date, kind, index, locale_.listDate(date) + text}, std::move(text)});
+        const QString day = dateText.isEmpty() ? locale_.listDate(date) : dateText;
+        found_.push_back({{date, kind, index, day + text}, std::move(text)});
     }
 
     // Once a year, on the next day with the date's month and day from today on.
@@ -162,6 +166,16 @@ class UpcomingCollector {
     void otherEvents() {
         int index = 0;
         for (const OtherEntry& e : doc_.OtherEvents) {
+            // An event that spans days is named once, with both its days, on the first of
+            // them in the range (today, for one under way).
+            if (const std::optional<EventSpan> span = SpanOf(e)) {
+                if (span->last >= range_.first && span->first < range_.end)
+                    add(EntryKind::Other, index, std::max(span->first, range_.first), e.Name,
+                        locale_.listDate(span->first) + QLatin1String(" to ") +
+                            locale_.listDate(span->last));
+                ++index;
+                continue;
+            }
             const QDate date(e.Date.number(4, 4), e.Date.number(0, 2), e.Date.number(2, 2));
             if (date.isValid() && date >= range_.first && date < range_.end)
                 add(EntryKind::Other, index, date, e.Name);

@@ -20,7 +20,7 @@ HolidayRule MovingRuleOf(const MovingChoice& c) {
     case MovingBase::WesternEaster:
     case MovingBase::OrthodoxEaster:
         r.base = c.base == MovingBase::WesternEaster ? RuleBase::WesternEaster
-                                                      : RuleBase::OrthodoxEaster;
+                                                     : RuleBase::OrthodoxEaster;
         r.offset = c.offset;
         break;
     case MovingBase::WeekdayOnOrAfter:
@@ -44,7 +44,7 @@ std::optional<MovingChoice> MovingChoiceOf(const HolidayRule& r) {
     case RuleBase::OrthodoxEaster:
         if (r.hasObservance() || std::abs(r.offset) > kLargestEasterOffset) return std::nullopt;
         c.base = r.base == RuleBase::WesternEaster ? MovingBase::WesternEaster
-                                                    : MovingBase::OrthodoxEaster;
+                                                   : MovingBase::OrthodoxEaster;
         c.offset = r.offset;
         break;
     case RuleBase::WeekdayOnOrAfter:

@@ -61,6 +61,7 @@ void fillOther(frmOther& editor, const OtherEntry& entry) {
     showMonth(editor, date.month);
     editor.vsbYear->setNumber(date.year);
     editor.showDay(date.day);
+    editor.showUntil(entry.Until);
 }
 
 void fillFixed(frmHoliday& editor, const FixedHolidayEntry& entry) {

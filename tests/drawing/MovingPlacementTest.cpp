@@ -81,3 +81,40 @@ TEST(MovingPlacement, UpcomingListNamesMovingHolidays) {
                            "2027/07/05 (Holiday) - Independence Day (observed)"}));
     EXPECT_TRUE(UpcomingEventLines(doc, QDate(2027, 3, 30), 3).isEmpty());
 }
+
+// An event from 10 to 20 July 2027 is on each of those days of the page whatever day the weeks
+// start on, and on no other; one across a month's end shows in both months.
+TEST(SpanPlacement, EventsThatSpanDaysAreOnEachOfTheirDays) {
+    CalendarDocument doc;
+    doc.OtherEvents.append({"07102027", QStringLiteral("Trip"), "07202027"});
+    doc.OtherEvents.append({"07302027", QStringLiteral("Festival"), "08022027"});
+    doc.OtherEvents.append({"07052027", QStringLiteral("Ends first"), "07012027"});
+    LayoutSettings layout;
+    for (int firstDay = 0; firstDay < 7; ++firstDay) {
+        std::multiset<std::pair<QDate, QString>> placed, expected;
+        for (int month : {7, 8}) {
+            const MonthGrid grid = MonthGrid::of(2027, month, firstDay);
+            for (const PlacedEntry& p : PlaceMonthEntries(doc, layout, grid))
+                placed.insert({dateOfCell(grid, p.cell), p.text});
+        }
+        for (int day = 10; day <= 20; ++day)
+            expected.insert({QDate(2027, 7, day), QStringLiteral("Trip")});
+        for (const QDate d :
+             {QDate(2027, 7, 30), QDate(2027, 7, 31), QDate(2027, 8, 1), QDate(2027, 8, 2)})
+            expected.insert({d, QStringLiteral("Festival")});
+        // An end before the start is no span: the event keeps its own day.
+        expected.insert({QDate(2027, 7, 5), QStringLiteral("Ends first")});
+        EXPECT_EQ(placed, expected) << firstDay;
+    }
+}
+
+// The upcoming list names a span once, with both days, also when it is already under way.
+TEST(SpanPlacement, UpcomingListNamesASpanOnce) {
+    CalendarDocument doc;
+    doc.OtherEvents.append({"07102027", QStringLiteral("Trip"), "07202027"});
+    const QStringList line{"2027/07/10 to 2027/07/20 (Other) - Trip"};
+    EXPECT_EQ(UpcomingEventLines(doc, QDate(2027, 7, 1), 1), line);
+    EXPECT_EQ(UpcomingEventLines(doc, QDate(2027, 7, 15), 1), line);
+    EXPECT_TRUE(UpcomingEventLines(doc, QDate(2027, 7, 21), 1).isEmpty());
+    EXPECT_TRUE(UpcomingEventLines(doc, QDate(2027, 6, 1), 1).isEmpty()); // ends 1 July
+}

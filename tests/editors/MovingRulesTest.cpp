@@ -23,6 +23,5 @@ TEST(MovingRules, ChoicesReadBackFromTheirRules) {
 TEST(MovingRules, RulesBeyondTheChoicesAreNotChoices) {
     for (const char* text : {"4th-thu-11+1", "easter+1@2000-", "05-08@1995-", "07-04/sun+2",
                              "onafter-mon-05-24+1", "easter+1/sun+1", "07-04"})
-        EXPECT_FALSE(MovingChoiceOf(*RuleFromText(QString::fromLatin1(text))).has_value())
-            << text;
+        EXPECT_FALSE(MovingChoiceOf(*RuleFromText(QString::fromLatin1(text))).has_value()) << text;
 }
