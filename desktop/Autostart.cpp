@@ -22,6 +22,9 @@ QByteArray AutostartEntry(const QString& programPath) {
                           "Type=Application\n"
                           "Name=Daylark\n"
                           "Comment=The desktop calendar in the notification area\n"
+                          "Comment[de]=Der Desktop-Kalender im Infobereich\n"
+                          "Comment[es]=El calendario de escritorio en el área de notificación\n"
+                          "Comment[fr]=Le calendrier de bureau dans la zone de notification\n"
                           "Exec=%1 /tray\n"
                           "Icon=daylark\n"
                           "Terminal=false\n")

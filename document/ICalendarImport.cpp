@@ -1,8 +1,10 @@
+#include "document/EntryCaptions.h"
 #include "document/EntryText.h"
 #include "document/ICalendar.h"
 #include "document/ICalendarParts.h"
 #include "platform/TextCodec.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QTimeZone>
 #include <optional>
@@ -134,8 +136,7 @@ QString droppedLine(icalcomponent* ev) {
 }
 
 QString datedText(QDate date) {
-    return MonthName(date.month()) + u' ' + QString::number(date.day()) + QLatin1String(", ") +
-           QString::number(date.year());
+    return DateWords().date(date);
 }
 
 QString mmddyyyy(QDate date) {
@@ -179,12 +180,13 @@ class Importer {
     }
 
     // How the list names an item: its title in quotes.
-    static QString label(const QString& name, const char* untitled) {
-        return name.isEmpty() ? QLatin1String(untitled) : u'"' + name + u'"';
+    static QString label(const QString& name, const QString& untitled) {
+        return name.isEmpty() ? untitled : u'"' + name + u'"';
     }
 
     void note(const QString& name, QDate date, const QString& what) {
-        QString line = label(name, "An event without a title");
+        QString line =
+            label(name, QCoreApplication::translate("ICalendarImport", "An event without a title"));
         if (date.isValid()) line += QLatin1String(" (") + datedText(date) + u')';
         result_.notImported << line + u' ' + what + u'.';
     }
@@ -198,17 +200,24 @@ class Importer {
         case ICAL_VTIMEZONE_COMPONENT:
             break; // used by the events' times
         case ICAL_VTODO_COMPONENT:
-            result_.notImported << label(name, "A to-do without a title") +
-                                       QLatin1String(" is a to-do, not an event.");
+            result_.notImported
+                << QCoreApplication::translate("ICalendarImport", "%1 is a to-do, not an event.")
+                       .arg(label(name, QCoreApplication::translate("ICalendarImport",
+                                                                    "A to-do without a title")));
             break;
         case ICAL_VJOURNAL_COMPONENT:
-            result_.notImported << label(name, "A note without a title") +
-                                       QLatin1String(" is a journal note, not an event.");
+            result_.notImported << QCoreApplication::translate(
+                                       "ICalendarImport", "%1 is a journal note, not an event.")
+                                       .arg(label(
+                                           name, QCoreApplication::translate(
+                                                     "ICalendarImport", "A note without a title")));
             break;
         default:
-            result_.notImported
-                << QStringLiteral("An item of the kind %1 has no place in this calendar.")
-                       .arg(QLatin1String(icalcomponent_kind_to_string(icalcomponent_isa(c))));
+            result_.notImported << QCoreApplication::translate(
+                                       "ICalendarImport",
+                                       "An item of the kind %1 has no place in this calendar.")
+                                       .arg(QLatin1String(
+                                           icalcomponent_kind_to_string(icalcomponent_isa(c))));
         }
     }
 
@@ -218,15 +227,22 @@ class Importer {
         const QDate written = dateOf(t);
         if (const QString dropped = droppedLine(ev); !dropped.isEmpty())
             return note(name, written,
-                        QStringLiteral("has a line that cannot be read (%1)").arg(dropped));
+                        QCoreApplication::translate("ICalendarImport",
+                                                    "has a line that cannot be read (%1)")
+                            .arg(dropped));
         if (!start || icaltime_is_null_time(t) || !written.isValid())
-            return note(name, {}, QStringLiteral("has no start date"));
+            return note(name, {},
+                        QCoreApplication::translate("ICalendarImport", "has no start date"));
         if (icalcomponent_get_first_property(ev, ICAL_RECURRENCEID_PROPERTY))
-            return note(name, written, QStringLiteral("changes one day of a repeating event"));
+            return note(name, written,
+                        QCoreApplication::translate("ICalendarImport",
+                                                    "changes one day of a repeating event"));
         if (icalcomponent_get_status(ev) == ICAL_STATUS_CANCELLED)
-            return note(name, written, QStringLiteral("is cancelled"));
+            return note(name, written,
+                        QCoreApplication::translate("ICalendarImport", "is cancelled"));
         if (name.trimmed().isEmpty())
-            return note({}, written, QStringLiteral("has no title to show"));
+            return note({}, written,
+                        QCoreApplication::translate("ICalendarImport", "has no title to show"));
         const int rules = icalcomponent_count_properties(ev, ICAL_RRULE_PROPERTY);
         const bool extraDays = icalcomponent_get_first_property(ev, ICAL_RDATE_PROPERTY) ||
                                icalcomponent_get_first_property(ev, ICAL_EXDATE_PROPERTY);
@@ -242,7 +258,9 @@ class Importer {
             }
             if (yearlyOnDate(r, written)) return yearly(ev, written, name);
         }
-        note(name, written, QStringLiteral("repeats in a way this calendar cannot hold"));
+        note(name, written,
+             QCoreApplication::translate("ICalendarImport",
+                                         "repeats in a way this calendar cannot hold"));
     }
 
     // A yearly event on a fixed date: a birthday or an anniversary when it says so, else a
@@ -273,16 +291,19 @@ class Importer {
         const qint64 days = t.is_date && !icaltime_is_null_time(end) ? date.daysTo(dateOf(end)) : 1;
         if (days > 1)
             note(name, date,
-                 QStringLiteral("lasts %1 days and was added on its first day only").arg(days));
+                 QCoreApplication::translate("ICalendarImport",
+                                             "lasts %1 days and was added on its first day only")
+                     .arg(days));
     }
 
     bool inOurYears(const QString& name, QDate date) {
         if (date.isValid() && date.year() >= kFirstYear) return true;
         if (!date.isValid())
-            note(name, {}, QStringLiteral("has no start date"));
+            note(name, {}, QCoreApplication::translate("ICalendarImport", "has no start date"));
         else
             note(name, date,
-                 QStringLiteral("is before 1880, the earliest year this calendar holds"));
+                 QCoreApplication::translate(
+                     "ICalendarImport", "is before 1880, the earliest year this calendar holds"));
         return false;
     }
 
@@ -347,12 +368,14 @@ const QByteArray kUtf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 // The reason the data is not an iCalendar file, or the empty text.
 QString notICalendar(QByteArrayView data) {
     if (data.contains('\0'))
-        return QStringLiteral("The file is not an iCalendar file: it holds binary data.");
+        return QCoreApplication::translate(
+            "ICalendarImport", "The file is not an iCalendar file: it holds binary data.");
     const qsizetype lineEnd = data.indexOf('\n');
     const QByteArrayView first = data.first(lineEnd < 0 ? data.size() : lineEnd).trimmed();
     if (first.compare("BEGIN:VCALENDAR", Qt::CaseInsensitive) != 0)
-        return QStringLiteral(
-            "The file is not an iCalendar file: it does not begin with BEGIN:VCALENDAR.");
+        return QCoreApplication::translate("ICalendarImport",
+                                           "The file is not an iCalendar file: it does not begin "
+                                           "with BEGIN:VCALENDAR.");
     return {};
 }
 
@@ -386,7 +409,8 @@ ICalImportResult importICalendar(QByteArrayView data, CalendarDocument& doc) {
             calendars.push_back(c);
     }
     if (calendars.empty())
-        return failed(QStringLiteral("The file is not an iCalendar file: it holds no calendar."));
+        return failed(QCoreApplication::translate(
+            "ICalendarImport", "The file is not an iCalendar file: it holds no calendar."));
 
     ICalImportResult result;
     Importer importer(doc, lineEncoding(text), result);
@@ -399,11 +423,14 @@ QString ICalImportMessage(const ICalImportResult& result) {
     if (result.notImported.isEmpty()) return {};
     constexpr int kShown = 20;
     QString text = result.added == 1
-                       ? QStringLiteral("1 entry was imported.")
-                       : QStringLiteral("%1 entries were imported.").arg(result.added);
-    text += QLatin1String("\n\nThese items of the file were not imported, or only in part:\n");
+                       ? QCoreApplication::translate("ICalendarImport", "1 entry was imported.")
+                       : QCoreApplication::translate("ICalendarImport", "%1 entries were imported.")
+                             .arg(result.added);
+    text += QCoreApplication::translate(
+        "ICalendarImport", "\n\nThese items of the file were not imported, or only in part:\n");
     text += result.notImported.mid(0, kShown).join(u'\n');
     if (result.notImported.size() > kShown)
-        text += QStringLiteral("\n... and %1 more.").arg(result.notImported.size() - kShown);
+        text += QCoreApplication::translate("ICalendarImport", "\n... and %1 more.")
+                    .arg(result.notImported.size() - kShown);
     return text;
 }

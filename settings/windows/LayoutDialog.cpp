@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
@@ -55,7 +56,7 @@ int checkedIndex(const std::array<QRadioButton*, N>& options, int fallback) {
 frmLayout::frmLayout(AppState& app, LayoutForm form, QWidget* parent)
     : QDialog(parent), app_(app), form_(form) {
     setObjectName(QStringLiteral("frmLayout"));
-    setWindowTitle(QStringLiteral("Layout Options"));
+    setWindowTitle(tr("Layout Options"));
     buildMenu();
     buildAlignmentPage();
     buildFontsPage();
@@ -208,8 +209,9 @@ void frmLayout::cboFonts_Click() {
     if (!target) return;
     const QString name = cboFonts->currentText();
     if (name.isEmpty()) {
-        app_.dialogs.message({kInvalidFontMessage, kInvalidFontTitle, MessageIcon::Critical,
-                              MessageButtons::Ok, Answer::Ok, this});
+        app_.dialogs.message({QCoreApplication::translate("LayoutRules", kInvalidFontMessage),
+                              kInvalidFontTitle, MessageIcon::Critical, MessageButtons::Ok,
+                              Answer::Ok, this});
         selectFontOf(*target);
         return;
     }

@@ -1,12 +1,14 @@
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
 #include "support/TestApp.h"
+#include "support/Translation.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSet>
@@ -37,11 +39,25 @@ QString resourcePath(const QUrl& url) {
     return QStringLiteral(":") + url.path();
 }
 
-QStringList helpPages() {
+// The pages of one language's folder (":/help" holds the English ones).
+QStringList helpPages(const QString& folder = QStringLiteral(":/help")) {
     QStringList pages;
-    for (const QString& name : QDir(":/help").entryList({"*.html"}))
-        pages << QStringLiteral(":/help/") + name;
+    for (const QString& name : QDir(folder).entryList({"*.html"}))
+        pages << folder + u'/' + name;
     return pages;
+}
+
+// Every page of every language.
+QStringList allHelpPages() {
+    QStringList pages = helpPages();
+    for (const QString& language : TranslatedLanguages())
+        pages << helpPages(QStringLiteral(":/help/") + language);
+    return pages;
+}
+
+// The translations of the help, and English (the empty language).
+QStringList helpLanguages() {
+    return QStringList{QString()} + TranslatedLanguages();
 }
 
 TEST(HelpWindow, IsAWindowOfItsOwnThatOpensOnTheDefaultTopic) {
@@ -58,7 +74,32 @@ TEST(HelpWindow, IsAWindowOfItsOwnThatOpensOnTheDefaultTopic) {
     EXPECT_EQ(help->browser()->source(), HelpWindow::defaultTopic());
 }
 
+// Each language has every page the English help has, under the same name.
+TEST(HelpPages, EveryLanguageHasEveryPage) {
+    QStringList english = QDir(":/help").entryList({"*.html"});
+    ASSERT_GE(english.size(), 10);
+    for (const QString& language : TranslatedLanguages())
+        EXPECT_EQ(QDir(QStringLiteral(":/help/") + language).entryList({"*.html"}), english)
+            << language.toStdString();
+}
+
+// Under a translation the help opens on that language's contents, in the window's language.
+TEST(HelpWindow, OpensInTheWindowsLanguage) {
+    for (const QString& language : TranslatedLanguages()) {
+        const Translation translation(QStringLiteral("daylark"), language);
+        QWidget owner;
+        HelpWindow help(&owner);
+        EXPECT_EQ(help.browser()->source(),
+                  QUrl(QStringLiteral("qrc:/help/%1/index.html").arg(language)));
+        EXPECT_NE(help.browser()->documentTitle(), QString("Welcome to Daylark"));
+        EXPECT_NE(help.windowTitle(), QString("Daylark Help - Welcome to Daylark"));
+    }
+}
+
 TEST(HelpWindow, ContentsListsEveryPageAndEveryLinkResolves) {
+  for (const QString& language : helpLanguages()) {
+    const Translation translation(QStringLiteral("daylark"), language);
+    const QString folder = language.isEmpty() ? QStringLiteral(":/help") : ":/help/" + language;
     QWidget owner;
     HelpWindow help(&owner);
     const QList<QUrl> contents = linksOf(*help.browser());
@@ -73,6 +114,7 @@ TEST(HelpWindow, ContentsListsEveryPageAndEveryLinkResolves) {
         const QString path = resourcePath(url);
         ASSERT_EQ(url.scheme(), QString("qrc")) << url.toString().toStdString();
         ASSERT_TRUE(QFile::exists(path)) << path.toStdString();
+        EXPECT_EQ(QFileInfo(path).path(), folder) << path.toStdString(); // never another language
         if (seen.contains(path)) continue;
         seen.insert(path);
         help.browser()->setSource(url);
@@ -81,8 +123,9 @@ TEST(HelpWindow, ContentsListsEveryPageAndEveryLinkResolves) {
         queue << linksOf(*help.browser());
     }
     // No page is left out of reach.
-    const QStringList pages = helpPages();
+    const QStringList pages = helpPages(folder);
     EXPECT_EQ(seen, QSet<QString>(pages.begin(), pages.end()));
+  }
 }
 
 QString pageText(const QString& path) {
@@ -101,7 +144,7 @@ QString asXml(QString html) {
 }
 
 TEST(HelpPages, AreWellFormed) {
-    for (const QString& page : helpPages()) {
+    for (const QString& page : allHelpPages()) {
         QXmlStreamReader xml(asXml(pageText(page)));
         QStringList elements;
         while (!xml.atEnd())
@@ -121,7 +164,7 @@ TEST(HelpPages, ExamplesFitTheHelpWindowsWidth) {
     HelpWindow help(&owner);
     help.show();
     int examples = 0;
-    for (const QString& page : helpPages()) {
+    for (const QString& page : allHelpPages()) {
         help.browser()->setSource(QUrl(QStringLiteral("qrc:") + page.mid(1)));
         QCoreApplication::processEvents();
         const QTextDocument* doc = help.browser()->document();
@@ -137,8 +180,12 @@ TEST(HelpPages, ExamplesFitTheHelpWindowsWidth) {
     EXPECT_GT(examples, 3);
 }
 
-// Every "Menu > Command" a page names is a command of the main window's menus.
+// Every "Menu > Command" a page names is a command of the main window's menus, in the page's
+// language.
 TEST(HelpPages, NameOnlyCommandsThatAreThere) {
+  for (const QString& language : helpLanguages()) {
+    const Translation translation(QStringLiteral("daylark"), language);
+    const QString folder = language.isEmpty() ? QStringLiteral(":/help") : ":/help/" + language;
     TestApp t;
     frmMain main(t.app, true);
     QSet<QString> commands;
@@ -148,9 +195,10 @@ TEST(HelpPages, NameOnlyCommandsThatAreThere) {
             if (!item->isSeparator()) commands << plain(menu->text()) + " > " + plain(item->text());
     ASSERT_GT(commands.size(), 15);
 
-    const QRegularExpression named(QStringLiteral("<b>(\\w+) &gt;\\s+([^<]+)</b>"));
+    const QRegularExpression named(QStringLiteral("<b>(\\w+) &gt;\\s+([^<]+)</b>"),
+                                   QRegularExpression::UseUnicodePropertiesOption);
     int found = 0;
-    for (const QString& page : helpPages()) {
+    for (const QString& page : helpPages(folder)) {
         for (auto it = named.globalMatch(pageText(page)); it.hasNext(); ++found) {
             const auto m = it.next();
             const QString command = m.captured(1) + " > " + plain(m.captured(2).simplified());
@@ -158,7 +206,8 @@ TEST(HelpPages, NameOnlyCommandsThatAreThere) {
                 << page.toStdString() << ": " << command.toStdString();
         }
     }
-    EXPECT_GT(found, 10);
+    EXPECT_GT(found, 10) << folder.toStdString();
+  }
 }
 
 } // namespace
