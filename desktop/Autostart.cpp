@@ -3,6 +3,7 @@
 #include "calendar_format/WholeFile.h"
 #include "desktop/FileAssociation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,7 +36,9 @@ QByteArray AutostartEntry(const QString& programPath) {
 FileResult WriteAutostartEntry(const QString& programPath, const QString& path) {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return {FileStatus::Failed, QStringLiteral("The folder %1 cannot be made.").arg(folder)};
+        return {FileStatus::Failed,
+                QCoreApplication::translate("Autostart", "The folder %1 cannot be made.")
+                    .arg(QDir::toNativeSeparators(folder))};
     return WriteWholeFile(path, AutostartEntry(programPath));
 }
 

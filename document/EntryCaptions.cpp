@@ -33,22 +33,30 @@ DateWords::DateWords() {
     const QLocale locale = InterfaceLocale();
     for (int m = 1; m <= 12; ++m) {
         months_[m - 1] = locale.monthName(m);
-        ofMonths_[m - 1] =
-            (startsWithVowel(months_[m - 1])
-                 ? QCoreApplication::translate("DateWords", "of %1", "a floating holiday's month, whose name begins with a vowel")
-                 : QCoreApplication::translate("DateWords", "of %1", "a floating holiday's month: Fourth Thursday of November"))
-                .arg(months_[m - 1]);
+        ofMonths_[m - 1] = (startsWithVowel(months_[m - 1])
+                                ? QCoreApplication::translate(
+                                      "DateWords", "of %1",
+                                      "a floating holiday's month, whose name begins with a vowel")
+                                : QCoreApplication::translate(
+                                      "DateWords", "of %1",
+                                      "a floating holiday's month: Fourth Thursday of November"))
+                               .arg(months_[m - 1]);
     }
     for (int day = 0; day < 7; ++day)
         weekdays_[day] = locale.dayName(day == 0 ? 7 : day);
-    weeks_ = {QCoreApplication::translate("DateWords", "First", "the week of a floating holiday: First Monday of May"),
+    weeks_ = {QCoreApplication::translate("DateWords", "First",
+                                          "the week of a floating holiday: First Monday of May"),
               QCoreApplication::translate("DateWords", "Second", "the week of a floating holiday"),
               QCoreApplication::translate("DateWords", "Third", "the week of a floating holiday"),
               QCoreApplication::translate("DateWords", "Fourth", "the week of a floating holiday"),
-              QCoreApplication::translate("DateWords", "Last", "the week of a floating holiday: Last Monday of May")};
-    datedForm_ = QCoreApplication::translate("DateWords", "%1 %2, %3", "a date: %1 month, %2 day, %3 year (March 7, 1961)");
-    dayOfMonthForm_ = QCoreApplication::translate("DateWords", "%1 %2", "a day of every year: %1 month, %2 day (July 4)");
-    ruleForm_ = QCoreApplication::translate("DateWords", "%1 %2 %3", "a floating holiday: %1 First, %2 Thursday, %3 of November");
+              QCoreApplication::translate("DateWords", "Last",
+                                          "the week of a floating holiday: Last Monday of May")};
+    datedForm_ = QCoreApplication::translate("DateWords", "%1 %2, %3",
+                                             "a date: %1 month, %2 day, %3 year (March 7, 1961)");
+    dayOfMonthForm_ = QCoreApplication::translate("DateWords", "%1 %2",
+                                                  "a day of every year: %1 month, %2 day (July 4)");
+    ruleForm_ = QCoreApplication::translate(
+        "DateWords", "%1 %2 %3", "a floating holiday: %1 First, %2 Thursday, %3 of November");
 }
 
 QString DateWords::month(int month) const {
@@ -66,8 +74,7 @@ QString DateWords::dayOfMonth(const QString& month, const QString& day) const {
 QString DateWords::floatingRule(QChar week, QChar weekday, int month) const {
     const int weekIndex = week == u'L' ? 4 : week.digitValue() - 1;
     const int day = weekday.digitValue();
-    if (weekIndex < 0 || weekIndex > 4 || day < 0 || day > 6 || month < 1 || month > 12)
-        return {};
+    if (weekIndex < 0 || weekIndex > 4 || day < 0 || day > 6 || month < 1 || month > 12) return {};
     return ruleForm_.arg(weeks_[weekIndex], weekdays_[day], ofMonths_[month - 1]);
 }
 

@@ -42,7 +42,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 QString HelpWindow::pageFolder() {
     const QString folder = QStringLiteral("/help/") + InterfaceLanguage();
     return QFile::exists(u':' + folder + QStringLiteral("/index.html")) ? folder
-                                                                         : QStringLiteral("/help");
+                                                                        : QStringLiteral("/help");
 }
 
 QUrl HelpWindow::defaultTopic() {

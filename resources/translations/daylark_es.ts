@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Autostart</name>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+</context>
+<context>
     <name>CalendarDocument</name>
     <message>
         <source>[Untitled]</source>

@@ -1,8 +1,8 @@
+#include "platform/Translations.h"
 #include "document/EntryCaptions.h"
 #include "document/EntryText.h"
 #include "drawing/windows/PrintWindow.h"
 #include "editors/windows/BirthdayEditors.h"
-#include "platform/Translations.h"
 #include "settings/LoadSettings.h"
 #include "shell/MainWindow.h"
 #include "shell/StartUp.h"
@@ -38,11 +38,11 @@ TEST(Translations, TheUsersFirstLanguageThatTheProgramSpeaksIsChosen) {
         {{"de-DE", "de"}, "de"},
         {{"fr-CA"}, "fr"},
         {{"es_MX.UTF-8"}, "es"},
-        {{"ja-JP", "fr-FR"}, "fr"},   // the first one we have
-        {{"en-GB", "de-DE"}, ""},     // English preferred before German
-        {{"C"}, ""},                  // the tests' own locale
+        {{"ja-JP", "fr-FR"}, "fr"}, // the first one we have
+        {{"en-GB", "de-DE"}, ""},   // English preferred before German
+        {{"C"}, ""},                // the tests' own locale
         {{"POSIX", "de"}, ""},
-        {{"it-IT", "pt-BR"}, ""},     // none we have: English
+        {{"it-IT", "pt-BR"}, ""}, // none we have: English
         {{}, ""},
     };
     for (const Case& c : cases)
@@ -193,8 +193,7 @@ TEST(Translations, EntryDatesReadAsEachLanguageWritesThem) {
     const Case cases[] = {
         {"de", "7. März 1961", "4. Juli", "Vierter Donnerstag im November",
          "Letzter Montag im April"},
-        {"fr", "7 mars 1961", "4 juillet", "Quatrième jeudi de novembre",
-         "Dernier lundi d’avril"},
+        {"fr", "7 mars 1961", "4 juillet", "Quatrième jeudi de novembre", "Dernier lundi d’avril"},
         {"es", "7 de marzo de 1961", "4 de julio", "Cuarto jueves de noviembre",
          "Último lunes de abril"},
     };

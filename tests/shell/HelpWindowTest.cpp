@@ -97,35 +97,36 @@ TEST(HelpWindow, OpensInTheWindowsLanguage) {
 }
 
 TEST(HelpWindow, ContentsListsEveryPageAndEveryLinkResolves) {
-  for (const QString& language : helpLanguages()) {
-    const Translation translation(QStringLiteral("daylark"), language);
-    const QString folder = language.isEmpty() ? QStringLiteral(":/help") : ":/help/" + language;
-    QWidget owner;
-    HelpWindow help(&owner);
-    const QList<QUrl> contents = linksOf(*help.browser());
-    ASSERT_GE(contents.size(), 10);
+    for (const QString& language : helpLanguages()) {
+        const Translation translation(QStringLiteral("daylark"), language);
+        const QString folder = language.isEmpty() ? QStringLiteral(":/help") : ":/help/" + language;
+        QWidget owner;
+        HelpWindow help(&owner);
+        const QList<QUrl> contents = linksOf(*help.browser());
+        ASSERT_GE(contents.size(), 10);
 
-    // Visit every page reachable from the contents; each must exist, load with a title and
-    // link only to pages that exist.
-    QList<QUrl> queue = contents;
-    QSet<QString> seen{resourcePath(HelpWindow::defaultTopic())};
-    while (!queue.isEmpty()) {
-        const QUrl url = queue.takeFirst();
-        const QString path = resourcePath(url);
-        ASSERT_EQ(url.scheme(), QString("qrc")) << url.toString().toStdString();
-        ASSERT_TRUE(QFile::exists(path)) << path.toStdString();
-        EXPECT_EQ(QFileInfo(path).path(), folder) << path.toStdString(); // never another language
-        if (seen.contains(path)) continue;
-        seen.insert(path);
-        help.browser()->setSource(url);
-        EXPECT_FALSE(help.browser()->documentTitle().isEmpty()) << path.toStdString();
-        EXPECT_GT(help.browser()->toPlainText().size(), 300) << path.toStdString();
-        queue << linksOf(*help.browser());
+        // Visit every page reachable from the contents; each must exist, load with a title and
+        // link only to pages that exist.
+        QList<QUrl> queue = contents;
+        QSet<QString> seen{resourcePath(HelpWindow::defaultTopic())};
+        while (!queue.isEmpty()) {
+            const QUrl url = queue.takeFirst();
+            const QString path = resourcePath(url);
+            ASSERT_EQ(url.scheme(), QString("qrc")) << url.toString().toStdString();
+            ASSERT_TRUE(QFile::exists(path)) << path.toStdString();
+            EXPECT_EQ(QFileInfo(path).path(), folder)
+                << path.toStdString(); // never another language
+            if (seen.contains(path)) continue;
+            seen.insert(path);
+            help.browser()->setSource(url);
+            EXPECT_FALSE(help.browser()->documentTitle().isEmpty()) << path.toStdString();
+            EXPECT_GT(help.browser()->toPlainText().size(), 300) << path.toStdString();
+            queue << linksOf(*help.browser());
+        }
+        // No page is left out of reach.
+        const QStringList pages = helpPages(folder);
+        EXPECT_EQ(seen, QSet<QString>(pages.begin(), pages.end()));
     }
-    // No page is left out of reach.
-    const QStringList pages = helpPages(folder);
-    EXPECT_EQ(seen, QSet<QString>(pages.begin(), pages.end()));
-  }
 }
 
 QString pageText(const QString& path) {
@@ -183,31 +184,32 @@ TEST(HelpPages, ExamplesFitTheHelpWindowsWidth) {
 // Every "Menu > Command" a page names is a command of the main window's menus, in the page's
 // language.
 TEST(HelpPages, NameOnlyCommandsThatAreThere) {
-  for (const QString& language : helpLanguages()) {
-    const Translation translation(QStringLiteral("daylark"), language);
-    const QString folder = language.isEmpty() ? QStringLiteral(":/help") : ":/help/" + language;
-    TestApp t;
-    frmMain main(t.app, true);
-    QSet<QString> commands;
-    auto plain = [](QString text) { return text.remove(u'&').remove(QStringLiteral("...")); };
-    for (QAction* menu : main.menuBar()->actions())
-        for (QAction* item : menu->menu()->actions())
-            if (!item->isSeparator()) commands << plain(menu->text()) + " > " + plain(item->text());
-    ASSERT_GT(commands.size(), 15);
+    for (const QString& language : helpLanguages()) {
+        const Translation translation(QStringLiteral("daylark"), language);
+        const QString folder = language.isEmpty() ? QStringLiteral(":/help") : ":/help/" + language;
+        TestApp t;
+        frmMain main(t.app, true);
+        QSet<QString> commands;
+        auto plain = [](QString text) { return text.remove(u'&').remove(QStringLiteral("...")); };
+        for (QAction* menu : main.menuBar()->actions())
+            for (QAction* item : menu->menu()->actions())
+                if (!item->isSeparator())
+                    commands << plain(menu->text()) + " > " + plain(item->text());
+        ASSERT_GT(commands.size(), 15);
 
-    const QRegularExpression named(QStringLiteral("<b>(\\w+) &gt;\\s+([^<]+)</b>"),
-                                   QRegularExpression::UseUnicodePropertiesOption);
-    int found = 0;
-    for (const QString& page : helpPages(folder)) {
-        for (auto it = named.globalMatch(pageText(page)); it.hasNext(); ++found) {
-            const auto m = it.next();
-            const QString command = m.captured(1) + " > " + plain(m.captured(2).simplified());
-            EXPECT_TRUE(commands.contains(command))
-                << page.toStdString() << ": " << command.toStdString();
+        const QRegularExpression named(QStringLiteral("<b>(\\w+) &gt;\\s+([^<]+)</b>"),
+                                       QRegularExpression::UseUnicodePropertiesOption);
+        int found = 0;
+        for (const QString& page : helpPages(folder)) {
+            for (auto it = named.globalMatch(pageText(page)); it.hasNext(); ++found) {
+                const auto m = it.next();
+                const QString command = m.captured(1) + " > " + plain(m.captured(2).simplified());
+                EXPECT_TRUE(commands.contains(command))
+                    << page.toStdString() << ": " << command.toStdString();
+            }
         }
+        EXPECT_GT(found, 10) << folder.toStdString();
     }
-    EXPECT_GT(found, 10) << folder.toStdString();
-  }
 }
 
 } // namespace
