@@ -29,17 +29,18 @@ void refreshAfterRead(AppState& app) {
 }
 
 // What an import did besides its status: whether it changed the tables, and a message
-// about what it left out.
+// about what it left out (with every line in details when the notice shows only some).
 struct ImportOutcome {
     FileResult result;
     bool changed = true;
-    QString notice;
+    QString notice = {};
+    QString details = {};
 };
 
 ImportOutcome importData(const QString& path, QByteArrayView data, CalendarDocument& doc) {
     if (path.endsWith(QLatin1String(".ics"), Qt::CaseInsensitive)) {
         const ICalImportResult ics = importICalendar(data, doc);
-        return {ics, ics.added > 0, ICalImportMessage(ics)};
+        return {ics, ics.added > 0, ICalImportMessage(ics), ICalImportDetails(ics)};
     }
     if (path.endsWith(QLatin1String("txt"))) {
         const TextListImportResult list = importTextList(data, doc);
@@ -143,7 +144,7 @@ FileResult ReadCalendarFile(AppState& app, const QString& path) {
 
 FileResult ImportCalendarFile(AppState& app, const QString& path) {
     CalendarDocument& doc = app.Document;
-    ImportOutcome outcome{{FileStatus::Failed, {}}, false, {}};
+    ImportOutcome outcome{{FileStatus::Failed, {}}, false, {}, {}};
     const EntryCounts before = countEntries(doc);
     if (const auto data = ReadWholeFile(path, kLargestCalendarFile, &outcome.result.error))
         outcome = importData(path, *data, doc);
@@ -166,8 +167,10 @@ FileResult ImportCalendarFile(AppState& app, const QString& path) {
         app.viewsOrNone().refreshAfterImport();
         doc.MarkModified();
     }
-    if (!outcome.notice.isEmpty())
-        showMessage(app.dialogs, outcome.notice, QStringLiteral("Daylark"),
-                    MessageIcon::Information);
+    if (!outcome.notice.isEmpty()) {
+        MessageRequest notice{outcome.notice, QStringLiteral("Daylark"), MessageIcon::Information};
+        notice.detailedText = outcome.details;
+        app.dialogs.message(notice);
+    }
     return result;
 }

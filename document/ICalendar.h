@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <QTimeZone>
 
 // Exchanging the calendar with other calendar programs through iCalendar files (.ics).
 //
@@ -44,13 +45,25 @@ struct ICalImportResult : FileResult {
 // - a yearly rule for the first to fourth or the last weekday of one month becomes a
 //   floating holiday;
 // - a single all-day event becomes an other event; a timed one becomes an other event on
-//   the day it starts in local time.
-// An event equal in kind, date and name to an entry the calendar holds is not added again,
-// so importing the calendar's own export changes nothing. Everything else (other repeat
-// rules, to-dos, dates before 1880, events without a title) is listed in notImported.
-ICalImportResult importICalendar(QByteArrayView data, CalendarDocument& doc);
+//   the day it starts in userZone (an invalid zone: the system's local time). Its zone is
+//   read from the time zone database by name, else from the file's own VTIMEZONE; when
+//   neither tells, the event is placed on the date written and listed.
+// Yearly events keep the date the file writes, in their own zone. An event over several
+// days is added on its first day and listed. An event equal in kind, date and name to an
+// entry the calendar holds is not added again, so importing the calendar's own export
+// changes nothing. Everything else (other repeat rules, to-dos, dates before 1880 or after
+// 2099, events without a title) is listed in notImported, as are lines of the file that
+// stand outside its calendars or end nothing. Every calendar of the file is read, and items
+// between calendars with the calendar before them. A file that ends in the middle of a
+// calendar fails and says where.
+ICalImportResult importICalendar(QByteArrayView data, CalendarDocument& doc,
+                                 const QTimeZone& userZone = QTimeZone());
 
 // The text of the one message shown after an import that left items out: how many entries
 // were added, then the lines of notImported (the first twenty, and how many more). The
 // empty text when nothing was left out.
 QString ICalImportMessage(const ICalImportResult& result);
+
+// The same message with every line of notImported, when ICalImportMessage shows only some
+// of them; else the empty text.
+QString ICalImportDetails(const ICalImportResult& result);

@@ -2,6 +2,8 @@
 #include "document/EntryText.h"
 #include "document/ICalendar.h"
 #include "document/ICalendarParts.h"
+#include "document/ICalendarScan.h"
+#include "document/ICalendarTiming.h"
 #include "platform/TextCodec.h"
 
 #include <QCoreApplication>
@@ -77,55 +79,22 @@ std::optional<FloatingHolidayEntry> floatingRule(const icalrecurrencetype& r) {
                                 {}};
 }
 
-// A time zone by the name a file gives it: a name of the time zone database, a Windows name
-// (files from Windows programs), or such a name behind a prefix of the program that wrote the
-// file ("/example.org/20050126_1/America/New_York").
-QTimeZone zoneNamed(const QByteArray& id) {
-    if (QTimeZone zone(id); zone.isValid()) return zone;
-    if (const QByteArray iana = QTimeZone::windowsIdToDefaultIanaId(id); !iana.isEmpty())
-        return QTimeZone(iana);
-    for (qsizetype slash = id.indexOf('/'); slash >= 0; slash = id.indexOf('/', slash + 1)) {
-        if (QTimeZone zone(id.mid(slash + 1)); zone.isValid()) return zone;
-    }
-    return {};
-}
-
 QDate dateOf(const icaltimetype& t) {
     return QDate(t.year, t.month, t.day);
-}
-
-QDateTime dateTimeIn(const icaltimetype& t, const QTimeZone& zone) {
-    return QDateTime(dateOf(t), QTime(t.hour, t.minute, qMin(t.second, 59)), zone);
-}
-
-// The day in local time on which a timed start falls. A time in UTC or in a named zone is
-// converted; a zone only the file itself defines is converted by the library with that
-// definition; a time without a zone is local time already.
-QDate localDate(icalcomponent* calendar, icalproperty* start, icaltimetype t) {
-    if (icaltime_is_utc(t)) return dateTimeIn(t, QTimeZone::utc()).toLocalTime().date();
-    icalparameter* param = icalproperty_get_first_parameter(start, ICAL_TZID_PARAMETER);
-    const char* tzid = param ? icalparameter_get_tzid(param) : nullptr;
-    if (!tzid) return dateOf(t);
-    if (const QTimeZone zone = zoneNamed(tzid); zone.isValid())
-        return dateTimeIn(t, zone).toLocalTime().date();
-    if (icaltimezone* zone = icalcomponent_get_timezone(calendar, tzid)) {
-        t.zone = zone;
-        const icaltimetype utc = icaltime_convert_to_zone(t, icaltimezone_get_utc_timezone());
-        return dateTimeIn(utc, QTimeZone::utc()).toLocalTime().date();
-    }
-    return dateOf(t);
 }
 
 // The library drops a line whose value it cannot read and leaves an error in its place. When
 // the line was one that decides the day or the repeating, the event cannot be taken as it
 // stands (without its rule a yearly event would become a single day): the line as the file
 // had it, as far as the error tells it.
-QString droppedLine(icalcomponent* ev) {
-    static const char* const kDeciding[] = {"DTSTART", "RRULE", "RDATE", "EXDATE", "RECURRENCE-ID"};
+const char* const kDeciding[] = {"DTSTART", "RRULE", "RDATE", "EXDATE", "RECURRENCE-ID"};
+const char* const kEnding[] = {"DTEND", "DURATION"};
+
+template <std::size_t N> QString droppedLine(icalcomponent* ev, const char* const (&names)[N]) {
     for (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_XLICERROR_PROPERTY); p;
          p = icalcomponent_get_next_property(ev, ICAL_XLICERROR_PROPERTY)) {
         const QString error = QString::fromUtf8(icalproperty_get_xlicerror(p));
-        for (const char* name : kDeciding) {
+        for (const char* name : names) {
             if (!error.contains(QStringLiteral(" in %1 property").arg(QLatin1String(name))))
                 continue;
             const qsizetype value = error.lastIndexOf(QLatin1String("property: "));
@@ -135,6 +104,7 @@ QString droppedLine(icalcomponent* ev) {
     return {};
 }
 
+// A date of the list in the windows' language ("March 7, 2027" in English).
 QString datedText(QDate date) {
     return DateWords().date(date);
 }
@@ -148,8 +118,9 @@ QString mmddyyyy(QDate date) {
 // Adds the events of one file's calendars to the document and notes what has no place.
 class Importer {
   public:
-    Importer(CalendarDocument& doc, FileEncoding encoding, ICalImportResult& result)
-        : doc_(doc), encoding_(encoding), result_(result) {
+    Importer(CalendarDocument& doc, FileEncoding encoding, EventTiming& timing,
+             ICalImportResult& result)
+        : doc_(doc), encoding_(encoding), timing_(timing), result_(result) {
         collectKeys(EntryKind::Birthday, doc.Birthdays);
         collectKeys(EntryKind::Anniversary, doc.Anniversaries);
         collectKeys(EntryKind::Holiday, doc.FixedHolidays);
@@ -157,45 +128,13 @@ class Importer {
         collectKeys(EntryKind::Other, doc.OtherEvents);
     }
 
-    void calendar(icalcomponent* calendar) {
-        // Collected first: looking up a time zone may move the calendar's own iterator.
-        std::vector<icalcomponent*> items;
-        for (icalcomponent* c = icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT); c;
-             c = icalcomponent_get_next_component(calendar, ICAL_ANY_COMPONENT))
-            items.push_back(c);
-        for (icalcomponent* c : items)
-            item(calendar, c);
-    }
-
-  private:
-    template <class Entry> void collectKeys(EntryKind kind, const EntryTable<Entry>& table) {
-        for (const Entry& e : table)
-            keys_.insert(entryKey(kind, e));
-    }
-
-    QString text(const char* value) const {
-        QString s = value ? decodeText(QByteArrayView(value), encoding_) : QString();
-        s.replace(u'\r', u' ').replace(u'\n', u' ');
-        return s;
-    }
-
-    // How the list names an item: its title in quotes.
-    static QString label(const QString& name, const QString& untitled) {
-        return name.isEmpty() ? untitled : u'"' + name + u'"';
-    }
-
-    void note(const QString& name, QDate date, const QString& what) {
-        QString line =
-            label(name, QCoreApplication::translate("ICalendarImport", "An event without a title"));
-        if (date.isValid()) line += QLatin1String(" (") + datedText(date) + u')';
-        result_.notImported << line + u' ' + what + u'.';
-    }
-
-    void item(icalcomponent* calendar, icalcomponent* c) {
-        const QString name = text(icalcomponent_get_summary(c));
+    // One item of the file; calendar is the one it is in (or the one before it, for an item
+    // between calendars), scanned what the first pass found out about it.
+    void item(icalcomponent* calendar, icalcomponent* c, const ScannedItem* scanned) {
+        const QString name = nameOf(c, scanned);
         switch (icalcomponent_isa(c)) {
         case ICAL_VEVENT_COMPONENT:
-            event(calendar, c, name);
+            event(calendar, c, name, scanned);
             break;
         case ICAL_VTIMEZONE_COMPONENT:
             break; // used by the events' times
@@ -221,15 +160,59 @@ class Importer {
         }
     }
 
-    void event(icalcomponent* calendar, icalcomponent* ev, const QString& name) {
+  private:
+    template <class Entry> void collectKeys(EntryKind kind, const EntryTable<Entry>& table) {
+        for (const Entry& e : table)
+            keys_.insert(entryKey(kind, e));
+    }
+
+    // Text of the file. Line breaks and the other control characters, which iCalendar text may
+    // not hold (a tab aside) and which an export could not write back, become spaces, as line
+    // breaks do in the calendar file.
+    QString text(QByteArrayView value) const {
+        QString s = decodeText(value, encoding_);
+        for (QChar& c : s)
+            if ((c.unicode() < 0x20 && c != u'\t') || c.unicode() == 0x7F) c = u' ';
+        return s;
+    }
+
+    // The title as the file writes it: the library drops blanks at its ends, which belong to
+    // the name (our own export writes them).
+    QString nameOf(icalcomponent* c, const ScannedItem* scanned) const {
+        const char* summary = icalcomponent_get_summary(c);
+        const QString parsed = summary ? text(QByteArrayView(summary)) : QString();
+        if (!scanned || !scanned->hasSummary) return parsed;
+        const QString raw = text(scanned->rawSummary);
+        return raw.trimmed() == parsed.trimmed() ? raw : parsed;
+    }
+
+    // How the list names an item: its title in quotes.
+    static QString label(const QString& name, const QString& untitled) {
+        return name.trimmed().isEmpty() ? untitled : u'"' + name + u'"';
+    }
+
+    void note(const QString& name, QDate date, const QString& what) {
+        QString line =
+            label(name, QCoreApplication::translate("ICalendarImport", "An event without a title"));
+        if (date.isValid()) line += QLatin1String(" (") + datedText(date) + u')';
+        result_.notImported << line + u' ' + what + u'.';
+    }
+
+    void event(icalcomponent* calendar, icalcomponent* ev, const QString& name,
+               const ScannedItem* scanned) {
         icalproperty* start = icalcomponent_get_first_property(ev, ICAL_DTSTART_PROPERTY);
         const icaltimetype t = start ? icalproperty_get_dtstart(start) : icaltime_null_time();
         const QDate written = dateOf(t);
-        if (const QString dropped = droppedLine(ev); !dropped.isEmpty())
+        if (const QString dropped = droppedLine(ev, kDeciding); !dropped.isEmpty())
             return note(name, written,
                         QCoreApplication::translate("ICalendarImport",
                                                     "has a line that cannot be read (%1)")
                             .arg(dropped));
+        if (scanned && !scanned->damage.isEmpty())
+            return note(name, written,
+                        QCoreApplication::translate("ICalendarImport", "%1; it was not imported",
+                                                    "%1 says what is wrong")
+                            .arg(scanned->damage));
         if (!start || icaltime_is_null_time(t) || !written.isValid())
             return note(name, {},
                         QCoreApplication::translate("ICalendarImport", "has no start date"));
@@ -247,63 +230,112 @@ class Importer {
         const bool extraDays = icalcomponent_get_first_property(ev, ICAL_RDATE_PROPERTY) ||
                                icalcomponent_get_first_property(ev, ICAL_EXDATE_PROPERTY);
         if (rules == 0 && !icalcomponent_get_first_property(ev, ICAL_RDATE_PROPERTY))
-            return single(calendar, ev, start, t, name);
+            return single(ev, timing_.daysOf(calendar, ev, start, true), name);
         if (rules == 1 && !extraDays) {
             const icalrecurrencetype r =
                 icalproperty_get_rrule(icalcomponent_get_first_property(ev, ICAL_RRULE_PROPERTY));
-            if (auto floating = floatingRule(r)) {
-                floating->Name = name;
-                add(EntryKind::FloatingHoliday, doc_.FloatingHolidays, std::move(*floating));
-                return;
-            }
-            if (yearlyOnDate(r, written)) return yearly(ev, written, name);
+            if (auto floating = floatingRule(r))
+                return floatingHoliday(ev, timing_.daysOf(calendar, ev, start, false), name,
+                                       std::move(*floating));
+            if (yearlyOnDate(r, written))
+                return yearly(ev, timing_.daysOf(calendar, ev, start, false), name);
         }
         note(name, written,
              QCoreApplication::translate("ICalendarImport",
                                          "repeats in a way this calendar cannot hold"));
     }
 
-    // A yearly event on a fixed date: a birthday or an anniversary when it says so, else a
-    // fixed holiday. Holidays keep no year, so only the other two need one we can hold.
-    void yearly(icalcomponent* ev, QDate date, const QString& name) {
-        const std::optional<EntryKind> kind = personalKind(ev);
-        if (!kind) {
-            add(EntryKind::Holiday, doc_.FixedHolidays,
-                FixedHolidayEntry{date.toString(QStringLiteral("MMdd")), name});
-            return;
-        }
-        if (!inOurYears(name, date)) return;
-        const QString style = styleOf(ev);
-        if (*kind == EntryKind::Anniversary)
-            add(*kind, doc_.Anniversaries, AnniversaryEntry{mmddyyyy(date), name, style});
-        else
-            add(*kind, doc_.Birthdays, BirthdayEntry{mmddyyyy(date), name, style});
+    void floatingHoliday(icalcomponent* ev, const EventDays& days, const QString& name,
+                         FloatingHolidayEntry entry) {
+        if (!notAfterOurYears(name, days.first)) return;
+        entry.Name = name;
+        if (add(EntryKind::FloatingHoliday, doc_.FloatingHolidays, std::move(entry)))
+            noteLength(ev, name, days);
     }
 
-    // One day: all-day on its date, timed on the local day it starts. An all-day event over
-    // several days is added on its first day, and the list says so.
-    void single(icalcomponent* calendar, icalcomponent* ev, icalproperty* start, icaltimetype t,
-                const QString& name) {
-        const QDate date = t.is_date ? dateOf(t) : localDate(calendar, start, t);
-        if (!inOurYears(name, date)) return;
-        if (!add(EntryKind::Other, doc_.OtherEvents, OtherEntry{mmddyyyy(date), name})) return;
-        const icaltimetype end = icalcomponent_get_dtend(ev);
-        const qint64 days = t.is_date && !icaltime_is_null_time(end) ? date.daysTo(dateOf(end)) : 1;
-        if (days > 1)
-            note(name, date,
+    // A yearly event on a fixed date, on the date the file writes (a birthday does not move
+    // with the time zone): a birthday or an anniversary when it says so, else a fixed holiday.
+    // Holidays keep no year, so only the other two need one we can hold.
+    void yearly(icalcomponent* ev, const EventDays& days, const QString& name) {
+        const QDate date = days.first;
+        const std::optional<EntryKind> kind = personalKind(ev);
+        bool added = false;
+        if (!kind) {
+            if (!notAfterOurYears(name, date)) return;
+            added = add(EntryKind::Holiday, doc_.FixedHolidays,
+                        FixedHolidayEntry{date.toString(QStringLiteral("MMdd")), name});
+        } else {
+            if (!inOurYears(name, date)) return;
+            const QString style = styleOf(ev);
+            if (*kind == EntryKind::Anniversary)
+                added =
+                    add(*kind, doc_.Anniversaries, AnniversaryEntry{mmddyyyy(date), name, style});
+            else
+                added = add(*kind, doc_.Birthdays, BirthdayEntry{mmddyyyy(date), name, style});
+        }
+        if (added) noteLength(ev, name, days);
+    }
+
+    // A single event: all-day on its date, timed on the day it begins in the user's zone (on
+    // the date written when its zone cannot be read).
+    void single(icalcomponent* ev, const EventDays& days, const QString& name) {
+        if (!inOurYears(name, days.first)) return;
+        if (!add(EntryKind::Other, doc_.OtherEvents, OtherEntry{mmddyyyy(days.first), name}))
+            return;
+        if (!days.unreadZone.isEmpty())
+            note(name, days.first,
+                 QCoreApplication::translate(
+                     "ICalendarImport",
+                     "has a time zone (\"%1\") that could not be read; it was placed "
+                     "on the date as written")
+                     .arg(text(days.unreadZone)));
+        noteLength(ev, name, days);
+    }
+
+    // Entries hold one day: an event over several is added on its first, and the list says so;
+    // so does an event whose end cannot be read.
+    void noteLength(icalcomponent* ev, const QString& name, const EventDays& days) {
+        if (const QString dropped = droppedLine(ev, kEnding); !dropped.isEmpty())
+            return note(name, days.first,
+                        QCoreApplication::translate(
+                            "ICalendarImport",
+                            "has an end that cannot be read (%1); it was added on its "
+                            "first day only")
+                            .arg(dropped));
+        if (!days.last.isValid() || days.last <= days.first) return;
+        if (days.timed)
+            note(name, days.first,
+                 QCoreApplication::translate("ICalendarImport",
+                                             "lasts until %1 and was added on its first day only")
+                     .arg(datedText(days.last)));
+        else
+            note(name, days.first,
                  QCoreApplication::translate("ICalendarImport",
                                              "lasts %1 days and was added on its first day only")
-                     .arg(days));
+                     .arg(days.first.daysTo(days.last) + 1));
     }
 
     bool inOurYears(const QString& name, QDate date) {
-        if (date.isValid() && date.year() >= kFirstYear) return true;
-        if (!date.isValid())
+        if (!date.isValid()) {
             note(name, {}, QCoreApplication::translate("ICalendarImport", "has no start date"));
-        else
+            return false;
+        }
+        if (date.year() < kFirstYear) {
             note(name, date,
-                 QCoreApplication::translate(
-                     "ICalendarImport", "is before 1880, the earliest year this calendar holds"));
+                 QCoreApplication::translate("ICalendarImport",
+                                             "is before %1, the earliest year this calendar holds")
+                     .arg(kFirstYear));
+            return false;
+        }
+        return notAfterOurYears(name, date);
+    }
+
+    bool notAfterOurYears(const QString& name, QDate date) {
+        if (!date.isValid() || date.year() <= kLastYear) return true;
+        note(name, date,
+             QCoreApplication::translate("ICalendarImport",
+                                         "is after %1, the latest year this calendar holds")
+                 .arg(kLastYear));
         return false;
     }
 
@@ -312,7 +344,9 @@ class Importer {
     std::optional<EntryKind> personalKind(icalcomponent* ev) const {
         for (icalproperty* p = icalcomponent_get_first_property(ev, ICAL_CATEGORIES_PROPERTY); p;
              p = icalcomponent_get_next_property(ev, ICAL_CATEGORIES_PROPERTY)) {
-            for (const QString& category : text(icalproperty_get_categories(p)).split(u',')) {
+            const char* value = icalproperty_get_categories(p);
+            for (const QString& category :
+                 text(value ? QByteArrayView(value) : QByteArrayView()).split(u',')) {
                 const QString c = category.trimmed().toLower();
                 if (c == QLatin1String("birthday") || c == QLatin1String("birthdays"))
                     return EntryKind::Birthday;
@@ -357,6 +391,7 @@ class Importer {
 
     CalendarDocument& doc_;
     FileEncoding encoding_;
+    EventTiming& timing_;
     ICalImportResult& result_;
     QSet<QString> keys_;
 };
@@ -364,12 +399,18 @@ class Importer {
 // ---- The file ----
 
 const QByteArray kUtf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
+constexpr int kShownLines = 20;
 
 // The reason the data is not an iCalendar file, or the empty text.
 QString notICalendar(QByteArrayView data) {
     if (data.contains('\0'))
         return QCoreApplication::translate(
             "ICalendarImport", "The file is not an iCalendar file: it holds binary data.");
+    qsizetype start = 0;
+    while (start < data.size() &&
+           (data[start] == '\n' || data[start] == '\r' || data[start] == ' '))
+        ++start;
+    data = data.sliced(start);
     const qsizetype lineEnd = data.indexOf('\n');
     const QByteArrayView first = data.first(lineEnd < 0 ? data.size() : lineEnd).trimmed();
     if (first.compare("BEGIN:VCALENDAR", Qt::CaseInsensitive) != 0)
@@ -386,51 +427,93 @@ ICalImportResult failed(const QString& error) {
     return result;
 }
 
+struct FileItem {
+    icalcomponent* calendar; // the calendar it is in, or the one before it
+    icalcomponent* component;
+};
+
+struct FileItems {
+    std::vector<icalcomponent*> calendars;
+    std::vector<FileItem> items;
+};
+
+// The calendars of the parsed file, and its items in the order of the file: those of each
+// calendar, and those that stand between calendars (read as part of the calendar before
+// them). Collected first: reading the items looks up time zones, which moves the
+// calendars' own iterators.
+FileItems itemsOf(icalcomponent* root) {
+    FileItems file;
+    const auto addCalendar = [&file](icalcomponent* calendar) {
+        file.calendars.push_back(calendar);
+        for (icalcomponent* c = icalcomponent_get_first_component(calendar, ICAL_ANY_COMPONENT); c;
+             c = icalcomponent_get_next_component(calendar, ICAL_ANY_COMPONENT))
+            file.items.push_back({calendar, c});
+    };
+    if (!root) return file;
+    if (icalcomponent_isa(root) == ICAL_VCALENDAR_COMPONENT) {
+        addCalendar(root);
+        return file;
+    }
+    if (icalcomponent_isa(root) != ICAL_XROOT_COMPONENT) { // one part, and no calendar
+        file.items.push_back({nullptr, root});
+        return file;
+    }
+    for (icalcomponent* c = icalcomponent_get_first_component(root, ICAL_ANY_COMPONENT); c;
+         c = icalcomponent_get_next_component(root, ICAL_ANY_COMPONENT)) {
+        if (icalcomponent_isa(c) == ICAL_VCALENDAR_COMPONENT)
+            addCalendar(c);
+        else
+            file.items.push_back({file.calendars.empty() ? nullptr : file.calendars.back(), c});
+    }
+    return file;
+}
+
+QString messageHead(const ICalImportResult& result) {
+    QString text = result.added == 1
+                       ? QCoreApplication::translate("ICalendarImport", "1 entry was imported.")
+                       : QCoreApplication::translate("ICalendarImport", "%1 entries were imported.")
+                             .arg(result.added);
+    return text + QCoreApplication::translate(
+                      "ICalendarImport",
+                      "\n\nThese items of the file were not imported, or only in part:\n");
+}
+
 } // namespace
 
-ICalImportResult importICalendar(QByteArrayView data, CalendarDocument& doc) {
-    QByteArray text = data.toByteArray();
-    if (text.startsWith(kUtf8Bom)) text.remove(0, kUtf8Bom.size());
-    qsizetype blank = 0;
-    while (blank < text.size() &&
-           (text[blank] == '\n' || text[blank] == '\r' || text[blank] == ' '))
-        ++blank;
-    text.remove(0, blank);
+ICalImportResult importICalendar(QByteArrayView data, CalendarDocument& doc,
+                                 const QTimeZone& userZone) {
+    const QByteArrayView text = data.startsWith(kUtf8Bom) ? data.sliced(kUtf8Bom.size()) : data;
     if (const QString reason = notICalendar(text); !reason.isEmpty()) return failed(reason);
+    const ScannedFile scan = scanICalendar(text);
+    if (!scan.refused.isEmpty()) return failed(scan.refused);
 
-    const Component root(icalparser_parse_string(text.constData()));
-    std::vector<icalcomponent*> calendars;
-    if (root && icalcomponent_isa(root.get()) == ICAL_VCALENDAR_COMPONENT) {
-        calendars.push_back(root.get());
-    } else if (root) { // several calendars in one file
-        for (icalcomponent* c =
-                 icalcomponent_get_first_component(root.get(), ICAL_VCALENDAR_COMPONENT);
-             c; c = icalcomponent_get_next_component(root.get(), ICAL_VCALENDAR_COMPONENT))
-            calendars.push_back(c);
-    }
-    if (calendars.empty())
+    const Component root(icalparser_parse_string(scan.text.constData()));
+    const FileItems file = itemsOf(root.get());
+    if (file.calendars.empty())
         return failed(QCoreApplication::translate(
             "ICalendarImport", "The file is not an iCalendar file: it holds no calendar."));
 
     ICalImportResult result;
-    Importer importer(doc, lineEncoding(text), result);
-    for (icalcomponent* calendar : calendars)
-        importer.calendar(calendar);
+    FileZones zones(file.calendars);
+    EventTiming timing(zones, userZone);
+    Importer importer(doc, lineEncoding(text), timing, result);
+    for (std::size_t i = 0; i < file.items.size(); ++i)
+        importer.item(file.items[i].calendar, file.items[i].component,
+                      i < scan.items.size() ? &scan.items[i] : nullptr);
+    result.notImported << scan.notes;
     return result;
 }
 
 QString ICalImportMessage(const ICalImportResult& result) {
     if (result.notImported.isEmpty()) return {};
-    constexpr int kShown = 20;
-    QString text = result.added == 1
-                       ? QCoreApplication::translate("ICalendarImport", "1 entry was imported.")
-                       : QCoreApplication::translate("ICalendarImport", "%1 entries were imported.")
-                             .arg(result.added);
-    text += QCoreApplication::translate(
-        "ICalendarImport", "\n\nThese items of the file were not imported, or only in part:\n");
-    text += result.notImported.mid(0, kShown).join(u'\n');
-    if (result.notImported.size() > kShown)
+    QString text = messageHead(result) + result.notImported.mid(0, kShownLines).join(u'\n');
+    if (result.notImported.size() > kShownLines)
         text += QCoreApplication::translate("ICalendarImport", "\n... and %1 more.")
-                    .arg(result.notImported.size() - kShown);
+                    .arg(result.notImported.size() - kShownLines);
     return text;
+}
+
+QString ICalImportDetails(const ICalImportResult& result) {
+    if (result.notImported.size() <= kShownLines) return {};
+    return messageHead(result) + result.notImported.join(u'\n');
 }

@@ -3,6 +3,7 @@
 // What the iCalendar export and import share: the names of our categories and property,
 // the identity of an entry, and ownership of the library's components.
 
+#include "document/DisplayYear.h"
 #include "document/Entries.h"
 
 #include <QCryptographicHash>
@@ -16,6 +17,8 @@ namespace ical {
 // holidays, which have no year, start their yearly events in it (a leap year, so 29
 // February exists).
 inline constexpr int kFirstYear = 1880;
+// The latest year the editors and the calendar's pages reach; a date after it has no place.
+inline constexpr int kLastYear = kLastDisplayYear;
 
 inline constexpr char kStyleProperty[] = "X-DAYLARK-STYLE";
 inline constexpr char kBirthdayCategory[] = "Birthday";
@@ -54,7 +57,7 @@ inline const char* kindWord(EntryKind kind) {
 
 // Two entries are the same when they agree in kind, date and name (a birthday's style
 // aside): the import adds no second one, and the export writes one event for both. Blanks
-// around a name do not count: they cannot be seen, and iCalendar readers drop them.
+// around a name do not count: they cannot be seen, and many iCalendar readers drop them.
 template <class Entry> QString entryKey(EntryKind kind, const Entry& e) {
     return QLatin1String(kindWord(kind)) + u'|' + dateFields(e) + u'|' + e.Name.trimmed();
 }

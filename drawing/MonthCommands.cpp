@@ -69,9 +69,10 @@ class Placer {
         const auto& table = doc_.FixedHolidays;
         for (int i = 0; i <= table.upperBound(); ++i) {
             const FixedHolidayEntry& e = table[i];
-            if (e.Date.number(0, 2) != grid_.month) continue;
-            add(EntryKind::Holiday, i, dayCell(grid_, e.Date.number(2, 2)), e.Name,
-                layout_.Holiday);
+            // A holiday on 29 February (only an import makes one) goes where birthdays go.
+            const std::optional<int> day = yearlyDay(e.Date.number(0, 2), e.Date.number(2, 2));
+            if (!day) continue;
+            add(EntryKind::Holiday, i, dayCell(grid_, *day), e.Name, layout_.Holiday);
         }
     }
 

@@ -72,8 +72,7 @@ inline constexpr int kUnplaceable = -1;
 // Every entry that falls into grid's month, in the order in which they stack in their cells:
 // birthdays, fixed holidays, floating holidays, anniversaries, other events, each table from
 // its first record to its last. Birthdays and anniversaries recur every year; those dated 29
-// February go in a common year where the layout's LeapDayEntries puts them. Other events
-// only in their own year. A fixed holiday on a day the month lacks (29 February of a common
-// year) is not placed.
+// February go in a common year where the layout's LeapDayEntries puts them, and so do fixed
+// holidays on 29 February. Other events only in their own year.
 std::vector<PlacedEntry> PlaceMonthEntries(const CalendarDocument& doc,
                                            const LayoutSettings& layout, const MonthGrid& grid);

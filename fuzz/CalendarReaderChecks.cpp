@@ -21,6 +21,7 @@
 // returns its description.
 
 #include "fuzz/CalendarReaderChecks.h"
+#include "fuzz/TableShape.h"
 
 #include "calendar_format/CalendarFileAddition.h"
 #include "document/CalendarDocument.h"
@@ -75,15 +76,6 @@ const CalendarDocument& filled() {
 // The entries of a table: the records before the first empty name.
 template <class Entry> std::vector<Entry> entries(const EntryTable<Entry>& table) {
     return {table.begin(), table.end()};
-}
-
-// An empty table is one blank record; otherwise no record has an empty name.
-template <class Entry> bool wellShaped(const EntryTable<Entry>& table) {
-    if (table.upperBound() < 0) return false;
-    if (table.isEmpty()) return table.upperBound() == 0 && table[0] == Entry{};
-    for (int i = 0; i <= table.upperBound(); ++i)
-        if (table[i].Name.isEmpty()) return false;
-    return true;
 }
 
 // The table of the given type in a document.

@@ -29,6 +29,9 @@ struct MessageRequest {
     // generator's "Add" and "Replace"); empty for the usual ones.
     QString yesText = {};
     QString noText = {};
+    // The whole of a message whose text shows only the start of a long list: a window offers
+    // it behind "Show Details..."; a terminal, which hides nothing, prints it instead of text.
+    QString detailedText = {};
 };
 
 struct FileRequest {

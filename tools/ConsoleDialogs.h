@@ -4,12 +4,14 @@
 
 #include <cstdio>
 
-// The dialogs of a program without a display: messages go to standard error and questions
-// take their default answer; nothing can be chosen from a file or colour dialog.
+// The dialogs of a program without a display: messages go to standard error (in full, when
+// the window would hide part of one behind "Show Details...") and questions take their
+// default answer; nothing can be chosen from a file or colour dialog.
 class ConsoleDialogs final : public Dialogs {
   public:
     Answer message(const MessageRequest& request) override {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(request.title), qPrintable(request.text));
+        const QString& text = request.detailedText.isEmpty() ? request.text : request.detailedText;
+        std::fprintf(stderr, "%s: %s\n", qPrintable(request.title), qPrintable(text));
         return request.defaultButton;
     }
     std::optional<FileChoice> openFile(const FileRequest&) override { return std::nullopt; }

@@ -5,6 +5,7 @@
 #include "document/EntryText.h"
 #include "document/FileCommands.h"
 #include "document/ICalendar.h"
+#include "document/StatusTexts.h"
 #include "drawing/PrintJob.h"
 #include "drawing/WeekList.h"
 #include "editors/ResortEntries.h"
@@ -112,8 +113,14 @@ int runResave(Tool& tool, const ToolCommand&, const QCommandLineParser&, const Q
     return tool.read(args[0]) && tool.write(args[1]) ? 0 : 1;
 }
 
+// Messages about what was left out go to standard error; one line on standard output says how
+// many entries were added, 0 included.
 int runImport(Tool& tool, const ToolCommand&, const QCommandLineParser&, const QStringList& args) {
-    return tool.read(args[0]) && tool.import(args[1]) && tool.write(args[2]) ? 0 : 1;
+    if (!tool.read(args[0])) return 1;
+    const int before = TotalEntryCount(tool.app.Document);
+    if (!tool.import(args[1]) || !tool.write(args[2])) return 1;
+    printOut(EntriesAddedText(TotalEntryCount(tool.app.Document) - before, args[1]) + u'\n');
+    return 0;
 }
 
 // ---- print ----

@@ -94,6 +94,7 @@ Answer DesktopDialogs::message(const MessageRequest& request) {
         yes->setText(request.yesText);
     if (QAbstractButton* no = box.button(QMessageBox::No); no && !request.noText.isEmpty())
         no->setText(request.noText);
+    if (!request.detailedText.isEmpty()) box.setDetailedText(request.detailedText);
     return fromQtButton(box.exec(), request.buttons);
 }
 

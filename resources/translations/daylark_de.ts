@@ -532,10 +532,6 @@ Angezeigt als:
         <translation>dauert %1 Tage und wurde nur an seinem ersten Tag eingetragen</translation>
     </message>
     <message>
-        <source>is before 1880, the earliest year this calendar holds</source>
-        <translation>liegt vor 1880, dem frühesten Jahr dieses Kalenders</translation>
-    </message>
-    <message>
         <source>The file is not an iCalendar file: it holds binary data.</source>
         <translation>Die Datei ist keine iCalendar-Datei: Sie enthält binäre Daten.</translation>
     </message>
@@ -570,6 +566,109 @@ Diese Elemente der Datei wurden nicht oder nur teilweise importiert:
 ... and %1 more.</source>
         <translation>
 ... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>%1; it was not imported</source>
+        <comment>%1 says what is wrong</comment>
+        <translation>%1; der Termin wurde nicht importiert</translation>
+    </message>
+    <message>
+        <source>has a time zone (&quot;%1&quot;) that could not be read; it was placed on the date as written</source>
+        <translation>hat eine Zeitzone („%1“), die nicht gelesen werden konnte; der Termin wurde auf das geschriebene Datum gelegt</translation>
+    </message>
+    <message>
+        <source>has an end that cannot be read (%1); it was added on its first day only</source>
+        <translation>hat ein Ende, das nicht gelesen werden kann (%1); der Termin wurde nur an seinem ersten Tag eingetragen</translation>
+    </message>
+    <message>
+        <source>lasts until %1 and was added on its first day only</source>
+        <translation>dauert bis zum %1 und wurde nur an seinem ersten Tag eingetragen</translation>
+    </message>
+    <message>
+        <source>is before %1, the earliest year this calendar holds</source>
+        <translation>liegt vor %1, dem frühesten Jahr dieses Kalenders</translation>
+    </message>
+    <message>
+        <source>is after %1, the latest year this calendar holds</source>
+        <translation>liegt nach %1, dem spätesten Jahr dieses Kalenders</translation>
+    </message>
+</context>
+<context>
+    <name>ICalendarScan</name>
+    <message>
+        <source>The file is not an iCalendar file: its parts are nested more than %1 deep (line %2).</source>
+        <translation>Die Datei ist keine iCalendar-Datei: Ihre Teile sind mehr als %1 Ebenen tief verschachtelt (Zeile %2).</translation>
+    </message>
+    <message>
+        <source>Line %1 (END:%2) ends nothing that began before it; it was skipped.</source>
+        <translation>Zeile %1 (END:%2) beendet nichts, was vorher begonnen hat; sie wurde übersprungen.</translation>
+    </message>
+    <message>
+        <source>The %1 that begins at line %2 has no END:%3 line; it was not read.</source>
+        <comment>%1 the kind of part: event, to-do</comment>
+        <translation>Der Teil (%1), der in Zeile %2 beginnt, hat keine END:%3-Zeile; er wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>holds a part (line %1) that has no END:%2 line</source>
+        <comment>said of an event, after its name</comment>
+        <translation>enthält einen Teil (Zeile %1) ohne END:%2-Zeile</translation>
+    </message>
+    <message>
+        <source>The calendar that begins at line %1 has no END:%2 line before line %3; what it holds was read.</source>
+        <translation>Der Kalender, der in Zeile %1 beginnt, hat vor Zeile %3 keine END:%2-Zeile; sein Inhalt wurde gelesen.</translation>
+    </message>
+    <message>
+        <source>Line %1 stands outside every calendar of the file; it was not read.</source>
+        <translation>Zeile %1 steht außerhalb aller Kalender der Datei; sie wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>Lines %1 to %2 stand outside every calendar of the file; they were not read.</source>
+        <translation>Die Zeilen %1 bis %2 stehen außerhalb aller Kalender der Datei; sie wurden nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The file is not a complete iCalendar file: it ends at line %1, in the middle of the %2 that begins at line %3.</source>
+        <comment>%2 the kind of part: event, to-do</comment>
+        <translation>Die Datei ist keine vollständige iCalendar-Datei: Sie endet in Zeile %1, mitten im Teil (%2), der in Zeile %3 beginnt.</translation>
+    </message>
+    <message>
+        <source>The file is not a complete iCalendar file: it ends at line %1, before the end of the %2 that begins at line %3.</source>
+        <comment>%2 the kind of part: calendar</comment>
+        <translation>Die Datei ist keine vollständige iCalendar-Datei: Sie endet in Zeile %1, vor dem Ende des Teils (%2), der in Zeile %3 beginnt.</translation>
+    </message>
+    <message>
+        <source>event</source>
+        <comment>a part</comment>
+        <translation>Termin</translation>
+    </message>
+    <message>
+        <source>to-do</source>
+        <comment>a part</comment>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>journal note</source>
+        <comment>a part</comment>
+        <translation>Journaleintrag</translation>
+    </message>
+    <message>
+        <source>time zone</source>
+        <comment>a part</comment>
+        <translation>Zeitzone</translation>
+    </message>
+    <message>
+        <source>free/busy list</source>
+        <comment>a part</comment>
+        <translation>Frei/Belegt-Liste</translation>
+    </message>
+    <message>
+        <source>calendar</source>
+        <comment>a part</comment>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source>item %1</source>
+        <comment>a part of an unknown kind</comment>
+        <translation>Element %1</translation>
     </message>
 </context>
 <context>

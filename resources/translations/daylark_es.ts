@@ -532,10 +532,6 @@ Se mostrará así:
         <translation>dura %1 días y solo se añadió en su primer día</translation>
     </message>
     <message>
-        <source>is before 1880, the earliest year this calendar holds</source>
-        <translation>es anterior a 1880, el primer año que admite este calendario</translation>
-    </message>
-    <message>
         <source>The file is not an iCalendar file: it holds binary data.</source>
         <translation>El archivo no es un archivo iCalendar: contiene datos binarios.</translation>
     </message>
@@ -570,6 +566,109 @@ Estos elementos del archivo no se importaron, o solo en parte:
 ... and %1 more.</source>
         <translation>
 ... y %1 más.</translation>
+    </message>
+    <message>
+        <source>%1; it was not imported</source>
+        <comment>%1 says what is wrong</comment>
+        <translation>%1; no se importó</translation>
+    </message>
+    <message>
+        <source>has a time zone (&quot;%1&quot;) that could not be read; it was placed on the date as written</source>
+        <translation>tiene una zona horaria («%1») que no se pudo leer; se colocó en la fecha escrita</translation>
+    </message>
+    <message>
+        <source>has an end that cannot be read (%1); it was added on its first day only</source>
+        <translation>tiene un final que no se puede leer (%1); se añadió solo en su primer día</translation>
+    </message>
+    <message>
+        <source>lasts until %1 and was added on its first day only</source>
+        <translation>dura hasta el %1 y se añadió solo en su primer día</translation>
+    </message>
+    <message>
+        <source>is before %1, the earliest year this calendar holds</source>
+        <translation>es anterior a %1, el primer año que admite este calendario</translation>
+    </message>
+    <message>
+        <source>is after %1, the latest year this calendar holds</source>
+        <translation>es posterior a %1, el último año que admite este calendario</translation>
+    </message>
+</context>
+<context>
+    <name>ICalendarScan</name>
+    <message>
+        <source>The file is not an iCalendar file: its parts are nested more than %1 deep (line %2).</source>
+        <translation>El archivo no es un archivo iCalendar: sus partes están anidadas a más de %1 niveles (línea %2).</translation>
+    </message>
+    <message>
+        <source>Line %1 (END:%2) ends nothing that began before it; it was skipped.</source>
+        <translation>La línea %1 (END:%2) no termina nada que empezara antes; se omitió.</translation>
+    </message>
+    <message>
+        <source>The %1 that begins at line %2 has no END:%3 line; it was not read.</source>
+        <comment>%1 the kind of part: event, to-do</comment>
+        <translation>El elemento (%1) que empieza en la línea %2 no tiene línea END:%3; no se leyó.</translation>
+    </message>
+    <message>
+        <source>holds a part (line %1) that has no END:%2 line</source>
+        <comment>said of an event, after its name</comment>
+        <translation>contiene una parte (línea %1) sin línea END:%2</translation>
+    </message>
+    <message>
+        <source>The calendar that begins at line %1 has no END:%2 line before line %3; what it holds was read.</source>
+        <translation>El calendario que empieza en la línea %1 no tiene línea END:%2 antes de la línea %3; se leyó lo que contiene.</translation>
+    </message>
+    <message>
+        <source>Line %1 stands outside every calendar of the file; it was not read.</source>
+        <translation>La línea %1 está fuera de todos los calendarios del archivo; no se leyó.</translation>
+    </message>
+    <message>
+        <source>Lines %1 to %2 stand outside every calendar of the file; they were not read.</source>
+        <translation>Las líneas %1 a %2 están fuera de todos los calendarios del archivo; no se leyeron.</translation>
+    </message>
+    <message>
+        <source>The file is not a complete iCalendar file: it ends at line %1, in the middle of the %2 that begins at line %3.</source>
+        <comment>%2 the kind of part: event, to-do</comment>
+        <translation>El archivo no es un archivo iCalendar completo: termina en la línea %1, en mitad del elemento (%2) que empieza en la línea %3.</translation>
+    </message>
+    <message>
+        <source>The file is not a complete iCalendar file: it ends at line %1, before the end of the %2 that begins at line %3.</source>
+        <comment>%2 the kind of part: calendar</comment>
+        <translation>El archivo no es un archivo iCalendar completo: termina en la línea %1, antes del final del elemento (%2) que empieza en la línea %3.</translation>
+    </message>
+    <message>
+        <source>event</source>
+        <comment>a part</comment>
+        <translation>evento</translation>
+    </message>
+    <message>
+        <source>to-do</source>
+        <comment>a part</comment>
+        <translation>tarea</translation>
+    </message>
+    <message>
+        <source>journal note</source>
+        <comment>a part</comment>
+        <translation>nota de diario</translation>
+    </message>
+    <message>
+        <source>time zone</source>
+        <comment>a part</comment>
+        <translation>zona horaria</translation>
+    </message>
+    <message>
+        <source>free/busy list</source>
+        <comment>a part</comment>
+        <translation>lista de disponibilidad</translation>
+    </message>
+    <message>
+        <source>calendar</source>
+        <comment>a part</comment>
+        <translation>calendario</translation>
+    </message>
+    <message>
+        <source>item %1</source>
+        <comment>a part of an unknown kind</comment>
+        <translation>elemento %1</translation>
     </message>
 </context>
 <context>

@@ -532,10 +532,6 @@ Affichée ainsi&#xa0;:
         <translation>dure %1 jours et n’a été ajouté qu’à son premier jour</translation>
     </message>
     <message>
-        <source>is before 1880, the earliest year this calendar holds</source>
-        <translation>est antérieur à 1880, la première année que ce calendrier accepte</translation>
-    </message>
-    <message>
         <source>The file is not an iCalendar file: it holds binary data.</source>
         <translation>Le fichier n’est pas un fichier iCalendar&#xa0;: il contient des données binaires.</translation>
     </message>
@@ -570,6 +566,109 @@ Ces éléments du fichier n’ont pas été importés, ou seulement en partie&#x
 ... and %1 more.</source>
         <translation>
 ... et %1 de plus.</translation>
+    </message>
+    <message>
+        <source>%1; it was not imported</source>
+        <comment>%1 says what is wrong</comment>
+        <translation>%1&#xa0;; l’événement n’a pas été importé</translation>
+    </message>
+    <message>
+        <source>has a time zone (&quot;%1&quot;) that could not be read; it was placed on the date as written</source>
+        <translation>a un fuseau horaire («&#xa0;%1&#xa0;») illisible&#xa0;; il a été placé à la date écrite</translation>
+    </message>
+    <message>
+        <source>has an end that cannot be read (%1); it was added on its first day only</source>
+        <translation>a une fin illisible (%1)&#xa0;; il n’a été ajouté qu’à son premier jour</translation>
+    </message>
+    <message>
+        <source>lasts until %1 and was added on its first day only</source>
+        <translation>dure jusqu’au %1 et n’a été ajouté qu’à son premier jour</translation>
+    </message>
+    <message>
+        <source>is before %1, the earliest year this calendar holds</source>
+        <translation>est antérieur à %1, la première année que ce calendrier contient</translation>
+    </message>
+    <message>
+        <source>is after %1, the latest year this calendar holds</source>
+        <translation>est postérieur à %1, la dernière année que ce calendrier contient</translation>
+    </message>
+</context>
+<context>
+    <name>ICalendarScan</name>
+    <message>
+        <source>The file is not an iCalendar file: its parts are nested more than %1 deep (line %2).</source>
+        <translation>Le fichier n’est pas un fichier iCalendar&#xa0;: ses parties sont imbriquées sur plus de %1 niveaux (ligne %2).</translation>
+    </message>
+    <message>
+        <source>Line %1 (END:%2) ends nothing that began before it; it was skipped.</source>
+        <translation>La ligne %1 (END:%2) ne termine rien qui ait commencé avant elle&#xa0;; elle a été ignorée.</translation>
+    </message>
+    <message>
+        <source>The %1 that begins at line %2 has no END:%3 line; it was not read.</source>
+        <comment>%1 the kind of part: event, to-do</comment>
+        <translation>L’élément (%1) qui commence à la ligne %2 n’a pas de ligne END:%3&#xa0;; il n’a pas été lu.</translation>
+    </message>
+    <message>
+        <source>holds a part (line %1) that has no END:%2 line</source>
+        <comment>said of an event, after its name</comment>
+        <translation>contient une partie (ligne %1) sans ligne END:%2</translation>
+    </message>
+    <message>
+        <source>The calendar that begins at line %1 has no END:%2 line before line %3; what it holds was read.</source>
+        <translation>Le calendrier qui commence à la ligne %1 n’a pas de ligne END:%2 avant la ligne %3&#xa0;; son contenu a été lu.</translation>
+    </message>
+    <message>
+        <source>Line %1 stands outside every calendar of the file; it was not read.</source>
+        <translation>La ligne %1 se trouve hors de tout calendrier du fichier&#xa0;; elle n’a pas été lue.</translation>
+    </message>
+    <message>
+        <source>Lines %1 to %2 stand outside every calendar of the file; they were not read.</source>
+        <translation>Les lignes %1 à %2 se trouvent hors de tout calendrier du fichier&#xa0;; elles n’ont pas été lues.</translation>
+    </message>
+    <message>
+        <source>The file is not a complete iCalendar file: it ends at line %1, in the middle of the %2 that begins at line %3.</source>
+        <comment>%2 the kind of part: event, to-do</comment>
+        <translation>Le fichier n’est pas un fichier iCalendar complet&#xa0;: il s’arrête à la ligne %1, au milieu de l’élément (%2) qui commence à la ligne %3.</translation>
+    </message>
+    <message>
+        <source>The file is not a complete iCalendar file: it ends at line %1, before the end of the %2 that begins at line %3.</source>
+        <comment>%2 the kind of part: calendar</comment>
+        <translation>Le fichier n’est pas un fichier iCalendar complet&#xa0;: il s’arrête à la ligne %1, avant la fin de l’élément (%2) qui commence à la ligne %3.</translation>
+    </message>
+    <message>
+        <source>event</source>
+        <comment>a part</comment>
+        <translation>événement</translation>
+    </message>
+    <message>
+        <source>to-do</source>
+        <comment>a part</comment>
+        <translation>tâche</translation>
+    </message>
+    <message>
+        <source>journal note</source>
+        <comment>a part</comment>
+        <translation>note de journal</translation>
+    </message>
+    <message>
+        <source>time zone</source>
+        <comment>a part</comment>
+        <translation>fuseau horaire</translation>
+    </message>
+    <message>
+        <source>free/busy list</source>
+        <comment>a part</comment>
+        <translation>liste de disponibilités</translation>
+    </message>
+    <message>
+        <source>calendar</source>
+        <comment>a part</comment>
+        <translation>calendrier</translation>
+    </message>
+    <message>
+        <source>item %1</source>
+        <comment>a part of an unknown kind</comment>
+        <translation>élément %1</translation>
     </message>
 </context>
 <context>

@@ -132,4 +132,27 @@ TEST(DesktopMessageBox, NamesItsButtonsAsAskedAndEscapeCancels) {
     EXPECT_EQ(defaultCaption, "Add");
 }
 
+// A message with details shows its text, and the whole behind "Show Details...".
+TEST(DesktopMessage, OffersTheDetailsBehindAButton) {
+    QStringList seen;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&seen] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            seen << box->text() << box->detailedText();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    timer.start(20);
+    DesktopDialogs dialogs;
+    MessageRequest request{QStringLiteral("3 entries were imported.\n... and 120 more."),
+                           QStringLiteral("Daylark"), MessageIcon::Information};
+    request.detailedText = QStringLiteral("every line");
+    EXPECT_EQ(dialogs.message(request), Answer::Ok);
+    EXPECT_EQ(seen, (QStringList{request.text, request.detailedText}));
+    request.detailedText.clear();
+    seen.clear();
+    dialogs.message(request);
+    EXPECT_EQ(seen, (QStringList{request.text, QString()}));
+}
+
 } // namespace

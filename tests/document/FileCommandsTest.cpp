@@ -250,3 +250,24 @@ TEST_F(FileCommands, AnICalendarImportOfTheOwnExportChangesNothingAndListsWhatIt
 }
 
 } // namespace
+
+namespace {
+
+// A long list of what an iCalendar import left out shows its first lines; the message's
+// details hold every line.
+TEST_F(FileCommands, ALongListOfWhatAnICalendarImportLeftOutComesWholeInTheDetails) {
+    const QString many = QStringLiteral(DAYLARK_TEST_DATA "/ics/many-items.ics");
+    EXPECT_EQ(ImportCalendarFile(app, many).status, FileStatus::Success);
+    ASSERT_EQ(t.dialogs.messages.size(), 1u);
+    const MessageRequest& message = t.dialogs.messages[0];
+    EXPECT_TRUE(message.text.endsWith(QLatin1String("\n... and 120 more.")));
+    const QStringList lines =
+        QString::fromUtf8(
+            readFile(QStringLiteral(DAYLARK_TEST_DATA "/ics/many-items.notimported.txt")))
+            .split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 140);
+    EXPECT_TRUE(message.detailedText.startsWith(QLatin1String("3 entries were imported.\n")));
+    EXPECT_TRUE(message.detailedText.endsWith(lines.join(u'\n')));
+}
+
+} // namespace

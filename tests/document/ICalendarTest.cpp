@@ -190,7 +190,7 @@ TEST(ICalendarRoundTrip, ExportImportedIntoAnEmptyCalendarGivesTheSameCalendar) 
 }
 
 TEST(ICalendarRoundTrip, ReimportingTheOwnExportChangesNothing) {
-    // Blanks around a name are lost on the way (readers drop them) but make no second entry.
+    // Blanks around a name make no second entry.
     CalendarDocument start = trickyCalendar();
     start.Birthdays.append(birthday("12251990", QStringLiteral("  two  spaces "), "3"));
     CalendarDocument doc = start;

@@ -172,11 +172,41 @@ TEST(Placement, TheTwentyNinthOfFebruaryShowsInLeapYearsOnly) {
         EXPECT_EQ(leap.dayInCell(p.cell), 29);
 }
 
+// A fixed holiday on 29 February (an import from another calendar can make one) moves as
+// birthdays do.
+TEST(Placement, AHolidayOnTheTwentyNinthOfFebruaryFollowsLeapDayEntries) {
+    CalendarDocument doc;
+    doc.FixedHolidays.append(fixedHoliday("0229", QStringLiteral("Leap Day")));
+    struct Case {
+        const char* stored;
+        int year;
+        QDate shownOn; // null: not shown
+    };
+    const Case cases[] = {
+        {"Hidden", 2027, {}},
+        {"Feb28", 2027, QDate(2027, 2, 28)},
+        {"Mar1", 2027, QDate(2027, 3, 1)},
+        {"Mar1", 2028, QDate(2028, 2, 29)},
+    };
+    for (const Case& c : cases) {
+        LayoutSettings layout = coloredLayout();
+        layout.LeapDayEntries = QLatin1String(c.stored);
+        QList<QDate> shown;
+        for (int month : {2, 3}) {
+            const MonthGrid grid = MonthGrid::of(c.year, month);
+            for (const PlacedEntry& p : PlaceMonthEntries(doc, layout, grid))
+                shown << QDate(c.year, month, grid.dayInCell(p.cell));
+        }
+        EXPECT_EQ(shown, c.shownOn.isValid() ? QList<QDate>{c.shownOn} : QList<QDate>{})
+            << c.stored << ' ' << c.year;
+    }
+}
+
 TEST(Placement, LeapDayEntriesPutsTheTwentyNinthOfFebruaryOfCommonYears) {
     CalendarDocument doc;
     doc.Birthdays.append(birthday("02291992", QStringLiteral("Leo"), "1"));
     doc.Anniversaries.append(anniversary("02291992", QStringLiteral("Wed"), "1"));
-    doc.FixedHolidays.append(fixedHoliday("0229", QStringLiteral("Leap Day"))); // never moves
+    doc.FixedHolidays.append(fixedHoliday("0229", QStringLiteral("Leap Day"))); // checked below
     struct Case {
         const char* stored;
         int year;

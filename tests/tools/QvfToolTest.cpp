@@ -17,8 +17,14 @@ struct ToolRun {
     QString err;
 };
 
-ToolRun qvftool(const QStringList& args) {
+// qvftool run by a user in the time zone zone (UTC, as every test, when none is given).
+ToolRun qvftool(const QStringList& args, const char* zone = nullptr) {
     QProcess process;
+    if (zone) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TZ"), QLatin1String(zone));
+        process.setProcessEnvironment(environment);
+    }
     process.start(QStringLiteral(QVFTOOL_PATH), args);
     process.waitForFinished(30000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -195,6 +201,69 @@ TEST(QvfTool, ImportOfATextListNamesTheLinesItLeftOut) {
     const ToolRun show = qvftool({"show", merged});
     EXPECT_TRUE(show.out.contains("Other (5)\n")) << show.out.toStdString();
     EXPECT_TRUE(show.out.contains("December 31, 2027 - Fireworks\n"));
+}
+
+// What an iCalendar import could not place on its day is named on standard error, every item
+// of a long list; standard output says how many entries were added.
+TEST(QvfTool, ICalendarImportNamesWhatItCouldNotPlaceAndCountsWhatItAdded) {
+    QTemporaryDir dir;
+    const QString base = dir.filePath("base.qvf");
+    writeFile(base, formatCalendar(CalendarDocument()));
+    const QString trip = dir.filePath("trip.ics");
+    writeFile(trip, "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//x//y//EN\r\nBEGIN:VEVENT\r\n"
+                    "UID:1\r\nSUMMARY:Ski trip\r\nDTSTART;TZID=Europe/Berlin:20270301T173000\r\n"
+                    "DTEND;TZID=Europe/Berlin:20270303T180000\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+    const QString many = data("ics/many-items.ics");
+    struct Case {
+        QString file;
+        const char* zone;
+        const char* out;
+        QStringList listed; // lines standard error holds
+        const char* shown;  // a line of the merged calendar
+    };
+    const Case cases[] = {
+        {trip,
+         nullptr,
+         "1 entry added from trip.ics\n",
+         {"\"Ski trip\" (March 1, 2027) lasts until March 3, 2027 and was added on its first "
+          "day only."},
+         "March 1, 2027 - Ski trip"},
+        {data("ics/custom-zones.ics"),
+         "UTC",
+         "6 entries added from custom-zones.ics\n",
+         {},
+         "August 28, 2014 - Kava ceremony in Suva"},
+        {data("ics/far-dates.ics"),
+         "Asia/Tokyo",
+         "1 entry added from far-dates.ics\n",
+         {"\"End of time party\" (January 1, 10000) is after 2099, the latest year this "
+          "calendar holds."},
+         "December 31, 2099 - Last day of the century"},
+        {many, nullptr, "3 entries added from many-items.ics\n",
+         QString::fromUtf8(readFile(data("ics/many-items.notimported.txt")))
+             .split(u'\n', Qt::SkipEmptyParts),
+         "December 18, 2027 - Christmas party"},
+        {data("ics/several-calendars.ics"),
+         nullptr,
+         "3 entries added from several-calendars.ics\n",
+         {"Line 10 (END:VEVENT) ends nothing that began before it; it was skipped."},
+         "February 10, 2027 - Book club"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        const QString merged = dir.filePath("merged.qvf");
+        const ToolRun run = qvftool({"import", base, c.file, merged}, c.zone);
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out, QLatin1String(c.out));
+        for (const QString& line : c.listed)
+            EXPECT_TRUE(run.err.contains(line + u'\n')) << line.toStdString();
+        EXPECT_FALSE(run.err.contains(QLatin1String("icalparser"))) << run.err.toStdString();
+        EXPECT_FALSE(run.err.contains(QLatin1String("... and"))) << run.err.toStdString();
+        EXPECT_TRUE(qvftool({"show", merged}).out.contains(QLatin1String(c.shown) + u'\n'));
+    }
+    // Nothing new is still a count.
+    EXPECT_EQ(qvftool({"import", base, base, dir.filePath("same.qvf")}).out,
+              QStringLiteral("0 entries added from base.qvf\n"));
 }
 
 } // namespace
