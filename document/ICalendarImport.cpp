@@ -188,7 +188,9 @@ class Importer {
 
     // How the list names an item: its title in quotes.
     static QString label(const QString& name, const QString& untitled) {
-        return name.trimmed().isEmpty() ? untitled : u'"' + name + u'"';
+        if (name.trimmed().isEmpty()) return untitled;
+        return QCoreApplication::translate("ICalendarImport", "\"%1\"", "a title in quotes")
+            .arg(name);
     }
 
     void note(const QString& name, QDate date, const QString& what) {

@@ -592,6 +592,11 @@ Diese Elemente der Datei wurden nicht oder nur teilweise importiert:
         <source>is after %1, the latest year this calendar holds</source>
         <translation>liegt nach %1, dem spätesten Jahr dieses Kalenders</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <comment>a title in quotes</comment>
+        <translation>„%1“</translation>
+    </message>
 </context>
 <context>
     <name>ICalendarScan</name>

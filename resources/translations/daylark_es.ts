@@ -592,6 +592,11 @@ Estos elementos del archivo no se importaron, o solo en parte:
         <source>is after %1, the latest year this calendar holds</source>
         <translation>es posterior a %1, el último año que admite este calendario</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <comment>a title in quotes</comment>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>ICalendarScan</name>

@@ -592,6 +592,11 @@ Ces éléments du fichier n’ont pas été importés, ou seulement en partie&#x
         <source>is after %1, the latest year this calendar holds</source>
         <translation>est postérieur à %1, la dernière année que ce calendrier contient</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <comment>a title in quotes</comment>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
 </context>
 <context>
     <name>ICalendarScan</name>

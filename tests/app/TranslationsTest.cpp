@@ -228,20 +228,20 @@ TEST(Translations, ICalendarImportMessagesSpeakTheLanguage) {
         {"de",
          "Die Datei ist keine vollständige iCalendar-Datei: Sie endet in Zeile 3, mitten im Teil "
          "(Termin), der in Zeile 2 beginnt.",
-         "\"Shopping\" ist eine Aufgabe, kein Termin.",
-         "\"Trip\" (7. März 2027) dauert 3 Tage und wurde nur an seinem ersten Tag eingetragen.",
+         "„Shopping“ ist eine Aufgabe, kein Termin.",
+         "„Trip“ (7. März 2027) dauert 3 Tage und wurde nur an seinem ersten Tag eingetragen.",
          "Zeile 11 steht außerhalb aller Kalender der Datei; sie wurde nicht gelesen."},
         {"fr",
          "Le fichier n’est pas un fichier iCalendar complet\u00a0: il s’arrête à la ligne 3, au "
          "milieu de l’élément (événement) qui commence à la ligne 2.",
-         "\"Shopping\" est une tâche, pas un événement.",
-         "\"Trip\" (7 mars 2027) dure 3 jours et n’a été ajouté qu’à son premier jour.",
+         "«\u00a0Shopping\u00a0» est une tâche, pas un événement.",
+         "«\u00a0Trip\u00a0» (7 mars 2027) dure 3 jours et n’a été ajouté qu’à son premier jour.",
          "La ligne 11 se trouve hors de tout calendrier du fichier\u00a0; elle n’a pas été lue."},
         {"es",
          "El archivo no es un archivo iCalendar completo: termina en la línea 3, en mitad del "
          "elemento (evento) que empieza en la línea 2.",
-         "\"Shopping\" es una tarea, no un evento.",
-         "\"Trip\" (7 de marzo de 2027) dura 3 días y solo se añadió en su primer día.",
+         "«Shopping» es una tarea, no un evento.",
+         "«Trip» (7 de marzo de 2027) dura 3 días y solo se añadió en su primer día.",
          "La línea 11 está fuera de todos los calendarios del archivo; no se leyó."},
     };
     for (const Case& c : cases) {
