@@ -1,6 +1,6 @@
 #include "editors/EntryRecords.h"
 
-#include "document/EntryText.h"
+#include "document/EntryCaptions.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ EntryKind KindOf(const EntryRecord& record) {
 }
 
 QString RecordListText(const EntryRecord& record) {
-    return std::visit([](const auto& entry) { return EntryListText(entry); }, record);
+    return std::visit([](const auto& entry) { return EntryListCaption(entry); }, record);
 }
 
 DateParts DatePartsOf(const FixedText<8>& date) {

@@ -4,6 +4,7 @@
 #include "settings/Registry.h"
 #include "settings/SettingsTable.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace {
@@ -34,11 +35,12 @@ const FontTargetRule& fontTargetRule(FontTarget target) {
     return kFontTargets[static_cast<int>(target)];
 }
 
-const QStringList& fontSizeNames() {
-    static const QStringList names = {QStringLiteral("Smallest"), QStringLiteral("Smaller"),
-                                      QStringLiteral("Medium"), QStringLiteral("Larger"),
-                                      QStringLiteral("Largest")};
-    return names;
+QStringList fontSizeNames() {
+    return {QCoreApplication::translate("LayoutRules", "Smallest"),
+            QCoreApplication::translate("LayoutRules", "Smaller"),
+            QCoreApplication::translate("LayoutRules", "Medium"),
+            QCoreApplication::translate("LayoutRules", "Larger"),
+            QCoreApplication::translate("LayoutRules", "Largest")};
 }
 
 std::optional<int> fontSizePosition(const QString& size, int base) {

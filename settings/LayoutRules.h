@@ -29,8 +29,9 @@ struct FontTargetRule {
 
 const FontTargetRule& fontTargetRule(FontTarget target);
 
-// "Smallest", "Smaller", "Medium", "Larger", "Largest"; position p stands for base + 2 p points.
-const QStringList& fontSizeNames();
+// "Smallest", "Smaller", "Medium", "Larger", "Largest" in the windows' language; position p
+// stands for base + 2 p points.
+QStringList fontSizeNames();
 
 // The list position of a stored size: (size - base) / 2 rounded to the nearest whole number,
 // halves to even ("25" with base 20 gives 2). Nothing for a size that is not a number or
@@ -113,7 +114,9 @@ const std::array<QString LayoutSettings::*, 4>& colorFields();
 
 // ---- Messages ----
 
-inline const QString kInvalidFontMessage = QStringLiteral("Invalid font. Please select another.");
+// Translated with the context "LayoutRules".
+inline constexpr const char* kInvalidFontMessage =
+    QT_TRANSLATE_NOOP("LayoutRules", "Invalid font. Please select another.");
 inline const QString kInvalidFontTitle = QStringLiteral("Daylark");
 inline const QString kPaperMessage = QStringLiteral(
     "Invalid paper dimension(s).\nThe width and height of the calendar must be greater than "
