@@ -109,18 +109,21 @@ bool paperFits(const LayoutSettings& layout) {
 }
 
 QString paperMessage(MeasureUnit unit) {
-    return unit == MeasureUnit::Inch ? kPaperMessage : kPaperMessageMetric;
+    return QCoreApplication::translate(
+        "LayoutRules", unit == MeasureUnit::Inch ? kPaperMessage : kPaperMessageMetric);
 }
 
 QString unkeptPaperMessage(const LayoutSettings& layout, MeasureUnit unit) {
     const bool custom = layout.PaperSize == QLatin1String("Custom");
     if (custom && !(IsPaperSide(layout.PaperSizeWidth) && IsPaperSide(layout.PaperSizeHeight)))
-        return unit == MeasureUnit::Inch ? kPaperSideMessage : kPaperSideMessageMetric;
+        return QCoreApplication::translate(
+            "LayoutRules", unit == MeasureUnit::Inch ? kPaperSideMessage : kPaperSideMessageMetric);
     // Each margin against the paper side the settings table pairs it with.
     for (const SettingField<LayoutSettings>& f : settingFields(&layout)) {
         if (f.rule != SettingRule::Margin) continue;
         const float margin = layout.*std::get<float LayoutSettings::*>(f.field);
-        if (margin != 0 && !IsUsableMargin(margin, layout.*f.side)) return kMarginMessage;
+        if (margin != 0 && !IsUsableMargin(margin, layout.*f.side))
+            return QCoreApplication::translate("LayoutRules", kMarginMessage);
     }
     return {};
 }

@@ -448,6 +448,46 @@ Angezeigt als:
     </message>
 </context>
 <context>
+    <name>FitReport</name>
+    <message>
+        <source>&quot;%1&quot; cannot be shown: its date names no day of the month</source>
+        <translation>„%1“ kann nicht angezeigt werden: Sein Datum bezeichnet keinen Tag des Monats</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be shown: the colour of its kind is not a colour</source>
+        <translation>„%1“ kann nicht angezeigt werden: Für seine Art ist keine gültige Farbe eingestellt</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 entry does not fit</source>
+        <translation>%1: %2 von %3 Eintrag passt nicht</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 entries does not fit</source>
+        <translation>%1: %2 von %3 Einträgen passt nicht</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 entries do not fit</source>
+        <translation>%1: %2 von %3 Einträgen passen nicht</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a day and why an entry of it cannot be shown</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the birthday of &quot;%2&quot; (29 February %3) is not shown: %4 has no 29 February</source>
+        <translation>%1: Der Geburtstag von „%2“ (29. Februar %3) wird nicht angezeigt, denn %4 hat keinen 29. Februar</translation>
+    </message>
+    <message>
+        <source>%1: the anniversary of &quot;%2&quot; (29 February %3) is not shown: %4 has no 29 February</source>
+        <translation>%1: Der Jahrestag von „%2“ (29. Februar %3) wird nicht angezeigt, denn %4 hat keinen 29. Februar</translation>
+    </message>
+    <message>
+        <source>The layout can show them on 28 February or on 1 March: &quot;29 February birthdays and anniversaries in other years&quot;, under Entries on its Alignment page.</source>
+        <translation>Das Layout kann sie am 28. Februar oder am 1. März zeigen: „Geburts- und Jahrestage am 29. Februar in anderen Jahren“ unter „Einträge“ auf der Seite „Ausrichtung“.</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>Daylark Help</source>
@@ -702,6 +742,36 @@ Diese Elemente der Datei wurden nicht oder nur teilweise importiert:
         <source>Invalid font. Please select another.</source>
         <translation>Ungültige Schrift. Bitte wählen Sie eine andere.</translation>
     </message>
+    <message>
+        <source>Invalid paper dimension(s).
+The width and height of the calendar must be greater than 5 inches, excluding margins.</source>
+        <translation>Ungültige Papiermaße.
+Breite und Höhe des Kalenders müssen ohne Ränder mehr als 5 Zoll betragen.</translation>
+    </message>
+    <message>
+        <source>Invalid paper dimension(s).
+The width and height of the paper must be from 1 to 100 inches.</source>
+        <translation>Ungültige Papiermaße.
+Breite und Höhe des Papiers müssen zwischen 1 und 100 Zoll liegen.</translation>
+    </message>
+    <message>
+        <source>Invalid paper dimension(s).
+The width and height of the calendar must be at least 127 mm, excluding margins.</source>
+        <translation>Ungültige Papiermaße.
+Breite und Höhe des Kalenders müssen ohne Ränder mindestens 127 mm betragen.</translation>
+    </message>
+    <message>
+        <source>Invalid paper dimension(s).
+The width and height of the paper must be from 25.4 to 2540 mm.</source>
+        <translation>Ungültige Papiermaße.
+Breite und Höhe des Papiers müssen zwischen 25.4 und 2540 mm liegen.</translation>
+    </message>
+    <message>
+        <source>Invalid margin(s).
+Each margin must be less than half the width or height of the paper it lies along.</source>
+        <translation>Ungültige Ränder.
+Jeder Rand muss kleiner sein als die Hälfte der Papierseite, an der er liegt.</translation>
+    </message>
 </context>
 <context>
     <name>ListCommands</name>
@@ -940,6 +1010,39 @@ Es wurde nichts geändert. Speichern Sie erneut, sobald der Ordner beschreibbar 
     <message>
         <source>Resort Entries</source>
         <translation>Einträge sortieren</translation>
+    </message>
+</context>
+<context>
+    <name>WeekList</name>
+    <message>
+        <source>Week Starting %1</source>
+        <comment>a date follows</comment>
+        <translation>Woche vom %1</translation>
+    </message>
+    <message>
+        <source>Weeks Starting %1</source>
+        <comment>a date follows</comment>
+        <translation>Wochen ab %1</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <comment>the kind of an upcoming entry</comment>
+        <translation>Geburtstag</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <comment>the kind of an upcoming entry</comment>
+        <translation>Feiertag</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <comment>the kind of an upcoming entry</comment>
+        <translation>Jahrestag</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <comment>the kind of an upcoming entry</comment>
+        <translation>Sonstiges</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1399,70 @@ Klicken Sie auf „OK“, um die Optionen des Desktop-Kalenders zu öffnen.</tra
     <message>
         <source>&amp;Save</source>
         <translation>S&amp;peichern</translation>
+    </message>
+    <message>
+        <source>Language and Week</source>
+        <translation>Sprache und Woche</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the calendar:</source>
+        <translation>Sprache des &amp;Kalenders:</translation>
+    </message>
+    <message>
+        <source>The language of the month and weekday names and of the dates on the pages, the calendar view and the desktop calendar.</source>
+        <translation>Die Sprache der Monats- und Wochentagsnamen und der Datumsangaben auf den Seiten, in der Kalenderansicht und im Desktop-Kalender.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Systemsprache</translation>
+    </message>
+    <message>
+        <source>&amp;First day of the week:</source>
+        <translation>&amp;Erster Tag der Woche:</translation>
+    </message>
+    <message>
+        <source>As the language has it</source>
+        <translation>Wie in der Sprache üblich</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>&amp;Week numbers</source>
+        <translation>Kalender&amp;wochen</translation>
+    </message>
+    <message>
+        <source>ISO 8601 week numbers beside each row: the week that holds the row&apos;s Thursday.</source>
+        <translation>Kalenderwochen nach ISO 8601 neben jeder Zeile: die Woche, in der der Donnerstag der Zeile liegt.</translation>
+    </message>
+    <message>
+        <source>Standard size:</source>
+        <translation>Standardformat:</translation>
+    </message>
+    <message>
+        <source>Width (mm)</source>
+        <translation>Breite (mm)</translation>
+    </message>
+    <message>
+        <source>Height (mm)</source>
+        <translation>Höhe (mm)</translation>
+    </message>
+    <message>
+        <source>Margins (in.) </source>
+        <translation>Ränder (Zoll) </translation>
+    </message>
+    <message>
+        <source>Margins (mm) </source>
+        <translation>Ränder (mm) </translation>
     </message>
 </context>
 <context>

@@ -448,6 +448,46 @@ Se mostrará así:
     </message>
 </context>
 <context>
+    <name>FitReport</name>
+    <message>
+        <source>&quot;%1&quot; cannot be shown: its date names no day of the month</source>
+        <translation>«%1» no se puede mostrar: su fecha no corresponde a ningún día del mes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be shown: the colour of its kind is not a colour</source>
+        <translation>«%1» no se puede mostrar: el color de su tipo no es un color válido</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 entry does not fit</source>
+        <translation>%1: no cabe %2 de %3 entrada</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 entries does not fit</source>
+        <translation>%1: no cabe %2 de %3 entradas</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 entries do not fit</source>
+        <translation>%1: no caben %2 de %3 entradas</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a day and why an entry of it cannot be shown</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the birthday of &quot;%2&quot; (29 February %3) is not shown: %4 has no 29 February</source>
+        <translation>%1: el cumpleaños de «%2» (29 de febrero de %3) no se muestra, porque %4 no tiene 29 de febrero</translation>
+    </message>
+    <message>
+        <source>%1: the anniversary of &quot;%2&quot; (29 February %3) is not shown: %4 has no 29 February</source>
+        <translation>%1: el aniversario de «%2» (29 de febrero de %3) no se muestra, porque %4 no tiene 29 de febrero</translation>
+    </message>
+    <message>
+        <source>The layout can show them on 28 February or on 1 March: &quot;29 February birthdays and anniversaries in other years&quot;, under Entries on its Alignment page.</source>
+        <translation>El diseño puede mostrarlos el 28 de febrero o el 1 de marzo: «Cumpleaños y aniversarios del 29 de febrero en los demás años», en Entradas, en su página Alineación.</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>Daylark Help</source>
@@ -702,6 +742,36 @@ Estos elementos del archivo no se importaron, o solo en parte:
         <source>Invalid font. Please select another.</source>
         <translation>Fuente no válida. Elija otra.</translation>
     </message>
+    <message>
+        <source>Invalid paper dimension(s).
+The width and height of the calendar must be greater than 5 inches, excluding margins.</source>
+        <translation>Dimensiones del papel no válidas.
+El ancho y el alto del calendario, sin contar los márgenes, deben superar las 5 pulgadas.</translation>
+    </message>
+    <message>
+        <source>Invalid paper dimension(s).
+The width and height of the paper must be from 1 to 100 inches.</source>
+        <translation>Dimensiones del papel no válidas.
+El ancho y el alto del papel deben estar entre 1 y 100 pulgadas.</translation>
+    </message>
+    <message>
+        <source>Invalid paper dimension(s).
+The width and height of the calendar must be at least 127 mm, excluding margins.</source>
+        <translation>Dimensiones del papel no válidas.
+El ancho y el alto del calendario, sin contar los márgenes, deben ser de al menos 127 mm.</translation>
+    </message>
+    <message>
+        <source>Invalid paper dimension(s).
+The width and height of the paper must be from 25.4 to 2540 mm.</source>
+        <translation>Dimensiones del papel no válidas.
+El ancho y el alto del papel deben estar entre 25.4 y 2540 mm.</translation>
+    </message>
+    <message>
+        <source>Invalid margin(s).
+Each margin must be less than half the width or height of the paper it lies along.</source>
+        <translation>Márgenes no válidos.
+Cada margen debe medir menos de la mitad del lado del papel en el que está.</translation>
+    </message>
 </context>
 <context>
     <name>ListCommands</name>
@@ -940,6 +1010,39 @@ No se ha cambiado nada. Vuelva a guardar cuando se pueda escribir en la carpeta,
     <message>
         <source>Resort Entries</source>
         <translation>Ordenar entradas</translation>
+    </message>
+</context>
+<context>
+    <name>WeekList</name>
+    <message>
+        <source>Week Starting %1</source>
+        <comment>a date follows</comment>
+        <translation>Semana del %1</translation>
+    </message>
+    <message>
+        <source>Weeks Starting %1</source>
+        <comment>a date follows</comment>
+        <translation>Semanas a partir del %1</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <comment>the kind of an upcoming entry</comment>
+        <translation>Cumpleaños</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <comment>the kind of an upcoming entry</comment>
+        <translation>Festivo</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <comment>the kind of an upcoming entry</comment>
+        <translation>Aniversario</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <comment>the kind of an upcoming entry</comment>
+        <translation>Otro</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1399,70 @@ Haga clic en «Aceptar» para ver las opciones del calendario de escritorio.</tr
     <message>
         <source>&amp;Save</source>
         <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Language and Week</source>
+        <translation>Idioma y semana</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the calendar:</source>
+        <translation>&amp;Idioma del calendario:</translation>
+    </message>
+    <message>
+        <source>The language of the month and weekday names and of the dates on the pages, the calendar view and the desktop calendar.</source>
+        <translation>El idioma de los nombres de los meses y de los días, y de las fechas en las páginas, en la vista del calendario y en el calendario de escritorio.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Idioma del sistema</translation>
+    </message>
+    <message>
+        <source>&amp;First day of the week:</source>
+        <translation>&amp;Primer día de la semana:</translation>
+    </message>
+    <message>
+        <source>As the language has it</source>
+        <translation>Según el uso del idioma</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Domingo</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lunes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sábado</translation>
+    </message>
+    <message>
+        <source>&amp;Week numbers</source>
+        <translation>&amp;Números de semana</translation>
+    </message>
+    <message>
+        <source>ISO 8601 week numbers beside each row: the week that holds the row&apos;s Thursday.</source>
+        <translation>Números de semana ISO 8601 junto a cada fila: la semana que contiene el jueves de la fila.</translation>
+    </message>
+    <message>
+        <source>Standard size:</source>
+        <translation>Tamaño estándar:</translation>
+    </message>
+    <message>
+        <source>Width (mm)</source>
+        <translation>Ancho (mm)</translation>
+    </message>
+    <message>
+        <source>Height (mm)</source>
+        <translation>Alto (mm)</translation>
+    </message>
+    <message>
+        <source>Margins (in.) </source>
+        <translation>Márgenes (pulg.) </translation>
+    </message>
+    <message>
+        <source>Margins (mm) </source>
+        <translation>Márgenes (mm) </translation>
     </message>
 </context>
 <context>

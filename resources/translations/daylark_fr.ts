@@ -448,6 +448,46 @@ Affichée ainsi&#xa0;:
     </message>
 </context>
 <context>
+    <name>FitReport</name>
+    <message>
+        <source>&quot;%1&quot; cannot be shown: its date names no day of the month</source>
+        <translation>« %1 » ne peut pas être affiché : sa date ne désigne aucun jour du mois</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be shown: the colour of its kind is not a colour</source>
+        <translation>« %1 » ne peut pas être affiché : la couleur de son type n’est pas une couleur valide</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 entry does not fit</source>
+        <translation>%1 : %2 entrée sur %3 ne tient pas</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 entries does not fit</source>
+        <translation>%1 : %2 entrée sur %3 ne tient pas</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 entries do not fit</source>
+        <translation>%1 : %2 entrées sur %3 ne tiennent pas</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a day and why an entry of it cannot be shown</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: the birthday of &quot;%2&quot; (29 February %3) is not shown: %4 has no 29 February</source>
+        <translation>%1 : l’anniversaire de « %2 » (29 février %3) n’est pas affiché, car %4 n’a pas de 29 février</translation>
+    </message>
+    <message>
+        <source>%1: the anniversary of &quot;%2&quot; (29 February %3) is not shown: %4 has no 29 February</source>
+        <translation>%1 : l’anniversaire de mariage de « %2 » (29 février %3) n’est pas affiché, car %4 n’a pas de 29 février</translation>
+    </message>
+    <message>
+        <source>The layout can show them on 28 February or on 1 March: &quot;29 February birthdays and anniversaries in other years&quot;, under Entries on its Alignment page.</source>
+        <translation>La mise en page peut les afficher le 28 février ou le 1er mars : « Anniversaires du 29 février les autres années », sous Entrées, sur sa page Alignement.</translation>
+    </message>
+</context>
+<context>
     <name>HelpWindow</name>
     <message>
         <source>Daylark Help</source>
@@ -702,6 +742,36 @@ Ces éléments du fichier n’ont pas été importés, ou seulement en partie&#x
         <source>Invalid font. Please select another.</source>
         <translation>Police non valable. Veuillez en choisir une autre.</translation>
     </message>
+    <message>
+        <source>Invalid paper dimension(s).
+The width and height of the calendar must be greater than 5 inches, excluding margins.</source>
+        <translation>Dimensions du papier non valides.
+La largeur et la hauteur du calendrier, marges non comprises, doivent dépasser 5 pouces.</translation>
+    </message>
+    <message>
+        <source>Invalid paper dimension(s).
+The width and height of the paper must be from 1 to 100 inches.</source>
+        <translation>Dimensions du papier non valides.
+La largeur et la hauteur du papier doivent être comprises entre 1 et 100 pouces.</translation>
+    </message>
+    <message>
+        <source>Invalid paper dimension(s).
+The width and height of the calendar must be at least 127 mm, excluding margins.</source>
+        <translation>Dimensions du papier non valides.
+La largeur et la hauteur du calendrier, marges non comprises, doivent être d’au moins 127 mm.</translation>
+    </message>
+    <message>
+        <source>Invalid paper dimension(s).
+The width and height of the paper must be from 25.4 to 2540 mm.</source>
+        <translation>Dimensions du papier non valides.
+La largeur et la hauteur du papier doivent être comprises entre 25.4 et 2540 mm.</translation>
+    </message>
+    <message>
+        <source>Invalid margin(s).
+Each margin must be less than half the width or height of the paper it lies along.</source>
+        <translation>Marges non valides.
+Chaque marge doit être inférieure à la moitié du côté du papier qu’elle longe.</translation>
+    </message>
 </context>
 <context>
     <name>ListCommands</name>
@@ -940,6 +1010,39 @@ Rien n’a été modifié. Enregistrez à nouveau quand le dossier sera accessib
     <message>
         <source>Resort Entries</source>
         <translation>Trier les entrées</translation>
+    </message>
+</context>
+<context>
+    <name>WeekList</name>
+    <message>
+        <source>Week Starting %1</source>
+        <comment>a date follows</comment>
+        <translation>Semaine du %1</translation>
+    </message>
+    <message>
+        <source>Weeks Starting %1</source>
+        <comment>a date follows</comment>
+        <translation>Semaines à partir du %1</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <comment>the kind of an upcoming entry</comment>
+        <translation>Anniversaire</translation>
+    </message>
+    <message>
+        <source>Holiday</source>
+        <comment>the kind of an upcoming entry</comment>
+        <translation>Jour férié</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <comment>the kind of an upcoming entry</comment>
+        <translation>Anniversaire de mariage</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <comment>the kind of an upcoming entry</comment>
+        <translation>Autre</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1399,70 @@ Cliquez sur «&#xa0;OK&#xa0;» pour afficher les options du calendrier de bureau
     <message>
         <source>&amp;Save</source>
         <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Language and Week</source>
+        <translation>Langue et semaine</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the calendar:</source>
+        <translation>&amp;Langue du calendrier :</translation>
+    </message>
+    <message>
+        <source>The language of the month and weekday names and of the dates on the pages, the calendar view and the desktop calendar.</source>
+        <translation>La langue des noms des mois et des jours, et des dates sur les pages, dans la vue du calendrier et dans le calendrier de bureau.</translation>
+    </message>
+    <message>
+        <source>System</source>
+        <translation>Langue du système</translation>
+    </message>
+    <message>
+        <source>&amp;First day of the week:</source>
+        <translation>Premier &amp;jour de la semaine :</translation>
+    </message>
+    <message>
+        <source>As the language has it</source>
+        <translation>Selon l’usage de la langue</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Dimanche</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lundi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samedi</translation>
+    </message>
+    <message>
+        <source>&amp;Week numbers</source>
+        <translation>&amp;Numéros de semaine</translation>
+    </message>
+    <message>
+        <source>ISO 8601 week numbers beside each row: the week that holds the row&apos;s Thursday.</source>
+        <translation>Numéros de semaine ISO 8601 à côté de chaque ligne : la semaine qui contient le jeudi de la ligne.</translation>
+    </message>
+    <message>
+        <source>Standard size:</source>
+        <translation>Format standard :</translation>
+    </message>
+    <message>
+        <source>Width (mm)</source>
+        <translation>Largeur (mm)</translation>
+    </message>
+    <message>
+        <source>Height (mm)</source>
+        <translation>Hauteur (mm)</translation>
+    </message>
+    <message>
+        <source>Margins (in.) </source>
+        <translation>Marges (po) </translation>
+    </message>
+    <message>
+        <source>Margins (mm) </source>
+        <translation>Marges (mm) </translation>
     </message>
 </context>
 <context>
