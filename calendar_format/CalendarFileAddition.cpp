@@ -3,6 +3,7 @@
 #include "calendar_format/CalendarFileReader.h"
 #include "calendar_format/Scramble.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 namespace {
@@ -28,7 +29,8 @@ LineAt lineIn(QByteArrayView data, QByteArrayView line) {
 }
 
 QString notAVersionFile() {
-    return QStringLiteral("It is not a calendar file: its first line is not \"%1\".")
+    return QCoreApplication::translate("CalendarFileAddition",
+                                       "It is not a calendar file: its first line is not \"%1\".")
         .arg(QLatin1String(kVersionLine));
 }
 
@@ -42,8 +44,9 @@ FileResult mapRuns(QByteArrayView data, CalendarFileReader& reader, FileMap& map
         });
         if (!whole)
             return {FileStatus::Failed,
-                    QStringLiteral("Its entries end early at a stop line (line %1), so events "
-                                   "added after it would never be read.")
+                    QCoreApplication::translate("CalendarFileAddition",
+                                                "Its entries end early at a stop line (line %1), "
+                                                "so events added after it would never be read.")
                         .arg(reader.lineNumber())};
     }
     map.otherEnd = lineIn(data, reader.currentLine()).at;
@@ -152,7 +155,9 @@ CalendarFileAddition AddOtherEvents(QByteArrayView data, const std::vector<QByte
     if (FileResult result = mapFile(data, map); result.failed()) return {std::move(result), {}};
     if (keyCarries(map.key, entries)) return {{}, inserted(data, map, entries)};
     if (auto bytes = rekeyed(data, map, entries, random)) return {{}, std::move(*bytes)};
-    return {{FileStatus::Failed, QStringLiteral("No key of the file can carry both its entries "
-                                                "and the events without breaking lines.")},
+    return {{FileStatus::Failed,
+             QCoreApplication::translate("CalendarFileAddition",
+                                         "No key of the file can carry both its entries and the "
+                                         "events without breaking lines.")},
             {}};
 }

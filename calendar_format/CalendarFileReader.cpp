@@ -2,6 +2,8 @@
 
 #include "calendar_format/Scramble.h"
 
+#include <QCoreApplication>
+
 bool CalendarFileReader::readVersion() {
     return nextLine() == QByteArrayView(kVersionLine);
 }
@@ -30,8 +32,10 @@ void CalendarFileReader::beginRun(EntryRun run) {
     if (!heading) return;
     while (current_ != QByteArrayView(heading)) {
         if (lines_.atEnd())
-            throw CalendarFormatError{QStringLiteral("The file ends before the \"%1\" heading.")
-                                          .arg(QString::fromLatin1(heading))};
+            throw CalendarFormatError{
+                QCoreApplication::translate("CalendarFileReader",
+                                            "The file ends before the \"%1\" heading.")
+                    .arg(QString::fromLatin1(heading))};
         current_ = nextLine();
     }
 }
@@ -52,7 +56,9 @@ QByteArrayView CalendarFileReader::nextLine() {
     const auto line = lines_.next();
     if (!line)
         throw CalendarFormatError{
-            QStringLiteral("The file ends unexpectedly after line %1.").arg(lines_.lineNumber())};
+            QCoreApplication::translate("CalendarFileReader",
+                                        "The file ends unexpectedly after line %1.")
+                .arg(lines_.lineNumber())};
     return *line;
 }
 
@@ -62,7 +68,6 @@ QByteArray CalendarFileReader::unscrambleCurrent() const {
 
 void CalendarFileReader::requireLength(QByteArrayView line, const RunLayout& layout) const {
     if (line.size() < layout.nameStart)
-        throw CalendarFormatError{QStringLiteral("Line %1 is too short for %2 entry.")
-                                      .arg(lines_.lineNumber())
-                                      .arg(QLatin1String(layout.what))};
+        throw CalendarFormatError{QCoreApplication::translate("CalendarFileReader", layout.tooShort)
+                                      .arg(lines_.lineNumber())};
 }

@@ -1,15 +1,18 @@
 #include "calendar_format/FileKind.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <sys/stat.h>
 
 std::optional<QString> NotARegularFile(mode_t mode) {
     if (S_ISREG(mode)) return std::nullopt;
-    if (S_ISDIR(mode)) return QStringLiteral("It is a folder, not a file.");
-    if (S_ISFIFO(mode)) return QStringLiteral("It is a named pipe, not a file.");
-    if (S_ISCHR(mode) || S_ISBLK(mode)) return QStringLiteral("It is a device, not a file.");
-    if (S_ISSOCK(mode)) return QStringLiteral("It is a socket, not a file.");
-    return QStringLiteral("It is not a regular file.");
+    const char* what = QT_TRANSLATE_NOOP("FileKind", "It is not a regular file.");
+    if (S_ISDIR(mode)) what = QT_TRANSLATE_NOOP("FileKind", "It is a folder, not a file.");
+    if (S_ISFIFO(mode)) what = QT_TRANSLATE_NOOP("FileKind", "It is a named pipe, not a file.");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        what = QT_TRANSLATE_NOOP("FileKind", "It is a device, not a file.");
+    if (S_ISSOCK(mode)) what = QT_TRANSLATE_NOOP("FileKind", "It is a socket, not a file.");
+    return QCoreApplication::translate("FileKind", what);
 }
 
 std::optional<QString> NotASaveTarget(const QString& path) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QtGlobal>
 #include <array>
 
 // The calendar file (.qvf), the one format both programs read and write:
@@ -40,16 +41,24 @@ struct RunLayout {
     // ("FMMDD Name"), the rule and month of floating holidays ("RRMM Name") and the date of
     // other events ("MMDDYYYY Name"). A shorter line is malformed.
     int nameStart;
-    // The kind of entry in an error text: "Line 7 is too short for <what> entry."
-    const char* what;
+    // The error text of a line that is too short, with %1 for its number (translated with
+    // the context "CalendarFileReader").
+    const char* tooShort;
 };
 
 inline constexpr std::array<RunLayout, 5> kRuns{{
-    {EntryRun::Birthdays, "[Birthday]", 11, "a birthday or anniversary"},
-    {EntryRun::Anniversaries, "[Anniversary]", 11, "a birthday or anniversary"},
-    {EntryRun::FixedHolidays, "[Holiday]", 6, "a fixed holiday"},
-    {EntryRun::FloatingHolidays, nullptr, 5, "a floating holiday"},
-    {EntryRun::OtherEvents, "[Other]", 9, "an other event"},
+    {EntryRun::Birthdays, "[Birthday]", 11,
+     QT_TRANSLATE_NOOP("CalendarFileReader",
+                       "Line %1 is too short for a birthday or anniversary entry.")},
+    {EntryRun::Anniversaries, "[Anniversary]", 11,
+     QT_TRANSLATE_NOOP("CalendarFileReader",
+                       "Line %1 is too short for a birthday or anniversary entry.")},
+    {EntryRun::FixedHolidays, "[Holiday]", 6,
+     QT_TRANSLATE_NOOP("CalendarFileReader", "Line %1 is too short for a fixed holiday entry.")},
+    {EntryRun::FloatingHolidays, nullptr, 5,
+     QT_TRANSLATE_NOOP("CalendarFileReader", "Line %1 is too short for a floating holiday entry.")},
+    {EntryRun::OtherEvents, "[Other]", 9,
+     QT_TRANSLATE_NOOP("CalendarFileReader", "Line %1 is too short for an other event entry.")},
 }};
 
 inline constexpr const RunLayout& runLayout(EntryRun run) {

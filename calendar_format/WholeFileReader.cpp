@@ -2,6 +2,7 @@
 
 #include "calendar_format/FileKind.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
@@ -17,7 +18,8 @@ QString systemError(int code) {
 }
 
 QString tooLarge() {
-    return QStringLiteral("The file is too large to be a calendar.");
+    return QCoreApplication::translate("WholeFileReader",
+                                       "The file is too large to be a calendar.");
 }
 
 // Opens path for reading only when it is a regular file. The kind is looked at before the

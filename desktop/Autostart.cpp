@@ -3,6 +3,7 @@
 #include "calendar_format/WholeFile.h"
 #include "desktop/FileAssociation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +23,9 @@ QByteArray AutostartEntry(const QString& programPath) {
                           "Type=Application\n"
                           "Name=Daylark\n"
                           "Comment=The desktop calendar in the notification area\n"
+                          "Comment[de]=Der Desktop-Kalender im Infobereich\n"
+                          "Comment[es]=El calendario de escritorio en el área de notificación\n"
+                          "Comment[fr]=Le calendrier de bureau dans la zone de notification\n"
                           "Exec=%1 /tray\n"
                           "Icon=daylark\n"
                           "Terminal=false\n")
@@ -32,7 +36,9 @@ QByteArray AutostartEntry(const QString& programPath) {
 FileResult WriteAutostartEntry(const QString& programPath, const QString& path) {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return {FileStatus::Failed, QStringLiteral("The folder %1 cannot be made.").arg(folder)};
+        return {FileStatus::Failed,
+                QCoreApplication::translate("Autostart", "The folder %1 cannot be made.")
+                    .arg(QDir::toNativeSeparators(folder))};
     return WriteWholeFile(path, AutostartEntry(programPath));
 }
 

@@ -44,6 +44,19 @@ QString AgeWords(int count, EntryKind kind, QLocale::Language language) {
     return OrdinalNumber(count, language) + u' ' + word;
 }
 
+QString MoreWord(QLocale::Language language) {
+    switch (language) {
+    case QLocale::German:
+        return QStringLiteral("weitere");
+    case QLocale::French:
+        return QStringLiteral("de plus");
+    case QLocale::Spanish:
+        return QStringLiteral("más");
+    default:
+        return QStringLiteral("more");
+    }
+}
+
 QString AgeSeparator(QLocale::Language language) {
     switch (language) {
     case QLocale::German:

@@ -16,6 +16,10 @@ QString OrdinalNumber(int count, QLocale::Language language);
 // The ordinal and the word for the kind (Birthday or Anniversary): "45th Birthday".
 QString AgeWords(int count, EntryKind kind, QLocale::Language language);
 
+// The word of a day's "+N more" mark in the language: "more", "weitere", "de plus", "más";
+// any other language takes the English word.
+QString MoreWord(QLocale::Language language);
+
 // What stands between the name and the age: " -- " in English, a spaced en dash (" – ")
 // in the other languages.
 QString AgeSeparator(QLocale::Language language);

@@ -13,7 +13,7 @@ void CalendarDocument::ResetTables() {
 
 void CalendarDocument::resetToUntitled() {
     ResetTables();
-    CalendarTitle = kUntitled;
+    CalendarTitle = UntitledTitle();
     HeaderLine1.clear();
     HeaderLine2.clear();
     FileName.clear();

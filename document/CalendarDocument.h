@@ -4,16 +4,27 @@
 #include "document/EntryTable.h"
 
 #include <QByteArrayList>
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
 inline const QString kUntitled = QStringLiteral("[Untitled]");
 
+// The title of a new calendar in the language of the windows: "[Untitled]" in English.
+inline QString UntitledTitle() {
+    return QCoreApplication::translate("CalendarDocument", "[Untitled]");
+}
+
+// Whether a title is the one a new calendar gets, in English or in the windows' language.
+inline bool IsUntitled(const QString& title) {
+    return title == kUntitled || title == UntitledTitle();
+}
+
 // The one open calendar: title, two header lines, the file it belongs to, the modified state
 // and the five entry tables.
 class CalendarDocument {
   public:
-    QString CalendarTitle = kUntitled;
+    QString CalendarTitle = UntitledTitle();
     QString HeaderLine1;
     QString HeaderLine2;
     QString FileName; // empty until the calendar is first saved or read

@@ -6,6 +6,7 @@
 #include "document/OwnSectionEntries.h"
 #include "platform/TextCodec.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <climits>
 
@@ -186,18 +187,17 @@ QString leftOutLine(QByteArrayView line, int number) {
     for (QChar& c : text)
         if (c.category() == QChar::Other_Control) c = u' ';
     if (text.size() > kLongest) text = text.left(kLongest - 1) + QChar(0x2026);
-    return QStringLiteral("Line %1: \"%2\"").arg(number).arg(text);
+    return QCoreApplication::translate("CalendarFormat", "Line %1: \"%2\"").arg(number).arg(text);
 }
 
 QString listOfLines(const QStringList& lines) {
     constexpr int kShown = 20;
     QString text = lines.mid(0, kShown).join(u'\n');
     if (lines.size() > kShown)
-        text += QStringLiteral("\n... and %1 more.").arg(lines.size() - kShown);
+        text += QCoreApplication::translate("CalendarFormat", "\n... and %1 more.")
+                    .arg(lines.size() - kShown);
     return text;
 }
-
-const QString kEventForm = QStringLiteral("a date as MMDDYYYY, a space and the name");
 
 } // namespace
 
@@ -219,8 +219,10 @@ TextListImportResult importTextList(QByteArrayView data, CalendarDocument& doc) 
         result.status = FileStatus::Failed;
         result.error =
             result.notImported.isEmpty()
-                ? QStringLiteral("The file holds no events.")
-                : QStringLiteral("No line of the file is an event (%1):\n").arg(kEventForm) +
+                ? QCoreApplication::translate("CalendarFormat", "The file holds no events.")
+                : QCoreApplication::translate(
+                      "CalendarFormat", "No line of the file is an event (a date as MMDDYYYY, a "
+                                        "space and the name):\n") +
                       listOfLines(result.notImported);
         return result;
     }
@@ -230,9 +232,12 @@ TextListImportResult importTextList(QByteArrayView data, CalendarDocument& doc) 
 
 QString TextListImportMessage(const TextListImportResult& result) {
     if (result.failed() || result.notImported.isEmpty()) return {};
-    QString text = result.added == 1 ? QStringLiteral("1 event was imported.")
-                                     : QStringLiteral("%1 events were imported.").arg(result.added);
-    text += QStringLiteral("\n\nThese lines are not events (%1) and were not imported:\n")
-                .arg(kEventForm);
+    QString text = result.added == 1
+                       ? QCoreApplication::translate("CalendarFormat", "1 event was imported.")
+                       : QCoreApplication::translate("CalendarFormat", "%1 events were imported.")
+                             .arg(result.added);
+    text += QCoreApplication::translate(
+        "CalendarFormat", "\n\nThese lines are not events (a date as MMDDYYYY, a space "
+                          "and the name) and were not imported:\n");
     return text + listOfLines(result.notImported);
 }

@@ -8,6 +8,7 @@
 #include "document/StatusTexts.h"
 #include "platform/Clock.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -25,7 +26,9 @@ FileRequest calendarDialog(const QString& title, QWidget* owner) {
 
 Answer AskToSave(AppState& app) {
     return app.dialogs.message(
-        {QStringLiteral("The active calendar file has not been saved.\n\nDo you wish to save it?"),
+        {QCoreApplication::translate("DocumentCommands",
+                                     "The active calendar file has not been saved.\n\n"
+                                     "Do you wish to save it?"),
          kDaylark, MessageIcon::Critical, MessageButtons::YesNoCancel, Answer::Yes,
          app.viewsOrNone().mainWindow()});
 }
@@ -72,7 +75,8 @@ bool OpenCalendarFile(AppState& app, const QString& path, const QString& fileTit
 void OpenCalendar(AppState& app) {
     if (!ConfirmDiscardOrSave(app)) return;
     const FileRequest request =
-        calendarDialog(QStringLiteral("Open Vemora File"), app.viewsOrNone().mainWindow());
+        calendarDialog(QCoreApplication::translate("DocumentCommands", "Open Vemora File"),
+                       app.viewsOrNone().mainWindow());
     for (;;) {
         const auto choice = ChooseFileToOpen(app, request);
         if (!choice || OpenCalendarFile(app, choice->path, choice->title)) return;
@@ -86,7 +90,8 @@ bool SaveCalendar(AppState& app) {
 
 bool SaveCalendarAs(AppState& app) {
     QWidget* owner = app.viewsOrNone().setupWindow();
-    FileRequest request = calendarDialog(QStringLiteral("Save Vemora File As"), owner);
+    FileRequest request = calendarDialog(
+        QCoreApplication::translate("DocumentCommands", "Save Vemora File As"), owner);
     request.confirmOverwrite = true;
     request.confirmCreate = true;
     request.defaultSuffix = QStringLiteral(".qvf");
@@ -106,8 +111,12 @@ bool SaveCalendarAs(AppState& app) {
 
 void ImportCalendar(AppState& app) {
     FileRequest request =
-        calendarDialog(QStringLiteral("Import qvf Data"), app.viewsOrNone().mainWindow());
-    request.filter += QStringLiteral(";;Text Lists (*.txt);;iCalendar Files (*.ics)");
+        calendarDialog(QCoreApplication::translate("DocumentCommands", "Import qvf Data"),
+                       app.viewsOrNone().mainWindow());
+    request.filter += QStringLiteral(";;") +
+                      QCoreApplication::translate("DocumentCommands", "Text Lists (*.txt)") +
+                      QStringLiteral(";;") +
+                      QCoreApplication::translate("DocumentCommands", "iCalendar Files (*.ics)");
     for (;;) {
         const auto choice = ChooseFileToOpen(app, request);
         if (!choice) return;
@@ -122,8 +131,9 @@ void ImportCalendar(AppState& app) {
 
 bool ExportICalendar(AppState& app) {
     QWidget* owner = app.viewsOrNone().mainWindow();
-    FileRequest request = calendarDialog(QStringLiteral("Export iCalendar"), owner);
-    request.filter = QStringLiteral("iCalendar Files (*.ics)");
+    FileRequest request =
+        calendarDialog(QCoreApplication::translate("DocumentCommands", "Export iCalendar"), owner);
+    request.filter = QCoreApplication::translate("DocumentCommands", "iCalendar Files (*.ics)");
     request.confirmOverwrite = true;
     request.defaultSuffix = QStringLiteral(".ics");
     request.suffixCase = Qt::CaseInsensitive;
@@ -134,13 +144,14 @@ bool ExportICalendar(AppState& app) {
     const FileResult result =
         WriteWholeFile(path, formatICalendar(app.Document, app.clock.now().toUTC(), &skipped));
     if (result.failed()) {
-        ReportFileError(app, QStringLiteral("save"), path, result.error);
+        ReportFileError(app, FileAction::Save, path, result.error);
         return false;
     }
     if (!skipped.isEmpty())
         showMessage(app.dialogs,
-                    QStringLiteral("These entries were not exported because their date names "
-                                   "no day:\n") +
+                    QCoreApplication::translate("DocumentCommands",
+                                                "These entries were not exported because "
+                                                "their date names no day:\n") +
                         skipped.join(u'\n'),
                     kDaylark, MessageIcon::Information);
     return true;

@@ -8,15 +8,17 @@
 #include "document/ICalendar.h"
 #include "platform/Dialogs.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 namespace {
 
-const QString kFileErrorTitle = QStringLiteral("File Error");
+const char* const kContext = "FileCommands";
 
 void reportNotReadable(AppState& app) {
     showMessage(app.dialogs,
-                QStringLiteral("This file is not readable using this version of Daylark."),
+                QCoreApplication::translate(
+                    "FileCommands", "This file is not readable using this version of Daylark."),
                 QStringLiteral("Daylark"));
 }
 
@@ -54,8 +56,9 @@ bool tooLargeToSave(const CalendarDocument& doc) {
 }
 
 QString tooLargeReason() {
-    return QStringLiteral("The calendar would be larger than %1 MB as a file, too large to be "
-                          "opened again.")
+    return QCoreApplication::translate("FileCommands",
+                                       "The calendar would be larger than %1 MB as a file, too "
+                                       "large to be opened again.")
         .arg(kLargestCalendarFile / (1024 * 1024));
 }
 
@@ -87,22 +90,26 @@ void cutBack(CalendarDocument& doc, const EntryCounts& counts) {
 
 } // namespace
 
-void ReportFileError(AppState& app, const QString& verb, const QString& path,
-                     const QString& reason) {
-    showMessage(app.dialogs, QStringLiteral("Daylark cannot %1 \n%2\n\n%3").arg(verb, path, reason),
-                kFileErrorTitle);
+void ReportFileError(AppState& app, FileAction action, const QString& path, const QString& reason) {
+    const char* text = QT_TRANSLATE_NOOP("FileCommands", "Daylark cannot open \n%1\n\n%2");
+    if (action == FileAction::Save)
+        text = QT_TRANSLATE_NOOP("FileCommands", "Daylark cannot save \n%1\n\n%2");
+    if (action == FileAction::Import)
+        text = QT_TRANSLATE_NOOP("FileCommands", "Daylark cannot import \n%1\n\n%2");
+    showMessage(app.dialogs, QCoreApplication::translate(kContext, text).arg(path, reason),
+                QCoreApplication::translate("FileCommands", "File Error"));
 }
 
 FileResult WriteCalendarFile(AppState& app, const QString& path) {
     if (tooLargeToSave(app.Document)) {
         const FileResult refused{FileStatus::Failed, tooLargeReason()};
-        ReportFileError(app, QStringLiteral("save"), path, refused.error);
+        ReportFileError(app, FileAction::Save, path, refused.error);
         return refused;
     }
     const FileResult result =
         WriteWholeFile(path, [&app](QIODevice& file) { return writeCalendar(file, app.Document); });
     if (result.failed()) {
-        ReportFileError(app, QStringLiteral("save"), path, result.error);
+        ReportFileError(app, FileAction::Save, path, result.error);
         return result;
     }
     if (app.viewsOrNone().mainWindowVisible()) app.Document.ClearModified();
@@ -121,9 +128,9 @@ FileResult ReadCalendarFile(AppState& app, const QString& path) {
         reportNotReadable(app);
         return result;
     case FileStatus::Failed:
-        ReportFileError(app, QStringLiteral("open"), path, result.error);
+        ReportFileError(app, FileAction::Open, path, result.error);
         doc.ResetTables();
-        doc.CalendarTitle = kUntitled;
+        doc.CalendarTitle = UntitledTitle();
         doc.FileName.clear();
         refreshAfterRead(app);
         return result;
@@ -155,7 +162,7 @@ FileResult ImportCalendarFile(AppState& app, const QString& path) {
         return result;
     }
     if (result.status == FileStatus::Failed) {
-        ReportFileError(app, QStringLiteral("import"), path, result.error);
+        ReportFileError(app, FileAction::Import, path, result.error);
         return result;
     }
     if (!app.DesktopWeekShown && outcome.changed) {

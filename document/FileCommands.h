@@ -10,10 +10,12 @@ struct AppState;
 // user here, through the dialogs, and returned; a read that ended at a stop line returns
 // Stopped, which callers treat as done.
 
-// "Daylark cannot <verb> \n<path>\n\n<reason>" titled "File Error", the message of every
-// file that cannot be read or written.
-void ReportFileError(AppState& app, const QString& verb, const QString& path,
-                     const QString& reason);
+// What was done with a file that failed.
+enum class FileAction { Open, Save, Import };
+
+// "Daylark cannot open \n<path>\n\n<reason>" (or save, import) titled "File Error", the
+// message of every file that cannot be read or written.
+void ReportFileError(AppState& app, FileAction action, const QString& path, const QString& reason);
 
 // Writes the document to path, replacing the file only once the whole new file has been
 // written: a failed write leaves the previous file as it was. A calendar whose file would be

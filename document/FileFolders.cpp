@@ -3,6 +3,7 @@
 #include "document/AppState.h"
 #include "platform/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -48,10 +49,10 @@ std::optional<FileChoice> ChooseFileToSave(AppState& app, FileRequest request) {
 
 QString ProposedPdfName(const CalendarDocument& doc, int year) {
     QString name = doc.CalendarTitle.trimmed();
-    if (name.isEmpty() || name == kUntitled) name = QFileInfo(doc.FileName).completeBaseName();
+    if (name.isEmpty() || IsUntitled(name)) name = QFileInfo(doc.FileName).completeBaseName();
     for (QChar& c : name)
         if (c.unicode() < 0x20 || QStringView(u"/\\:*?\"<>|").contains(c)) c = u'-';
     name = name.trimmed();
-    if (name.isEmpty()) name = QStringLiteral("Calendar");
+    if (name.isEmpty()) name = QCoreApplication::translate("FileFolders", "Calendar");
     return name + u'-' + QString::number(year) + QStringLiteral(".pdf");
 }

@@ -1,8 +1,10 @@
+#include "document/EntryCaptions.h"
 #include "document/EntryText.h"
 #include "document/ICalendar.h"
 #include "document/ICalendarParts.h"
 #include "document/OwnSectionEntries.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <optional>
 
@@ -113,7 +115,9 @@ class Writer {
              const char* category, QChar style = QChar(u' ')) {
         if (!date) {
             if (notExported_)
-                *notExported_ << EntryListText(e) + QLatin1String(": the date names no day.");
+                *notExported_ << QCoreApplication::translate("ICalendarExport",
+                                                             "%1: the date names no day.")
+                                     .arg(EntryListCaption(e));
             return;
         }
         const QString key = entryKey(kind, e);

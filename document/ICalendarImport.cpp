@@ -1,3 +1,4 @@
+#include "document/EntryCaptions.h"
 #include "document/EntryText.h"
 #include "document/ICalendar.h"
 #include "document/ICalendarParts.h"
@@ -6,6 +7,7 @@
 #include "document/OwnSectionEntries.h"
 #include "platform/TextCodec.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QTimeZone>
 #include <optional>
@@ -103,9 +105,9 @@ template <std::size_t N> QString droppedLine(icalcomponent* ev, const char* cons
     return {};
 }
 
+// A date of the list in the windows' language ("March 7, 2027" in English).
 QString datedText(QDate date) {
-    return MonthName(date.month()) + u' ' + QString::number(date.day()) + QLatin1String(", ") +
-           QString::number(date.year());
+    return DateWords().date(date);
 }
 
 QString mmddyyyy(QDate date) {
@@ -138,17 +140,24 @@ class Importer {
         case ICAL_VTIMEZONE_COMPONENT:
             break; // used by the events' times
         case ICAL_VTODO_COMPONENT:
-            result_.notImported << label(name, "A to-do without a title") +
-                                       QLatin1String(" is a to-do, not an event.");
+            result_.notImported
+                << QCoreApplication::translate("ICalendarImport", "%1 is a to-do, not an event.")
+                       .arg(label(name, QCoreApplication::translate("ICalendarImport",
+                                                                    "A to-do without a title")));
             break;
         case ICAL_VJOURNAL_COMPONENT:
-            result_.notImported << label(name, "A note without a title") +
-                                       QLatin1String(" is a journal note, not an event.");
+            result_.notImported << QCoreApplication::translate(
+                                       "ICalendarImport", "%1 is a journal note, not an event.")
+                                       .arg(label(
+                                           name, QCoreApplication::translate(
+                                                     "ICalendarImport", "A note without a title")));
             break;
         default:
-            result_.notImported
-                << QStringLiteral("An item of the kind %1 has no place in this calendar.")
-                       .arg(QLatin1String(icalcomponent_kind_to_string(icalcomponent_isa(c))));
+            result_.notImported << QCoreApplication::translate(
+                                       "ICalendarImport",
+                                       "An item of the kind %1 has no place in this calendar.")
+                                       .arg(QLatin1String(
+                                           icalcomponent_kind_to_string(icalcomponent_isa(c))));
         }
     }
 
@@ -179,12 +188,15 @@ class Importer {
     }
 
     // How the list names an item: its title in quotes.
-    static QString label(const QString& name, const char* untitled) {
-        return name.trimmed().isEmpty() ? QLatin1String(untitled) : u'"' + name + u'"';
+    static QString label(const QString& name, const QString& untitled) {
+        if (name.trimmed().isEmpty()) return untitled;
+        return QCoreApplication::translate("ICalendarImport", "\"%1\"", "a title in quotes")
+            .arg(name);
     }
 
     void note(const QString& name, QDate date, const QString& what) {
-        QString line = label(name, "An event without a title");
+        QString line =
+            label(name, QCoreApplication::translate("ICalendarImport", "An event without a title"));
         if (date.isValid()) line += QLatin1String(" (") + datedText(date) + u')';
         result_.notImported << line + u' ' + what + u'.';
     }
@@ -196,17 +208,27 @@ class Importer {
         const QDate written = dateOf(t);
         if (const QString dropped = droppedLine(ev, kDeciding); !dropped.isEmpty())
             return note(name, written,
-                        QStringLiteral("has a line that cannot be read (%1)").arg(dropped));
+                        QCoreApplication::translate("ICalendarImport",
+                                                    "has a line that cannot be read (%1)")
+                            .arg(dropped));
         if (scanned && !scanned->damage.isEmpty())
-            return note(name, written, scanned->damage + QLatin1String("; it was not imported"));
+            return note(name, written,
+                        QCoreApplication::translate("ICalendarImport", "%1; it was not imported",
+                                                    "%1 says what is wrong")
+                            .arg(scanned->damage));
         if (!start || icaltime_is_null_time(t) || !written.isValid())
-            return note(name, {}, QStringLiteral("has no start date"));
+            return note(name, {},
+                        QCoreApplication::translate("ICalendarImport", "has no start date"));
         if (icalcomponent_get_first_property(ev, ICAL_RECURRENCEID_PROPERTY))
-            return note(name, written, QStringLiteral("changes one day of a repeating event"));
+            return note(name, written,
+                        QCoreApplication::translate("ICalendarImport",
+                                                    "changes one day of a repeating event"));
         if (icalcomponent_get_status(ev) == ICAL_STATUS_CANCELLED)
-            return note(name, written, QStringLiteral("is cancelled"));
+            return note(name, written,
+                        QCoreApplication::translate("ICalendarImport", "is cancelled"));
         if (name.trimmed().isEmpty())
-            return note({}, written, QStringLiteral("has no title to show"));
+            return note({}, written,
+                        QCoreApplication::translate("ICalendarImport", "has no title to show"));
         const int rules = icalcomponent_count_properties(ev, ICAL_RRULE_PROPERTY);
         const bool extraDays = icalcomponent_get_first_property(ev, ICAL_RDATE_PROPERTY) ||
                                icalcomponent_get_first_property(ev, ICAL_EXDATE_PROPERTY);
@@ -221,7 +243,9 @@ class Importer {
             if (yearlyOnDate(r, written))
                 return yearly(ev, timing_.daysOf(calendar, ev, start, false), name);
         }
-        note(name, written, QStringLiteral("repeats in a way this calendar cannot hold"));
+        note(name, written,
+             QCoreApplication::translate("ICalendarImport",
+                                         "repeats in a way this calendar cannot hold"));
     }
 
     void floatingHoliday(icalcomponent* ev, const EventDays& days, const QString& name,
@@ -268,8 +292,10 @@ class Importer {
         if (!add(EntryKind::Other, doc_.OtherEvents, std::move(entry))) return;
         if (!days.unreadZone.isEmpty())
             note(name, days.first,
-                 QStringLiteral("has a time zone (\"%1\") that could not be read; it was placed "
-                                "on the date as written")
+                 QCoreApplication::translate(
+                     "ICalendarImport",
+                     "has a time zone (\"%1\") that could not be read; it was placed "
+                     "on the date as written")
                      .arg(text(days.unreadZone)));
         if (!spans) noteLength(ev, name, days);
     }
@@ -279,28 +305,33 @@ class Importer {
     void noteLength(icalcomponent* ev, const QString& name, const EventDays& days) {
         if (const QString dropped = droppedLine(ev, kEnding); !dropped.isEmpty())
             return note(name, days.first,
-                        QStringLiteral("has an end that cannot be read (%1); it was added on its "
-                                       "first day only")
+                        QCoreApplication::translate(
+                            "ICalendarImport",
+                            "has an end that cannot be read (%1); it was added on its "
+                            "first day only")
                             .arg(dropped));
         if (!days.last.isValid() || days.last <= days.first) return;
         if (days.timed)
             note(name, days.first,
-                 QStringLiteral("lasts until %1 and was added on its first day only")
+                 QCoreApplication::translate("ICalendarImport",
+                                             "lasts until %1 and was added on its first day only")
                      .arg(datedText(days.last)));
         else
             note(name, days.first,
-                 QStringLiteral("lasts %1 days and was added on its first day only")
+                 QCoreApplication::translate("ICalendarImport",
+                                             "lasts %1 days and was added on its first day only")
                      .arg(days.first.daysTo(days.last) + 1));
     }
 
     bool inOurYears(const QString& name, QDate date) {
         if (!date.isValid()) {
-            note(name, {}, QStringLiteral("has no start date"));
+            note(name, {}, QCoreApplication::translate("ICalendarImport", "has no start date"));
             return false;
         }
         if (date.year() < kFirstYear) {
             note(name, date,
-                 QStringLiteral("is before %1, the earliest year this calendar holds")
+                 QCoreApplication::translate("ICalendarImport",
+                                             "is before %1, the earliest year this calendar holds")
                      .arg(kFirstYear));
             return false;
         }
@@ -310,7 +341,9 @@ class Importer {
     bool notAfterOurYears(const QString& name, QDate date) {
         if (!date.isValid() || date.year() <= kLastYear) return true;
         note(name, date,
-             QStringLiteral("is after %1, the latest year this calendar holds").arg(kLastYear));
+             QCoreApplication::translate("ICalendarImport",
+                                         "is after %1, the latest year this calendar holds")
+                 .arg(kLastYear));
         return false;
     }
 
@@ -379,7 +412,8 @@ constexpr int kShownLines = 20;
 // The reason the data is not an iCalendar file, or the empty text.
 QString notICalendar(QByteArrayView data) {
     if (data.contains('\0'))
-        return QStringLiteral("The file is not an iCalendar file: it holds binary data.");
+        return QCoreApplication::translate(
+            "ICalendarImport", "The file is not an iCalendar file: it holds binary data.");
     qsizetype start = 0;
     while (start < data.size() &&
            (data[start] == '\n' || data[start] == '\r' || data[start] == ' '))
@@ -388,8 +422,9 @@ QString notICalendar(QByteArrayView data) {
     const qsizetype lineEnd = data.indexOf('\n');
     const QByteArrayView first = data.first(lineEnd < 0 ? data.size() : lineEnd).trimmed();
     if (first.compare("BEGIN:VCALENDAR", Qt::CaseInsensitive) != 0)
-        return QStringLiteral(
-            "The file is not an iCalendar file: it does not begin with BEGIN:VCALENDAR.");
+        return QCoreApplication::translate("ICalendarImport",
+                                           "The file is not an iCalendar file: it does not begin "
+                                           "with BEGIN:VCALENDAR.");
     return {};
 }
 
@@ -443,10 +478,12 @@ FileItems itemsOf(icalcomponent* root) {
 
 QString messageHead(const ICalImportResult& result) {
     QString text = result.added == 1
-                       ? QStringLiteral("1 entry was imported.")
-                       : QStringLiteral("%1 entries were imported.").arg(result.added);
-    return text +
-           QLatin1String("\n\nThese items of the file were not imported, or only in part:\n");
+                       ? QCoreApplication::translate("ICalendarImport", "1 entry was imported.")
+                       : QCoreApplication::translate("ICalendarImport", "%1 entries were imported.")
+                             .arg(result.added);
+    return text + QCoreApplication::translate(
+                      "ICalendarImport",
+                      "\n\nThese items of the file were not imported, or only in part:\n");
 }
 
 } // namespace
@@ -461,7 +498,8 @@ ICalImportResult importICalendar(QByteArrayView data, CalendarDocument& doc,
     const Component root(icalparser_parse_string(scan.text.constData()));
     const FileItems file = itemsOf(root.get());
     if (file.calendars.empty())
-        return failed(QStringLiteral("The file is not an iCalendar file: it holds no calendar."));
+        return failed(QCoreApplication::translate(
+            "ICalendarImport", "The file is not an iCalendar file: it holds no calendar."));
 
     ICalImportResult result;
     FileZones zones(file.calendars);
@@ -478,7 +516,8 @@ QString ICalImportMessage(const ICalImportResult& result) {
     if (result.notImported.isEmpty()) return {};
     QString text = messageHead(result) + result.notImported.mid(0, kShownLines).join(u'\n');
     if (result.notImported.size() > kShownLines)
-        text += QStringLiteral("\n... and %1 more.").arg(result.notImported.size() - kShownLines);
+        text += QCoreApplication::translate("ICalendarImport", "\n... and %1 more.")
+                    .arg(result.notImported.size() - kShownLines);
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "document/ICalendarScan.h"
 
 #include <QByteArrayList>
+#include <QCoreApplication>
 #include <cctype>
 #include <cstdlib>
 
@@ -108,14 +109,20 @@ QByteArray unescapedText(QByteArrayView value) {
     return text;
 }
 
+// What a part of the file is, as the messages name it: "event", "to-do".
 QString describe(const QByteArray& name) {
-    if (name == "VEVENT") return QStringLiteral("event");
-    if (name == "VTODO") return QStringLiteral("to-do");
-    if (name == "VJOURNAL") return QStringLiteral("journal note");
-    if (name == "VTIMEZONE") return QStringLiteral("time zone");
-    if (name == "VFREEBUSY") return QStringLiteral("free/busy list");
-    if (name == "VCALENDAR") return QStringLiteral("calendar");
-    return QStringLiteral("item %1").arg(QString::fromLatin1(name.left(40)));
+    if (name == "VEVENT") return QCoreApplication::translate("ICalendarScan", "event", "a part");
+    if (name == "VTODO") return QCoreApplication::translate("ICalendarScan", "to-do", "a part");
+    if (name == "VJOURNAL")
+        return QCoreApplication::translate("ICalendarScan", "journal note", "a part");
+    if (name == "VTIMEZONE")
+        return QCoreApplication::translate("ICalendarScan", "time zone", "a part");
+    if (name == "VFREEBUSY")
+        return QCoreApplication::translate("ICalendarScan", "free/busy list", "a part");
+    if (name == "VCALENDAR")
+        return QCoreApplication::translate("ICalendarScan", "calendar", "a part");
+    return QCoreApplication::translate("ICalendarScan", "item %1", "a part of an unknown kind")
+        .arg(QString::fromLatin1(name.left(40)));
 }
 
 QByteArray offsetText(int seconds) {
@@ -189,10 +196,12 @@ class Scanner {
         endOutside();
         if (open_.size() >= kDeepest) {
             if (out_.refused.isEmpty())
-                out_.refused = QStringLiteral("The file is not an iCalendar file: its parts are "
-                                              "nested more than %1 deep (line %2).")
-                                   .arg(kDeepest)
-                                   .arg(line.number);
+                out_.refused =
+                    QCoreApplication::translate("ICalendarScan",
+                                                "The file is not an iCalendar file: its parts are "
+                                                "nested more than %1 deep (line %2).")
+                        .arg(kDeepest)
+                        .arg(line.number);
             return;
         }
         const QByteArray name = componentName(line.text);
@@ -216,8 +225,9 @@ class Scanner {
         while (match != open_.rend() && match->name != name)
             ++match;
         if (match == open_.rend()) {
-            out_.notes << QStringLiteral("Line %1 (END:%2) ends nothing that began before it; "
-                                         "it was skipped.")
+            out_.notes << QCoreApplication::translate(
+                              "ICalendarScan",
+                              "Line %1 (END:%2) ends nothing that began before it; it was skipped.")
                               .arg(line.number)
                               .arg(QString::fromLatin1(name.left(40)));
             return;
@@ -236,17 +246,21 @@ class Scanner {
         const Open top = open_.back();
         open_.pop_back();
         out_.text.truncate(top.textSize);
-        const QString missing =
-            QStringLiteral("has no END:%1 line").arg(QString::fromLatin1(top.name.left(40)));
+        const QString name = QString::fromLatin1(top.name.left(40));
         if (top.item) {
             out_.items.pop_back();
-            out_.notes << QStringLiteral("The %1 that begins at line %2 %3; it was not read.")
-                              .arg(describe(top.name))
-                              .arg(top.line)
-                              .arg(missing);
+            out_.notes << QCoreApplication::translate(
+                              "ICalendarScan",
+                              "The %1 that begins at line %2 has no END:%3 line; it was not read.",
+                              "%1 the kind of part: event, to-do")
+                              .arg(describe(top.name), QString::number(top.line), name);
         } else if (!out_.items.empty() && insideItem()) {
             out_.items.back().damage =
-                QStringLiteral("holds a part (line %1) that %2").arg(top.line).arg(missing);
+                QCoreApplication::translate("ICalendarScan",
+                                            "holds a part (line %1) that has no END:%2 line",
+                                            "said of an event, after its name")
+                    .arg(top.line)
+                    .arg(name);
         }
     }
 
@@ -256,8 +270,10 @@ class Scanner {
         while (open_.size() > index + 1)
             dropUnended();
         if (index > 0 || open_.back().item) return dropUnended();
-        out_.notes << QStringLiteral("The calendar that begins at line %1 has no END:%2 line "
-                                     "before line %3; what it holds was read.")
+        out_.notes << QCoreApplication::translate("ICalendarScan",
+                                                  "The calendar that begins at line %1 has no "
+                                                  "END:%2 line before line %3; what it holds was "
+                                                  "read.")
                           .arg(open_.back().line)
                           .arg(QString::fromLatin1(open_.back().name.left(40)))
                           .arg(nextBegin);
@@ -298,29 +314,35 @@ class Scanner {
     void endOutside() {
         if (outsideFirst_ == 0) return;
         if (outsideFirst_ == outsideLast_)
-            out_.notes << QStringLiteral("Line %1 stands outside every calendar of the file; it "
-                                         "was not read.")
+            out_.notes << QCoreApplication::translate("ICalendarScan",
+                                                      "Line %1 stands outside every calendar of "
+                                                      "the file; it was not read.")
                               .arg(outsideFirst_);
         else
-            out_.notes << QStringLiteral("Lines %1 to %2 stand outside every calendar of the "
-                                         "file; they were not read.")
+            out_.notes << QCoreApplication::translate("ICalendarScan",
+                                                      "Lines %1 to %2 stand outside every "
+                                                      "calendar of the file; they were not read.")
                               .arg(outsideFirst_)
                               .arg(outsideLast_);
         outsideFirst_ = outsideLast_ = 0;
     }
 
     QString incomplete() const {
-        const QString start =
-            QStringLiteral("The file is not a complete iCalendar file: it ends at line %1, ")
-                .arg(last_);
         for (const Open& o : open_)
             if (o.item)
-                return start + QStringLiteral("in the middle of the %1 that begins at line %2.")
-                                   .arg(describe(o.name))
-                                   .arg(o.line);
-        return start + QStringLiteral("before the end of the %1 that begins at line %2.")
-                           .arg(describe(open_.front().name))
-                           .arg(open_.front().line);
+                return QCoreApplication::translate(
+                           "ICalendarScan",
+                           "The file is not a complete iCalendar file: it ends at line %1, in "
+                           "the middle of the %2 that begins at line %3.",
+                           "%2 the kind of part: event, to-do")
+                    .arg(QString::number(last_), describe(o.name), QString::number(o.line));
+        return QCoreApplication::translate(
+                   "ICalendarScan",
+                   "The file is not a complete iCalendar file: it ends at line %1, before the "
+                   "end of the %2 that begins at line %3.",
+                   "%2 the kind of part: calendar")
+            .arg(QString::number(last_), describe(open_.front().name),
+                 QString::number(open_.front().line));
     }
 
     ScannedFile out_;

@@ -3,6 +3,7 @@
 #include "document/AppState.h"
 #include "platform/Dialogs.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 ListButtons ListButtonStates(int currentIndex, int selectedCount) {
@@ -14,10 +15,12 @@ ListButtons ListButtonStates(int currentIndex, int selectedCount) {
 bool DeleteSelectedEntries(AppState& app, QList<int> selectedRows) {
     if (isTrue(app.Options.ConfirmDelete)) {
         const Answer answer = app.dialogs.message(
-            {QStringLiteral("There is no way to retrieve the information of the selected "
-                            "event(s) after deletion.\n\nAre you sure you want to continue?"),
-             QStringLiteral("Event Delete"), MessageIcon::Critical, MessageButtons::YesNo,
-             Answer::No, app.viewsOrNone().setupWindow()});
+            {QCoreApplication::translate("ListCommands",
+                                         "There is no way to retrieve the information of the "
+                                         "selected event(s) after deletion.\n\nAre you sure you "
+                                         "want to continue?"),
+             QCoreApplication::translate("ListCommands", "Event Delete"), MessageIcon::Critical,
+             MessageButtons::YesNo, Answer::No, app.viewsOrNone().setupWindow()});
         if (answer != Answer::Yes) return false;
     }
     app.Document.MarkModified();

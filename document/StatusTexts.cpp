@@ -2,28 +2,33 @@
 
 #include "document/CalendarDocument.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
-namespace {
-
-QString counted(int count, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
-}
-
-} // namespace
-
 QString EntriesAddedText(int entries, const QString& path) {
-    return QStringLiteral("%1 added from %2")
-        .arg(counted(entries, "entry", "entries"), QFileInfo(path).fileName());
+    const QString name = QFileInfo(path).fileName();
+    if (entries == 1)
+        return QCoreApplication::translate("StatusTexts", "1 entry added from %1").arg(name);
+    return QCoreApplication::translate("StatusTexts", "%1 entries added from %2")
+        .arg(entries)
+        .arg(name);
 }
 
 QString PagesWrittenText(int pages, const QString& path) {
-    return QStringLiteral("%1 written to %2")
-        .arg(counted(pages, "page", "pages"), QFileInfo(path).fileName());
+    const QString name = QFileInfo(path).fileName();
+    if (pages == 1)
+        return QCoreApplication::translate("StatusTexts", "1 page written to %1").arg(name);
+    return QCoreApplication::translate("StatusTexts", "%1 pages written to %2")
+        .arg(pages)
+        .arg(name);
 }
 
 QString PagesSentText(int pages, const QString& printer) {
-    return QStringLiteral("%1 sent to %2").arg(counted(pages, "page", "pages"), printer);
+    if (pages == 1)
+        return QCoreApplication::translate("StatusTexts", "1 page sent to %1").arg(printer);
+    return QCoreApplication::translate("StatusTexts", "%1 pages sent to %2")
+        .arg(pages)
+        .arg(printer);
 }
 
 int TotalEntryCount(const CalendarDocument& doc) {

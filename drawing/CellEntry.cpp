@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/DrawingSurface.h"
 
+#include <QCoreApplication>
 #include <QTextBoundaryFinder>
 #include <algorithm>
 #include <optional>
@@ -197,7 +198,9 @@ bool WriteCellEntry(DrawingSurface& surface, Dialogs& dialogs, const QString& co
 
 void ShowEventError(Dialogs& dialogs) {
     showMessage(dialogs,
-                QStringLiteral("There has been an error trying to display an event.\n"
-                               "Make sure that all events are able to fit in the grid."),
+                QCoreApplication::translate("CellEntry",
+                                            "There has been an error trying to display an "
+                                            "event.\nMake sure that all events are able to fit "
+                                            "in the grid."),
                 QStringLiteral("Daylark 2.5"), MessageIcon::Critical);
 }

@@ -1,5 +1,6 @@
 #include "drawing/CellStack.h"
 
+#include "document/AgeText.h"
 #include "document/SettingsRecords.h"
 #include "drawing/ColorText.h"
 #include "platform/DrawingSurface.h"
@@ -66,7 +67,8 @@ bool allWhole(const std::vector<Fitted>& fitted) {
 }
 
 CellReport writeMarked(DrawingSurface& surface, int cell, std::vector<PlacedEntry> entries,
-                       const CellBox& box, const TextMeasure& width, double& lineY) {
+                       const CellBox& box, const TextMeasure& width, double& lineY,
+                       QLocale::Language language) {
     CellReport report{cell, std::move(entries), {}, 0};
     const double lineHeight = surface.textHeight(QStringLiteral("W"));
     const double top = lineY;
@@ -96,7 +98,7 @@ CellReport writeMarked(DrawingSurface& surface, int cell, std::vector<PlacedEntr
     double markY = top;
     for (int line = 1; line < room; ++line)
         markY += lineHeight;
-    const QString mark = MoreText(report.more, box.textWidth, width);
+    const QString mark = MoreText(report.more, box.textWidth, width, language);
     surface.setTextColor(Qt::black);
     lineY = markY;
     writeLines(surface, box, {mark}, lineY);
@@ -122,15 +124,17 @@ std::vector<PlacedEntry> CellReport::cannotShow() const {
     return out;
 }
 
-QString MoreText(int hidden, double maxWidth, const std::function<double(const QString&)>& width) {
-    const QString full = QStringLiteral("+%1 more").arg(hidden);
+QString MoreText(int hidden, double maxWidth, const std::function<double(const QString&)>& width,
+                 QLocale::Language language) {
+    const QString full = QStringLiteral("+%1 ").arg(hidden) + MoreWord(language);
     return width(full) <= maxWidth ? full : QStringLiteral("+%1").arg(hidden);
 }
 
 std::vector<CellReport> WriteMonthEntries(DrawingSurface& surface,
                                           const std::vector<PlacedEntry>& placed,
                                           const std::function<CellBox(int)>& boxOf,
-                                          CellLineY& lines, FullCell rule) {
+                                          CellLineY& lines, FullCell rule,
+                                          QLocale::Language language) {
     std::array<std::vector<PlacedEntry>, kGridCells> byCell;
     CellReport unplaceable{kUnplaceable, {}, {}, 0};
     for (const PlacedEntry& entry : placed) {
@@ -155,7 +159,7 @@ std::vector<CellReport> WriteMonthEntries(DrawingSurface& surface,
         reports.push_back(rule == FullCell::Cut
                               ? writeCut(surface, cell, std::move(byCell[cell]), boxOf, lines)
                               : writeMarked(surface, cell, std::move(byCell[cell]), boxOf(cell),
-                                            width, lines[cell]));
+                                            width, lines[cell], language));
     }
     return reports;
 }

@@ -3,6 +3,7 @@
 #include "drawing/CellEntry.h"
 #include "drawing/MonthCommands.h"
 
+#include <QLocale>
 #include <functional>
 #include <vector>
 
@@ -33,9 +34,10 @@ struct CellReport {
     std::vector<PlacedEntry> cannotShow() const;
 };
 
-// The "+N more" of a cell, in the surface's current font: "+3 more", or "+3" where that is
-// too wide for the cell.
-QString MoreText(int hidden, double maxWidth, const std::function<double(const QString&)>& width);
+// The "+N more" of a cell, in the surface's current font and in the page's language: "+3
+// more" ("+3 weitere" in German), or "+3" where that is too wide for the cell.
+QString MoreText(int hidden, double maxWidth, const std::function<double(const QString&)>& width,
+                 QLocale::Language language = QLocale::English);
 
 // Writes every placed entry into its cell (box boxOf(cell)), below what lines says the cell
 // holds, in the surface's current font, and moves lines on. Entries of a cell stack in the
@@ -44,12 +46,13 @@ QString MoreText(int hidden, double maxWidth, const std::function<double(const Q
 // the result: nobody is told while the entries are written.
 //
 // With FullCell::MarkMore a cell whose entries do not all fit keeps its last line for
-// "+N more" in black, N counting every entry not shown; the entries above it are those,
-// from the first on, that fit whole, and nothing is cut in half. A cell with no room for
+// "+N more" in black (in language), N counting every entry not shown; the entries above it are
+// those, from the first on, that fit whole, and nothing is cut in half. A cell with no room for
 // even one line shows nothing and marks nothing.
 //
 // Returns one report per cell that holds entries, in cell order (unplaceable entries first).
 std::vector<CellReport> WriteMonthEntries(DrawingSurface& surface,
                                           const std::vector<PlacedEntry>& placed,
                                           const std::function<CellBox(int)>& boxOf,
-                                          CellLineY& lines, FullCell rule);
+                                          CellLineY& lines, FullCell rule,
+                                          QLocale::Language language = QLocale::English);

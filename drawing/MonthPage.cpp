@@ -238,5 +238,6 @@ void MonthPagePrinter::drawWeekNumbers() {
 void MonthPagePrinter::drawEntries() {
     cellReports_ = WriteMonthEntries(
         surface_, PlaceMonthEntries(input_.doc, input_.layout, layout_.grid),
-        [this](int c) { return layout_.entryBox(c); }, cellLineY_, FullCellRule(input_.layout));
+        [this](int c) { return layout_.entryBox(c); }, cellLineY_, FullCellRule(input_.layout),
+        layout_.locale.language());
 }

@@ -96,7 +96,8 @@ void DrawMonthView(DrawingSurface& surface, Dialogs& dialogs, const MonthViewInp
     drawDays(surface, input.boxes, grid, input.colors, lines);
     const std::vector<CellReport> reports = WriteMonthEntries(
         surface, PlaceMonthEntries(input.doc, input.layout, grid),
-        [&](int c) { return input.boxes.entryBox(c); }, lines, FullCellRule(input.layout));
+        [&](int c) { return input.boxes.entryBox(c); }, lines, FullCellRule(input.layout),
+        locale.language());
     for (const CellReport& report : reports)
         for (std::size_t i = 0; i < report.cannotShow().size(); ++i)
             ShowEventError(dialogs);

@@ -6,6 +6,7 @@
 #include "platform/DrawingSurface.h"
 #include "settings/PaperRules.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -53,15 +54,18 @@ class WholeSaveFile final : public QSaveFile {
 };
 
 QString fileFailure(const QString& path, const QString& reason) {
-    return QStringLiteral("Cannot write the file %1: %2").arg(path, reason);
+    return QCoreApplication::translate("PrintJob", "Cannot write the file %1: %2")
+        .arg(path, reason);
 }
 
 } // namespace
 
 QString NoRoomForGridText() {
-    return QStringLiteral("There is no room for the calendar grid on this page: the margins, the "
-                          "heading and the title take up the paper.\nMake the margins or the "
-                          "fonts smaller, or the paper larger, in the layout.");
+    return QCoreApplication::translate("PrintJob",
+                                       "There is no room for the calendar grid on this page: the "
+                                       "margins, the heading and the title take up "
+                                       "the paper.\nMake the margins or the fonts "
+                                       "smaller, or the paper larger, in the layout.");
 }
 
 QPageLayout::Orientation PrintOrientation(const LayoutSettings& layout) {
@@ -103,8 +107,9 @@ PrintResult PrintMonths(AppState& app, const PageTarget& target, const std::vect
         return {false, NoRoomForGridText(), 0, true};
     QPainter painter;
     if (!painter.begin(&target.device)) {
-        const QString error = target.file ? QStringLiteral("Cannot write the file %1")
-                                          : QStringLiteral("Cannot print on %1");
+        const QString error =
+            target.file ? QCoreApplication::translate("PrintJob", "Cannot write the file %1")
+                        : QCoreApplication::translate("PrintJob", "Cannot print on %1");
         return {false, error.arg(target.label), 0};
     }
     PainterSurface surface(painter, PainterSurface::pixelsPerInch(target.device));
@@ -112,8 +117,10 @@ PrintResult PrintMonths(AppState& app, const PageTarget& target, const std::vect
         surface, {app.Document, app.Layout, app.DisplayYear, {paper.width(), paper.height()}});
     for (size_t i = 0; i < months.size(); ++i) {
         if (i > 0 && !target.device.newPage()) {
-            result = {false, QStringLiteral("%1 refused a new page").arg(target.label),
-                      result.pages};
+            result = {
+                false,
+                QCoreApplication::translate("PrintJob", "%1 refused a new page").arg(target.label),
+                result.pages};
             break;
         }
         pages.PrintMonthPage(months[i]);
@@ -121,7 +128,9 @@ PrintResult PrintMonths(AppState& app, const PageTarget& target, const std::vect
         ++result.pages;
     }
     if (!painter.end() && result.ok)
-        result = {false, QStringLiteral("%1 could not finish the document").arg(target.label),
+        result = {false,
+                  QCoreApplication::translate("PrintJob", "%1 could not finish the document")
+                      .arg(target.label),
                   result.pages};
     return result;
 }

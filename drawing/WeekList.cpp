@@ -7,6 +7,7 @@
 #include "document/EntryText.h"
 #include "document/SettingsRecords.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -22,10 +23,16 @@ int countInRange(const QString& text, int high) {
     return static_cast<int>(std::lround(std::clamp(value, 1.0, double(high))));
 }
 
-// "Weeks Starting December 06, 2026 ".
+// "Weeks Starting December 06, 2026 ": the words in the window's language, the date as the
+// layout's language writes it.
 QString headingText(int weeks, QDate start, const PageLocale& locale) {
-    return QLatin1String(weeks == 1 ? "Week" : "Weeks") + QLatin1String(" Starting ") +
-           locale.weekStartText(start) + u' ';
+    const QString date = locale.weekStartText(start);
+    const QString heading =
+        weeks == 1 ? QCoreApplication::translate("WeekList", "Week Starting %1", "a date follows")
+                         .arg(date)
+                   : QCoreApplication::translate("WeekList", "Weeks Starting %1", "a date follows")
+                         .arg(date);
+    return heading + u' ';
 }
 
 // Places every entry of each month the grid touches and keeps those that fall on its days.
@@ -48,19 +55,27 @@ void placeEntries(const CalendarDocument& doc, const LayoutSettings& layout, Wee
     }
 }
 
+// What follows the date in a line of the upcoming list: " (Birthday) - ", the kind in the
+// window's language.
 QString kindText(EntryKind kind) {
+    QString word;
     switch (kind) {
     case EntryKind::Birthday:
-        return QStringLiteral(" (Birthday) - ");
+        word = QCoreApplication::translate("WeekList", "Birthday", "the kind of an upcoming entry");
+        break;
     case EntryKind::Holiday:
     case EntryKind::FloatingHoliday:
-        return QStringLiteral(" (Holiday) - ");
+        word = QCoreApplication::translate("WeekList", "Holiday", "the kind of an upcoming entry");
+        break;
     case EntryKind::Anniversary:
-        return QStringLiteral(" (Anniversary) - ");
+        word =
+            QCoreApplication::translate("WeekList", "Anniversary", "the kind of an upcoming entry");
+        break;
     case EntryKind::Other:
-        return QStringLiteral(" (Other) - ");
+        word = QCoreApplication::translate("WeekList", "Other", "the kind of an upcoming entry");
+        break;
     }
-    return {};
+    return QLatin1String(" (") + word + QLatin1String(") - ");
 }
 
 // The date with month (1 to 12) and day in year; a 29 February in a year without one is 1

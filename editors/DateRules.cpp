@@ -1,7 +1,8 @@
 #include "editors/DateRules.h"
 
-#include "document/EntryText.h"
+#include "document/EntryCaptions.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 int YearRange::clamp(int year) const {
@@ -17,13 +18,14 @@ bool DateExists(int month, int day, int year) {
 }
 
 QString MissingDateText(int month, int day, int year) {
-    return QStringLiteral("%1 %2, %3 does not exist.\nPlease correct the day or the year.")
-        .arg(MonthName(month))
-        .arg(day)
-        .arg(year);
+    const DateWords words;
+    return QCoreApplication::translate("DateRules",
+                                       "%1 does not exist.\nPlease correct the day or the year.")
+        .arg(words.dated(words.month(month), QString::number(day), QString::number(year)));
 }
 
 QString LeapDayHolidayText() {
-    return QStringLiteral("A holiday cannot fall on February 29:\n"
-                          "it comes back every year, and most years have no such day.");
+    return QCoreApplication::translate("DateRules",
+                                       "A holiday cannot fall on February 29:\nit comes back "
+                                       "every year, and most years have no such day.");
 }

@@ -1,5 +1,7 @@
 #include "editors/EditorSequence.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // What an update keeps of the record it replaces: the holiday pack an entry came from, which
@@ -22,15 +24,25 @@ int store(EntryTable<Entry>& table, Entry record, EditorMode mode, int editIndex
 
 } // namespace
 
+QString AddCaption() {
+    return QCoreApplication::translate("EditorSequence", "Add");
+}
+
+QString UpdateCaption() {
+    return QCoreApplication::translate("EditorSequence", "Update");
+}
+
 EditorMode ModeOfCaption(const QString& addButtonCaption) {
-    return addButtonCaption == QLatin1String("Add") ? EditorMode::Add : EditorMode::Update;
+    return addButtonCaption == AddCaption() ? EditorMode::Add : EditorMode::Update;
 }
 
 QString ConfirmationText(EditorMode mode, const QString& entryText, const QString& displayText) {
-    const QString question = mode == EditorMode::Add
-                                 ? QStringLiteral("Do you want to add the entry:")
-                                 : QStringLiteral("Do you want to update the entry:");
-    return question + u'\n' + entryText + QStringLiteral("\n\nDisplayed as:\n") + displayText;
+    const QString question =
+        mode == EditorMode::Add
+            ? QCoreApplication::translate("EditorSequence", "Do you want to add the entry:")
+            : QCoreApplication::translate("EditorSequence", "Do you want to update the entry:");
+    return question + u'\n' + entryText +
+           QCoreApplication::translate("EditorSequence", "\n\nDisplayed as:\n") + displayText;
 }
 
 bool AsksFirst(EditorMode mode, const OptionSettings& options) {

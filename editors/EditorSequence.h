@@ -7,10 +7,13 @@
 
 // The decisions of the editors' add/update sequence, without widgets.
 
-// An editor adds while its add button reads exactly "Add"; any other caption means it
-// updates the record it was opened for.
+// An editor adds while its add button reads exactly "Add" (in the windows' language); any
+// other caption means it updates the record it was opened for.
 enum class EditorMode { Add, Update };
 EditorMode ModeOfCaption(const QString& addButtonCaption);
+// The add button's two captions: "Add" and "Update".
+QString AddCaption();
+QString UpdateCaption();
 
 // The question shown before storing: the entry's list line and what the calendar will show.
 QString ConfirmationText(EditorMode mode, const QString& entryText, const QString& displayText);

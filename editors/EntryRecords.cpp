@@ -1,8 +1,8 @@
 #include "editors/EntryRecords.h"
 
-#include "document/OwnSectionEntries.h"
-
+#include "document/EntryCaptions.h"
 #include "document/EntryText.h"
+#include "document/OwnSectionEntries.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ EntryKind KindOf(const EntryRecord& record) {
 }
 
 QString RecordListText(const EntryRecord& record) {
-    return std::visit([](const auto& entry) { return EntryListText(entry); }, record);
+    return std::visit([](const auto& entry) { return EntryListCaption(entry); }, record);
 }
 
 DateParts DatePartsOf(const FixedText<8>& date) {

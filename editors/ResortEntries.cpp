@@ -150,8 +150,8 @@ int recordCount(const CalendarDocument& doc, EntryKind kind) {
     return count;
 }
 
-// The status texts of each kind's two passes; the second pass of other events shows the
-// same text as the first.
+// The status texts of each kind's two passes (translated with the context "ResortEntries");
+// the second pass of other events shows the same text as the first.
 struct PassTexts {
     const char* resorting;
     const char* rewriting;
@@ -160,15 +160,20 @@ struct PassTexts {
 PassTexts passTexts(EntryKind kind) {
     switch (kind) {
     case EntryKind::Birthday:
-        return {"Resorting Birthdays...", "Rewriting Birthdays..."};
+        return {QT_TRANSLATE_NOOP("ResortEntries", "Resorting Birthdays..."),
+                QT_TRANSLATE_NOOP("ResortEntries", "Rewriting Birthdays...")};
     case EntryKind::Holiday:
-        return {"Resorting Holidays...", "Rewriting Holidays..."};
+        return {QT_TRANSLATE_NOOP("ResortEntries", "Resorting Holidays..."),
+                QT_TRANSLATE_NOOP("ResortEntries", "Rewriting Holidays...")};
     case EntryKind::FloatingHoliday:
-        return {"Resorting Floating Holidays...", "Rewriting Floating Holidays..."};
+        return {QT_TRANSLATE_NOOP("ResortEntries", "Resorting Floating Holidays..."),
+                QT_TRANSLATE_NOOP("ResortEntries", "Rewriting Floating Holidays...")};
     case EntryKind::Anniversary:
-        return {"Resorting Anniversaries...", "Rewriting Anniversaries..."};
+        return {QT_TRANSLATE_NOOP("ResortEntries", "Resorting Anniversaries..."),
+                QT_TRANSLATE_NOOP("ResortEntries", "Rewriting Anniversaries...")};
     case EntryKind::Other:
-        return {"Resorting Other...", "Resorting Other..."};
+        return {QT_TRANSLATE_NOOP("ResortEntries", "Resorting Other..."),
+                QT_TRANSLATE_NOOP("ResortEntries", "Resorting Other...")};
     }
     return {};
 }
@@ -198,7 +203,7 @@ void PlayResortSteps(const CalendarDocument& doc, const KindChoice& kinds,
         show({texts.rewriting, counter, total});
         counter += records; // storing the records back shows nothing new
     }
-    show({"Resorting Complete", total, total});
+    show({QT_TRANSLATE_NOOP("ResortEntries", "Resorting Complete"), total, total});
 }
 
 std::vector<ResortStep> ResortStatusSteps(const CalendarDocument& doc, const KindChoice& kinds) {

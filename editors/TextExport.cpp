@@ -7,9 +7,9 @@
 #include "document/FileFolders.h"
 #include "platform/Dialogs.h"
 
-namespace {
+#include <QCoreApplication>
 
-const QString kDialogTitle = QStringLiteral("Export Vemora File Data");
+namespace {
 
 void addLine(QByteArray& out, const QString& line) {
     out += line.toUtf8();
@@ -49,8 +49,10 @@ std::optional<FileResult> ExportCommand(AppState& app, const KindChoice& kinds, 
     const CalendarDocument& doc = app.Document;
     Dialogs& dialogs = app.dialogs;
     FileRequest request;
-    request.title = kDialogTitle;
-    request.filter = kExportTextFilter + QStringLiteral(";;All Files (*.*)");
+    request.title = QCoreApplication::translate("TextExport", "Export Vemora File Data");
+    request.filter = QCoreApplication::translate("TextExport", kExportTextFilter) +
+                     QStringLiteral(";;") +
+                     QCoreApplication::translate("TextExport", "All Files (*.*)");
     request.confirmOverwrite = true;
     request.confirmCreate = true;
     request.owner = owner;
@@ -61,7 +63,8 @@ std::optional<FileResult> ExportCommand(AppState& app, const KindChoice& kinds, 
 
     const FileResult result = ExportTextData(doc, kinds, fileName);
     if (result.failed()) {
-        dialogs.message({QStringLiteral("Daylark could not export the file\n%1\n\n%2")
+        dialogs.message({QCoreApplication::translate("TextExport",
+                                                     "Daylark could not export the file\n%1\n\n%2")
                              .arg(fileName, result.error),
                          QStringLiteral("Daylark 2.0"), MessageIcon::Critical,
                          MessageButtons::OkCancel, Answer::Ok, owner});

@@ -15,8 +15,10 @@ class QWidget;
 // one line per entry with the date spelled out, a tab and the name, grouped by kind. The
 // export only reads the calendar.
 
-// The save dialog's first filter; while it is in use a name gets ".txt".
-inline const QString kExportTextFilter = QStringLiteral("Text Files (*.txt)");
+// The save dialog's first filter; while it is in use a name gets ".txt". Translated with the
+// context "TextExport".
+inline constexpr const char* kExportTextFilter =
+    QT_TRANSLATE_NOOP("TextExport", "Text Files (*.txt)");
 
 // The whole file: for each chosen kind that has entries, in the order of the kind list, a
 // heading ("Birthday data" and so on), an empty line, one line per entry in table order and

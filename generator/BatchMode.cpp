@@ -114,7 +114,7 @@ QString frequencyOption(const QCommandLineParser& parser, const Options& options
         throw Refusal{QStringLiteral("Please give either --every N or --weekdays DAYS.")};
     const QString rule = parser.isSet(options.every) ? dailyRule(parser.value(options.every))
                                                      : weeklyRule(parser.value(options.weekdays));
-    if (MissingWeekday(rule)) throw Refusal{kNoWeekdayText};
+    if (MissingWeekday(rule)) throw Refusal{NoWeekdayText()};
     return rule;
 }
 
@@ -137,7 +137,7 @@ ScheduleRequest readRequest(const QCommandLineParser& parser, const Options& opt
     ScheduleRequest request;
     request.start = dateOption(parser, options.from);
     request.end = dateOption(parser, options.to);
-    if (!request.spanIsValid()) throw Refusal{kInvalidSpanText};
+    if (!request.spanIsValid()) throw Refusal{InvalidSpanText()};
     request.frequencySpec = frequencyOption(parser, options);
     request.name = parser.value(options.name);
     if (request.name.isEmpty())
@@ -165,7 +165,7 @@ int generateAndSave(const ScheduleRequest& request, const QString& path, bool ad
     const GeneratedEvents events =
         GenerateEvents(request.spanStart(), request.spanEnd(), request.frequencySpec, request.name);
     if (events.empty()) {
-        err << kNoDataText << Qt::endl;
+        err << NoDataText() << Qt::endl;
         return 1;
     }
     out << SummaryText(request) << Qt::endl;

@@ -7,6 +7,7 @@
 #include "calendar_format/WholeFileReader.h"
 #include "generator/Messages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -48,14 +49,16 @@ QByteArray formatLines(const std::vector<QByteArray>& entries, QByteArrayView ke
 }
 
 QString writeFailedText(const QString& path, const QString& reason) {
-    return QStringLiteral("%1 cannot save\n%2\n\n%3\n\nNothing was written to this file.")
-        .arg(kMessageTitle, QDir::toNativeSeparators(path), reason);
+    return QCoreApplication::translate(
+               "GeneratedFile", "%1 cannot save\n%2\n\n%3\n\nNothing was written to this file.")
+        .arg(MessageTitle(), QDir::toNativeSeparators(path), reason);
 }
 
 QString notAddedText(const QString& path, const QString& reason) {
-    return QStringLiteral("%1 cannot add the events to\n%2\n\n%3\n\nThe file was left as it "
-                          "was.")
-        .arg(kMessageTitle, QDir::toNativeSeparators(path), reason);
+    return QCoreApplication::translate("GeneratedFile",
+                                       "%1 cannot add the events to\n%2\n\n%3\n\nThe file was left "
+                                       "as it was.")
+        .arg(MessageTitle(), QDir::toNativeSeparators(path), reason);
 }
 
 std::optional<QByteArray> readCalendar(const QString& path, QString* error) {
@@ -73,10 +76,15 @@ QByteArray FormatGeneratedFile(const GeneratedEvents& events, QByteArrayView key
 }
 
 QString SavedFileText(int entries, const QString& path, bool added) {
-    const QString count =
-        entries == 1 ? QStringLiteral("1 entry") : QStringLiteral("%1 entries").arg(entries);
-    const QString done = added ? QStringLiteral("added to") : QStringLiteral("written to");
-    return QStringLiteral("%1 %2 %3").arg(count, done, QFileInfo(path).fileName());
+    const QString file = QFileInfo(path).fileName();
+    if (entries == 1)
+        return (added ? QCoreApplication::translate("GeneratedFile", "1 entry added to %1")
+                      : QCoreApplication::translate("GeneratedFile", "1 entry written to %1"))
+            .arg(file);
+    return (added ? QCoreApplication::translate("GeneratedFile", "%1 entries added to %2")
+                  : QCoreApplication::translate("GeneratedFile", "%1 entries written to %2"))
+        .arg(entries)
+        .arg(file);
 }
 
 QString WithQvfExtension(const QString& path) {
@@ -115,8 +123,9 @@ SaveResult AddGeneratedEvents(const QString& path, const GeneratedEvents& events
     // The reader refuses larger files, so no save may make one.
     if (added.bytes.size() > kLargestCalendarFile)
         return {SaveStatus::WriteFailed,
-                writeFailedText(path, QStringLiteral("The calendar would be too large to be "
-                                                     "opened again."))};
+                writeFailedText(path, QCoreApplication::translate("GeneratedFile",
+                                                                  "The calendar would be too "
+                                                                  "large to be opened again."))};
     const FileResult written = WriteWholeFile(path, added.bytes);
     if (written.failed()) return {SaveStatus::WriteFailed, writeFailedText(path, written.error)};
     return {};

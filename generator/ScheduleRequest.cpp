@@ -2,7 +2,9 @@
 
 #include "generator/Frequency.h"
 #include "generator/ScheduleDates.h"
+#include "platform/Translations.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace qvfsch {
@@ -12,45 +14,48 @@ int CalendarDay::spanDate() const {
 }
 
 QString MonthName(int month) {
-    static const QStringList names = {
-        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
-        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
-        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
-    return month >= 1 && month <= 12 ? names[month - 1] : QString();
+    return InterfaceMonthName(month);
 }
 
 QString WeekdayName(int index) {
-    static const QStringList names = {QStringLiteral("Sunday"),   QStringLiteral("Monday"),
-                                      QStringLiteral("Tuesday"),  QStringLiteral("Wednesday"),
-                                      QStringLiteral("Thursday"), QStringLiteral("Friday"),
-                                      QStringLiteral("Saturday")};
-    return index >= 0 && index <= 6 ? names[index] : QString();
+    return InterfaceDayName(index);
 }
 
 namespace {
 
 QString dayText(const CalendarDay& day) {
-    return QStringLiteral("%1 %2, %3").arg(MonthName(day.month)).arg(day.day).arg(day.year);
+    const QString month =
+        day.month >= 1 && day.month <= 12 ? InterfaceLocale().monthName(day.month) : QString();
+    return QCoreApplication::translate("ScheduleRequest", "%1 %2, %3",
+                                       "a date: month, day, year (January 5, 2019)")
+        .arg(month, QString::number(day.day), QString::number(day.year));
 }
 
+// "Monday, Wednesday": the chosen weekdays as a sentence names them.
 QString weekdayList(const WeekdaySet& days) {
-    QString text;
+    const QLocale locale = InterfaceLocale();
+    QStringList names;
     for (int index = 0; index < 7; ++index)
-        if (days[index]) text += u' ' + WeekdayName(index) + u',';
-    if (text.endsWith(u',')) text.chop(1);
-    return text;
+        if (days[index]) names << locale.dayName(index == 0 ? 7 : index);
+    return names.join(QLatin1String(", "));
 }
 
 } // namespace
 
 QString SummaryText(const ScheduleRequest& request) {
-    QString text = QStringLiteral("Events occur between ") + dayText(request.start) +
-                   QStringLiteral(" and ") + dayText(request.end) + QStringLiteral(" every");
+    const QString start = dayText(request.start), end = dayText(request.end);
     const auto rule = ParseFrequencySpec(request.frequencySpec);
-    if (!rule) return text;
-    if (!rule->weekly) return text + QStringLiteral(" %1 day(s).").arg(rule->step);
-    return text + weekdayList(rule->days) + QStringLiteral(" of every week.");
+    if (!rule)
+        return QCoreApplication::translate("ScheduleRequest",
+                                           "Events occur between %1 and %2 every")
+            .arg(start, end);
+    if (!rule->weekly)
+        return QCoreApplication::translate("ScheduleRequest",
+                                           "Events occur between %1 and %2 every %3 day(s).")
+            .arg(start, end, QString::number(rule->step));
+    return QCoreApplication::translate("ScheduleRequest",
+                                       "Events occur between %1 and %2 every %3 of every week.")
+        .arg(start, end, weekdayList(rule->days));
 }
 
 } // namespace qvfsch

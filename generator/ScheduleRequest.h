@@ -24,9 +24,11 @@ struct ScheduleRequest {
     bool spanIsValid() const { return spanStart() < spanEnd(); }
 };
 
-// "January" to "December" for 1 to 12; the empty text for anything else.
+// "January" to "December" for 1 to 12 (in the windows' language); the empty text for anything
+// else.
 QString MonthName(int month);
-// "Sunday" to "Saturday" for 0 to 6; the empty text for anything else.
+// "Sunday" to "Saturday" for 0 to 6 (in the windows' language); the empty text for anything
+// else.
 QString WeekdayName(int index);
 
 // The sentence the status window shows, for example "Events occur between January 5, 2019

@@ -3,6 +3,7 @@
 #include "generator/windows/SchedulerApp.h"
 #include "platform/Clock.h"
 #include "platform/CommandLineNames.h"
+#include "platform/Translations.h"
 #include "platform/widgets/DesktopDialogs.h"
 
 #include <QApplication>
@@ -10,8 +11,9 @@
 #include <QTextStream>
 #include <cstdio>
 
-// With arguments the generator runs without windows (see BatchMode.h); without, it is the
-// wizard, and it ends when its last window closes.
+// With arguments the generator runs without windows (see BatchMode.h) and speaks English, as
+// scripts expect; without, it is the wizard, in the user's language, and it ends when its
+// last window closes.
 int main(int argc, char** argv) {
     if (argc > 1) {
         QCoreApplication app(argc, argv);
@@ -29,6 +31,7 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qvfsch"));
+    InstallSystemTranslations(QStringLiteral("qvfsch"));
     QApplication::setWindowIcon(qvfsch::schedulerIcon());
     SystemClock clock;
     DesktopDialogs dialogs;

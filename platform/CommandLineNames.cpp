@@ -1,5 +1,6 @@
 #include "platform/CommandLineNames.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace {
@@ -47,10 +48,12 @@ QString ShownName(QByteArrayView bytes) {
 }
 
 QString NotUtf8Reason() {
-    return QStringLiteral("Its name is not UTF-8 text, and only files named in UTF-8 can be "
-                          "opened or saved. Rename the file to use it.");
+    return QCoreApplication::translate("CommandLineNames",
+                                       "Its name is not UTF-8 text, and only files named in "
+                                       "UTF-8 can be opened or saved. Rename the file to use it.");
 }
 
 QString NotUtf8Message(const QString& shown) {
-    return QStringLiteral("\"%1\" cannot be used. %2").arg(shown, NotUtf8Reason());
+    return QCoreApplication::translate("CommandLineNames", "\"%1\" cannot be used. %2")
+        .arg(shown, NotUtf8Reason());
 }

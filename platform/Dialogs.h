@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -35,7 +36,7 @@ struct MessageRequest {
 
 struct FileRequest {
     QString title;
-    QString filter = QStringLiteral("Vemora Files (*.qvf)");
+    QString filter = QCoreApplication::translate("Dialogs", "Vemora Files (*.qvf)");
     bool confirmOverwrite = false; // save dialogs: ask before replacing an existing file
     bool confirmCreate = false;    // save dialogs: ask before creating a new file
     QWidget* owner = nullptr;

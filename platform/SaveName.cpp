@@ -1,5 +1,6 @@
 #include "platform/SaveName.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 QString SaveNameFor(const FileRequest& request, const QString& chosen, const QString& filterInUse) {
@@ -17,17 +18,19 @@ std::optional<MessageRequest> SaveQuestionFor(const FileRequest& request, const 
     if (file.exists()) {
         if (!request.confirmOverwrite) return std::nullopt;
         if (request.callerAsksAbout && request.callerAsksAbout(path)) return std::nullopt;
-        return MessageRequest{
-            QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(file.fileName()),
-            request.title,
-            MessageIcon::Exclamation,
-            MessageButtons::YesNo,
-            Answer::No,
-            request.owner};
+        return MessageRequest{QCoreApplication::translate(
+                                  "SaveName", "%1 already exists.\nDo you want to replace it?")
+                                  .arg(file.fileName()),
+                              request.title,
+                              MessageIcon::Exclamation,
+                              MessageButtons::YesNo,
+                              Answer::No,
+                              request.owner};
     }
     if (!request.confirmCreate) return std::nullopt;
     return MessageRequest{
-        QStringLiteral("%1 does not exist.\nDo you want to create it?").arg(file.fileName()),
+        QCoreApplication::translate("SaveName", "%1 does not exist.\nDo you want to create it?")
+            .arg(file.fileName()),
         request.title,
         MessageIcon::Question,
         MessageButtons::YesNo,

@@ -2,6 +2,7 @@
 
 #include "platform/IniRawValues.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -126,5 +127,5 @@ QString SettingsStore::writeFailureReason() const {
     const qint64 size = std::max<qint64>(QFileInfo(path_).size(), 0) + 4096;
     if (scratch.write(QByteArray(size, '\n')) != size || !scratch.flush())
         return scratch.errorString();
-    return QStringLiteral("The file could not be written.");
+    return QCoreApplication::translate("SettingsStore", "The file could not be written.");
 }

@@ -4,6 +4,7 @@
 #include "settings/Registry.h"
 #include "settings/SettingsTable.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace {
@@ -34,11 +35,12 @@ const FontTargetRule& fontTargetRule(FontTarget target) {
     return kFontTargets[static_cast<int>(target)];
 }
 
-const QStringList& fontSizeNames() {
-    static const QStringList names = {QStringLiteral("Smallest"), QStringLiteral("Smaller"),
-                                      QStringLiteral("Medium"), QStringLiteral("Larger"),
-                                      QStringLiteral("Largest")};
-    return names;
+QStringList fontSizeNames() {
+    return {QCoreApplication::translate("LayoutRules", "Smallest"),
+            QCoreApplication::translate("LayoutRules", "Smaller"),
+            QCoreApplication::translate("LayoutRules", "Medium"),
+            QCoreApplication::translate("LayoutRules", "Larger"),
+            QCoreApplication::translate("LayoutRules", "Largest")};
 }
 
 std::optional<int> fontSizePosition(const QString& size, int base) {
@@ -107,18 +109,21 @@ bool paperFits(const LayoutSettings& layout) {
 }
 
 QString paperMessage(MeasureUnit unit) {
-    return unit == MeasureUnit::Inch ? kPaperMessage : kPaperMessageMetric;
+    return QCoreApplication::translate(
+        "LayoutRules", unit == MeasureUnit::Inch ? kPaperMessage : kPaperMessageMetric);
 }
 
 QString unkeptPaperMessage(const LayoutSettings& layout, MeasureUnit unit) {
     const bool custom = layout.PaperSize == QLatin1String("Custom");
     if (custom && !(IsPaperSide(layout.PaperSizeWidth) && IsPaperSide(layout.PaperSizeHeight)))
-        return unit == MeasureUnit::Inch ? kPaperSideMessage : kPaperSideMessageMetric;
+        return QCoreApplication::translate(
+            "LayoutRules", unit == MeasureUnit::Inch ? kPaperSideMessage : kPaperSideMessageMetric);
     // Each margin against the paper side the settings table pairs it with.
     for (const SettingField<LayoutSettings>& f : settingFields(&layout)) {
         if (f.rule != SettingRule::Margin) continue;
         const float margin = layout.*std::get<float LayoutSettings::*>(f.field);
-        if (margin != 0 && !IsUsableMargin(margin, layout.*f.side)) return kMarginMessage;
+        if (margin != 0 && !IsUsableMargin(margin, layout.*f.side))
+            return QCoreApplication::translate("LayoutRules", kMarginMessage);
     }
     return {};
 }

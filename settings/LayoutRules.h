@@ -29,8 +29,9 @@ struct FontTargetRule {
 
 const FontTargetRule& fontTargetRule(FontTarget target);
 
-// "Smallest", "Smaller", "Medium", "Larger", "Largest"; position p stands for base + 2 p points.
-const QStringList& fontSizeNames();
+// "Smallest", "Smaller", "Medium", "Larger", "Largest" in the windows' language; position p
+// stands for base + 2 p points.
+QStringList fontSizeNames();
 
 // The list position of a stored size: (size - base) / 2 rounded to the nearest whole number,
 // halves to even ("25" with base 20 gives 2). Nothing for a size that is not a number or
@@ -113,21 +114,25 @@ const std::array<QString LayoutSettings::*, 4>& colorFields();
 
 // ---- Messages ----
 
-inline const QString kInvalidFontMessage = QStringLiteral("Invalid font. Please select another.");
+// Translated with the context "LayoutRules".
+inline constexpr const char* kInvalidFontMessage =
+    QT_TRANSLATE_NOOP("LayoutRules", "Invalid font. Please select another.");
 inline const QString kInvalidFontTitle = QStringLiteral("Daylark");
-inline const QString kPaperMessage = QStringLiteral(
+inline constexpr const char* kPaperMessage = QT_TRANSLATE_NOOP(
+    "LayoutRules",
     "Invalid paper dimension(s).\nThe width and height of the calendar must be greater than "
     "5 inches, excluding margins.");
-inline const QString kPaperSideMessage =
-    QStringLiteral("Invalid paper dimension(s).\nThe width and height of the paper must be "
-                   "from 1 to 100 inches.");
-inline const QString kPaperMessageMetric = QStringLiteral(
+inline constexpr const char* kPaperSideMessage =
+    QT_TRANSLATE_NOOP("LayoutRules", "Invalid paper dimension(s).\nThe width and height of the "
+                                     "paper must be from 1 to 100 inches.");
+inline constexpr const char* kPaperMessageMetric = QT_TRANSLATE_NOOP(
+    "LayoutRules",
     "Invalid paper dimension(s).\nThe width and height of the calendar must be at least "
     "127 mm, excluding margins.");
-inline const QString kPaperSideMessageMetric =
-    QStringLiteral("Invalid paper dimension(s).\nThe width and height of the paper must be "
-                   "from 25.4 to 2540 mm.");
-inline const QString kMarginMessage =
-    QStringLiteral("Invalid margin(s).\nEach margin must be less than half the width or height "
-                   "of the paper it lies along.");
+inline constexpr const char* kPaperSideMessageMetric =
+    QT_TRANSLATE_NOOP("LayoutRules", "Invalid paper dimension(s).\nThe width and height of the "
+                                     "paper must be from 25.4 to 2540 mm.");
+inline constexpr const char* kMarginMessage =
+    QT_TRANSLATE_NOOP("LayoutRules", "Invalid margin(s).\nEach margin must be less than half the "
+                                     "width or height of the paper it lies along.");
 inline const QString kPaperTitle = QStringLiteral("Daylark 2.0");

@@ -81,7 +81,3 @@ float MeasureInches(const QString& text, MeasureUnit unit) {
     const double millimetres = text.trimmed().toDouble(&ok);
     return ok && std::isfinite(millimetres) ? float(millimetres / kMillimetresPerInch) : 0.0f;
 }
-
-QString UnitLabel(MeasureUnit unit) {
-    return unit == MeasureUnit::Inch ? QStringLiteral("in.") : QStringLiteral("mm");
-}

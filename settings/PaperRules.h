@@ -41,6 +41,3 @@ QString MeasureText(float inches, MeasureUnit unit);
 
 // The inches of what a measurement box holds in unit; empty or non-numeric text gives 0.
 float MeasureInches(const QString& text, MeasureUnit unit);
-
-// The unit as the dialog's labels write it: "in." or "mm".
-QString UnitLabel(MeasureUnit unit);

@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "settings/Registry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -66,8 +67,10 @@ RecentOpen OpenRecentCalendar(AppState& app, RecentFiles& recent, const QString&
     if (!QFileInfo(path).isFile()) {
         recent.remove(path);
         showMessage(app.dialogs,
-                    QStringLiteral("The calendar file\n%1\nno longer exists. It has been taken "
-                                   "off the list of recent calendars.")
+                    QCoreApplication::translate("RecentFiles",
+                                                "The calendar file\n%1\nno longer exists. It "
+                                                "has been taken off the list of recent "
+                                                "calendars.")
                         .arg(QDir::toNativeSeparators(path)),
                     QStringLiteral("Daylark"), MessageIcon::Exclamation);
         return RecentOpen::Vanished;

@@ -5,6 +5,7 @@
 #include "platform/SettingsStore.h"
 #include "settings/SettingsTable.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <utility>
 #include <vector>
@@ -29,9 +30,11 @@ template <class Record> bool save(AppState& app, const Record& chosen, QWidget* 
             store.removeValue(key, name);
     }
     app.dialogs.message(
-        {QStringLiteral("Daylark cannot save the settings in\n%1\n\n%2\n\nNothing was changed. "
-                        "Save again once the folder can be written to, or close the window "
-                        "to keep the settings as they were.")
+        {QCoreApplication::translate("SaveSettings",
+                                     "Daylark cannot save the settings in\n%1\n\n%2\n\nNothing "
+                                     "was changed. Save again once the folder can be written "
+                                     "to, or close the window to keep the settings as they "
+                                     "were.")
              .arg(QDir::toNativeSeparators(store.filePath()), store.syncError()),
          QStringLiteral("Daylark"), MessageIcon::Critical, MessageButtons::Ok, Answer::Ok, owner});
     return false;

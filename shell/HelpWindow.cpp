@@ -1,7 +1,9 @@
 #include "shell/HelpWindow.h"
 
 #include "desktop/AppIcon.h"
+#include "platform/Translations.h"
 
+#include <QFile>
 #include <QHBoxLayout>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -30,27 +32,34 @@ QToolButton* makeButton(const QString& name, const QString& text, QWidget* paren
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     initHelpResource();
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Daylark Help"));
+    setWindowTitle(tr("Daylark Help"));
     setWindowIcon(appIcon());
     buildControls();
     resize(760, 580);
 }
 
+// The pages of the windows' language where the help has them, the English pages otherwise.
+QString HelpWindow::pageFolder() {
+    const QString folder = QStringLiteral("/help/") + InterfaceLanguage();
+    return QFile::exists(u':' + folder + QStringLiteral("/index.html")) ? folder
+                                                                        : QStringLiteral("/help");
+}
+
 QUrl HelpWindow::defaultTopic() {
-    return QUrl(QStringLiteral("qrc:/help/index.html"));
+    return QUrl(QStringLiteral("qrc:") + pageFolder() + QStringLiteral("/index.html"));
 }
 
 void HelpWindow::buildControls() {
-    cmdBack_ = makeButton(QStringLiteral("cmdBack"), QStringLiteral("< Back"), this);
-    cmdForward_ = makeButton(QStringLiteral("cmdForward"), QStringLiteral("Forward >"), this);
-    cmdContents_ = makeButton(QStringLiteral("cmdContents"), QStringLiteral("Contents"), this);
+    cmdBack_ = makeButton(QStringLiteral("cmdBack"), tr("< Back"), this);
+    cmdForward_ = makeButton(QStringLiteral("cmdForward"), tr("Forward >"), this);
+    cmdContents_ = makeButton(QStringLiteral("cmdContents"), tr("Contents"), this);
     cmdBack_->setEnabled(false);
     cmdForward_->setEnabled(false);
 
     txtHelp_ = new QTextBrowser(this);
     txtHelp_->setObjectName(QStringLiteral("txtHelp"));
     txtHelp_->setOpenExternalLinks(false);
-    txtHelp_->setSearchPaths({QStringLiteral(":/help")});
+    txtHelp_->setSearchPaths({u':' + pageFolder()});
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdBack_);
@@ -70,8 +79,7 @@ void HelpWindow::buildControls() {
     connect(txtHelp_, &QTextBrowser::forwardAvailable, cmdForward_, &QToolButton::setEnabled);
     connect(txtHelp_, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = txtHelp_->documentTitle();
-        setWindowTitle(title.isEmpty() ? QStringLiteral("Daylark Help")
-                                       : QStringLiteral("Daylark Help - ") + title);
+        setWindowTitle(title.isEmpty() ? tr("Daylark Help") : tr("Daylark Help - %1").arg(title));
     });
     txtHelp_->setSource(defaultTopic());
 }

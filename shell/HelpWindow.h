@@ -14,8 +14,11 @@ class HelpWindow : public QWidget {
   public:
     explicit HelpWindow(QWidget* parent);
 
-    // The default topic: the welcome page with the list of contents.
+    // The default topic: the welcome page with the list of contents, in the windows' language
+    // (the English pages when the help has none in it).
     static QUrl defaultTopic();
+    // The resource folder of the pages in the windows' language: "/help/de", or "/help".
+    static QString pageFolder();
 
     // Shows the default topic and brings the window to the front.
     void showContents();

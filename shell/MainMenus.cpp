@@ -21,31 +21,31 @@ QAction* frmMain::addItem(QMenu* menu, const char* name, const QString& caption,
 }
 
 void frmMain::buildFileMenu() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileNew = addItem(file, "mnuFileNew", QStringLiteral("&New Calendar"),
-                         QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuFileOpen = addItem(file, "mnuFileOpen", QStringLiteral("&Open Calendar..."),
-                          QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileNew =
+        addItem(file, "mnuFileNew", tr("&New Calendar"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileOpen =
+        addItem(file, "mnuFileOpen", tr("&Open Calendar..."), QKeySequence(Qt::CTRL | Qt::Key_O));
     file->addSeparator();
-    mnuFileSave = addItem(file, "mnuFileSave", QStringLiteral("&Save Calendar"),
-                          QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuFileSaveAs = addItem(file, "mnuFileSaveAs", QStringLiteral("Save Calendar &As..."),
+    mnuFileSave =
+        addItem(file, "mnuFileSave", tr("&Save Calendar"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFileSaveAs = addItem(file, "mnuFileSaveAs", tr("Save Calendar &As..."),
                             QKeySequence(Qt::CTRL | Qt::Key_A));
     file->addSeparator();
-    mnuFileImport = addItem(file, "mnuFileImport", QStringLiteral("&Import QVF data..."),
+    mnuFileImport = addItem(file, "mnuFileImport", tr("&Import QVF data..."),
                             QKeySequence(Qt::CTRL | Qt::Key_I));
-    mnuFileExport = addItem(file, "mnuFileExport", QStringLiteral("&Export QVF data..."),
+    mnuFileExport = addItem(file, "mnuFileExport", tr("&Export QVF data..."),
                             QKeySequence(Qt::CTRL | Qt::Key_E));
-    mnuFileExportIcs = addItem(file, "mnuFileExportIcs", QStringLiteral("Export i&Calendar..."));
+    mnuFileExportIcs = addItem(file, "mnuFileExportIcs", tr("Export i&Calendar..."));
     file->addSeparator();
-    mnuFilePgSetup = addItem(file, "mnuFilePgSetup", QStringLiteral("Page S&etup..."));
-    mnuFilePrint = addItem(file, "mnuFilePrint", QStringLiteral("&Print Calendar..."),
-                           QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFilePgSetup = addItem(file, "mnuFilePgSetup", tr("Page S&etup..."));
+    mnuFilePrint =
+        addItem(file, "mnuFilePrint", tr("&Print Calendar..."), QKeySequence(Qt::CTRL | Qt::Key_P));
     file->addSeparator();
     buildRecentItems(file);
-    mnuFileExit = addItem(file, "mnuFileExit", QStringLiteral("E&xit Daylark"),
-                          QKeySequence(Qt::CTRL | Qt::Key_X));
+    mnuFileExit =
+        addItem(file, "mnuFileExit", tr("E&xit Daylark"), QKeySequence(Qt::CTRL | Qt::Key_X));
 
     connect(mnuFileNew, &QAction::triggered, this, [this] { NewCalendar(app_); });
     connect(mnuFileOpen, &QAction::triggered, this, [this] { OpenCalendar(app_); });
@@ -98,16 +98,15 @@ void frmMain::calendarFileUsed(const QString& path) {
 }
 
 void frmMain::buildAddMenu() {
-    QMenu* add = menuBar()->addMenu(QStringLiteral("&Add"));
+    QMenu* add = menuBar()->addMenu(tr("&Add"));
     add->setObjectName(QStringLiteral("mnuAdd"));
-    mnuAddBirthday = addItem(add, "mnuAddBirthday", QStringLiteral("&Birthday..."),
-                             QKeySequence(Qt::CTRL | Qt::Key_F1));
-    mnuAddHoliday = addItem(add, "mnuAddHoliday", QStringLiteral("&Holiday..."),
-                            QKeySequence(Qt::CTRL | Qt::Key_F2));
-    mnuAddAnniv = addItem(add, "mnuAddAnniv", QStringLiteral("&Anniversary..."),
-                          QKeySequence(Qt::CTRL | Qt::Key_F3));
-    mnuAddOther = addItem(add, "mnuAddOther", QStringLiteral("&Other..."),
-                          QKeySequence(Qt::CTRL | Qt::Key_F4));
+    mnuAddBirthday =
+        addItem(add, "mnuAddBirthday", tr("&Birthday..."), QKeySequence(Qt::CTRL | Qt::Key_F1));
+    mnuAddHoliday =
+        addItem(add, "mnuAddHoliday", tr("&Holiday..."), QKeySequence(Qt::CTRL | Qt::Key_F2));
+    mnuAddAnniv =
+        addItem(add, "mnuAddAnniv", tr("&Anniversary..."), QKeySequence(Qt::CTRL | Qt::Key_F3));
+    mnuAddOther = addItem(add, "mnuAddOther", tr("&Other..."), QKeySequence(Qt::CTRL | Qt::Key_F4));
     const std::pair<QAction*, EntryKind> editors[] = {{mnuAddBirthday, EntryKind::Birthday},
                                                       {mnuAddHoliday, EntryKind::Holiday},
                                                       {mnuAddAnniv, EntryKind::Anniversary},
@@ -120,35 +119,32 @@ void frmMain::buildAddMenu() {
 }
 
 void frmMain::buildViewAndHelpMenus() {
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("mnuView"));
-    mnuViewCal = addItem(view, "mnuViewCal", QStringLiteral("&Calendar"),
-                         QKeySequence(Qt::CTRL | Qt::Key_V));
+    mnuViewCal = addItem(view, "mnuViewCal", tr("&Calendar"), QKeySequence(Qt::CTRL | Qt::Key_V));
     view->addSeparator();
-    mnuViewOpt = addItem(view, "mnuViewOpt", QStringLiteral("&Options..."));
+    mnuViewOpt = addItem(view, "mnuViewOpt", tr("&Options..."));
     connect(mnuViewCal, &QAction::triggered, this, &frmMain::showCalendarView);
     connect(mnuViewOpt, &QAction::triggered, this, &frmMain::showOptions);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpCont =
-        addItem(help, "mnuHelpCont", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1));
+    mnuHelpCont = addItem(help, "mnuHelpCont", tr("&Contents"), QKeySequence(Qt::Key_F1));
     help->addSeparator();
-    mnuHelpAbout = addItem(help, "mnuHelpAbout", QStringLiteral("&About Daylark..."));
+    mnuHelpAbout = addItem(help, "mnuHelpAbout", tr("&About Daylark..."));
     connect(mnuHelpCont, &QAction::triggered, this, &frmMain::showHelp);
     connect(mnuHelpAbout, &QAction::triggered, this, &frmMain::showAbout);
 }
 
 void frmMain::buildTrayMenu() {
-    mnuTray = new QMenu(QStringLiteral("Tray"), this);
+    mnuTray = new QMenu(tr("Tray"), this);
     mnuTray->setObjectName(QStringLiteral("mnuTray"));
-    mnuTrayDispCal = addItem(mnuTray, "mnuTrayDispCal", QStringLiteral("Display Desktop Calendar"));
-    mnuTrayDispSetup =
-        addItem(mnuTray, "mnuTrayDispSetup", QStringLiteral("Display Daylark Setup"));
+    mnuTrayDispCal = addItem(mnuTray, "mnuTrayDispCal", tr("Display Desktop Calendar"));
+    mnuTrayDispSetup = addItem(mnuTray, "mnuTrayDispSetup", tr("Display Daylark Setup"));
     mnuTray->addSeparator();
-    mnuTrayConfig = addItem(mnuTray, "mnuTrayConfig", QStringLiteral("Configure"));
+    mnuTrayConfig = addItem(mnuTray, "mnuTrayConfig", tr("Configure"));
     mnuTray->addSeparator();
-    mnuTrayClose = addItem(mnuTray, "mnuTrayClose", QStringLiteral("Close"));
+    mnuTrayClose = addItem(mnuTray, "mnuTrayClose", tr("Close"));
     // Enabled only while the main window is closed into the tray.
     mnuTrayDispCal->setEnabled(false);
     connect(mnuTrayDispCal, &QAction::triggered, this, &frmMain::DisplayDesktopCalendar);
@@ -167,12 +163,12 @@ void frmMain::buildToolCommands() {
     };
     // Delete and Edit need a suitable selection in the list; without one they say why.
     auto onSelection = [this](QPushButton* frmSetup::*button, void (frmSetup::*run)(),
-                              const char* why) {
+                              const QString& why) {
         return [this, button, run, why] {
             if (setup_ && (setup_->*button)->isEnabled())
                 (setup_->*run)();
             else
-                showMessage(app_.dialogs, QLatin1String(why), QStringLiteral("Daylark"));
+                showMessage(app_.dialogs, why, QStringLiteral("Daylark"));
         };
     };
     toolCommands_ = {
@@ -189,9 +185,9 @@ void frmMain::buildToolCommands() {
                         OpenAddEditor(app_, app_.ShownKind, AddOrigin::EntryList, setup_, this);
                 }),
         command("toolDelete", onSelection(&frmSetup::cmdDelete, &frmSetup::DeleteCommand,
-                                          "No entry is currently selected.")),
+                                          tr("No entry is currently selected."))),
         command("toolEdit", onSelection(&frmSetup::cmdEdit, &frmSetup::EditCommand,
-                                        "Select one entry to be edited.")),
+                                        tr("Select one entry to be edited."))),
         command("toolResort",
                 [this] {
                     if (setup_ && setup_->cmdResort->isEnabled()) showResortWindow();

@@ -15,7 +15,7 @@ frmSplash::frmSplash(AppState& app, QWidget* parent)
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Daylark"));
     setFixedSize(440, 250);
-    lblHelp = new QLabel(QStringLiteral("Click to close this window"), this);
+    lblHelp = new QLabel(tr("Click to close this window"), this);
     lblHelp->setObjectName(QStringLiteral("lblHelp"));
     lblHelp->setStyleSheet(QStringLiteral("color: #fefefe;"));
     lblHelp->adjustSize();
@@ -77,9 +77,8 @@ void frmSplash::paintEvent(QPaintEvent*) {
     p.setFont(line);
     p.setPen(QColor(0xDD, 0xE6, 0xF5));
     p.drawText(QRect(162, 116, 260, 24), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Your year, printed right."));
-    p.drawText(QRect(162, 140, 260, 24), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Version 2.5"));
+               tr("Your year, printed right."));
+    p.drawText(QRect(162, 140, 260, 24), Qt::AlignLeft | Qt::AlignVCenter, tr("Version 2.5"));
     p.setPen(QColor(0xFF, 0xFF, 0xFF, 60));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }

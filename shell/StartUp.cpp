@@ -6,13 +6,15 @@
 #include "platform/Dialogs.h"
 #include "settings/LoadSettings.h"
 
+#include <QCoreApplication>
+
 void StartUp(AppState& app) {
     app.Document.ResetTables();
     Settings settings = LoadSettings(app.store);
     app.Options = std::move(settings.Options);
     app.Layout = std::move(settings.Layout);
     app.Tray = std::move(settings.Tray);
-    app.Document.CalendarTitle = kUntitled;
+    app.Document.CalendarTitle = UntitledTitle();
     app.DisplayYear = app.clock.today().year();
 }
 
@@ -23,6 +25,7 @@ QString CommandLineText(const DecodedArguments& arguments) {
 void ReportRefusedArguments(AppState& app, const QStringList& refused) {
     for (const QString& name : refused)
         showMessage(app.dialogs,
-                    QStringLiteral("Daylark cannot open \n%1\n\n%2").arg(name, NotUtf8Reason()),
-                    QStringLiteral("File Error"));
+                    QCoreApplication::translate("FileCommands", "Daylark cannot open \n%1\n\n%2")
+                        .arg(name, NotUtf8Reason()),
+                    QCoreApplication::translate("FileCommands", "File Error"));
 }

@@ -1,5 +1,6 @@
 #include "shell/ToolbarModel.h"
 
+#include <QCoreApplication>
 #include <QtMath>
 #include <array>
 
@@ -43,9 +44,17 @@ int ToolbarModel::toolsRight() {
 
 QString ToolbarModel::toolTipText(int tool) {
     static const std::array<const char*, ToolCount> texts{
-        "New Calendar",  "Open Calendar", "Save Calendar", "Print Calendar", "Options",
-        "View Calendar", "Add Entry",     "Delete Entry",  "Edit Entry",     "Resort Entries"};
-    return isTool(tool) ? QString::fromLatin1(texts[tool]) : QString();
+        QT_TRANSLATE_NOOP("Toolbar", "New Calendar"),
+        QT_TRANSLATE_NOOP("Toolbar", "Open Calendar"),
+        QT_TRANSLATE_NOOP("Toolbar", "Save Calendar"),
+        QT_TRANSLATE_NOOP("Toolbar", "Print Calendar"),
+        QT_TRANSLATE_NOOP("Toolbar", "Options"),
+        QT_TRANSLATE_NOOP("Toolbar", "View Calendar"),
+        QT_TRANSLATE_NOOP("Toolbar", "Add Entry"),
+        QT_TRANSLATE_NOOP("Toolbar", "Delete Entry"),
+        QT_TRANSLATE_NOOP("Toolbar", "Edit Entry"),
+        QT_TRANSLATE_NOOP("Toolbar", "Resort Entries")};
+    return isTool(tool) ? QCoreApplication::translate("Toolbar", texts[tool]) : QString();
 }
 
 // Moving without the left button: the button under the mouse is raised and gets the

@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/CommandLineNames.h"
 #include "platform/SettingsStore.h"
+#include "platform/Translations.h"
 #include "platform/widgets/DesktopDialogs.h"
 #include "shell/MainWindow.h"
 #include "shell/SplashWindow.h"
@@ -16,6 +17,8 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Daylark"));
+    // The windows speak the user's language where the program has it, English otherwise.
+    InstallSystemTranslations(QStringLiteral("daylark"));
     QApplication::setWindowIcon(appIcon());
     // The program may live in the tray with no window open; it ends when the main window
     // closes for good.

@@ -9,6 +9,7 @@
 #include "drawing/WeekList.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Translations.h"
 #include "platform/TypedNumber.h"
 #include "platform/widgets/FocusHelpers.h"
 #include "platform/widgets/NamedControl.h"
@@ -36,8 +37,10 @@ constexpr int kMargin = 7;
 constexpr int kOptionsTop = kMainHeight + kMargin;
 constexpr int kOptionsHeight = 168;
 
+// The time as the windows' language writes it: "03:07 PM" in English, "15:07" in German.
 QString clockText(const QDateTime& now) {
-    return QLocale::c().toString(now.time(), QStringLiteral("hh:mm AP"));
+    return InterfaceLocale().toString(
+        now.time(), QCoreApplication::translate("frmDesktop", "hh:mm AP", "the clock's format"));
 }
 
 } // namespace
@@ -46,7 +49,7 @@ frmDesktop::frmDesktop(AppState& app, frmTray* tray, QWidget* parent)
     : QDialog(parent), autostartPath(AutostartPath()),
       programPath(QCoreApplication::applicationFilePath()), app_(app), tray_(tray) {
     setObjectName(QStringLiteral("frmDesktop"));
-    setWindowTitle(QStringLiteral("Desktop Calendar Options"));
+    setWindowTitle(tr("Desktop Calendar Options"));
     buildMain();
     buildOptions();
     connectControls();
@@ -67,14 +70,13 @@ void frmDesktop::buildMain() {
     imgIcon = named(new QLabel(picMain), "imgIcon");
     imgIcon->setPixmap(appIcon().pixmap(32, 32));
     imgIcon->setGeometry(10, 10, 32, 32);
-    chkEnDesktop =
-        named(new QCheckBox(QStringLiteral("Enable desktop calendar"), picMain), "chkEnDesktop");
+    chkEnDesktop = named(new QCheckBox(tr("Enable desktop calendar"), picMain), "chkEnDesktop");
     chkEnDesktop->setGeometry(50, 8, 190, 20);
     lblTime = named(new QLabel(picMain), "lblTime");
     lblTime->setGeometry(54, 29, 120, 16);
     tmrClock = named(new QTimer(this), "tmrClock");
     tmrClock->setInterval(1000);
-    cmdSave = named(new QPushButton(QStringLiteral("&Save"), picMain), "cmdSave");
+    cmdSave = named(new QPushButton(tr("&Save"), picMain), "cmdSave");
     cmdSave->setGeometry(kWidth - 85, 12, 75, 27);
     cmdSave->setDefault(true);
 }
@@ -87,29 +89,27 @@ void frmDesktop::buildOptions() {
         l->setGeometry(where);
         return l;
     };
-    lblDispWeeks = label("lblDispWeeks", QStringLiteral("Display:"), {10, 10, 52, 16});
+    lblDispWeeks = label("lblDispWeeks", tr("Display:"), {10, 10, 52, 16});
     cboDispWeeks = named(new QComboBox(picOptions), "cboDispWeeks");
     cboDispWeeks->setGeometry(66, 6, 96, 24);
-    lblListEvents[0] = label("lblListEvents0", QStringLiteral("List events that occur within:"),
-                             {10, 42, 176, 16});
+    lblListEvents[0] =
+        label("lblListEvents0", tr("List events that occur within:"), {10, 42, 176, 16});
     txtTrayList = named(new QLineEdit(QStringLiteral("##"), picOptions), "txtTrayList");
     txtTrayList->setGeometry(188, 39, 28, 22);
     vsbTrayList = named(new UpDownBar(picOptions), "vsbTrayList");
     vsbTrayList->setGeometry(216, 39, 17, 22);
     vsbTrayList->setNumberRange(1, kMaxMonthsListed);
-    lblListEvents[1] = label("lblListEvents1", QStringLiteral("month(s)."), {238, 42, 80, 16});
-    lblTrayFile =
-        label("lblTrayFile", QStringLiteral("Select Calendar to be displayed"), {10, 70, 260, 16});
+    lblListEvents[1] = label("lblListEvents1", tr("month(s)."), {238, 42, 80, 16});
+    lblTrayFile = label("lblTrayFile", tr("Select Calendar to be displayed"), {10, 70, 260, 16});
     txtTrayFile = named(new QLineEdit(picOptions), "txtTrayFile");
     txtTrayFile->setGeometry(10, 88, 288, 24);
     txtTrayFile->setReadOnly(true); // chosen with "...", never typed
     cmdTrayFile = named(new QPushButton(QStringLiteral("..."), picOptions), "cmdTrayFile");
     cmdTrayFile->setGeometry(302, 88, 28, 24);
-    chkLoadStart =
-        named(new QCheckBox(QStringLiteral("Load at system startup"), picOptions), "chkLoadStart");
+    chkLoadStart = named(new QCheckBox(tr("Load at system startup"), picOptions), "chkLoadStart");
     chkLoadStart->setGeometry(10, 120, 260, 20);
-    chkDispStart = named(new QCheckBox(QStringLiteral("Display at system startup"), picOptions),
-                         "chkDispStart");
+    chkDispStart =
+        named(new QCheckBox(tr("Display at system startup"), picOptions), "chkDispStart");
     chkDispStart->setGeometry(10, 142, 260, 20);
 }
 
@@ -129,8 +129,7 @@ void frmDesktop::Form_Load() {
     const TraySettings& tray = app_.Tray;
     cboDispWeeks->clear();
     for (int weeks = 1; weeks <= kMaxWeeksShown; ++weeks)
-        cboDispWeeks->addItem(weeks == 1 ? QStringLiteral("1 week")
-                                         : QStringLiteral("%1 weeks").arg(weeks));
+        cboDispWeeks->addItem(weeks == 1 ? tr("1 week") : tr("%1 weeks").arg(weeks));
     // A damaged stored number shows as the nearest one the lists offer.
     cboDispWeeks->setCurrentIndex(WeeksShown(tray.NumWeeks) - 1);
     vsbTrayList->setNumber(MonthsListed(tray.ListMonths));
@@ -178,7 +177,7 @@ void frmDesktop::chkLoadStart_Click() {
 }
 
 void frmDesktop::cmdTrayFile_Click() {
-    FileRequest request{QStringLiteral("Select Vemora File")};
+    FileRequest request{tr("Select Vemora File")};
     request.owner = app_.viewsOrNone().mainWindow();
     const std::optional<FileChoice> choice = ChooseFileToOpen(app_, request);
     if (!choice) return;
@@ -224,9 +223,7 @@ void frmDesktop::saveStartupEntry() {
     const FileResult result = load ? WriteAutostartEntry(programPath, autostartPath)
                                    : RemoveAutostartEntry(autostartPath);
     if (!result.failed()) return;
-    showMessage(app_.dialogs,
-                QStringLiteral("Daylark cannot %1 the start-up entry \n%2\n\n%3")
-                    .arg(load ? QStringLiteral("write") : QStringLiteral("remove"), autostartPath,
-                         result.error),
-                QStringLiteral("Daylark"));
+    const QString text = load ? tr("Daylark cannot write the start-up entry \n%1\n\n%2")
+                              : tr("Daylark cannot remove the start-up entry \n%1\n\n%2");
+    showMessage(app_.dialogs, text.arg(autostartPath, result.error), QStringLiteral("Daylark"));
 }

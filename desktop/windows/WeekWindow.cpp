@@ -42,7 +42,7 @@ void frmDispWeek::buildHeading() {
 
 void frmDispWeek::buildEvents() {
     picEvents = named(new QWidget(this), "picEvents");
-    lblEvents = named(new QLabel(QStringLiteral("Upcoming Events "), picEvents), "lblEvents");
+    lblEvents = named(new QLabel(tr("Upcoming Events "), picEvents), "lblEvents");
     lblEvents->setFont(controlFont(true));
     lblEvents->setGeometry(design::lblEvents);
     lstEvents = named(new QListWidget(picEvents), "lstEvents");
@@ -78,8 +78,8 @@ bool frmDispWeek::Form_Load() {
 
 bool frmDispWeek::askForFile() {
     const MessageRequest request{
-        QStringLiteral("No Vemora File has been selected.\n\n"
-                       "Click \"OK\" to view the Desktop Calendar options."),
+        tr("No Vemora File has been selected.\n\nClick \"OK\" to view the Desktop Calendar "
+           "options."),
         QStringLiteral("Daylark"),
         MessageIcon::Information,
         MessageButtons::OkCancel,

@@ -2,7 +2,7 @@
 
 #include "document/AppState.h"
 #include "document/DisplayYear.h"
-#include "document/EntryText.h"
+#include "document/EntryCaptions.h"
 #include "document/FileCommands.h"
 #include "document/ListCommands.h"
 #include "document/windows/KindIcons.h"
@@ -24,8 +24,6 @@
 
 namespace {
 
-const char* const kKindLabels[] = {" Birthdays ", " Holidays ", " Floating Holidays ",
-                                   " Anniversaries ", " Other "};
 const char* const kKindIconNames[] = {"imgBir", "imgHol", "imgFHol", "imgAnn", "imgOth"};
 
 void setLabelColours(QLabel* label, bool highlighted) {
@@ -42,7 +40,7 @@ void setLabelColours(QLabel* label, bool highlighted) {
 
 frmSetup::frmSetup(AppState& app, QWidget* parent) : QWidget(parent), app_(app) {
     setObjectName(QStringLiteral("frmSetup"));
-    setWindowTitle(QStringLiteral("Daylark Setup"));
+    setWindowTitle(tr("Daylark Setup"));
     buildTextBoxes();
     buildKindSelectors();
     buildButtons();
@@ -51,16 +49,16 @@ frmSetup::frmSetup(AppState& app, QWidget* parent) : QWidget(parent), app_(app) 
 }
 
 void frmSetup::buildTextBoxes() {
-    lblTitle = named(new QLabel(QStringLiteral("Calendar Title:"), this), "lblTitle");
-    txtTitle = named(new QLineEdit(kUntitled, this), "txtTitle");
+    lblTitle = named(new QLabel(tr("Calendar Title:"), this), "lblTitle");
+    txtTitle = named(new QLineEdit(UntitledTitle(), this), "txtTitle");
     const char* headerNames[] = {"txtHeader0", "txtHeader1"};
-    const char* headerLabels[] = {"Header (line 1):", "Header (line 2):"};
+    const QString headerLabels[] = {tr("Header (line 1):"), tr("Header (line 2):")};
     for (int i = 0; i < 2; ++i) {
-        lblHeader[i] = named(new QLabel(QLatin1String(headerLabels[i]), this),
-                             i == 0 ? "lblHeader0" : "lblHeader1");
+        lblHeader[i] =
+            named(new QLabel(headerLabels[i], this), i == 0 ? "lblHeader0" : "lblHeader1");
         txtHeader[i] = named(new QLineEdit(this), headerNames[i]);
     }
-    lblDispYr = named(new QLabel(QStringLiteral("Display Year:"), this), "lblDispYr");
+    lblDispYr = named(new QLabel(tr("Display Year:"), this), "lblDispYr");
     txtDispYr = named(new QLineEdit(this), "txtDispYr");
     txtDispYr->setMaxLength(4);
     txtDispYr->setFixedWidth(txtDispYr->fontMetrics().horizontalAdvance(u'0') * 4 + 16);
@@ -74,9 +72,11 @@ void frmSetup::buildTextBoxes() {
 }
 
 void frmSetup::buildKindSelectors() {
-    lblCurEntries = named(new QLabel(QStringLiteral("Current Entries "), this), "lblCurEntries");
+    lblCurEntries = named(new QLabel(tr("Current Entries "), this), "lblCurEntries");
     for (int i = 0; i < 5; ++i) {
-        lblEvent[i] = new ClickableLabel(QLatin1String(kKindLabels[i]), this);
+        // The labels are set off from their coloured background by a space on either side.
+        lblEvent[i] =
+            new ClickableLabel(u' ' + KindCaption(static_cast<EntryKind>(i)) + u' ', this);
         lblEvent[i]->setObjectName(QStringLiteral("lblEvent%1").arg(i));
         lblEvent[i]->setAutoFillBackground(true);
         lblEvent[i]->setCursor(Qt::PointingHandCursor);
@@ -95,10 +95,10 @@ void frmSetup::buildKindSelectors() {
 }
 
 void frmSetup::buildButtons() {
-    cmdAdd = named(new QPushButton(QStringLiteral("&Add"), this), "cmdAdd");
-    cmdEdit = named(new QPushButton(QStringLiteral("&Edit"), this), "cmdEdit");
-    cmdDelete = named(new QPushButton(QStringLiteral("&Delete"), this), "cmdDelete");
-    cmdResort = named(new QPushButton(QStringLiteral("Resort Entries"), this), "cmdResort");
+    cmdAdd = named(new QPushButton(tr("&Add"), this), "cmdAdd");
+    cmdEdit = named(new QPushButton(tr("&Edit"), this), "cmdEdit");
+    cmdDelete = named(new QPushButton(tr("&Delete"), this), "cmdDelete");
+    cmdResort = named(new QPushButton(tr("Resort Entries"), this), "cmdResort");
 }
 
 void frmSetup::layOut() {
@@ -192,7 +192,7 @@ void frmSetup::RefreshEntryList(EntryKind kind) {
     setButtons(true, false, false);
     setLabelColours(lblEvent[static_cast<int>(app_.ShownKind)], false);
     setLabelColours(lblEvent[static_cast<int>(kind)], true);
-    lstEvents->addItems(EntryListLines(app_.Document, kind));
+    lstEvents->addItems(EntryListCaptions(app_.Document, kind));
     app_.ShownKind = kind;
     setButtons(true, false, false); // clearing and filling the list raised selection changes
 }
@@ -215,7 +215,7 @@ void frmSetup::showDocument() {
 
 void frmSetup::refreshCaption() {
     const QString& file = app_.Document.FileName;
-    setWindowTitle(file.isEmpty() ? QStringLiteral("Daylark Setup") : file);
+    setWindowTitle(file.isEmpty() ? tr("Daylark Setup") : file);
 }
 
 void frmSetup::DeleteCommand() {
@@ -237,7 +237,7 @@ void frmSetup::EditCommand() {
 }
 
 void frmSetup::txtTitle_Edited(const QString& text) {
-    if (text.isEmpty()) txtTitle->setText(kUntitled);
+    if (text.isEmpty()) txtTitle->setText(UntitledTitle());
     app_.Document.CalendarTitle = txtTitle->text();
     app_.Document.MarkModified();
     emit titleEdited();
@@ -257,7 +257,7 @@ void frmSetup::txtDispYr_LostFocus() {
         return;
     }
     showMessage(app_.dialogs,
-                QStringLiteral("Invalid year. Please enter a value between %1 and %2.")
+                tr("Invalid year. Please enter a value between %1 and %2.")
                     .arg(kFirstDisplayYear)
                     .arg(kLastDisplayYear),
                 QStringLiteral("Daylark"));

@@ -28,7 +28,7 @@ constexpr QRect kToday{224, 7, 56, 21};
 
 frmCalendar::frmCalendar(AppState& app, QWidget* parent) : QWidget(parent), app_(app) {
     setObjectName(QStringLiteral("frmCalendar"));
-    setWindowTitle(QStringLiteral("Daylark -- [Untitled]"));
+    setWindowTitle(QStringLiteral("Daylark -- ") + UntitledTitle());
     setMinimumSize(design::ClientSize);
     resize(design::ClientSize);
     setAutoFillBackground(true);
@@ -72,12 +72,12 @@ void frmCalendar::buildMonthSteps() {
         button->setFocusPolicy(Qt::TabFocus);
         return button;
     };
-    cmdPrevMonth = step("cmdPrevMonth", kPrevMonth, QStringLiteral("Previous month (Page Up)"));
+    cmdPrevMonth = step("cmdPrevMonth", kPrevMonth, tr("Previous month (Page Up)"));
     cmdPrevMonth->setArrowType(Qt::LeftArrow);
-    cmdNextMonth = step("cmdNextMonth", kNextMonth, QStringLiteral("Next month (Page Down)"));
+    cmdNextMonth = step("cmdNextMonth", kNextMonth, tr("Next month (Page Down)"));
     cmdNextMonth->setArrowType(Qt::RightArrow);
-    cmdToday = step("cmdToday", kToday, QStringLiteral("This month"));
-    cmdToday->setText(QStringLiteral("Today"));
+    cmdToday = step("cmdToday", kToday, tr("This month"));
+    cmdToday->setText(tr("Today"));
     connect(cmdPrevMonth, &QToolButton::clicked, this, [this] { stepMonth(-1); });
     connect(cmdNextMonth, &QToolButton::clicked, this, [this] { stepMonth(1); });
     connect(cmdToday, &QToolButton::clicked, this, &frmCalendar::showToday);

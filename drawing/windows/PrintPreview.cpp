@@ -18,16 +18,16 @@
 frmPreview::frmPreview(AppState& app, QPrinter& printer, std::vector<int> months, QWidget* parent)
     : QDialog(parent), app_(app), months_(std::move(months)) {
     setObjectName(QStringLiteral("frmPreview"));
-    setWindowTitle(QStringLiteral("Print Preview"));
+    setWindowTitle(tr("Print Preview"));
     picPreview = named(new QPrintPreviewWidget(&printer, this), "picPreview");
-    lblYear = named(new QLabel(QStringLiteral("&Year:"), this), "lblYear");
+    lblYear = named(new QLabel(tr("&Year:"), this), "lblYear");
     spnYear = named(new QSpinBox(this), "spnYear");
     spnYear->setRange(kFirstDisplayYear, kLastDisplayYear);
     spnYear->setValue(app_.DisplayYear);
     lblYear->setBuddy(spnYear);
     lblPages = named(new QLabel(this), "lblPages");
-    cmdPrint = named(new QPushButton(QStringLiteral("Print"), this), "cmdPrint");
-    cmdClose = named(new QPushButton(QStringLiteral("Close"), this), "cmdClose");
+    cmdPrint = named(new QPushButton(tr("Print"), this), "cmdPrint");
+    cmdClose = named(new QPushButton(tr("Close"), this), "cmdClose");
     cmdPrint->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
@@ -43,8 +43,7 @@ frmPreview::frmPreview(AppState& app, QPrinter& printer, std::vector<int> months
 
     connect(picPreview, &QPrintPreviewWidget::paintRequested, this, &frmPreview::drawPages);
     connect(picPreview, &QPrintPreviewWidget::previewChanged, this, [this] {
-        lblPages->setText(pageCount() == 1 ? QStringLiteral("1 page")
-                                           : QStringLiteral("%1 pages").arg(pageCount()));
+        lblPages->setText(pageCount() == 1 ? tr("1 page") : tr("%1 pages").arg(pageCount()));
     });
     connect(spnYear, &QSpinBox::valueChanged, this, &frmPreview::spnYear_Change);
     connect(cmdPrint, &QPushButton::clicked, this, &QDialog::accept);

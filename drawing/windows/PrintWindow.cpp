@@ -2,15 +2,15 @@
 
 #include "document/AppState.h"
 #include "document/DisplayYear.h"
-#include "document/EntryText.h"
 #include "document/FileFolders.h"
 #include "document/StatusTexts.h"
-#include "drawing/PageLocale.h"
 #include "drawing/windows/PrinterJob.h"
 #include "platform/Dialogs.h"
+#include "platform/Translations.h"
 #include "platform/widgets/NamedControl.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,7 +43,8 @@ QFrame* etchedLine(const char* name, QWidget* parent) {
 // location is reached through the printing system.
 QString printerText(const QPrinterInfo& info) {
     const QString where = info.location().isEmpty() ? QStringLiteral("CUPS") : info.location();
-    return info.printerName() + QLatin1String(" on ") + where;
+    return QCoreApplication::translate("frmPrint", "%1 on %2", "a printer and its place")
+        .arg(info.printerName(), where);
 }
 
 } // namespace
@@ -51,7 +52,7 @@ QString printerText(const QPrinterInfo& info) {
 frmPrint::frmPrint(AppState& app, QWidget* parent, const QList<QPrinterInfo>& printers)
     : QDialog(parent), app_(app), printers_(printers) {
     setObjectName(QStringLiteral("frmPrint"));
-    setWindowTitle(QStringLiteral("Print Calendar"));
+    setWindowTitle(tr("Print Calendar"));
     buildControls();
     buildFitList();
     layOut();
@@ -61,28 +62,28 @@ frmPrint::frmPrint(AppState& app, QWidget* parent, const QList<QPrinterInfo>& pr
 }
 
 QString frmPrint::pdfPrinterText() {
-    return QStringLiteral("Save as PDF on file");
+    return tr("Save as PDF on file");
 }
 
 void frmPrint::buildControls() {
     picPrint = named(new QFrame(this), "picPrint");
     picPrint->setFrameShape(QFrame::StyledPanel);
-    lblSelPrinter = boldLabel(QStringLiteral("Select Printer "), "lblSelPrinter", picPrint);
+    lblSelPrinter = boldLabel(tr("Select Printer "), "lblSelPrinter", picPrint);
     cboPrinters = named(new QComboBox(picPrint), "cboPrinters");
-    lblPrnMonths = boldLabel(QStringLiteral("Print Months "), "lblPrnMonths", picPrint);
-    lblYear = named(new QLabel(QStringLiteral("&Year:"), picPrint), "lblYear");
+    lblPrnMonths = boldLabel(tr("Print Months "), "lblPrnMonths", picPrint);
+    lblYear = named(new QLabel(tr("&Year:"), picPrint), "lblYear");
     spnYear = named(new QSpinBox(picPrint), "spnYear");
     spnYear->setRange(kFirstDisplayYear, kLastDisplayYear);
     lblYear->setBuddy(spnYear);
-    optAll = named(new QRadioButton(QStringLiteral("All"), picPrint), "optAll");
-    optSelect = named(new QRadioButton(QStringLiteral("Select:"), picPrint), "optSelect");
+    optAll = named(new QRadioButton(tr("All"), picPrint), "optAll");
+    optSelect = named(new QRadioButton(tr("Select:"), picPrint), "optSelect");
     lstMonths = named(new QListWidget(picPrint), "lstMonths");
     lstMonths->setSelectionMode(QAbstractItemView::MultiSelection);
     Line1 = {etchedLine("Line1_0", picPrint), etchedLine("Line1_1", picPrint)};
-    cmdBegin = named(new QPushButton(QStringLiteral("Print"), this), "cmdBegin");
+    cmdBegin = named(new QPushButton(tr("Print"), this), "cmdBegin");
     cmdBegin->setDefault(true);
-    cmdLayout = named(new QPushButton(QStringLiteral("Layout..."), this), "cmdLayout");
-    cmdClose = named(new QPushButton(QStringLiteral("Close"), this), "cmdClose");
+    cmdLayout = named(new QPushButton(tr("Layout..."), this), "cmdLayout");
+    cmdClose = named(new QPushButton(tr("Close"), this), "cmdClose");
     cmdClose->setAutoDefault(false);
 }
 
@@ -139,11 +140,10 @@ void frmPrint::Form_Load() {
     cboPrinters->addItem(pdfPrinterText());
     cboPrinters->setCurrentIndex(0);
 
-    // The months as the pages name them, in the layout's language.
-    const PageLocale locale = PageLocale::of(app_.Layout);
+    // The months in the language of the window, like every other caption here.
     lstMonths->clear();
     for (int m = 1; m <= 12; ++m)
-        lstMonths->addItem(locale.monthName(m));
+        lstMonths->addItem(InterfaceMonthName(m));
     // Every month in sight, also when the list of days that do not fit takes its room.
     lstMonths->setMinimumHeight(lstMonths->sizeHintForRow(0) * lstMonths->count() +
                                 2 * lstMonths->frameWidth());
@@ -174,7 +174,7 @@ void frmPrint::cmdBegin_Click() {
 bool frmPrint::printOnChosenPrinter(const std::vector<int>& months) {
     const int index = cboPrinters->currentIndex();
     if (index < 0 || index > printers_.size()) {
-        reportPrinterError(QStringLiteral("No printer is chosen"));
+        reportPrinterError(tr("No printer is chosen"));
         return false;
     }
     PrintResult result;
@@ -182,8 +182,8 @@ bool frmPrint::printOnChosenPrinter(const std::vector<int>& months) {
     if (pdfChosen()) {
         // The dialog adds ".pdf" before it asks about replacing, so it asks about the file
         // that will be written.
-        const FileRequest request{.title = QStringLiteral("Save as PDF"),
-                                  .filter = QStringLiteral("PDF Files (*.pdf)"),
+        const FileRequest request{.title = tr("Save as PDF"),
+                                  .filter = tr("PDF Files (*.pdf)"),
                                   .confirmOverwrite = true,
                                   .owner = this,
                                   .defaultSuffix = QStringLiteral(".pdf"),
@@ -211,7 +211,7 @@ bool frmPrint::printOnChosenPrinter(const std::vector<int>& months) {
 
 void frmPrint::reportPrinterError(const QString& description) {
     showMessage(app_.dialogs,
-                QStringLiteral("There has been an error with your printer.\n"
-                               "Make sure it is turned on and operational before retrying."),
+                tr("There has been an error with your printer.\nMake sure it is turned on and "
+                   "operational before retrying."),
                 description, MessageIcon::Critical);
 }

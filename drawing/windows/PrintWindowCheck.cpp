@@ -20,7 +20,7 @@
 #include <QTimer>
 
 void frmPrint::buildFitList() {
-    cmdPreview = named(new QPushButton(QStringLiteral("Preview"), this), "cmdPreview");
+    cmdPreview = named(new QPushButton(tr("Preview"), this), "cmdPreview");
     lblFit = named(new QLabel(picPrint), "lblFit");
     lblFit->setWordWrap(true);
     lstFit = named(new QListWidget(picPrint), "lstFit");
@@ -31,15 +31,15 @@ void frmPrint::buildFitList() {
     lstFit->setResizeMode(QListView::Adjust);
     lstFit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstFit->setSpacing(1);
-    lstFit->setToolTip(QStringLiteral("A smaller font for dates and events, or shorter names, "
-                                      "make room in a day"));
+    lstFit->setToolTip(
+        tr("A smaller font for dates and events, or shorter names, make room in a day"));
     // Room for a few whole lines, so that a long list reads without scrolling sideways.
     const QFontMetrics metrics = lstFit->fontMetrics();
-    lstFit->setMinimumSize(metrics.horizontalAdvance(
-                               QStringLiteral("September 30, 2027: 12 of 15 entries do not fit")) +
-                               2 * metrics.averageCharWidth() +
-                               lstFit->verticalScrollBar()->sizeHint().width(),
-                           6 * metrics.lineSpacing());
+    lstFit->setMinimumSize(
+        metrics.horizontalAdvance(tr("September 30, 2027: 12 of 15 entries do not fit",
+                                     "a line of the list, to size it")) +
+            2 * metrics.averageCharWidth() + lstFit->verticalScrollBar()->sizeHint().width(),
+        6 * metrics.lineSpacing());
     lstFit->hide();
     // Choosing months one by one or reloading the window asks many times; the list is made
     // once, when the window is idle again.
@@ -125,9 +125,9 @@ void frmPrint::refreshFitList() {
     if (months.empty())
         lblFit->clear();
     else if (lines.isEmpty())
-        lblFit->setText(QStringLiteral("Every entry of the chosen months fits in its day."));
+        lblFit->setText(tr("Every entry of the chosen months fits in its day."));
     else
-        lblFit->setText(QStringLiteral("Not everything will be shown:"));
+        lblFit->setText(tr("Not everything will be shown:"));
 }
 
 void frmPrint::cmdPreview_Click() {

@@ -2,6 +2,7 @@
 
 #include "document/AppState.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 void PreparePrinter(QPrinter& printer, const LayoutSettings& layout) {
@@ -18,7 +19,9 @@ PrintResult PrintMonths(AppState& app, QPrinter& printer, const std::vector<int>
     if (!months.empty()) printer.setDocName(CalendarCaption(app.Document));
     PrintResult result = PrintMonths(app, PageTarget{printer, label, file}, months);
     if (result.ok && !months.empty() && printer.printerState() == QPrinter::Error)
-        result = {false, QStringLiteral("%1 could not finish the document").arg(label),
-                  result.pages};
+        result = {
+            false,
+            QCoreApplication::translate("PrintJob", "%1 could not finish the document").arg(label),
+            result.pages};
     return result;
 }

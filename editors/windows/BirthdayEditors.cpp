@@ -16,22 +16,24 @@
 
 namespace {
 
-const EditorTexts kBirthdayTexts{.windowName = "frmBirthday",
-                                 .addCaption = "Add Birthday",
-                                 .updateCaption = "Update Birthday",
-                                 .addTitle = "Add Birthday",
-                                 .updateTitle = "Update Birthday",
-                                 .nameLabel = "Name:",
-                                 .nameLabelObject = "lblName",
-                                 .nameTemplate = "[Person's Name]"};
-const EditorTexts kAnnivTexts{.windowName = "frmAnniv",
-                              .addCaption = "Add Anniversary",
-                              .updateCaption = "Update Anniversary",
-                              .addTitle = "Add Anniversary",
-                              .updateTitle = "Update Anniversary",
-                              .nameLabel = "Names:",
-                              .nameLabelObject = "lblNames",
-                              .nameTemplate = "[Name1 & Name2  LastName]"};
+const EditorTexts kBirthdayTexts{
+    .windowName = "frmBirthday",
+    .addCaption = QT_TRANSLATE_NOOP("EntryEditor", "Add Birthday"),
+    .updateCaption = QT_TRANSLATE_NOOP("EntryEditor", "Update Birthday"),
+    .addTitle = QT_TRANSLATE_NOOP("EntryEditor", "Add Birthday"),
+    .updateTitle = QT_TRANSLATE_NOOP("EntryEditor", "Update Birthday"),
+    .nameLabel = QT_TRANSLATE_NOOP("EntryEditor", "Name:"),
+    .nameLabelObject = "lblName",
+    .nameTemplate = QT_TRANSLATE_NOOP("EntryEditor", "[Person's Name]")};
+const EditorTexts kAnnivTexts{
+    .windowName = "frmAnniv",
+    .addCaption = QT_TRANSLATE_NOOP("EntryEditor", "Add Anniversary"),
+    .updateCaption = QT_TRANSLATE_NOOP("EntryEditor", "Update Anniversary"),
+    .addTitle = QT_TRANSLATE_NOOP("EntryEditor", "Add Anniversary"),
+    .updateTitle = QT_TRANSLATE_NOOP("EntryEditor", "Update Anniversary"),
+    .nameLabel = QT_TRANSLATE_NOOP("EntryEditor", "Names:"),
+    .nameLabelObject = "lblNames",
+    .nameTemplate = QT_TRANSLATE_NOOP("EntryEditor", "[Name1 & Name2  LastName]")};
 
 constexpr int kAnnivNameLength = 50;
 
@@ -40,7 +42,7 @@ constexpr int kAnnivNameLength = 50;
 StyledEntryEditor::StyledEntryEditor(AppState& app, const EditorTexts& texts, const char* word,
                                      QWidget* parent)
     : DatedEntryEditor(app, texts, kBirthYears, parent), word_(word) {
-    fraStyle = named(new QGroupBox(QStringLiteral("Style"), this), "fraStyle");
+    fraStyle = named(new QGroupBox(tr("Style"), this), "fraStyle");
     for (int i = 0; i < 3; ++i) {
         optStyle[i] = new QRadioButton(fraStyle);
         optStyle[i]->setObjectName(QStringLiteral("optStyle%1").arg(i));
@@ -79,15 +81,15 @@ QString StyledEntryEditor::displayText() const {
     return previews()[chosenStyle()];
 }
 
-QGroupBox* StyledEntryEditor::dateFrame(const char* name, const char* caption) {
-    auto* frame = named(new QGroupBox(QLatin1String(caption), this), name);
+QGroupBox* StyledEntryEditor::dateFrame(const char* name, const QString& caption) {
+    auto* frame = named(new QGroupBox(caption, this), name);
     frame->setLayout(dateRow()); // the date controls move into the frame
     return frame;
 }
 
 frmBirthday::frmBirthday(AppState& app, QWidget* parent)
     : StyledEntryEditor(app, kBirthdayTexts, "Birthday", parent) {
-    fraBirthDate = dateFrame("fraBirthDate", "Birthdate");
+    fraBirthDate = dateFrame("fraBirthDate", tr("Birthdate"));
     layOut();
     ResetForm();
 }
@@ -118,7 +120,7 @@ EntryRecord frmBirthday::record() const {
 frmAnniv::frmAnniv(AppState& app, QWidget* parent)
     : StyledEntryEditor(app, kAnnivTexts, "Anniversary", parent) {
     txtName->setMaxLength(kAnnivNameLength);
-    fraAnniv = dateFrame("fraAnniv", "Anniversary");
+    fraAnniv = dateFrame("fraAnniv", tr("Anniversary"));
     for (int i = 0; i < 3; ++i) {
         lblStyle[i] = new ClickableLabel(fraStyle);
         lblStyle[i]->setObjectName(QStringLiteral("lblStyle%1").arg(i));

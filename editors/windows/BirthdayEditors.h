@@ -35,7 +35,7 @@ class StyledEntryEditor : public DatedEntryEditor {
     void yearChanged() override { refreshPreviews(); }
 
     // The date frame holding month, day and year.
-    QGroupBox* dateFrame(const char* name, const char* caption);
+    QGroupBox* dateFrame(const char* name, const QString& caption);
 
   private:
     const char* word_;

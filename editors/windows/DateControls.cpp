@@ -1,7 +1,7 @@
 #include "editors/windows/DateControls.h"
 
-#include "document/EntryText.h"
 #include "editors/DateRules.h"
+#include "platform/Translations.h"
 #include "platform/widgets/UpDownBar.h"
 
 #include <QComboBox>
@@ -12,7 +12,7 @@ void FillMonthList(QComboBox* cboMonth) {
         const QSignalBlocker quiet(cboMonth);
         cboMonth->clear();
         for (int month = 1; month <= 12; ++month)
-            cboMonth->addItem(MonthName(month));
+            cboMonth->addItem(InterfaceMonthName(month));
         cboMonth->setCurrentIndex(-1);
     }
     cboMonth->setCurrentIndex(0);

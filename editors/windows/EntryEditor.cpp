@@ -37,7 +37,7 @@ void fitBarTo(UpDownBar* bar, const QLineEdit* box) {
 EntryEditor::EntryEditor(AppState& app, const EditorTexts& texts, YearRange years, QWidget* parent)
     : QDialog(parent), app_(app), texts_(texts), years_(years) {
     setObjectName(QLatin1String(texts.windowName));
-    setWindowTitle(QLatin1String(texts.addCaption));
+    setWindowTitle(tr(texts.addCaption));
     setModal(true);
     buildNameAndDay();
     buildButtons();
@@ -45,14 +45,14 @@ EntryEditor::EntryEditor(AppState& app, const EditorTexts& texts, YearRange year
 }
 
 void EntryEditor::buildNameAndDay() {
-    lblName = named(new QLabel(QLatin1String(texts_.nameLabel), this), texts_.nameLabelObject);
+    lblName = named(new QLabel(tr(texts_.nameLabel), this), texts_.nameLabelObject);
     txtName = named(new QLineEdit(this), "txtName");
     txtName->setMinimumWidth(300);
     lblName->setBuddy(txtName);
-    lblMonth = named(new QLabel(QStringLiteral("Month:"), this), "lblMonth");
+    lblMonth = named(new QLabel(tr("Month:"), this), "lblMonth");
     cboMonth = named(new QComboBox(this), "cboMonth");
     cboMonth->setMinimumContentsLength(9); // "September"
-    lblDate = named(new QLabel(QStringLiteral("Day:"), this), "lblDate");
+    lblDate = named(new QLabel(tr("Day:"), this), "lblDate");
     txtDate = named(new QLineEdit(this), "txtDate");
     fitToDigits(txtDate, 2);
     vsbDate = named(new UpDownBar(this), "vsbDate");
@@ -64,8 +64,8 @@ void EntryEditor::buildNameAndDay() {
 }
 
 void EntryEditor::buildButtons() {
-    cmdAdd = named(new QPushButton(QStringLiteral("Add"), this), "cmdAdd");
-    cmdClose = named(new QPushButton(QStringLiteral("Close"), this), "cmdClose");
+    cmdAdd = named(new QPushButton(AddCaption(), this), "cmdAdd");
+    cmdClose = named(new QPushButton(tr("Close"), this), "cmdClose");
     cmdAdd->setEnabled(false);
     cmdClose->setAutoDefault(false);
 }
@@ -82,9 +82,9 @@ void EntryEditor::connectControls() {
 }
 
 void EntryEditor::setUpdating() {
-    setWindowTitle(QLatin1String(texts_.updateCaption));
-    cmdAdd->setText(QStringLiteral("Update"));
-    cmdClose->setText(QStringLiteral("Cancel"));
+    setWindowTitle(tr(texts_.updateCaption));
+    cmdAdd->setText(UpdateCaption());
+    cmdClose->setText(tr("Cancel"));
 }
 
 void EntryEditor::setEntryList(frmSetup* setup) {
@@ -104,7 +104,7 @@ void EntryEditor::resetMonth() {
 }
 
 void EntryEditor::resetName() {
-    txtName->setText(QLatin1String(texts_.nameTemplate));
+    txtName->setText(tr(texts_.nameTemplate));
 }
 
 void EntryEditor::resetDay() {
@@ -169,7 +169,7 @@ void EntryEditor::focusName() {
 // Add is possible only with a name that is neither empty nor the template.
 void EntryEditor::txtName_Change() {
     const QString& name = txtName->text();
-    cmdAdd->setEnabled(!name.isEmpty() && name != QLatin1String(texts_.nameTemplate));
+    cmdAdd->setEnabled(!name.isEmpty() && name != tr(texts_.nameTemplate));
     nameChanged();
 }
 
@@ -264,7 +264,7 @@ void EntryEditor::cmdAdd_Click() {
 bool EntryEditor::confirmed(EditorMode mode, const QString& entryText) {
     const bool adding = mode == EditorMode::Add;
     const MessageRequest question{ConfirmationText(mode, entryText, displayText()),
-                                  QLatin1String(adding ? texts_.addTitle : texts_.updateTitle),
+                                  tr(adding ? texts_.addTitle : texts_.updateTitle),
                                   MessageIcon::Question,
                                   MessageButtons::YesNo,
                                   Answer::Yes,
@@ -275,7 +275,7 @@ bool EntryEditor::confirmed(EditorMode mode, const QString& entryText) {
 DatedEntryEditor::DatedEntryEditor(AppState& app, const EditorTexts& texts, YearRange years,
                                    QWidget* parent)
     : EntryEditor(app, texts, years, parent) {
-    lblYear = named(new QLabel(QStringLiteral("Year:"), this), "lblYear");
+    lblYear = named(new QLabel(tr("Year:"), this), "lblYear");
     txtYear = named(new QLineEdit(this), "txtYear");
     fitToDigits(txtYear, 4);
     fitBarTo(vsbYear, txtYear);

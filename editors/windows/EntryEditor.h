@@ -17,7 +17,8 @@ class UpDownBar;
 class frmSetup;
 struct AppState;
 
-// The texts that set one editor apart from the others.
+// The texts that set one editor apart from the others. The captions, titles, label and
+// template are translated with the context "EntryEditor".
 struct EditorTexts {
     const char* windowName;      // objectName of the window, "frmBirthday"
     const char* addCaption;      // window caption while adding, "Add Birthday"

@@ -13,11 +13,11 @@
 
 frmExport::frmExport(AppState& app, QWidget* parent) : QDialog(parent), app_(app) {
     setObjectName(QStringLiteral("frmExport"));
-    setWindowTitle(QStringLiteral("Export Data"));
-    lblSelect = named(new QLabel(QStringLiteral("Select the event types you want exported."), this),
-                      "lblSelect");
+    setWindowTitle(tr("Export Data"));
+    lblSelect =
+        named(new QLabel(tr("Select the event types you want exported."), this), "lblSelect");
     lstChoice = MakeKindCheckList(this);
-    cmdBegin = named(new QPushButton(QStringLiteral("Export"), this), "cmdBegin");
+    cmdBegin = named(new QPushButton(tr("Export"), this), "cmdBegin");
     cmdBegin->setDefault(true);
 
     auto* buttons = new QVBoxLayout;

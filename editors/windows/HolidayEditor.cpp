@@ -1,8 +1,10 @@
 #include "editors/windows/HolidayEditor.h"
 
 #include "document/AppState.h"
+#include "document/EntryCaptions.h"
 #include "document/RuleText.h"
 #include "platform/Dialogs.h"
+#include "platform/Translations.h"
 #include "platform/widgets/UpDownBar.h"
 
 #include <QComboBox>
@@ -22,25 +24,37 @@
 namespace {
 
 const EditorTexts kHolidayTexts{.windowName = "frmHoliday",
-                                .addCaption = "Add Holiday",
-                                .updateCaption = "Update Holiday",
-                                .addTitle = "Add Holiday",
-                                .updateTitle = "Update Holiday",
-                                .nameLabel = "Name:",
+                                .addCaption = QT_TRANSLATE_NOOP("EntryEditor", "Add Holiday"),
+                                .updateCaption = QT_TRANSLATE_NOOP("EntryEditor", "Update Holiday"),
+                                .addTitle = QT_TRANSLATE_NOOP("EntryEditor", "Add Holiday"),
+                                .updateTitle = QT_TRANSLATE_NOOP("EntryEditor", "Update Holiday"),
+                                .nameLabel = QT_TRANSLATE_NOOP("EntryEditor", "Name:"),
                                 .nameLabelObject = "lblName",
-                                .nameTemplate = "[Event Name]"};
-
-const char* const kWeeks[] = {"First", "Second", "Third", "Fourth", "Last"};
-const char* const kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                 "Thursday", "Friday", "Saturday"};
+                                .nameTemplate = QT_TRANSLATE_NOOP("EntryEditor", "[Event Name]")};
 
 // Fills a pick-only list with the texts and selects the first.
-template <std::size_t N> void fillList(QComboBox* list, const char* const (&texts)[N]) {
+void fillList(QComboBox* list, const QStringList& texts) {
     const QSignalBlocker quiet(list);
     list->clear();
-    for (const char* text : texts)
-        list->addItem(QLatin1String(text));
+    list->addItems(texts);
     list->setCurrentIndex(0);
+}
+
+// "First" to "Fourth" and "Last", the weeks of a floating holiday.
+QStringList weekWords() {
+    const DateWords words;
+    QStringList weeks;
+    for (int week = 0; week < 5; ++week)
+        weeks << words.week(week);
+    return weeks;
+}
+
+// The weekdays from Sunday.
+QStringList weekdayNames() {
+    QStringList days;
+    for (int day = 0; day < 7; ++day)
+        days << InterfaceDayName(day);
+    return days;
 }
 
 } // namespace
@@ -58,9 +72,8 @@ frmHoliday::frmHoliday(AppState& app, QWidget* parent)
 }
 
 void frmHoliday::buildDateChoice() {
-    fraBirthDate = named(new QGroupBox(QStringLiteral("Date"), this), "fraBirthDate");
-    const QString captions[] = {QStringLiteral("Fixed Date"), QStringLiteral("Floating Date"),
-                                tr("Moving Date")};
+    fraBirthDate = named(new QGroupBox(tr("Date"), this), "fraBirthDate");
+    const QString captions[] = {tr("Fixed Date"), tr("Floating Date"), tr("Moving Date")};
     for (int i = 0; i < 3; ++i) {
         optDate[i] = new QRadioButton(captions[i], fraBirthDate);
         optDate[i]->setObjectName(QStringLiteral("optDate%1").arg(i));
@@ -137,9 +150,9 @@ void frmHoliday::layOut() {
 
 void frmHoliday::ResetForm() {
     resetMonth();
-    fillList(cboWeek, kWeeks);
-    fillList(cboDay, kWeekdays);
-    fillList(cboAfterDay, kWeekdays);
+    fillList(cboWeek, weekWords());
+    fillList(cboDay, weekdayNames());
+    fillList(cboAfterDay, weekdayNames());
     keptRule_.reset();
     {
         const QSignalBlocker quiet(cboMoving);

@@ -1,6 +1,6 @@
 #include "editors/windows/KindCheckList.h"
 
-#include "document/EntryText.h"
+#include "document/EntryCaptions.h"
 #include "platform/widgets/NamedControl.h"
 
 #include <QListWidget>
@@ -14,7 +14,7 @@ QListWidget* MakeKindCheckList(QWidget* parent) {
 void FillKindCheckList(QListWidget* list) {
     list->clear();
     for (const EntryKind kind : kAllKinds) {
-        auto* line = new QListWidgetItem(KindLabel(kind), list);
+        auto* line = new QListWidgetItem(KindCaption(kind), list);
         line->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         line->setCheckState(Qt::Checked);
     }

@@ -20,20 +20,20 @@ namespace {
 
 // The window is "Add Other"; its questions speak of an entry.
 const EditorTexts kOtherTexts{.windowName = "frmOther",
-                              .addCaption = "Add Other",
-                              .updateCaption = "Update Other",
-                              .addTitle = "Add Entry",
-                              .updateTitle = "Update Entry",
-                              .nameLabel = "Name:",
+                              .addCaption = QT_TRANSLATE_NOOP("EntryEditor", "Add Other"),
+                              .updateCaption = QT_TRANSLATE_NOOP("EntryEditor", "Update Other"),
+                              .addTitle = QT_TRANSLATE_NOOP("EntryEditor", "Add Entry"),
+                              .updateTitle = QT_TRANSLATE_NOOP("EntryEditor", "Update Entry"),
+                              .nameLabel = QT_TRANSLATE_NOOP("EntryEditor", "Name:"),
                               .nameLabelObject = "lblName",
-                              .nameTemplate = "[Event Name]"};
+                              .nameTemplate = QT_TRANSLATE_NOOP("EntryEditor", "[Event Name]")};
 
 } // namespace
 
 frmOther::frmOther(AppState& app, QWidget* parent)
     : DatedEntryEditor(app, kOtherTexts, kEventYears, parent) {
     cmdAdd->setDefault(true);
-    fraDate = named(new QGroupBox(QStringLiteral("Date"), this), "fraDate");
+    fraDate = named(new QGroupBox(tr("Date"), this), "fraDate");
     auto* rows = new QVBoxLayout(fraDate);
     rows->addLayout(dateRow());
     auto* until = new QHBoxLayout;

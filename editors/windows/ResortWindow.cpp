@@ -5,6 +5,7 @@
 #include "editors/windows/KindCheckList.h"
 #include "platform/widgets/NamedControl.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -41,7 +42,7 @@ int StatusStrip::barWidth(double fraction) const {
     return qRound(fraction * width());
 }
 
-void StatusStrip::setStatus(double fraction, QLatin1StringView text) {
+void StatusStrip::setStatus(double fraction, const QString& text) {
     const bool newText = text_ != text;
     const bool changed = newText || barWidth(fraction) != barWidth(fraction_);
     fraction_ = fraction;
@@ -79,7 +80,7 @@ void StatusStrip::paintEvent(QPaintEvent*) {
 
 frmResort::frmResort(AppState& app, QWidget* parent) : QDialog(parent), app_(app) {
     setObjectName(QStringLiteral("frmResort"));
-    setWindowTitle(QStringLiteral("Resort Entries"));
+    setWindowTitle(tr("Resort Entries"));
     buildControls();
     layOut();
     connect(cmdBegin, &QPushButton::clicked, this, &frmResort::cmdBegin_Click);
@@ -89,9 +90,9 @@ frmResort::frmResort(AppState& app, QWidget* parent) : QDialog(parent), app_(app
 
 void frmResort::buildControls() {
     lstChoice = MakeKindCheckList(this);
-    cmdBegin = named(new QPushButton(QStringLiteral("&Begin"), this), "cmdBegin");
+    cmdBegin = named(new QPushButton(tr("&Begin"), this), "cmdBegin");
     cmdBegin->setDefault(true);
-    cmdCancel = named(new QPushButton(QStringLiteral("&Cancel"), this), "cmdCancel");
+    cmdCancel = named(new QPushButton(tr("&Cancel"), this), "cmdCancel");
     picStatus = named(new StatusStrip(this), "picStatus");
     Line1 = etchedLine("Line1", this);
     Line2 = etchedLine("Line2", this);
@@ -122,15 +123,18 @@ void frmResort::cmdBegin_Click() {
     picStatus->show();
     const KindChoice kinds = CheckedKinds(lstChoice);
     ResortTables(app_.Document, kinds);
-    PlayResortSteps(app_.Document, kinds, [this](const ResortStep& step) {
-        UpdateStatus(step.fraction(), QLatin1StringView(step.text));
-    });
-    cmdCancel->setText(QStringLiteral("Close"));
+    PlayResortSteps(app_.Document, kinds,
+                    [this](const ResortStep& step) { UpdateStatus(step.fraction(), step.text); });
+    cmdCancel->setText(tr("Close"));
     app_.Document.MarkModified();
     emit entriesResorted();
     if (app_.CalendarViewOpen) app_.viewsOrNone().redrawCalendarView();
 }
 
-void frmResort::UpdateStatus(double fraction, QLatin1StringView text) {
-    picStatus->setStatus(fraction, text);
+void frmResort::UpdateStatus(double fraction, const char* text) {
+    if (text != statusSource_) {
+        statusSource_ = text;
+        statusText_ = QCoreApplication::translate("ResortEntries", text);
+    }
+    picStatus->setStatus(fraction, statusText_);
 }

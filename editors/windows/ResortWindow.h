@@ -16,7 +16,7 @@ class StatusStrip : public QWidget {
     explicit StatusStrip(QWidget* parent = nullptr);
 
     // New text and bar; the strip is repainted at once when what it shows changed.
-    void setStatus(double fraction, QLatin1StringView text);
+    void setStatus(double fraction, const QString& text);
     double fraction() const { return fraction_; }
     QString text() const { return text_; }
     // The strip as it is painted, at its current size.
@@ -45,7 +45,9 @@ class frmResort : public QDialog {
     // The window's load: every kind checked, the status strip hidden.
     void Form_Load();
     void cmdBegin_Click();
-    void UpdateStatus(double fraction, QLatin1StringView text);
+    // Shows a step of the resort; text is a status text of the resort in English, shown in
+    // the windows' language.
+    void UpdateStatus(double fraction, const char* text);
 
     QListWidget* lstChoice;
     QPushButton* cmdBegin;
@@ -64,4 +66,7 @@ class frmResort : public QDialog {
     void layOut();
 
     AppState& app_;
+    // The last status text and its translation: a resort shows each text many times.
+    const char* statusSource_ = nullptr;
+    QString statusText_;
 };

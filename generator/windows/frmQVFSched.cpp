@@ -84,7 +84,7 @@ CalendarDay frmQVFSched::DateGroup::value() const {
 frmQVFSched::frmQVFSched(const Clock& clock, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), clock_(clock), dialogs_(dialogs) {
     setObjectName(QStringLiteral("frmQVFSched"));
-    setWindowTitle(kWindowCaption);
+    setWindowTitle(WindowCaption());
     setWindowIcon(schedulerIcon());
     buildWindow();
     connectControls();
@@ -142,10 +142,9 @@ QWidget* frmQVFSched::buildDatePage() {
     grid->setContentsMargins(24, 24, 24, 24);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(14);
-    lblDateStart = named(new QLabel(QStringLiteral("Starting Date:"), picDateSpan),
-                         QStringLiteral("lblDateStart"));
-    lblDateEnd = named(new QLabel(QStringLiteral("Ending Date:"), picDateSpan),
-                       QStringLiteral("lblDateEnd"));
+    lblDateStart =
+        named(new QLabel(tr("Starting Date:"), picDateSpan), QStringLiteral("lblDateStart"));
+    lblDateEnd = named(new QLabel(tr("Ending Date:"), picDateSpan), QStringLiteral("lblDateEnd"));
     grid->addWidget(lblDateStart, 0, 0);
     grid->addWidget(lblDateEnd, 1, 0);
     const DateGroup start = buildDateRow(grid, 0, QStringLiteral("Start"));
@@ -186,10 +185,8 @@ frmQVFSched::DateGroup frmQVFSched::buildDateRow(QGridLayout* grid, int row,
 
 QWidget* frmQVFSched::buildFrequencyPage() {
     picFreq = named(new QWidget(this), QStringLiteral("picFreq"));
-    optDays[0] =
-        named(new QRadioButton(QStringLiteral("Daily"), picFreq), QStringLiteral("optDays(0)"));
-    optDays[1] =
-        named(new QRadioButton(QStringLiteral("Weekly"), picFreq), QStringLiteral("optDays(1)"));
+    optDays[0] = named(new QRadioButton(tr("Daily"), picFreq), QStringLiteral("optDays(0)"));
+    optDays[1] = named(new QRadioButton(tr("Weekly"), picFreq), QStringLiteral("optDays(1)"));
     optDays[0]->setChecked(true);
     auto* choices = new QVBoxLayout;
     choices->setSpacing(10);
@@ -213,11 +210,11 @@ QWidget* frmQVFSched::buildFrequencyPage() {
 
 QWidget* frmQVFSched::buildDailyPanel() {
     picDaily = named(new QWidget(picFreq), QStringLiteral("picDaily"));
-    lblDaily1 = named(new QLabel(QStringLiteral("Every"), picDaily), QStringLiteral("lblDaily1"));
+    lblDaily1 = named(new QLabel(tr("Every"), picDaily), QStringLiteral("lblDaily1"));
     txtDaily = valueBox(picDaily, QStringLiteral("txtDaily"), QStringLiteral("1"), 2);
     vsbDaily = named(new SpinButton(picDaily), QStringLiteral("vsbDaily"));
     vsbDaily->setRange(kMinStep, kMaxStep);
-    lblDaily2 = named(new QLabel(QStringLiteral("day(s)"), picDaily), QStringLiteral("lblDaily2"));
+    lblDaily2 = named(new QLabel(tr("day(s)"), picDaily), QStringLiteral("lblDaily2"));
     auto* layout = new QHBoxLayout(picDaily);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(lblDaily1);
@@ -244,8 +241,8 @@ QWidget* frmQVFSched::buildWeeklyPanel() {
 
 QWidget* frmQVFSched::buildNamePage() {
     picEventName = named(new QWidget(this), QStringLiteral("picEventName"));
-    lblEventName = named(new QLabel(QStringLiteral("Event Name:"), picEventName),
-                         QStringLiteral("lblEventName"));
+    lblEventName =
+        named(new QLabel(tr("Event Name:"), picEventName), QStringLiteral("lblEventName"));
     txtEventName = named(new QLineEdit(picEventName), QStringLiteral("txtEventName"));
     txtEventName->setValidator(new EventNameValidator(txtEventName));
     lblEventName->setBuddy(txtEventName);
@@ -260,8 +257,8 @@ QWidget* frmQVFSched::buildNamePage() {
 
 QWidget* frmQVFSched::buildButtons() {
     auto* bar = new QWidget(this);
-    cmdBack = named(new QPushButton(QStringLiteral("< Back"), bar), QStringLiteral("cmdBack"));
-    cmdNext = named(new QPushButton(QStringLiteral("Next >"), bar), QStringLiteral("cmdNext"));
+    cmdBack = named(new QPushButton(tr("< Back"), bar), QStringLiteral("cmdBack"));
+    cmdNext = named(new QPushButton(tr("Next >"), bar), QStringLiteral("cmdNext"));
     cmdBack->setEnabled(false);
     cmdNext->setDefault(true);
     auto* layout = new QHBoxLayout(bar);
@@ -319,7 +316,7 @@ void frmQVFSched::Form_Load() {
     const QDate today = clock_.today();
     loadDateGroup(startGroup(), today);
     loadDateGroup(endGroup(), today);
-    lblTitle->setText(kDateSpanHeading);
+    lblTitle->setText(DateSpanHeading());
 }
 
 void frmQVFSched::loadDateGroup(const DateGroup& group, const QDate& today) {
@@ -404,12 +401,12 @@ void frmQVFSched::cmdBack_Click() {
     case Page::DateSpan:
         break;
     case Page::Frequency:
-        showPage(Page::DateSpan, kDateSpanHeading);
+        showPage(Page::DateSpan, DateSpanHeading());
         cmdBack->setEnabled(false);
         break;
     case Page::EventName:
-        showPage(Page::Frequency, kFrequencyHeading);
-        cmdNext->setText(QStringLiteral("Next >"));
+        showPage(Page::Frequency, FrequencyHeading());
+        cmdNext->setText(tr("Next >"));
         cmdNext->setEnabled(true);
         break;
     }
@@ -417,23 +414,23 @@ void frmQVFSched::cmdBack_Click() {
 
 void frmQVFSched::nextFromDateSpan() {
     if (!request().spanIsValid()) {
-        dialogs_.message({kInvalidSpanText, kSpanMessageTitle, MessageIcon::Critical,
+        dialogs_.message({InvalidSpanText(), SpanMessageTitle(), MessageIcon::Critical,
                           MessageButtons::Ok, Answer::Ok, this});
         return;
     }
-    showPage(Page::Frequency, kFrequencyHeading);
+    showPage(Page::Frequency, FrequencyHeading());
     cmdBack->setEnabled(true);
 }
 
 void frmQVFSched::nextFromFrequency() {
     if (MissingWeekday(frequencySpec())) {
-        dialogs_.message({kNoWeekdayText, kMessageTitle, MessageIcon::Critical, MessageButtons::Ok,
-                          Answer::Ok, this});
+        dialogs_.message({NoWeekdayText(), MessageTitle(), MessageIcon::Critical,
+                          MessageButtons::Ok, Answer::Ok, this});
         return;
     }
-    showPage(Page::EventName, kNameHeading);
+    showPage(Page::EventName, NameHeading());
     cmdNext->setEnabled(!txtEventName->text().isEmpty());
-    cmdNext->setText(QStringLiteral("Finish"));
+    cmdNext->setText(tr("Finish"));
     txtEventName->setFocus();
 }
 
@@ -444,8 +441,8 @@ void frmQVFSched::finish() {
     GenerationResult result{GenerateEvents(r.spanStart(), r.spanEnd(), r.frequencySpec, r.name),
                             r.name, SummaryText(r)};
     if (result.events.empty()) {
-        dialogs_.message({kNoDataText, kMessageTitle, MessageIcon::Information, MessageButtons::Ok,
-                          Answer::Ok, this});
+        dialogs_.message({NoDataText(), MessageTitle(), MessageIcon::Information,
+                          MessageButtons::Ok, Answer::Ok, this});
         close();
         return;
     }

@@ -30,29 +30,26 @@ QLineEdit* displayBox(QWidget* parent, const QString& name, const QString& text)
 frmStatus::frmStatus(Dialogs& dialogs, QRandomGenerator& random, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs), random_(random) {
     setObjectName(QStringLiteral("frmStatus"));
-    setWindowTitle(kWindowCaption);
+    setWindowTitle(WindowCaption());
     setWindowIcon(schedulerIcon());
     buildWindow();
     connect(cmdSave, &QPushButton::clicked, this, &frmStatus::SaveGeneratedFile);
 }
 
 void frmStatus::buildWindow() {
-    lblTitle = named(new QLabel(QStringLiteral("Entries generated for "), this),
-                     QStringLiteral("lblTitle"));
+    lblTitle = named(new QLabel(tr("Entries generated for "), this), QStringLiteral("lblTitle"));
     txtEventName = displayBox(this, QStringLiteral("txtEventName"), QStringLiteral("Text1"));
-    fraStats =
-        named(new QGroupBox(QStringLiteral("Event Stats"), this), QStringLiteral("fraStats"));
+    fraStats = named(new QGroupBox(tr("Event Stats"), this), QStringLiteral("fraStats"));
     txtEntries = displayBox(fraStats, QStringLiteral("txtEntries"), QStringLiteral("0"));
     txtEntries->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     txtEntries->setFixedWidth(
         txtEntries->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
-    lblEntries = named(new QLabel(QStringLiteral("entries created"), fraStats),
-                       QStringLiteral("lblEntries"));
-    lblStatus = named(new QLabel(QStringLiteral("Status"), this), QStringLiteral("lblStatus"));
+    lblEntries = named(new QLabel(tr("entries created"), fraStats), QStringLiteral("lblEntries"));
+    lblStatus = named(new QLabel(tr("Status"), this), QStringLiteral("lblStatus"));
     lblStatus->setWordWrap(true);
     // A save shows nothing else: this line says what was written where.
     lblSaved = named(new QLabel(this), QStringLiteral("lblSaved"));
-    cmdSave = named(new QPushButton(QStringLiteral("Save Data"), this), QStringLiteral("cmdSave"));
+    cmdSave = named(new QPushButton(tr("Save Data"), this), QStringLiteral("cmdSave"));
     cmdSave->setDefault(true);
 
     auto* nameRow = new QHBoxLayout;
@@ -99,8 +96,8 @@ void frmStatus::SaveGeneratedFile() {
     // The dialog asks before replacing any other file; about a calendar this window asks
     // whether to add the events to it.
     std::optional<QString> calendar;
-    const FileRequest request{.title = kSaveDialogTitle,
-                              .filter = QStringLiteral("Vemora Files (*.qvf)"),
+    const FileRequest request{.title = SaveDialogTitle(),
+                              .filter = tr("Vemora Files (*.qvf)"),
                               .confirmOverwrite = true,
                               .confirmCreate = true,
                               .owner = this,
@@ -122,15 +119,14 @@ void frmStatus::SaveGeneratedFile() {
 }
 
 Answer frmStatus::askAddOrReplace(const QString& path) {
-    const QString events = events_.size() == 1
-                               ? QStringLiteral("the event")
-                               : QStringLiteral("the %1 events").arg(events_.size());
-    const QString text = QStringLiteral("%1 already exists and is a calendar.\nDo you want to add "
-                                        "%2 to its entries, or replace it?")
+    const QString events =
+        events_.size() == 1 ? tr("the event") : tr("the %1 events").arg(events_.size());
+    const QString text = tr("%1 already exists and is a calendar.\nDo you want to add %2 to its "
+                            "entries, or replace it?")
                              .arg(QFileInfo(path).fileName(), events);
-    return dialogs_.message({text, kSaveDialogTitle, MessageIcon::Question,
-                             MessageButtons::YesNoCancel, Answer::Yes, this, QStringLiteral("Add"),
-                             QStringLiteral("Replace")});
+    return dialogs_.message({text, SaveDialogTitle(), MessageIcon::Question,
+                             MessageButtons::YesNoCancel, Answer::Yes, this, tr("Add"),
+                             tr("Replace")});
 }
 
 void frmStatus::save(const QString& path, bool add) {
@@ -146,7 +142,7 @@ void frmStatus::save(const QString& path, bool add) {
 
 void frmStatus::report(const QString& text) {
     dialogs_.message(
-        {text, kMessageTitle, MessageIcon::Critical, MessageButtons::Ok, Answer::Ok, this});
+        {text, MessageTitle(), MessageIcon::Critical, MessageButtons::Ok, Answer::Ok, this});
 }
 
 } // namespace qvfsch

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
@@ -57,7 +58,7 @@ frmLayout::frmLayout(AppState& app, LayoutForm form, QWidget* parent)
     : QDialog(parent), app_(app), form_(form),
       unit_(MeasureUnitOf(PageLanguage(QStringLiteral("System")))) {
     setObjectName(QStringLiteral("frmLayout"));
-    setWindowTitle(QStringLiteral("Layout Options"));
+    setWindowTitle(tr("Layout Options"));
     buildMenu();
     buildAlignmentPage();
     buildFontsPage();
@@ -217,8 +218,9 @@ void frmLayout::cboFonts_Click() {
     if (!target) return;
     const QString name = cboFonts->currentText();
     if (name.isEmpty()) {
-        app_.dialogs.message({kInvalidFontMessage, kInvalidFontTitle, MessageIcon::Critical,
-                              MessageButtons::Ok, Answer::Ok, this});
+        app_.dialogs.message({QCoreApplication::translate("LayoutRules", kInvalidFontMessage),
+                              kInvalidFontTitle, MessageIcon::Critical, MessageButtons::Ok,
+                              Answer::Ok, this});
         selectFontOf(*target);
         return;
     }

@@ -11,22 +11,19 @@
 #include <QLabel>
 
 void frmLayout::buildEntriesFrame() {
-    fraEntries = named(new QGroupBox(QStringLiteral("Entries"), picAlignment), "fraEntries");
+    fraEntries = named(new QGroupBox(tr("Entries"), picAlignment), "fraEntries");
     chkMarkFull =
-        named(new QCheckBox(QStringLiteral("Mark days with more entries than fit"), fraEntries),
-              "chkMarkFull");
+        named(new QCheckBox(tr("Mark days with more entries than fit"), fraEntries), "chkMarkFull");
     chkMarkFull->setToolTip(
-        QStringLiteral("A day whose entries do not all fit ends with \"+N more\"; otherwise "
-                       "its last entries are cut off."));
+        tr("A day whose entries do not all fit ends with \"+N more\"; otherwise its last "
+           "entries are cut off."));
     lblLeapDay =
-        named(new QLabel(QStringLiteral("29 February birthdays and anniversaries in other years:"),
-                         fraEntries),
+        named(new QLabel(tr("29 February birthdays and anniversaries in other years:"), fraEntries),
               "lblLeapDay");
     lblLeapDay->setWordWrap(true);
     cboLeapDay = named(new QComboBox(fraEntries), "cboLeapDay");
     // In the order of LeapDayPlacement.
-    cboLeapDay->addItems({QStringLiteral("Not shown"), QStringLiteral("On 28 February"),
-                          QStringLiteral("On 1 March")});
+    cboLeapDay->addItems({tr("Not shown"), tr("On 28 February"), tr("On 1 March")});
     lblLeapDay->setBuddy(cboLeapDay);
     auto* grid = new QGridLayout(fraEntries);
     grid->addWidget(chkMarkFull, 0, 0, 1, 2);

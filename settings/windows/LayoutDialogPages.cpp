@@ -65,8 +65,12 @@ class CalendarSketch : public QWidget {
     }
 };
 
-const char* const kMenuCaptions[] = {"Alignment", "Fonts", "Colors", "Page Setup"};
-const char* const kAlignCaptions[] = {"Left", "Right", "Center"};
+const char* const kMenuCaptions[] = {
+    QT_TRANSLATE_NOOP("frmLayout", "Alignment"), QT_TRANSLATE_NOOP("frmLayout", "Fonts"),
+    QT_TRANSLATE_NOOP("frmLayout", "Colors"), QT_TRANSLATE_NOOP("frmLayout", "Page Setup")};
+const char* const kAlignCaptions[] = {QT_TRANSLATE_NOOP("frmLayout", "Left"),
+                                      QT_TRANSLATE_NOOP("frmLayout", "Right"),
+                                      QT_TRANSLATE_NOOP("frmLayout", "Center")};
 
 struct FontTargetNames {
     const char* option;
@@ -74,10 +78,10 @@ struct FontTargetNames {
     const char* label;
 };
 const FontTargetNames kFontTargetNames[kFontTargetCount] = {
-    {"optFontMonYr", "Month and Year:", "lblFontMonYr"},
-    {"optFontCalTitle", "Calendar Title:", "lblFontCalTitle"},
-    {"optFontDates", "Dates and Events:", "lblFontDates"},
-    {"optFontDays", "Days of the Week:", "lblFontDays"},
+    {"optFontMonYr", QT_TRANSLATE_NOOP("frmLayout", "Month and Year:"), "lblFontMonYr"},
+    {"optFontCalTitle", QT_TRANSLATE_NOOP("frmLayout", "Calendar Title:"), "lblFontCalTitle"},
+    {"optFontDates", QT_TRANSLATE_NOOP("frmLayout", "Dates and Events:"), "lblFontDates"},
+    {"optFontDays", QT_TRANSLATE_NOOP("frmLayout", "Days of the Week:"), "lblFontDays"},
 };
 
 } // namespace
@@ -91,7 +95,7 @@ void frmLayout::buildMenu() {
     row->setContentsMargins(4, 2, 4, 2);
     row->setSpacing(0);
     for (int i = 0; i < 4; ++i) {
-        lblMenu[i] = named(new ClickableLabel(QLatin1String(kMenuCaptions[i]), picMenu),
+        lblMenu[i] = named(new ClickableLabel(tr(kMenuCaptions[i]), picMenu),
                            QStringLiteral("lblMenu%1").arg(i));
         lblMenu[i]->setContentsMargins(12, 6, 12, 6);
         lblMenu[i]->setCursor(Qt::PointingHandCursor);
@@ -103,23 +107,20 @@ void frmLayout::buildMenu() {
 
 void frmLayout::buildAlignmentPage() {
     picAlignment = named(new QWidget(this), "picAlignment");
-    lblAlign = named(new QLabel(QStringLiteral("Alignment "), picAlignment), "lblAlign");
+    lblAlign = named(new QLabel(tr("Alignment "), picAlignment), "lblAlign");
     chkCalTitle =
-        named(new QCheckBox(QStringLiteral("Display Calendar Title and Header"), picAlignment),
-              "chkCalTitle");
+        named(new QCheckBox(tr("Display Calendar Title and Header"), picAlignment), "chkCalTitle");
     fraCalTitle =
-        named(new QGroupBox(QStringLiteral("Align Calendar Title and Header"), picAlignment),
-              "fraCalTitle");
-    fraMonYr =
-        named(new QGroupBox(QStringLiteral("Align Month and Year"), picAlignment), "fraMonYr");
+        named(new QGroupBox(tr("Align Calendar Title and Header"), picAlignment), "fraCalTitle");
+    fraMonYr = named(new QGroupBox(tr("Align Month and Year"), picAlignment), "fraMonYr");
     for (QGroupBox* frame : {fraCalTitle, fraMonYr}) {
         const bool title = frame == fraCalTitle;
         auto& options = title ? optCalTitle : optMonYr;
         const QString prefix = title ? QStringLiteral("optCalTitle") : QStringLiteral("optMonYr");
         auto* row = new QHBoxLayout(frame);
         for (int i = 0; i < 3; ++i) {
-            options[i] = named(new QRadioButton(QLatin1String(kAlignCaptions[i]), frame),
-                               prefix + QString::number(i));
+            options[i] =
+                named(new QRadioButton(tr(kAlignCaptions[i]), frame), prefix + QString::number(i));
             row->addWidget(options[i]);
         }
         row->addStretch(1);
@@ -152,12 +153,12 @@ void frmLayout::buildPreview() {
     shaCalendar->setAutoFillBackground(true);
     shaCalendar->setBackgroundRole(QPalette::Base);
     shaCalendar->setFixedSize(190, 150);
-    lblMonthYear = named(new QLabel(QStringLiteral("Month / Year"), shaCalendar), "lblMonthYear");
+    lblMonthYear = named(new QLabel(tr("Month / Year"), shaCalendar), "lblMonthYear");
     QFont big = lblMonthYear->font();
     big.setPointSizeF(big.pointSizeF() * 1.3);
     big.setBold(true);
     lblMonthYear->setFont(big);
-    lblCalTitle = named(new QLabel(QStringLiteral("Calendar Title"), shaCalendar), "lblCalTitle");
+    lblCalTitle = named(new QLabel(tr("Calendar Title"), shaCalendar), "lblCalTitle");
     auto* preview = new QVBoxLayout(shaCalendar);
     preview->setContentsMargins(10, 8, 10, 10);
     preview->setSpacing(2);
@@ -168,12 +169,12 @@ void frmLayout::buildPreview() {
 
 void frmLayout::buildFontsPage() {
     picFonts = named(new QWidget(this), "picFonts");
-    lblFonts = named(new QLabel(QStringLiteral("Fonts "), picFonts), "lblFonts");
+    lblFonts = named(new QLabel(tr("Fonts "), picFonts), "lblFonts");
     auto* targets = new QGridLayout;
     targets->setHorizontalSpacing(16);
     for (int i = 0; i < kFontTargetCount; ++i) {
         const FontTargetNames& names = kFontTargetNames[i];
-        optFont[i] = named(new QRadioButton(QLatin1String(names.caption), picFonts), names.option);
+        optFont[i] = named(new QRadioButton(tr(names.caption), picFonts), names.option);
         lblFont[i] = named(new QLabel(picFonts), names.label);
         targets->addWidget(optFont[i], i, 0);
         targets->addWidget(lblFont[i], i, 1);
@@ -185,9 +186,9 @@ void frmLayout::buildFontsPage() {
     cboFonts->setMinimumContentsLength(22);
     cboFonts->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cboFontSize = named(new QComboBox(picFonts), "cboFontSize");
-    auto* fontCaption = new QLabel(QStringLiteral("&Font:"), picFonts);
+    auto* fontCaption = new QLabel(tr("&Font:"), picFonts);
     fontCaption->setBuddy(cboFonts);
-    auto* sizeCaption = new QLabel(QStringLiteral("Si&ze:"), picFonts);
+    auto* sizeCaption = new QLabel(tr("Si&ze:"), picFonts);
     sizeCaption->setBuddy(cboFontSize);
     auto* choice = new QHBoxLayout;
     choice->addWidget(fontCaption);
@@ -206,14 +207,14 @@ void frmLayout::buildFontsPage() {
 
 void frmLayout::buildColorsPage() {
     picColors = named(new QWidget(this), "picColors");
-    lblColors = named(new QLabel(QStringLiteral("Colors "), picColors), "lblColors");
+    lblColors = named(new QLabel(tr("Colors "), picColors), "lblColors");
     auto swatch = [this](const char* name) {
         auto* label = named(new ClickableLabel(picColors), name);
         label->setFrameShape(QFrame::Box);
         label->setAutoFillBackground(true);
         label->setFixedSize(56, 22);
         label->setCursor(Qt::PointingHandCursor);
-        label->setToolTip(QStringLiteral("Click to choose the colour"));
+        label->setToolTip(tr("Click to choose the colour"));
         return label;
     };
     picBir = swatch("picBir");
@@ -221,11 +222,11 @@ void frmLayout::buildColorsPage() {
     picHol = swatch("picHol");
     picOth = swatch("picOth");
     swatches_ = {picBir, picHol, picAnn, picOth};
-    lblBir = named(new QLabel(QStringLiteral("Birthdays"), picColors), "lblBir");
-    lblAnn = named(new QLabel(QStringLiteral("Anniversaries"), picColors), "lblAnn");
-    lblHol = named(new QLabel(QStringLiteral("Holidays"), picColors), "lblHol");
-    lblFHol = named(new QLabel(QStringLiteral("Floating Holidays"), picColors), "lblFHol");
-    lblOth = named(new QLabel(QStringLiteral("Other"), picColors), "lblOth");
+    lblBir = named(new QLabel(tr("Birthdays"), picColors), "lblBir");
+    lblAnn = named(new QLabel(tr("Anniversaries"), picColors), "lblAnn");
+    lblHol = named(new QLabel(tr("Holidays"), picColors), "lblHol");
+    lblFHol = named(new QLabel(tr("Floating Holidays"), picColors), "lblFHol");
+    lblOth = named(new QLabel(tr("Other"), picColors), "lblOth");
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
@@ -249,15 +250,15 @@ void frmLayout::buildColorsPage() {
 
 void frmLayout::buildPaperPage() {
     picPaper = named(new QWidget(this), "picPaper");
-    lblPaper = named(new QLabel(QStringLiteral("Paper Size "), picPaper), "lblPaper");
+    lblPaper = named(new QLabel(tr("Paper Size "), picPaper), "lblPaper");
     optPaperDefault =
-        named(new QRadioButton(QStringLiteral("Default (Landscape)"), picPaper), "optPaperDefault");
-    optPaperCustom = named(new QRadioButton(QStringLiteral("Custom:"), picPaper), "optPaperCustom");
+        named(new QRadioButton(tr("Default (Landscape)"), picPaper), "optPaperDefault");
+    optPaperCustom = named(new QRadioButton(tr("Custom:"), picPaper), "optPaperCustom");
     optPaperDefault->setChecked(true);
 
     buildNamedPaper();
     buildCustomPaper();
-    lblMargins = named(new QLabel(QStringLiteral("Margins "), picPaper), "lblMargins");
+    lblMargins = named(new QLabel(tr("Margins "), picPaper), "lblMargins");
     QGridLayout* margins = buildMargins();
 
     auto* page = new QVBoxLayout(picPaper);
@@ -279,17 +280,13 @@ void frmLayout::buildPaperPage() {
 // Orientation and size of a custom page, enabled only with "Custom:".
 void frmLayout::buildCustomPaper() {
     picPaperCustom = named(new QFrame(picPaper), "picPaperCustom");
-    optLandscape =
-        named(new QRadioButton(QStringLiteral("Landscape"), picPaperCustom), "optLandscape");
-    optPortrait =
-        named(new QRadioButton(QStringLiteral("Portrait"), picPaperCustom), "optPortrait");
+    optLandscape = named(new QRadioButton(tr("Landscape"), picPaperCustom), "optLandscape");
+    optPortrait = named(new QRadioButton(tr("Portrait"), picPaperCustom), "optPortrait");
     optLandscape->setChecked(true);
     txtPaperWidth = measureBox(picPaperCustom, "txtPaperWidth");
     txtPaperHeight = measureBox(picPaperCustom, "txtPaperHeight");
-    lblPaperWidth =
-        named(new QLabel(QStringLiteral("Width (in.)"), picPaperCustom), "lblPaperWidth");
-    lblPaperHeight =
-        named(new QLabel(QStringLiteral("Height (in.)"), picPaperCustom), "lblPaperHeight");
+    lblPaperWidth = named(new QLabel(tr("Width (in.)"), picPaperCustom), "lblPaperWidth");
+    lblPaperHeight = named(new QLabel(tr("Height (in.)"), picPaperCustom), "lblPaperHeight");
     lblPaperWidth->setBuddy(txtPaperWidth);
     lblPaperHeight->setBuddy(txtPaperHeight);
     auto* custom = new QGridLayout(picPaperCustom);
@@ -311,10 +308,10 @@ QGridLayout* frmLayout::buildMargins() {
     txtMarginBottom = measureBox(picPaper, "txtMarginBottom");
     txtMarginLeft = measureBox(picPaper, "txtMarginLeft");
     txtMarginRight = measureBox(picPaper, "txtMarginRight");
-    lblMarginTop = named(new QLabel(QStringLiteral("Top:"), picPaper), "lblMarginTop");
-    lblMarginBottom = named(new QLabel(QStringLiteral("Bottom:"), picPaper), "lblMarginBottom");
-    lblMarginLeft = named(new QLabel(QStringLiteral("Left:"), picPaper), "lblMarginLeft");
-    lblMarginRight = named(new QLabel(QStringLiteral("Right:"), picPaper), "lblMarginRight");
+    lblMarginTop = named(new QLabel(tr("Top:"), picPaper), "lblMarginTop");
+    lblMarginBottom = named(new QLabel(tr("Bottom:"), picPaper), "lblMarginBottom");
+    lblMarginLeft = named(new QLabel(tr("Left:"), picPaper), "lblMarginLeft");
+    lblMarginRight = named(new QLabel(tr("Right:"), picPaper), "lblMarginRight");
     auto* margins = new QGridLayout;
     margins->setHorizontalSpacing(12);
     const std::array<std::pair<QLabel*, QLineEdit*>, 4> cells = {
@@ -342,7 +339,7 @@ void frmLayout::layOut() {
         else
             page->hide();
     }
-    cmdOK = named(new QPushButton(QStringLiteral("&Save"), this), "cmdOK");
+    cmdOK = named(new QPushButton(tr("&Save"), this), "cmdOK");
     cmdOK->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

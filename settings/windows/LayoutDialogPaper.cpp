@@ -67,5 +67,5 @@ void frmLayout::showMeasureUnit() {
         lblPaperWidth->setText(tr("Width (mm)"));
         lblPaperHeight->setText(tr("Height (mm)"));
     }
-    lblMargins->setText(tr("Margins (%1) ").arg(UnitLabel(unit_)));
+    lblMargins->setText(unit_ == MeasureUnit::Inch ? tr("Margins (in.) ") : tr("Margins (mm) "));
 }

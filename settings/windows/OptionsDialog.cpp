@@ -27,7 +27,7 @@ QLabel* heading(const QString& text, const char* name, QWidget* parent) {
 
 frmOptions::frmOptions(AppState& app, QWidget* parent) : QDialog(parent), app_(app) {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Daylark Options"));
+    setWindowTitle(tr("Daylark Options"));
     buildControls();
     for (QAbstractButton* option :
          {static_cast<QAbstractButton*>(chkConfAdd), static_cast<QAbstractButton*>(chkConfEdit),
@@ -42,29 +42,23 @@ frmOptions::frmOptions(AppState& app, QWidget* parent) : QDialog(parent), app_(a
 
 void frmOptions::buildControls() {
     picOptions = named(new QWidget(this), "picOptions");
-    lblEntryOptions = heading(QStringLiteral("Entry Options "), "lblEntryOptions", picOptions);
-    chkConfAdd = named(
-        new QCheckBox(QStringLiteral("Display confirmation after adding entries"), picOptions),
-        "chkConfAdd");
-    chkConfEdit = named(
-        new QCheckBox(QStringLiteral("Display confirmation after editing entries"), picOptions),
-        "chkConfEdit");
-    chkConfDel = named(
-        new QCheckBox(QStringLiteral("Display confirmation when deleting entries"), picOptions),
-        "chkConfDel");
-    fraAddEntry = named(new QGroupBox(QStringLiteral("Adding Entries"), picOptions), "fraAddEntry");
-    optAfterAdd[0] =
-        named(new QRadioButton(QStringLiteral("Remain in window and clear fields"), fraAddEntry),
-              "optAfterAdd0");
-    optAfterAdd[1] = named(
-        new QRadioButton(QStringLiteral("Close window and return to previous window"), fraAddEntry),
-        "optAfterAdd1");
-    lblMoreOptions = heading(QStringLiteral("More Options "), "lblMoreOptions", picOptions);
-    cmdLayout =
-        named(new QPushButton(QStringLiteral("Calendar Layout..."), picOptions), "cmdLayout");
-    cmdDesktop =
-        named(new QPushButton(QStringLiteral("Desktop Calendar..."), picOptions), "cmdDesktop");
-    cmdOK = named(new QPushButton(QStringLiteral("&Close"), picOptions), "cmdOK");
+    lblEntryOptions = heading(tr("Entry Options "), "lblEntryOptions", picOptions);
+    chkConfAdd = named(new QCheckBox(tr("Display confirmation after adding entries"), picOptions),
+                       "chkConfAdd");
+    chkConfEdit = named(new QCheckBox(tr("Display confirmation after editing entries"), picOptions),
+                        "chkConfEdit");
+    chkConfDel = named(new QCheckBox(tr("Display confirmation when deleting entries"), picOptions),
+                       "chkConfDel");
+    fraAddEntry = named(new QGroupBox(tr("Adding Entries"), picOptions), "fraAddEntry");
+    optAfterAdd[0] = named(new QRadioButton(tr("Remain in window and clear fields"), fraAddEntry),
+                           "optAfterAdd0");
+    optAfterAdd[1] =
+        named(new QRadioButton(tr("Close window and return to previous window"), fraAddEntry),
+              "optAfterAdd1");
+    lblMoreOptions = heading(tr("More Options "), "lblMoreOptions", picOptions);
+    cmdLayout = named(new QPushButton(tr("Calendar Layout..."), picOptions), "cmdLayout");
+    cmdDesktop = named(new QPushButton(tr("Desktop Calendar..."), picOptions), "cmdDesktop");
+    cmdOK = named(new QPushButton(tr("&Close"), picOptions), "cmdOK");
     cmdOK->setDefault(true);
 
     auto* frame = new QVBoxLayout(fraAddEntry);
@@ -102,7 +96,7 @@ void frmOptions::Form_Load() {
 }
 
 void frmOptions::optionClicked() {
-    cmdOK->setText(QStringLiteral("&Save"));
+    cmdOK->setText(tr("&Save"));
 }
 
 // Memory and store change together: a write that fails changes neither, and the dialog

@@ -161,3 +161,33 @@ TEST(FitProblemLines, CountTheEntriesOfADayThatDoNotFit) {
 }
 
 } // namespace
+
+// The mark of a full day is written in the page's language, and shortens to "+N" in a cell
+// too narrow for the words.
+TEST(CellStackReports, TheMarkOfAFullDaySpeaksThePagesLanguage) {
+    struct Case {
+        QLocale::Language language;
+        double width;
+        const char* mark;
+    };
+    const Case cases[] = {
+        {QLocale::English, 100, "+2 more"},   {QLocale::German, 100, "+2 weitere"},
+        {QLocale::French, 100, "+2 de plus"}, {QLocale::Spanish, 100, "+2 más"},
+        {QLocale::Italian, 100, "+2 more"},   {QLocale::German, 40, "+2"},
+    };
+    for (const Case& c : cases) {
+        RecordingSurface surface;
+        surface.setFont({QStringLiteral("Test"), 500});
+        std::vector<PlacedEntry> placed;
+        for (const char* text : {"a", "b", "c"})
+            placed.push_back({EntryKind::Other, 0, 3, QString::fromLatin1(text), "&HFF"});
+        CellLineY lines{};
+        WriteMonthEntries(
+            surface, placed,
+            [&](int) {
+                return CellBox{0, c.width, 20};
+            },
+            lines, FullCell::MarkMore, c.language);
+        EXPECT_EQ(surface.allTexts(), QStringList({"a", QString::fromUtf8(c.mark)})) << c.mark;
+    }
+}

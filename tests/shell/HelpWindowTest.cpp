@@ -1,12 +1,14 @@
 #include "shell/HelpWindow.h"
 #include "shell/MainWindow.h"
 #include "support/TestApp.h"
+#include "support/Translation.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QSet>
@@ -37,11 +39,25 @@ QString resourcePath(const QUrl& url) {
     return QStringLiteral(":") + url.path();
 }
 
-QStringList helpPages() {
+// The pages of one language's folder (":/help" holds the English ones).
+QStringList helpPages(const QString& folder = QStringLiteral(":/help")) {
     QStringList pages;
-    for (const QString& name : QDir(":/help").entryList({"*.html"}))
-        pages << QStringLiteral(":/help/") + name;
+    for (const QString& name : QDir(folder).entryList({"*.html"}))
+        pages << folder + u'/' + name;
     return pages;
+}
+
+// Every page of every language.
+QStringList allHelpPages() {
+    QStringList pages = helpPages();
+    for (const QString& language : TranslatedLanguages())
+        pages << helpPages(QStringLiteral(":/help/") + language);
+    return pages;
+}
+
+// The translations of the help, and English (the empty language).
+QStringList helpLanguages() {
+    return QStringList{QString()} + TranslatedLanguages();
 }
 
 TEST(HelpWindow, IsAWindowOfItsOwnThatOpensOnTheDefaultTopic) {
@@ -58,31 +74,59 @@ TEST(HelpWindow, IsAWindowOfItsOwnThatOpensOnTheDefaultTopic) {
     EXPECT_EQ(help->browser()->source(), HelpWindow::defaultTopic());
 }
 
-TEST(HelpWindow, ContentsListsEveryPageAndEveryLinkResolves) {
-    QWidget owner;
-    HelpWindow help(&owner);
-    const QList<QUrl> contents = linksOf(*help.browser());
-    ASSERT_GE(contents.size(), 10);
+// Each language has every page the English help has, under the same name.
+TEST(HelpPages, EveryLanguageHasEveryPage) {
+    QStringList english = QDir(":/help").entryList({"*.html"});
+    ASSERT_GE(english.size(), 10);
+    for (const QString& language : TranslatedLanguages())
+        EXPECT_EQ(QDir(QStringLiteral(":/help/") + language).entryList({"*.html"}), english)
+            << language.toStdString();
+}
 
-    // Visit every page reachable from the contents; each must exist, load with a title and
-    // link only to pages that exist.
-    QList<QUrl> queue = contents;
-    QSet<QString> seen{resourcePath(HelpWindow::defaultTopic())};
-    while (!queue.isEmpty()) {
-        const QUrl url = queue.takeFirst();
-        const QString path = resourcePath(url);
-        ASSERT_EQ(url.scheme(), QString("qrc")) << url.toString().toStdString();
-        ASSERT_TRUE(QFile::exists(path)) << path.toStdString();
-        if (seen.contains(path)) continue;
-        seen.insert(path);
-        help.browser()->setSource(url);
-        EXPECT_FALSE(help.browser()->documentTitle().isEmpty()) << path.toStdString();
-        EXPECT_GT(help.browser()->toPlainText().size(), 300) << path.toStdString();
-        queue << linksOf(*help.browser());
+// Under a translation the help opens on that language's contents, in the window's language.
+TEST(HelpWindow, OpensInTheWindowsLanguage) {
+    for (const QString& language : TranslatedLanguages()) {
+        const Translation translation(QStringLiteral("daylark"), language);
+        QWidget owner;
+        HelpWindow help(&owner);
+        EXPECT_EQ(help.browser()->source(),
+                  QUrl(QStringLiteral("qrc:/help/%1/index.html").arg(language)));
+        EXPECT_NE(help.browser()->documentTitle(), QString("Welcome to Daylark"));
+        EXPECT_NE(help.windowTitle(), QString("Daylark Help - Welcome to Daylark"));
     }
-    // No page is left out of reach.
-    const QStringList pages = helpPages();
-    EXPECT_EQ(seen, QSet<QString>(pages.begin(), pages.end()));
+}
+
+TEST(HelpWindow, ContentsListsEveryPageAndEveryLinkResolves) {
+    for (const QString& language : helpLanguages()) {
+        const Translation translation(QStringLiteral("daylark"), language);
+        const QString folder = language.isEmpty() ? QStringLiteral(":/help") : ":/help/" + language;
+        QWidget owner;
+        HelpWindow help(&owner);
+        const QList<QUrl> contents = linksOf(*help.browser());
+        ASSERT_GE(contents.size(), 10);
+
+        // Visit every page reachable from the contents; each must exist, load with a title and
+        // link only to pages that exist.
+        QList<QUrl> queue = contents;
+        QSet<QString> seen{resourcePath(HelpWindow::defaultTopic())};
+        while (!queue.isEmpty()) {
+            const QUrl url = queue.takeFirst();
+            const QString path = resourcePath(url);
+            ASSERT_EQ(url.scheme(), QString("qrc")) << url.toString().toStdString();
+            ASSERT_TRUE(QFile::exists(path)) << path.toStdString();
+            EXPECT_EQ(QFileInfo(path).path(), folder)
+                << path.toStdString(); // never another language
+            if (seen.contains(path)) continue;
+            seen.insert(path);
+            help.browser()->setSource(url);
+            EXPECT_FALSE(help.browser()->documentTitle().isEmpty()) << path.toStdString();
+            EXPECT_GT(help.browser()->toPlainText().size(), 300) << path.toStdString();
+            queue << linksOf(*help.browser());
+        }
+        // No page is left out of reach.
+        const QStringList pages = helpPages(folder);
+        EXPECT_EQ(seen, QSet<QString>(pages.begin(), pages.end()));
+    }
 }
 
 QString pageText(const QString& path) {
@@ -101,7 +145,7 @@ QString asXml(QString html) {
 }
 
 TEST(HelpPages, AreWellFormed) {
-    for (const QString& page : helpPages()) {
+    for (const QString& page : allHelpPages()) {
         QXmlStreamReader xml(asXml(pageText(page)));
         QStringList elements;
         while (!xml.atEnd())
@@ -121,7 +165,7 @@ TEST(HelpPages, ExamplesFitTheHelpWindowsWidth) {
     HelpWindow help(&owner);
     help.show();
     int examples = 0;
-    for (const QString& page : helpPages()) {
+    for (const QString& page : allHelpPages()) {
         help.browser()->setSource(QUrl(QStringLiteral("qrc:") + page.mid(1)));
         QCoreApplication::processEvents();
         const QTextDocument* doc = help.browser()->document();
@@ -137,28 +181,35 @@ TEST(HelpPages, ExamplesFitTheHelpWindowsWidth) {
     EXPECT_GT(examples, 3);
 }
 
-// Every "Menu > Command" a page names is a command of the main window's menus.
+// Every "Menu > Command" a page names is a command of the main window's menus, in the page's
+// language.
 TEST(HelpPages, NameOnlyCommandsThatAreThere) {
-    TestApp t;
-    frmMain main(t.app, true);
-    QSet<QString> commands;
-    auto plain = [](QString text) { return text.remove(u'&').remove(QStringLiteral("...")); };
-    for (QAction* menu : main.menuBar()->actions())
-        for (QAction* item : menu->menu()->actions())
-            if (!item->isSeparator()) commands << plain(menu->text()) + " > " + plain(item->text());
-    ASSERT_GT(commands.size(), 15);
+    for (const QString& language : helpLanguages()) {
+        const Translation translation(QStringLiteral("daylark"), language);
+        const QString folder = language.isEmpty() ? QStringLiteral(":/help") : ":/help/" + language;
+        TestApp t;
+        frmMain main(t.app, true);
+        QSet<QString> commands;
+        auto plain = [](QString text) { return text.remove(u'&').remove(QStringLiteral("...")); };
+        for (QAction* menu : main.menuBar()->actions())
+            for (QAction* item : menu->menu()->actions())
+                if (!item->isSeparator())
+                    commands << plain(menu->text()) + " > " + plain(item->text());
+        ASSERT_GT(commands.size(), 15);
 
-    const QRegularExpression named(QStringLiteral("<b>(\\w+) &gt;\\s+([^<]+)</b>"));
-    int found = 0;
-    for (const QString& page : helpPages()) {
-        for (auto it = named.globalMatch(pageText(page)); it.hasNext(); ++found) {
-            const auto m = it.next();
-            const QString command = m.captured(1) + " > " + plain(m.captured(2).simplified());
-            EXPECT_TRUE(commands.contains(command))
-                << page.toStdString() << ": " << command.toStdString();
+        const QRegularExpression named(QStringLiteral("<b>(\\w+) &gt;\\s+([^<]+)</b>"),
+                                       QRegularExpression::UseUnicodePropertiesOption);
+        int found = 0;
+        for (const QString& page : helpPages(folder)) {
+            for (auto it = named.globalMatch(pageText(page)); it.hasNext(); ++found) {
+                const auto m = it.next();
+                const QString command = m.captured(1) + " > " + plain(m.captured(2).simplified());
+                EXPECT_TRUE(commands.contains(command))
+                    << page.toStdString() << ": " << command.toStdString();
+            }
         }
+        EXPECT_GT(found, 10) << folder.toStdString();
     }
-    EXPECT_GT(found, 10);
 }
 
 } // namespace

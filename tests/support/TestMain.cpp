@@ -18,7 +18,9 @@ int main(int argc, char** argv) {
     qputenv("TZ", "UTC");
     qputenv("LANG", "C.UTF-8");
     qputenv("LC_ALL", "C.UTF-8");
-    qunsetenv("LANGUAGE"); // the toolkit's system locale would follow it over LC_ALL
+    // The language a developer's desktop prefers must not reach the tests: they speak English
+    // unless a test installs a translation itself.
+    qunsetenv("LANGUAGE");
     tzset();
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
