@@ -171,9 +171,11 @@ QByteArray formatICalendar(const CalendarDocument& doc, const QDateTime& stamp,
         // A yearly repeat of iCalendar cannot follow Easter or move a day off a weekend.
         if (e.Moving) {
             if (notExported)
-                *notExported << EntryListText(e) +
-                                    QLatin1String(": a holiday that moves with Easter or the "
-                                                  "weekend has no yearly repeat in iCalendar.");
+                *notExported << QCoreApplication::translate(
+                                    "ICalendarExport", "%1: a holiday that moves with Easter or "
+                                                       "the weekend has no yearly repeat in "
+                                                       "iCalendar.")
+                                    .arg(EntryListCaption(e));
             continue;
         }
         w.add(EntryKind::FloatingHoliday, e, floatingHolidayEvent(e), kHolidayCategory);

@@ -2,6 +2,8 @@
 
 #include "platform/TextCodec.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -141,8 +143,15 @@ std::optional<EventSpan> SpanOf(const OtherEntry& e) {
 }
 
 QString KeptSectionNotice(int unreadLines) {
-    return QStringLiteral("Part of this calendar was written by a newer version of Daylark "
-                          "(%1 lines after \"[End of Data]\"). This version cannot show it; it "
-                          "is kept and saved back unchanged.")
-        .arg(unreadLines);
+    if (unreadLines == 1)
+        return QCoreApplication::translate(
+            "CalendarFormat",
+            "Part of this calendar was written by a newer version of Daylark (1 line after "
+            "\"[End of Data]\"). This version cannot show it; it is kept and saved back "
+            "unchanged.");
+    return QCoreApplication::translate(
+        "CalendarFormat",
+        "Part of this calendar was written by a newer version of Daylark (%n lines after "
+        "\"[End of Data]\"). This version cannot show it; it is kept and saved back unchanged.",
+        nullptr, unreadLines);
 }

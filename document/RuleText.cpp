@@ -1,54 +1,109 @@
 #include "document/RuleText.h"
 
 #include "document/EntryText.h"
+#include "platform/Translations.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
 
-QString ordinalWord(int n) {
-    static const char* const kWords[] = {"First", "Second", "Third", "Fourth", "Fifth"};
-    return n >= 1 && n <= 5 ? QLatin1String(kWords[n - 1]) : QString::number(n);
+// A text and its note for the translators, as QT_TRANSLATE_NOOP3 gives them.
+struct Source {
+    const char* text;
+    const char* comment;
+};
+
+// The words of a rule's text: the fixed English ones, or the windows' language.
+class RuleWords {
+  public:
+    explicit RuleWords(TextLanguage language) : interface_(language == TextLanguage::Interface) {}
+
+    // A text of the "RuleText" context, translated for the windows.
+    QString text(const Source& s) const {
+        return interface_ ? QCoreApplication::translate("RuleText", s.text, s.comment)
+                          : QString::fromUtf8(s.text);
+    }
+    QString month(int month) const {
+        // The locale's own case, as within a date ("26 décembre"), not a list's capital.
+        return interface_ ? InterfaceLocale().monthName(month) : MonthName(month);
+    }
+    QString weekday(int weekday) const {
+        if (weekday < 0 || weekday > 6) return {};
+        return interface_ ? InterfaceLocale().dayName(weekday == 0 ? 7 : weekday)
+                          : WeekdayName(weekday);
+    }
+    QString dayOfMonth(int month, int day) const {
+        return text(QT_TRANSLATE_NOOP3("RuleText", "%1 %2", "a day of every year: July 4"))
+            .arg(this->month(month), QString::number(day));
+    }
+
+  private:
+    bool interface_;
+};
+
+QString ordinalWord(int n, const RuleWords& words) {
+    static const Source kWords[] = {
+        QT_TRANSLATE_NOOP3("RuleText", "First", "the week of a holiday: First Monday of May"),
+        QT_TRANSLATE_NOOP3("RuleText", "Second", "the week of a holiday: First Monday of May"),
+        QT_TRANSLATE_NOOP3("RuleText", "Third", "the week of a holiday: First Monday of May"),
+        QT_TRANSLATE_NOOP3("RuleText", "Fourth", "the week of a holiday: First Monday of May"),
+        QT_TRANSLATE_NOOP3("RuleText", "Fifth", "the week of a holiday: First Monday of May")};
+    return n >= 1 && n <= 5 ? words.text(kWords[n - 1]) : QString::number(n);
 }
 
-QString baseText(const HolidayRule& r) {
+QString baseText(const HolidayRule& r, const RuleWords& words) {
     switch (r.base) {
     case RuleBase::Fixed:
-        return MonthName(r.month) + u' ' + QString::number(r.day);
+        return words.dayOfMonth(r.month, r.day);
     case RuleBase::NthWeekday:
-        return ordinalWord(r.n) + u' ' + WeekdayName(r.weekday) + QLatin1String(" of ") +
-               MonthName(r.month);
+        return words
+            .text(QT_TRANSLATE_NOOP3("RuleText", "%1 %2 of %3",
+                                     "%1 First, %2 Monday, %3 May: First Monday of May"))
+            .arg(ordinalWord(r.n, words), words.weekday(r.weekday), words.month(r.month));
     case RuleBase::LastWeekday:
-        return QLatin1String("Last ") + WeekdayName(r.weekday) + QLatin1String(" of ") +
-               MonthName(r.month);
+        return words
+            .text(QT_TRANSLATE_NOOP3("RuleText", "Last %1 of %2",
+                                     "%1 Monday, %2 May: Last Monday of May"))
+            .arg(words.weekday(r.weekday), words.month(r.month));
     case RuleBase::WeekdayOnOrAfter:
-        return WeekdayName(r.weekday) + QLatin1String(" on or after ") + MonthName(r.month) + u' ' +
-               QString::number(r.day);
+        return words
+            .text(QT_TRANSLATE_NOOP3("RuleText", "%1 on or after %2",
+                                     "%1 Monday, %2 May 24: Monday on or after May 24"))
+            .arg(words.weekday(r.weekday), words.dayOfMonth(r.month, r.day));
     case RuleBase::WesternEaster:
-        return QStringLiteral("Easter");
+        return words.text(QT_TRANSLATE_NOOP3("RuleText", "Easter", "Easter Sunday"));
     case RuleBase::OrthodoxEaster:
-        return QStringLiteral("Orthodox Easter");
+        return words.text(QT_TRANSLATE_NOOP3("RuleText", "Orthodox Easter", "Easter Sunday"));
     }
     return {};
 }
 
 // ", on Monday when on a Sunday, on Friday when on a Saturday"
-QString observanceText(const HolidayRule& r) {
+QString observanceText(const HolidayRule& r, const RuleWords& words) {
+    const QString form =
+        words.text(QT_TRANSLATE_NOOP3("RuleText", "on %1 when on a %2",
+                                      "%1 Monday, %2 Sunday: a holiday observed on another day"));
     QStringList parts;
     for (int weekday = 0; weekday < 7; ++weekday) {
         const int shift = r.observed[size_t(weekday)];
         if (shift == 0) continue;
-        parts << QLatin1String("on ") + WeekdayName(((weekday + shift) % 7 + 7) % 7) +
-                     QLatin1String(" when on a ") + WeekdayName(weekday);
+        parts << form.arg(words.weekday(((weekday + shift) % 7 + 7) % 7), words.weekday(weekday));
     }
     return parts.isEmpty() ? QString() : QLatin1String(", ") + parts.join(QLatin1String(", "));
 }
 
-QString yearsText(const HolidayRule& r) {
+QString yearsText(const HolidayRule& r, const RuleWords& words) {
     if (r.firstYear && r.lastYear)
-        return QStringLiteral(", %1 to %2").arg(r.firstYear).arg(r.lastYear);
-    if (r.firstYear) return QStringLiteral(", from %1").arg(r.firstYear);
-    if (r.lastYear) return QStringLiteral(", up to %1").arg(r.lastYear);
+        return words.text(QT_TRANSLATE_NOOP3("RuleText", ", %1 to %2", "the years a holiday holds"))
+            .arg(r.firstYear)
+            .arg(r.lastYear);
+    if (r.firstYear)
+        return words.text(QT_TRANSLATE_NOOP3("RuleText", ", from %1", "the years a holiday holds"))
+            .arg(r.firstYear);
+    if (r.lastYear)
+        return words.text(QT_TRANSLATE_NOOP3("RuleText", ", up to %1", "the years a holiday holds"))
+            .arg(r.lastYear);
     return {};
 }
 
@@ -60,22 +115,23 @@ QString WeekdayName(int weekday) {
     return weekday >= 0 && weekday <= 6 ? QLatin1String(kNames[weekday]) : QString();
 }
 
-QString HolidayRuleText(const HolidayRule& r) {
-    QString text = baseText(r);
+QString HolidayRuleText(const HolidayRule& r, TextLanguage language) {
+    const RuleWords words(language);
+    QString text = baseText(r, words);
     if (r.offset > 0) text += QStringLiteral(" + %1").arg(r.offset);
     if (r.offset < 0) text += QStringLiteral(" - %1").arg(-r.offset);
-    return text + observanceText(r) + yearsText(r);
+    return text + observanceText(r, words) + yearsText(r, words);
 }
 
 QString ObservedName(const QString& name, bool observed, QLocale::Language language) {
     if (!observed) return name;
     switch (language) {
     case QLocale::German:
-        return name + QLatin1String(" (Ersatztag)");
+        return name + QStringLiteral(" (Ersatztag)");
     case QLocale::French:
-        return name + QLatin1String(" (jour férié reporté)");
+        return name + QStringLiteral(" (jour férié reporté)");
     case QLocale::Spanish:
-        return name + QLatin1String(" (trasladado)");
+        return name + QStringLiteral(" (trasladado)");
     default:
         return name + QLatin1String(" (observed)");
     }

@@ -1,6 +1,7 @@
 #include "drawing/WeekList.h"
 
 #include "calendar_format/HolidayRules.h"
+#include "document/AgeText.h"
 #include "document/OwnSectionEntries.h"
 #include "document/RuleText.h"
 
@@ -186,8 +187,8 @@ class UpcomingCollector {
             if (const std::optional<EventSpan> span = SpanOf(e)) {
                 if (span->last >= range_.first && span->first < range_.end)
                     add(EntryKind::Other, index, std::max(span->first, range_.first), e.Name,
-                        locale_.listDate(span->first) + QLatin1String(" to ") +
-                            locale_.listDate(span->last));
+                        locale_.listDate(span->first) + u' ' + RangeWord(locale_.language()) +
+                            u' ' + locale_.listDate(span->last));
                 ++index;
                 continue;
             }

@@ -1,5 +1,8 @@
 #include "editors/MovingRules.h"
 
+#include <QCoreApplication>
+#include <cstdlib>
+
 namespace {
 
 constexpr int kSaturday = 6, kSunday = 0;
@@ -66,4 +69,12 @@ std::optional<MovingChoice> MovingChoiceOf(const HolidayRule& r) {
         return std::nullopt;
     }
     return MovingRuleOf(c) == r ? std::optional(c) : std::nullopt;
+}
+
+QString DaysSuffix(int days) {
+    const int count = std::abs(days);
+    if (count == 1)
+        return QCoreApplication::translate("frmHoliday", " day", "after the count 1: 1 day");
+    return QCoreApplication::translate("frmHoliday", " days",
+                                       "after a count of days other than 1: 2 days", count);
 }

@@ -2,6 +2,7 @@
 
 #include "calendar_format/HolidayRules.h"
 
+#include <QString>
 #include <optional>
 
 // The holiday editor's moving dates as rules: Easter (Western or Orthodox) plus or minus some
@@ -27,3 +28,7 @@ HolidayRule MovingRuleOf(const MovingChoice& choice);
 // The choice that gives rule; nothing for a rule the editor's choices cannot give (a holiday
 // pack's rule with limited years, an offset from a weekday rule), which it then keeps as is.
 std::optional<MovingChoice> MovingChoiceOf(const HolidayRule& rule);
+
+// The unit after a count of days before or after Easter, in the windows' language: " day"
+// after one (or minus one), " days" after any other count.
+QString DaysSuffix(int days);

@@ -94,7 +94,9 @@ void frmHoliday::buildMovingChoice() {
     cboMoving = named(new QComboBox(fraBirthDate), "cboMoving");
     spnOffset = named(new QSpinBox(fraBirthDate), "spnOffset");
     spnOffset->setRange(-kLargestEasterOffset, kLargestEasterOffset);
-    spnOffset->setSuffix(tr(" days"));
+    spnOffset->setSuffix(DaysSuffix(0));
+    connect(spnOffset, &QSpinBox::valueChanged, spnOffset,
+            [this](int days) { spnOffset->setSuffix(DaysSuffix(days)); });
     spnOffset->setToolTip(tr("Days after Easter; before it when negative"));
     cboAfterDay = named(new QComboBox(fraBirthDate), "cboAfterDay");
     cboAfterDay->setToolTip(tr("The first of this weekday on or after the day above"));
@@ -178,7 +180,7 @@ void frmHoliday::showMovingRule(const HolidayRule& rule) {
         keptRule_ = rule;
         const QSignalBlocker quiet(cboMoving);
         cboMoving->clear();
-        cboMoving->addItem(tr("As stored: %1").arg(HolidayRuleText(rule)));
+        cboMoving->addItem(tr("As stored: %1").arg(HolidayRuleText(rule, TextLanguage::Interface)));
         enableMovingControls();
         return;
     }

@@ -40,7 +40,7 @@ frmOther::frmOther(AppState& app, QWidget* parent)
     chkUntil = named(new QCheckBox(tr("Until"), fraDate), "chkUntil");
     dteUntil = named(new QDateEdit(fraDate), "dteUntil");
     dteUntil->setCalendarPopup(true);
-    dteUntil->setDisplayFormat(QStringLiteral("MMMM d, yyyy"));
+    dteUntil->setDisplayFormat(tr("MMMM d, yyyy", "how the Until date is shown: July 20, 2027"));
     dteUntil->setToolTip(tr("The last day of an event that lasts several days"));
     until->addWidget(chkUntil);
     until->addWidget(dteUntil);

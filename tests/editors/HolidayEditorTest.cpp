@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <cstdlib>
 
 namespace {
 
@@ -140,6 +141,7 @@ TEST_F(HolidayEditor, MovingChoicesAreStoredAsRules) {
         EXPECT_EQ(w->cboObserved->isEnabled(), c.base == 3) << c.rule;
         EXPECT_FALSE(w->cboWeek->isEnabled());
         w->spnOffset->setValue(c.offset);
+        EXPECT_EQ(w->spnOffset->suffix(), std::abs(c.offset) == 1 ? " day" : " days") << c.rule;
         w->cboMonth->setCurrentIndex(c.month - 1);
         w->vsbDate->setNumber(c.day);
         w->cboAfterDay->setCurrentIndex(c.weekday);

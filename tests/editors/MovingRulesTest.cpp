@@ -25,3 +25,13 @@ TEST(MovingRules, RulesBeyondTheChoicesAreNotChoices) {
                              "onafter-mon-05-24+1", "easter+1/sun+1", "07-04"})
         EXPECT_FALSE(MovingChoiceOf(*RuleFromText(QString::fromLatin1(text))).has_value()) << text;
 }
+
+// The unit after the days before or after Easter agrees with the count shown beside it.
+TEST(MovingRules, DaysSuffixAgreesWithTheCount) {
+    const struct {
+        int days;
+        const char* suffix;
+    } cases[] = {{1, " day"}, {-1, " day"}, {0, " days"}, {2, " days"}, {-39, " days"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(DaysSuffix(c.days), QString::fromLatin1(c.suffix)) << c.days;
+}
