@@ -14,6 +14,8 @@ enum class FileStatus {
 struct FileResult {
     FileStatus status = FileStatus::Success;
     QString error; // for Failed: what went wrong, for the user
+    // For a read that succeeded: what the file held that could not be shown, for the user.
+    QString notice = {};
 
     // Everything but a failure counts as done.
     bool failed() const {

@@ -3,6 +3,7 @@
 #include "calendar_format/CalendarDates.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -201,4 +202,22 @@ std::optional<HolidayRule> RuleFromText(QStringView text) {
     if (!validRule(r) || (r.firstYear && r.lastYear && r.firstYear > r.lastYear))
         return std::nullopt;
     return r;
+}
+
+std::vector<RuleDay> RuleDaysIn(const HolidayRule& rule, QDate first, QDate last) {
+    std::vector<RuleDay> days;
+    if (!first.isValid() || !last.isValid() || last < first) return days;
+    // An offset of up to three years' days may carry a year's holiday into the span.
+    constexpr int kYearsAround = 3;
+    for (int year = first.year() - kYearsAround; year <= last.year() + kYearsAround; ++year) {
+        const std::optional<QDate> own = HolidayDate(rule, year);
+        if (!own) continue;
+        if (*own >= first && *own <= last) days.push_back({*own, false});
+        const QDate observed = *ObservedDate(rule, year);
+        if (observed != *own && observed >= first && observed <= last)
+            days.push_back({observed, true});
+    }
+    std::sort(days.begin(), days.end(),
+              [](const RuleDay& a, const RuleDay& b) { return a.date < b.date; });
+    return days;
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <vector>
 
 // Yearly holiday rules beyond a fixed date and the n-th weekday of a month: dates that move
 // with Easter (Western or Orthodox), a weekday on or after a date, and a holiday observed on
@@ -64,3 +65,13 @@ std::optional<QDate> ObservedDate(const HolidayRule& rule, int year);
 QString RuleToText(const HolidayRule& rule);
 // The reverse; nothing for a text that is not a rule.
 std::optional<HolidayRule> RuleFromText(QStringView text);
+
+// A day on which a rule's holiday falls: its own day, or the day it is observed on instead.
+struct RuleDay {
+    QDate date;
+    bool observed = false; // the observed day of a holiday moved off a weekend
+    friend bool operator==(const RuleDay&, const RuleDay&) = default;
+};
+// Every day of [first, last] on which the holiday falls, in date order: its own day each year
+// and, where the observance moves it, the observed day too.
+std::vector<RuleDay> RuleDaysIn(const HolidayRule& rule, QDate first, QDate last);

@@ -67,3 +67,16 @@ QString AgeSeparator(QLocale::Language language) {
         return QStringLiteral(" -- ");
     }
 }
+
+QString RangeWord(QLocale::Language language) {
+    switch (language) {
+    case QLocale::German:
+        return QStringLiteral("bis");
+    case QLocale::French:
+        return QStringLiteral("au");
+    case QLocale::Spanish:
+        return QStringLiteral("al");
+    default:
+        return QStringLiteral("to");
+    }
+}

@@ -23,3 +23,7 @@ QString MoreWord(QLocale::Language language);
 // What stands between the name and the age: " -- " in English, a spaced en dash (" – ")
 // in the other languages.
 QString AgeSeparator(QLocale::Language language);
+
+// The word between the first and last days of a range on a page: "July 10, 2027 to July 20,
+// 2027".
+QString RangeWord(QLocale::Language language);

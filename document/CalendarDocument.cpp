@@ -8,6 +8,7 @@ void CalendarDocument::setModified(bool modified) {
 
 void CalendarDocument::ResetTables() {
     forEachTable([](auto& table) { table.reset(); });
+    KeptSection.clear();
 }
 
 void CalendarDocument::resetToUntitled() {
@@ -22,7 +23,8 @@ bool CalendarDocument::sameContent(const CalendarDocument& other) const {
     return CalendarTitle == other.CalendarTitle && HeaderLine1 == other.HeaderLine1 &&
            HeaderLine2 == other.HeaderLine2 && Birthdays == other.Birthdays &&
            Anniversaries == other.Anniversaries && FixedHolidays == other.FixedHolidays &&
-           FloatingHolidays == other.FloatingHolidays && OtherEvents == other.OtherEvents;
+           FloatingHolidays == other.FloatingHolidays && OtherEvents == other.OtherEvents &&
+           KeptSection == other.KeptSection;
 }
 
 int CalendarDocument::entryCount(EntryKind kind) const {

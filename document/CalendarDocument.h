@@ -3,6 +3,7 @@
 #include "document/Entries.h"
 #include "document/EntryTable.h"
 
+#include <QByteArrayList>
 #include <QCoreApplication>
 #include <QString>
 #include <functional>
@@ -34,6 +35,10 @@ class CalendarDocument {
     EntryTable<FloatingHolidayEntry> FloatingHolidays;
     EntryTable<OtherEntry> OtherEvents;
 
+    // Lines of the file's own section that this version cannot read (written by a newer
+    // version), kept to be written back unchanged.
+    QByteArrayList KeptSection;
+
     bool Modified() const { return modified_; }
     // Every change to an entry, the title or the header lines calls this afterwards.
     void MarkModified() { setModified(true); }
@@ -45,7 +50,7 @@ class CalendarDocument {
         observer_ = std::move(observer);
     }
 
-    // Every table back to one blank record.
+    // Every table back to one blank record, and no kept section.
     void ResetTables();
     // The state of a new calendar: tables reset, "[Untitled]", no header lines, no file.
     void resetToUntitled();

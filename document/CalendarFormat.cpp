@@ -3,6 +3,7 @@
 #include "calendar_format/CalendarDates.h"
 #include "calendar_format/CalendarFileReader.h"
 #include "document/NameCache.h"
+#include "document/OwnSectionEntries.h"
 #include "platform/TextCodec.h"
 
 #include <QCoreApplication>
@@ -53,6 +54,10 @@ struct Tables {
     static Tables of(const CalendarDocument& doc) {
         return {doc.Birthdays, doc.Anniversaries, doc.FixedHolidays, doc.FloatingHolidays,
                 doc.OtherEvents};
+    }
+    SectionStarts counts() const {
+        return {FixedHolidays.entryCount(), FloatingHolidays.entryCount(),
+                OtherEvents.entryCount()};
     }
     void moveInto(CalendarDocument& doc) {
         doc.Birthdays = std::move(Birthdays);
@@ -114,8 +119,18 @@ FileResult parse(QByteArrayView data, CalendarDocument& doc, Mode mode) {
         const CalendarPrologue& prologue = reader.readPrologue();
         Tables tables = mode == Mode::Import ? Tables::of(doc) : Tables{};
         const TextDecoder decoder;
+        const SectionStarts starts = mode == Mode::Import ? tables.counts() : SectionStarts{};
         const bool complete = readSections(reader, decoder, tables, mode == Mode::Read);
+        // The file's own section follows a file read whole; a stop line ends it before.
+        const OwnSection section = complete ? ReadOwnSection(reader.rest()) : OwnSection{};
+        PlaceSectionRecords(section.records,
+                            {tables.FixedHolidays, tables.FloatingHolidays, tables.OtherEvents},
+                            starts);
         tables.moveInto(doc);
+        if (mode == Mode::Read)
+            doc.KeptSection = section.kept;
+        else
+            doc.KeptSection += section.kept;
         if (mode == Mode::Read) {
             doc.CalendarTitle = decoder.text(prologue.title);
             if (prologue.hasHeaders) {
@@ -123,7 +138,9 @@ FileResult parse(QByteArrayView data, CalendarDocument& doc, Mode mode) {
                 doc.HeaderLine2 = decoder.text(prologue.header2);
             }
         }
-        return {complete ? FileStatus::Success : FileStatus::Stopped, {}};
+        return {complete ? FileStatus::Success : FileStatus::Stopped,
+                {},
+                section.unreadLines ? KeptSectionNotice(section.unreadLines) : QString()};
     } catch (const CalendarFormatError& error) {
         return {FileStatus::Failed, error.text};
     }

@@ -1,6 +1,7 @@
 #include "document/CalendarFormat.h"
 
 #include "calendar_format/CalendarFileWriter.h"
+#include "document/OwnSectionEntries.h"
 #include "platform/TextCodec.h"
 
 #include <QIODevice>
@@ -28,12 +29,13 @@ template <int N> void append(QByteArray& line, const FixedText<N>& field) {
 }
 
 // Each entry of the table as one line, made by fields(line, entry), between the run's
-// heading and its empty line.
+// heading and its empty line; entries of the file's own section are left to it.
 template <class Entry, class Fields>
 void writeRun(CalendarFileWriter& out, EntryRun run, const EntryTable<Entry>& table,
               Fields&& fields) {
     out.beginRun(run);
     for (const Entry& e : table) {
+        if (InOwnSection(e)) continue;
         fields(out.text(), e);
         out.endLine();
     }
@@ -75,6 +77,7 @@ void writeLines(CalendarFileWriter& out, const CalendarDocument& doc) {
                  append(line, e.Name);
              });
     out.end();
+    WriteOwnSection(out, SectionRecordsOf(doc), doc.KeptSection);
 }
 
 } // namespace

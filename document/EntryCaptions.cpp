@@ -1,5 +1,6 @@
 #include "document/EntryCaptions.h"
 
+#include "document/RuleText.h"
 #include "platform/Translations.h"
 
 #include <QCoreApplication>
@@ -89,14 +90,23 @@ QString EntryDateCaption(const AnniversaryEntry& e, const DateWords& words) {
     return datedCaption(e.Date, words);
 }
 QString EntryDateCaption(const OtherEntry& e, const DateWords& words) {
-    return datedCaption(e.Date, words);
+    if (e.Until.isBlank()) return datedCaption(e.Date, words);
+    return QCoreApplication::translate("DateWords", "%1 to %2",
+                                       "the first and last days of an event that spans days")
+        .arg(datedCaption(e.Date, words), datedCaption(e.Until, words));
 }
 
 QString EntryDateCaption(const FixedHolidayEntry& e, const DateWords& words) {
-    return words.dayOfMonth(words.month(e.Date.number(0, 2)), numberText(e.Date, 2, 2));
+    const QString day =
+        words.dayOfMonth(words.month(e.Date.number(0, 2)), numberText(e.Date, 2, 2));
+    if (e.Days <= 1) return day;
+    return QCoreApplication::translate("DateWords", "%1 for %n days",
+                                       "a holiday of several days: July 10 for 3 days", e.Days)
+        .arg(day);
 }
 
 QString EntryDateCaption(const FloatingHolidayEntry& e, const DateWords& words) {
+    if (e.Moving) return HolidayRuleText(*e.Moving, TextLanguage::Interface);
     const QString rule = words.floatingRule(e.Rule.at(0), e.Rule.at(1), e.Month.number(0, 2));
     // A rule outside the known sets (a hand-edited file) shows its raw characters.
     return rule.isEmpty() ? e.Rule.text() + u' ' + e.Month.text() : rule;

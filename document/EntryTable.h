@@ -35,6 +35,15 @@ template <class Entry> class EntryTable {
         return index;
     }
 
+    // Puts entry at index, moving the records from there one place on; an index past the
+    // entries appends.
+    int insert(int index, Entry entry) {
+        const int count = entryCount();
+        if (index >= count) return append(std::move(entry));
+        records_.insert(records_.begin() + index, std::move(entry));
+        return index;
+    }
+
     // Removes the record at index. The only record of a table is blanked instead, so the
     // table keeps its one record.
     void remove(int index) {

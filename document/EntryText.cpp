@@ -1,8 +1,10 @@
 #include "document/EntryText.h"
 
 #include "document/AgeText.h"
+#include "document/RuleText.h"
 
 #include <cstdlib>
+#include <type_traits>
 
 namespace {
 
@@ -47,9 +49,17 @@ QString weekdayFragment(QChar c) {
 }
 
 template <class Entry>
-void eachLine(const EntryTable<Entry>& table, const std::function<void(const QString&)>& use) {
-    for (const Entry& e : table)
+void eachLine(const EntryTable<Entry>& table, const std::function<void(const QString&)>& use,
+              ListStyle style) {
+    for (const Entry& e : table) {
+        if constexpr (std::is_same_v<Entry, FloatingHolidayEntry>) {
+            if (style == ListStyle::NameFirst && e.Moving) {
+                use(e.Name + QLatin1String(" (") + HolidayRuleText(*e.Moving) + u')');
+                continue;
+            }
+        }
         use(EntryListText(e));
+    }
 }
 
 } // namespace
@@ -68,14 +78,17 @@ QString EntryDateText(const AnniversaryEntry& e) {
     return datedText(e.Date);
 }
 QString EntryDateText(const OtherEntry& e) {
-    return datedText(e.Date);
+    if (e.Until.isBlank()) return datedText(e.Date);
+    return datedText(e.Date) + QLatin1String(" to ") + datedText(e.Until);
 }
 
 QString EntryDateText(const FixedHolidayEntry& e) {
-    return monthOf(e.Date) + u' ' + numberText(e.Date, 2, 2);
+    const QString day = monthOf(e.Date) + u' ' + numberText(e.Date, 2, 2);
+    return e.Days > 1 ? day + QStringLiteral(" for %1 days").arg(e.Days) : day;
 }
 
 QString EntryDateText(const FloatingHolidayEntry& e) {
+    if (e.Moving) return HolidayRuleText(*e.Moving);
     const QString week = weekWord(e.Rule.at(0));
     const QString weekday = weekdayFragment(e.Rule.at(1));
     const QString month = monthOf(e.Month);
@@ -86,18 +99,18 @@ QString EntryDateText(const FloatingHolidayEntry& e) {
 }
 
 void ForEachEntryListLine(const CalendarDocument& doc, EntryKind kind,
-                          const std::function<void(const QString&)>& use) {
+                          const std::function<void(const QString&)>& use, ListStyle style) {
     switch (kind) {
     case EntryKind::Birthday:
-        return eachLine(doc.Birthdays, use);
+        return eachLine(doc.Birthdays, use, style);
     case EntryKind::Holiday:
-        return eachLine(doc.FixedHolidays, use);
+        return eachLine(doc.FixedHolidays, use, style);
     case EntryKind::FloatingHoliday:
-        return eachLine(doc.FloatingHolidays, use);
+        return eachLine(doc.FloatingHolidays, use, style);
     case EntryKind::Anniversary:
-        return eachLine(doc.Anniversaries, use);
+        return eachLine(doc.Anniversaries, use, style);
     case EntryKind::Other:
-        return eachLine(doc.OtherEvents, use);
+        return eachLine(doc.OtherEvents, use, style);
     }
 }
 

@@ -14,6 +14,9 @@ QString MonthName(int month);
 //   birthdays, anniversaries, other events: "March 7, 1961 - Name"
 //   fixed holidays:                        "July 4 - Name"
 //   floating holidays:                     "Fourth Thursday of November - Name"
+//   moving holidays:                       "Easter + 1 - Name"
+//   events and holidays of several days:   "July 10, 2027 to July 20, 2027 - Name",
+//                                          "July 10 for 3 days - Name"
 template <class Entry> QString EntryListText(const Entry& e);
 
 // The date part of those texts, before " - " and the name: "March 7, 1961", "July 4",
@@ -30,9 +33,15 @@ template <class Entry> QString EntryListText(const Entry& e) {
 
 // The list lines of every entry of one kind, in table order.
 QStringList EntryListLines(const CalendarDocument& doc, EntryKind kind);
+// How a line names a moving holiday: as the list does ("Easter + 1 - Easter Monday"), or
+// with the name first ("Easter Monday (Easter + 1)") as qvftool show prints it. Every other
+// entry has the list's line in both.
+enum class ListStyle { List, NameFirst };
+
 // The same lines one at a time, for a reader that needs never hold them all.
 void ForEachEntryListLine(const CalendarDocument& doc, EntryKind kind,
-                          const std::function<void(const QString&)>& use);
+                          const std::function<void(const QString&)>& use,
+                          ListStyle style = ListStyle::List);
 
 // "st", "nd", "rd" or "th" for a whole number, as English writes it: by the last digit,
 // except that numbers ending in 11, 12 or 13 take "th" (11th, 112th, -13th).

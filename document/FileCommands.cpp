@@ -46,7 +46,8 @@ ImportOutcome importData(const QString& path, QByteArrayView data, CalendarDocum
         const TextListImportResult list = importTextList(data, doc);
         return {list, true, TextListImportMessage(list)};
     }
-    return {importCalendar(data, doc), true, {}};
+    const FileResult calendar = importCalendar(data, doc);
+    return {calendar, true, calendar.notice};
 }
 
 // The reader refuses files over kLargestCalendarFile, so no save or import may make one.
@@ -139,6 +140,9 @@ FileResult ReadCalendarFile(AppState& app, const QString& path) {
     }
     refreshAfterRead(app);
     if (!app.DesktopWeekShown) app.viewsOrNone().calendarFileUsed(path);
+    if (!result.notice.isEmpty())
+        app.dialogs.message(
+            MessageRequest{result.notice, QStringLiteral("Daylark"), MessageIcon::Information});
     return result;
 }
 

@@ -2,6 +2,7 @@
 #include "document/EntryText.h"
 #include "document/ICalendar.h"
 #include "document/ICalendarParts.h"
+#include "document/OwnSectionEntries.h"
 
 #include <QCoreApplication>
 #include <QSet>
@@ -16,6 +17,7 @@ using namespace ical;
 struct EventDate {
     QDate start;
     QByteArray rule;
+    QDate last = {}; // the last day of an event that spans days
 };
 
 constexpr const char* kDayCodes[] = {"SU", "MO", "TU", "WE", "TH", "FR", "SA"};
@@ -125,7 +127,9 @@ class Writer {
         icalcomponent_add_property(event, icalproperty_new_uid(entryUid(kind, e, key).constData()));
         icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp_));
         icalcomponent_add_property(event, icalproperty_new_dtstart(icalDate(date->start)));
-        icalcomponent_add_property(event, icalproperty_new_dtend(icalDate(date->start.addDays(1))));
+        icalcomponent_add_property(
+            event, icalproperty_new_dtend(
+                       icalDate((date->last.isValid() ? date->last : date->start).addDays(1))));
         if (!date->rule.isEmpty())
             icalcomponent_add_property(event, icalproperty_new_rrule(icalrecurrencetype_from_string(
                                                   date->rule.constData())));
@@ -163,9 +167,23 @@ QByteArray formatICalendar(const CalendarDocument& doc, const QDateTime& stamp,
               e.Style.at(0));
     for (const FixedHolidayEntry& e : doc.FixedHolidays)
         w.add(EntryKind::Holiday, e, fixedHolidayEvent(e), kHolidayCategory);
-    for (const FloatingHolidayEntry& e : doc.FloatingHolidays)
+    for (const FloatingHolidayEntry& e : doc.FloatingHolidays) {
+        // A yearly repeat of iCalendar cannot follow Easter or move a day off a weekend.
+        if (e.Moving) {
+            if (notExported)
+                *notExported << QCoreApplication::translate(
+                                    "ICalendarExport", "%1: a holiday that moves with Easter or "
+                                                       "the weekend has no yearly repeat in "
+                                                       "iCalendar.")
+                                    .arg(EntryListCaption(e));
+            continue;
+        }
         w.add(EntryKind::FloatingHoliday, e, floatingHolidayEvent(e), kHolidayCategory);
-    for (const OtherEntry& e : doc.OtherEvents)
-        w.add(EntryKind::Other, e, datedEvent(e.Date, false), nullptr);
+    }
+    for (const OtherEntry& e : doc.OtherEvents) {
+        std::optional<EventDate> date = datedEvent(e.Date, false);
+        if (const std::optional<EventSpan> span = SpanOf(e); date && span) date->last = span->last;
+        w.add(EntryKind::Other, e, date, nullptr);
+    }
     return w.text();
 }

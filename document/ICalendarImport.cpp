@@ -4,6 +4,7 @@
 #include "document/ICalendarParts.h"
 #include "document/ICalendarScan.h"
 #include "document/ICalendarTiming.h"
+#include "document/OwnSectionEntries.h"
 #include "platform/TextCodec.h"
 
 #include <QCoreApplication>
@@ -282,8 +283,13 @@ class Importer {
     // the date written when its zone cannot be read).
     void single(icalcomponent* ev, const EventDays& days, const QString& name) {
         if (!inOurYears(name, days.first)) return;
-        if (!add(EntryKind::Other, doc_.OtherEvents, OtherEntry{mmddyyyy(days.first), name}))
-            return;
+        // An all-day event over several days becomes an event with an end date.
+        OtherEntry entry{mmddyyyy(days.first), name};
+        const bool spans = !days.timed && days.last.isValid() && days.last > days.first &&
+                           days.first.daysTo(days.last) < kLongestSpan &&
+                           droppedLine(ev, kEnding).isEmpty();
+        if (spans) entry.Until = mmddyyyy(days.last);
+        if (!add(EntryKind::Other, doc_.OtherEvents, std::move(entry))) return;
         if (!days.unreadZone.isEmpty())
             note(name, days.first,
                  QCoreApplication::translate(
@@ -291,11 +297,11 @@ class Importer {
                      "has a time zone (\"%1\") that could not be read; it was placed "
                      "on the date as written")
                      .arg(text(days.unreadZone)));
-        noteLength(ev, name, days);
+        if (!spans) noteLength(ev, name, days);
     }
 
-    // Entries hold one day: an event over several is added on its first, and the list says so;
-    // so does an event whose end cannot be read.
+    // Yearly entries hold one day: an event over several is added on its first, and the list says
+    // so; so does an event whose end cannot be read.
     void noteLength(icalcomponent* ev, const QString& name, const EventDays& days) {
         if (const QString dropped = droppedLine(ev, kEnding); !dropped.isEmpty())
             return note(name, days.first,

@@ -1,7 +1,10 @@
 #include "drawing/MonthCommands.h"
 
 #include "calendar_format/CalendarDates.h"
+#include "calendar_format/HolidayRules.h"
 #include "document/EntryText.h"
+#include "document/OwnSectionEntries.h"
+#include "document/RuleText.h"
 #include "document/SettingsRecords.h"
 #include "settings/PageLanguage.h"
 
@@ -85,10 +88,31 @@ class Placer {
         const auto& table = doc_.FloatingHolidays;
         for (int i = 0; i <= table.upperBound(); ++i) {
             const FloatingHolidayEntry& e = table[i];
+            if (e.Moving) {
+                movingHoliday(i, e);
+                continue;
+            }
             if (e.Month.number(0, 2) != grid_.month) continue;
             const int cell = FloatingHolidayCell(grid_, e.Rule.view()).value_or(kUnplaceable);
             add(EntryKind::FloatingHoliday, i, cell, e.Name, layout_.Holiday);
         }
+    }
+
+    // A holiday by a moving rule, on its own day and on the day it is observed on.
+    void movingHoliday(int index, const FloatingHolidayEntry& e) {
+        const QDate first(grid_.year, grid_.month, 1);
+        for (const RuleDay& day : RuleDaysIn(*e.Moving, first, first.addMonths(1).addDays(-1)))
+            add(EntryKind::FloatingHoliday, index, grid_.cellOfDay(day.date.day()),
+                ObservedName(e.Name, day.observed, language_), layout_.Holiday);
+    }
+
+    // An event that spans days: on each of its days in the drawn month.
+    void eventSpan(int index, const QString& name, const EventSpan& span) {
+        const QDate first(grid_.year, grid_.month, 1);
+        const QDate from = std::max(first, span.first);
+        const QDate to = std::min(first.addMonths(1).addDays(-1), span.last);
+        for (QDate day = from; day <= to; day = day.addDays(1))
+            add(EntryKind::Other, index, grid_.cellOfDay(day.day()), name, layout_.Other);
     }
 
     // Other events: only in their own year.
@@ -97,6 +121,10 @@ class Placer {
         const QString year = QString::number(grid_.year);
         for (int i = 0; i <= table.upperBound(); ++i) {
             const OtherEntry& e = table[i];
+            if (const std::optional<EventSpan> span = SpanOf(e)) {
+                eventSpan(i, e.Name, *span);
+                continue;
+            }
             if (e.Date.number(0, 2) != grid_.month || e.Date.view().mid(4, 4) != year) continue;
             add(EntryKind::Other, i, dayCell(grid_, e.Date.number(2, 2)), e.Name, layout_.Other);
         }

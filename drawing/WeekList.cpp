@@ -1,5 +1,10 @@
 #include "drawing/WeekList.h"
 
+#include "calendar_format/HolidayRules.h"
+#include "document/AgeText.h"
+#include "document/OwnSectionEntries.h"
+#include "document/RuleText.h"
+
 #include "document/EntryText.h"
 #include "document/SettingsRecords.h"
 
@@ -98,6 +103,7 @@ class UpcomingCollector {
         yearly(EntryKind::Birthday, doc_.Birthdays);
         yearly(EntryKind::Holiday, doc_.FixedHolidays);
         floatingHolidays();
+        movingHolidays();
         yearly(EntryKind::Anniversary, doc_.Anniversaries);
         otherEvents();
         std::stable_sort(found_.begin(), found_.end(), byDateAndText);
@@ -115,9 +121,12 @@ class UpcomingCollector {
         QString text;
     };
 
-    void add(EntryKind kind, int index, QDate date, const QString& name) {
+    // dateText: how the line names the day; its date when empty.
+    void add(EntryKind kind, int index, QDate date, const QString& name,
+             const QString& dateText = {}) {
         QString text = kindText(kind) + name;
-        found_.push_back({{date, kind, index, locale_.listDate(date) + text}, std::move(text)});
+        const QString day = dateText.isEmpty() ? locale_.listDate(date) : dateText;
+        found_.push_back({{date, kind, index, day + text}, std::move(text)});
     }
 
     // Once a year, on the next day with the date's month and day from today on.
@@ -141,6 +150,10 @@ class UpcomingCollector {
             const MonthGrid grid = MonthGrid::of(month.year(), month.month());
             int index = 0;
             for (const FloatingHolidayEntry& e : doc_.FloatingHolidays) {
+                if (e.Moving) { // placed once for the whole range, below
+                    ++index;
+                    continue;
+                }
                 const std::optional<int> cell = e.Month.number(0, 2) == grid.month
                                                     ? FloatingHolidayCell(grid, e.Rule.view())
                                                     : std::nullopt;
@@ -153,9 +166,32 @@ class UpcomingCollector {
         }
     }
 
+    // Holidays by a moving rule: every day of the range, its end included, on which they fall
+    // or are observed.
+    void movingHolidays() {
+        int index = 0;
+        for (const FloatingHolidayEntry& e : doc_.FloatingHolidays) {
+            if (e.Moving)
+                for (const RuleDay& day : RuleDaysIn(*e.Moving, range_.first, range_.end))
+                    add(EntryKind::FloatingHoliday, index, day.date,
+                        ObservedName(e.Name, day.observed, locale_.language()));
+            ++index;
+        }
+    }
+
     void otherEvents() {
         int index = 0;
         for (const OtherEntry& e : doc_.OtherEvents) {
+            // An event that spans days is named once, with both its days, on the first of
+            // them in the range (today, for one under way).
+            if (const std::optional<EventSpan> span = SpanOf(e)) {
+                if (span->last >= range_.first && span->first < range_.end)
+                    add(EntryKind::Other, index, std::max(span->first, range_.first), e.Name,
+                        locale_.listDate(span->first) + u' ' + RangeWord(locale_.language()) +
+                            u' ' + locale_.listDate(span->last));
+                ++index;
+                continue;
+            }
             const QDate date(e.Date.number(4, 4), e.Date.number(0, 2), e.Date.number(2, 2));
             if (date.isValid() && date >= range_.first && date < range_.end)
                 add(EntryKind::Other, index, date, e.Name);

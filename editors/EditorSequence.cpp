@@ -4,11 +4,21 @@
 
 namespace {
 
+// What an update keeps of the record it replaces: the holiday pack an entry came from, which
+// no editor shows, so that a corrected pack holiday stays in its pack; and the length of a
+// holiday of several days, which its editor does not show.
+template <class Entry> void keepHidden(const Entry& old, Entry& record) {
+    if constexpr (requires { record.Pack; }) record.Pack = old.Pack;
+    if constexpr (requires { record.Days; })
+        if (record.Days == 1) record.Days = old.Days;
+}
+
 template <class Entry>
-int store(EntryTable<Entry>& table, const Entry& record, EditorMode mode, int editIndex) {
-    if (mode == EditorMode::Add) return table.append(record);
+int store(EntryTable<Entry>& table, Entry record, EditorMode mode, int editIndex) {
+    if (mode == EditorMode::Add) return table.append(std::move(record));
     if (editIndex < 0 || editIndex >= table.entryCount()) return -1;
-    table[editIndex] = record;
+    keepHidden(table[editIndex], record);
+    table[editIndex] = std::move(record);
     return editIndex;
 }
 

@@ -1,6 +1,8 @@
 #include "editors/EntryRecords.h"
 
 #include "document/EntryCaptions.h"
+#include "document/EntryText.h"
+#include "document/OwnSectionEntries.h"
 
 namespace {
 
@@ -80,6 +82,12 @@ FloatingHolidayEntry FloatingHolidayRecord(int month, int weekIndex, int dayInde
                                            const QString& name) {
     const QString rule = QString(WeekCharacter(weekIndex)) + WeekdayDigit(dayIndex);
     return {twoDigits(month), rule, name};
+}
+
+FloatingHolidayEntry MovingHolidayRecord(const HolidayRule& rule, const QString& name) {
+    if (const auto fields = ClassicFloatingFields(rule))
+        return {fields->first, fields->second, name};
+    return {{}, {}, name, rule};
 }
 
 OtherEntry OtherRecord(const DateParts& date, const QString& name) {

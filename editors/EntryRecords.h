@@ -53,4 +53,6 @@ Entry StyledRecord(const DateParts& date, const QString& name, int styleIndex) {
 FixedHolidayEntry FixedHolidayRecord(int month, int day, const QString& name);
 FloatingHolidayEntry FloatingHolidayRecord(int month, int weekIndex, int dayIndex,
                                            const QString& name);
+// A holiday by a moving rule; one the classic fields can hold is stored in them.
+FloatingHolidayEntry MovingHolidayRecord(const HolidayRule& rule, const QString& name);
 OtherEntry OtherRecord(const DateParts& date, const QString& name);

@@ -9,13 +9,16 @@
 //   calendar's entries followed by what the same bytes give in an empty one, and importing
 //   a calendar gives the same entries as reading it;
 // - a document that was read or imported, written with formatCalendar and read back, is the
-//   same document, and writing it again gives the same bytes;
+//   same document, and writing it again gives the same bytes; this holds for the entries of
+//   the file's own section after "[End of Data]" too, and lines of that section this version
+//   cannot read are kept and written back as they were;
 // - in a plain file, a text from a line that is valid UTF-8 is read as UTF-8, one from any
 //   other line as Windows-1252;
 // - LF and CR LF line ends read alike;
 // - Unscramble keeps the length and scrambling its result gives the line back;
 // - other events can be added to the file (as the generator adds them) exactly when it reads
-//   whole, and the new file reads as the old one with the events after its other events.
+//   whole, and the new file reads as the old one with the events after its other events
+//   (after its classic ones, when the file has its own section), that section unchanged.
 //
 // The first broken rule ends the checks: it is thrown as RuleBroken and CheckCalendarInput
 // returns its description.
@@ -24,6 +27,7 @@
 #include "fuzz/TableShape.h"
 
 #include "calendar_format/CalendarFileAddition.h"
+#include "calendar_format/CalendarFileReader.h"
 #include "document/CalendarDocument.h"
 #include "document/CalendarFormat.h"
 #include "platform/TextCodec.h"
@@ -65,6 +69,11 @@ CalendarDocument makeFilled() {
     doc.FloatingHolidays.append({"11", "44", QStringLiteral("Thanksgiving")});
     doc.FloatingHolidays.append({"05", "L1", QStringLiteral("Memorial Day")});
     doc.OtherEvents.append({"01012000", QStringLiteral("Millennium 日本")});
+    // Entries of the file's own section: a pack holiday, a moving one, a trip of days.
+    doc.FixedHolidays.append({"1003", QStringLiteral("Tag der Einheit"), 1, "DE-BY"});
+    doc.FloatingHolidays.append(
+        {{}, {}, QStringLiteral("Ostermontag"), RuleFromText(u"easter+1"), {}});
+    doc.OtherEvents.append({"07102027", QStringLiteral("Trip"), "07202027"});
     return doc;
 }
 
@@ -141,6 +150,8 @@ template <class Entry> bool wideFields(const Entry& e) {
         return wide(e.Date.view()) || wide(e.Style.view());
     else if constexpr (requires { e.Rule; })
         return wide(e.Month.view()) || wide(e.Rule.view());
+    else if constexpr (requires { e.Until; })
+        return wide(e.Date.view()) || wide(e.Until.view());
     else
         return wide(e.Date.view());
 }
@@ -169,13 +180,13 @@ AnniversaryEntry spaced(const AnniversaryEntry& e) {
     return {spaced(e.Date), spaced(e.Name), spaced(e.Style)};
 }
 FixedHolidayEntry spaced(const FixedHolidayEntry& e) {
-    return {spaced(e.Date), spaced(e.Name)};
+    return {spaced(e.Date), spaced(e.Name), e.Days, e.Pack};
 }
 FloatingHolidayEntry spaced(const FloatingHolidayEntry& e) {
-    return {spaced(e.Month), spaced(e.Rule), spaced(e.Name)};
+    return {spaced(e.Month), spaced(e.Rule), spaced(e.Name), e.Moving, e.Pack};
 }
 OtherEntry spaced(const OtherEntry& e) {
-    return {spaced(e.Date), spaced(e.Name)};
+    return {spaced(e.Date), spaced(e.Name), spaced(e.Until)};
 }
 
 // The document as it should read back after being written.
@@ -184,6 +195,7 @@ CalendarDocument asWritten(const CalendarDocument& doc) {
     out.CalendarTitle = spaced(doc.CalendarTitle);
     out.HeaderLine1 = spaced(doc.HeaderLine1);
     out.HeaderLine2 = spaced(doc.HeaderLine2);
+    out.KeptSection = doc.KeptSection;
     forTablePairs(doc, doc, [&](const auto& table, const auto&) {
         using Table = std::decay_t<decltype(table)>;
         auto& target = tableIn<Table>(out);
@@ -436,6 +448,21 @@ void checkUnscramble(QByteArrayView data) {
     }
 }
 
+// The bytes after the "[End of Data]" line of a file that reads whole.
+QByteArray sectionOf(CalendarFileReader& reader) {
+    try {
+        reader.readVersion();
+        reader.readPrologue();
+        for (const RunLayout& run : kRuns) {
+            reader.beginRun(run.run);
+            reader.readRun(run.run, [](QByteArrayView) {});
+        }
+        return reader.rest().toByteArray();
+    } catch (const CalendarFormatError&) {
+        return {};
+    }
+}
+
 void checkAddition(QByteArrayView data) {
     CalendarDocument expected;
     const bool whole = readCalendar(data, expected).status == FileStatus::Success;
@@ -449,9 +476,29 @@ void checkAddition(QByteArrayView data) {
     CalendarDocument after;
     require(readCalendar(added.bytes, after).status == FileStatus::Success,
             "a file with events added does not read whole");
-    expected.OtherEvents.append({QStringLiteral("01042027"), name});
-    expected.OtherEvents.append({QStringLiteral("02292028"), name});
-    require(after.sameContent(expected), "adding events changed what the file held");
+    const OtherEntry first{QStringLiteral("01042027"), name},
+        second{QStringLiteral("02292028"), name};
+    CalendarFileReader original(data), changed(added.bytes);
+    const QByteArray section = sectionOf(original);
+    if (section.isEmpty()) {
+        expected.OtherEvents.append(first);
+        expected.OtherEvents.append(second);
+        require(after.sameContent(expected), "adding events changed what the file held");
+        return;
+    }
+    require(section == sectionOf(changed), "adding events changed the file's own section");
+    // The events go after the classic ones, where the section's entries may be placed too:
+    // without the two added events, the file reads as before.
+    std::vector<OtherEntry> events = entries(after.OtherEvents);
+    const auto last = std::find(events.rbegin(), events.rend(), second);
+    require(last != events.rend(), "an added event is missing");
+    events.erase(std::next(last).base());
+    const auto before = std::find(events.rbegin(), events.rend(), first);
+    require(before != events.rend(), "an added event is missing");
+    events.erase(std::next(before).base());
+    after.OtherEvents = expected.OtherEvents;
+    require(events == entries(expected.OtherEvents) && after.sameContent(expected),
+            "adding events changed what the file held");
 }
 
 } // namespace

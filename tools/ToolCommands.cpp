@@ -104,8 +104,9 @@ int runShow(Tool& tool, const ToolCommand&, const QCommandLineParser&, const QSt
     // Line by line, so that a large calendar is never held a second time as text.
     for (const EntryKind kind : kAllKinds) {
         printOut(QStringLiteral("\n%1 (%2)\n").arg(KindLabel(kind)).arg(doc.entryCount(kind)));
-        ForEachEntryListLine(doc, kind,
-                             [](const QString& line) { printOut(visible(line) + u'\n'); });
+        ForEachEntryListLine(
+            doc, kind, [](const QString& line) { printOut(visible(line) + u'\n'); },
+            ListStyle::NameFirst);
     }
     return 0;
 }

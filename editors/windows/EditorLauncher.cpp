@@ -61,6 +61,7 @@ void fillOther(frmOther& editor, const OtherEntry& entry) {
     showMonth(editor, date.month);
     editor.vsbYear->setNumber(date.year);
     editor.showDay(date.day);
+    editor.showUntil(entry.Until);
 }
 
 void fillFixed(frmHoliday& editor, const FixedHolidayEntry& entry) {
@@ -74,6 +75,10 @@ void fillFixed(frmHoliday& editor, const FixedHolidayEntry& entry) {
 void fillFloating(frmHoliday& editor, const FloatingHolidayEntry& entry) {
     editor.keepToKind(EntryKind::FloatingHoliday);
     showName(editor, entry.Name);
+    if (entry.Moving) {
+        editor.showMovingRule(*entry.Moving);
+        return;
+    }
     showMonth(editor, entry.Month.number(0, 2));
     editor.cboWeek->setCurrentIndex(WeekIndexOf(entry.Rule.at(0)));
     editor.cboDay->setCurrentIndex(WeekdayIndexOf(entry.Rule.at(1)));

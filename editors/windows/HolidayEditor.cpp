@@ -2,6 +2,7 @@
 
 #include "document/AppState.h"
 #include "document/EntryCaptions.h"
+#include "document/RuleText.h"
 #include "platform/Dialogs.h"
 #include "platform/Translations.h"
 #include "platform/widgets/UpDownBar.h"
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -63,6 +65,7 @@ frmHoliday::frmHoliday(AppState& app, QWidget* parent)
     vsbYear->hide();
     cmdAdd->setDefault(true);
     buildDateChoice();
+    buildMovingChoice();
     layOut();
     optDate[0]->setChecked(true);
     ResetForm();
@@ -70,8 +73,8 @@ frmHoliday::frmHoliday(AppState& app, QWidget* parent)
 
 void frmHoliday::buildDateChoice() {
     fraBirthDate = named(new QGroupBox(tr("Date"), this), "fraBirthDate");
-    const QString captions[] = {tr("Fixed Date"), tr("Floating Date")};
-    for (int i = 0; i < 2; ++i) {
+    const QString captions[] = {tr("Fixed Date"), tr("Floating Date"), tr("Moving Date")};
+    for (int i = 0; i < 3; ++i) {
         optDate[i] = new QRadioButton(captions[i], fraBirthDate);
         optDate[i]->setObjectName(QStringLiteral("optDate%1").arg(i));
         connect(optDate[i], &QRadioButton::toggled, this, [this, i](bool checked) {
@@ -85,6 +88,33 @@ void frmHoliday::buildDateChoice() {
     cboWeek = named(new QComboBox(fraBirthDate), "cboWeek");
     cboDay = named(new QComboBox(fraBirthDate), "cboDay");
     cboDay->setMinimumContentsLength(9); // "Wednesday"
+}
+
+void frmHoliday::buildMovingChoice() {
+    cboMoving = named(new QComboBox(fraBirthDate), "cboMoving");
+    spnOffset = named(new QSpinBox(fraBirthDate), "spnOffset");
+    spnOffset->setRange(-kLargestEasterOffset, kLargestEasterOffset);
+    spnOffset->setSuffix(DaysSuffix(0));
+    connect(spnOffset, &QSpinBox::valueChanged, spnOffset,
+            [this](int days) { spnOffset->setSuffix(DaysSuffix(days)); });
+    spnOffset->setToolTip(tr("Days after Easter; before it when negative"));
+    cboAfterDay = named(new QComboBox(fraBirthDate), "cboAfterDay");
+    cboAfterDay->setToolTip(tr("The first of this weekday on or after the day above"));
+    cboObserved = named(new QComboBox(fraBirthDate), "cboObserved");
+    connect(cboMoving, &QComboBox::currentIndexChanged, this, [this] { enableMovingControls(); });
+}
+
+QLayout* frmHoliday::movingRow() {
+    auto* rows = new QVBoxLayout;
+    rows->setContentsMargins(24, 0, 0, 0);
+    rows->addWidget(cboMoving);
+    auto* details = new QHBoxLayout;
+    details->addWidget(spnOffset);
+    details->addWidget(cboAfterDay);
+    details->addWidget(cboObserved);
+    details->addStretch(1);
+    rows->addLayout(details);
+    return rows;
 }
 
 void frmHoliday::layOut() {
@@ -110,39 +140,114 @@ void frmHoliday::layOut() {
     frame->addWidget(Line1[1]);
     frame->addWidget(optDate[1]);
     frame->addLayout(rule);
+    frame->addWidget(Line1[2]);
+    frame->addWidget(optDate[2]);
+    frame->addLayout(movingRow());
     auto* body = new QVBoxLayout;
     body->addWidget(fraBirthDate);
     layOutWindow(body);
-    chainTabOrder(
-        {txtName, cboMonth, optDate[0], txtDate, optDate[1], cboWeek, cboDay, cmdAdd, cmdClose});
+    chainTabOrder({txtName, cboMonth, optDate[0], txtDate, optDate[1], cboWeek, cboDay, optDate[2],
+                   cboMoving, spnOffset, cboAfterDay, cboObserved, cmdAdd, cmdClose});
 }
 
 void frmHoliday::ResetForm() {
     resetMonth();
     fillList(cboWeek, weekWords());
     fillList(cboDay, weekdayNames());
+    fillList(cboAfterDay, weekdayNames());
+    keptRule_.reset();
+    {
+        const QSignalBlocker quiet(cboMoving);
+        cboMoving->clear();
+        cboMoving->addItems({tr("Easter"), tr("Orthodox Easter"), tr("Weekday on or after the day"),
+                             tr("The day, observed on a weekday")});
+        cboMoving->setCurrentIndex(0);
+        cboObserved->clear();
+        cboObserved->addItems({tr("On Monday when on a Sunday"),
+                               tr("On Monday when on a Saturday or Sunday"),
+                               tr("On Friday when on a Saturday, Monday when on a Sunday")});
+    }
+    spnOffset->setValue(0);
     resetName();
     resetDay();
+    optDate_Click(isFloating() ? (optDate[2]->isChecked() ? 2 : 1) : 0);
+}
+
+void frmHoliday::showMovingRule(const HolidayRule& rule) {
+    optDate[2]->setChecked(true);
+    const std::optional<MovingChoice> choice = MovingChoiceOf(rule);
+    if (!choice) {
+        keptRule_ = rule;
+        const QSignalBlocker quiet(cboMoving);
+        cboMoving->clear();
+        cboMoving->addItem(tr("As stored: %1").arg(HolidayRuleText(rule, TextLanguage::Interface)));
+        enableMovingControls();
+        return;
+    }
+    cboMoving->setCurrentIndex(int(choice->base));
+    spnOffset->setValue(choice->offset);
+    cboAfterDay->setCurrentIndex(choice->weekday);
+    cboObserved->setCurrentIndex(int(choice->observance));
+    if (choice->base == MovingBase::WeekdayOnOrAfter || choice->base == MovingBase::ObservedDate) {
+        cboMonth->setCurrentIndex(choice->month - 1);
+        vsbDate->setNumber(choice->day);
+        txtDate->setText(QString::number(choice->day));
+    }
+    enableMovingControls();
+}
+
+MovingChoice frmHoliday::movingChoice() const {
+    MovingChoice c;
+    c.base = MovingBase(std::max(0, cboMoving->currentIndex()));
+    c.offset = spnOffset->value();
+    c.weekday = cboAfterDay->currentIndex();
+    c.month = monthNumber();
+    c.day = vsbDate->number();
+    c.observance = Observance(std::max(0, cboObserved->currentIndex()));
+    return c;
+}
+
+// Easter takes days before or after it; the other moving dates take the month and day above
+// and a weekday or where the day is observed.
+void frmHoliday::enableMovingControls() {
+    const bool moving = optDate[2]->isChecked();
+    const bool kept = keptRule_.has_value();
+    const auto base = MovingBase(std::max(0, cboMoving->currentIndex()));
+    const bool easter = base == MovingBase::WesternEaster || base == MovingBase::OrthodoxEaster;
+    cboMoving->setEnabled(moving && !kept);
+    spnOffset->setEnabled(moving && !kept && easter);
+    cboAfterDay->setEnabled(moving && !kept && base == MovingBase::WeekdayOnOrAfter);
+    cboObserved->setEnabled(moving && !kept && base == MovingBase::ObservedDate);
+    if (moving) {
+        const bool dated = !kept && !easter;
+        cboMonth->setEnabled(dated);
+        txtDate->setEnabled(dated);
+        vsbDate->setEnabled(dated);
+    }
 }
 
 void frmHoliday::keepToKind(EntryKind kind) {
-    const int chosen = kind == EntryKind::FloatingHoliday ? 1 : 0;
-    optDate[chosen]->setChecked(true);
-    optDate[1 - chosen]->setEnabled(false);
+    const bool floating = kind == EntryKind::FloatingHoliday;
+    if (floating != isFloating()) optDate[floating ? 1 : 0]->setChecked(true);
+    optDate[0]->setEnabled(!floating);
+    optDate[1]->setEnabled(floating);
+    optDate[2]->setEnabled(floating);
 }
 
 bool frmHoliday::isFloating() const {
     return !optDate[0]->isChecked();
 }
 
-// The day belongs to a fixed date, the week and weekday to a floating one; the controls of
-// the other choice keep their values.
+// The day belongs to a fixed date, the week and weekday to a floating one, the moving
+// controls to a moving one; the controls of the other choices keep their values.
 void frmHoliday::optDate_Click(int index) {
     const bool fixed = index == 0;
+    cboMonth->setEnabled(index != 2);
     txtDate->setEnabled(fixed);
     vsbDate->setEnabled(fixed);
-    cboWeek->setEnabled(!fixed);
-    cboDay->setEnabled(!fixed);
+    cboWeek->setEnabled(index == 1);
+    cboDay->setEnabled(index == 1);
+    enableMovingControls();
 }
 
 // A holiday comes back every year, so it cannot fall on February 29. The day is not taken
@@ -159,6 +264,9 @@ bool frmHoliday::takeDayBeyondYear(int) {
 }
 
 EntryRecord frmHoliday::record() const {
+    if (optDate[2]->isChecked())
+        return MovingHolidayRecord(keptRule_ ? *keptRule_ : MovingRuleOf(movingChoice()),
+                                   txtName->text());
     if (isFloating())
         return FloatingHolidayRecord(monthNumber(), cboWeek->currentIndex(), cboDay->currentIndex(),
                                      txtName->text());

@@ -97,6 +97,17 @@ These lines are not events (a date as MMDDYYYY, a space and the name) and were n
 Diese Zeilen sind keine Termine (ein Datum als MMTTJJJJ, ein Leerzeichen und der Name) und wurden nicht importiert:
 </translation>
     </message>
+    <message>
+        <source>Part of this calendar was written by a newer version of Daylark (1 line after &quot;[End of Data]&quot;). This version cannot show it; it is kept and saved back unchanged.</source>
+        <translation>Ein Teil dieses Kalenders wurde von einer neueren Version von Daylark geschrieben (1 Zeile nach „[End of Data]“). Diese Version kann ihn nicht zeigen; er wird behalten und unverändert zurückgespeichert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Part of this calendar was written by a newer version of Daylark (%n lines after &quot;[End of Data]&quot;). This version cannot show it; it is kept and saved back unchanged.</source>
+        <translation>
+            <numerusform>Ein Teil dieses Kalenders wurde von einer neueren Version von Daylark geschrieben (%n Zeile nach „[End of Data]“). Diese Version kann ihn nicht zeigen; er wird behalten und unverändert zurückgespeichert.</numerusform>
+            <numerusform>Ein Teil dieses Kalenders wurde von einer neueren Version von Daylark geschrieben (%n Zeilen nach „[End of Data]“). Diese Version kann ihn nicht zeigen; er wird behalten und unverändert zurückgespeichert.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CellEntry</name>
@@ -184,6 +195,19 @@ er kehrt jedes Jahr wieder, und die meisten Jahre haben keinen solchen Tag.</tra
         <source>%1 %2 %3</source>
         <comment>a floating holiday: %1 First, %2 Thursday, %3 of November</comment>
         <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>the first and last days of an event that spans days</comment>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 for %n days</source>
+        <comment>a holiday of several days: July 10 for 3 days</comment>
+        <translation>
+            <numerusform>%1, %n Tag</numerusform>
+            <numerusform>%1, %n Tage</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -515,6 +539,10 @@ Angezeigt als:
     <message>
         <source>%1: the date names no day.</source>
         <translation>%1: Das Datum bezeichnet keinen Tag.</translation>
+    </message>
+    <message>
+        <source>%1: a holiday that moves with Easter or the weekend has no yearly repeat in iCalendar.</source>
+        <translation>%1: Ein Feiertag, der mit Ostern oder dem Wochenende wandert, hat in iCalendar keine jährliche Wiederholung.</translation>
     </message>
 </context>
 <context>
@@ -872,6 +900,84 @@ existiert nicht mehr. Sie wurde aus der Liste der zuletzt verwendeten Kalender e
     </message>
 </context>
 <context>
+    <name>RuleText</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a day of every year: July 4</comment>
+        <translation>%2. %1</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <comment>the week of a holiday: First Monday of May</comment>
+        <translation>Erster</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <comment>the week of a holiday: First Monday of May</comment>
+        <translation>Zweiter</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <comment>the week of a holiday: First Monday of May</comment>
+        <translation>Dritter</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <comment>the week of a holiday: First Monday of May</comment>
+        <translation>Vierter</translation>
+    </message>
+    <message>
+        <source>Fifth</source>
+        <comment>the week of a holiday: First Monday of May</comment>
+        <translation>Fünfter</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <comment>%1 First, %2 Monday, %3 May: First Monday of May</comment>
+        <translation>%1 %2 im %3</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 Monday, %2 May: Last Monday of May</comment>
+        <translation>Letzter %1 im %2</translation>
+    </message>
+    <message>
+        <source>%1 on or after %2</source>
+        <comment>%1 Monday, %2 May 24: Monday on or after May 24</comment>
+        <translation>%1 am oder nach dem %2</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <comment>Easter Sunday</comment>
+        <translation>Ostern</translation>
+    </message>
+    <message>
+        <source>Orthodox Easter</source>
+        <comment>Easter Sunday</comment>
+        <translation>Orthodoxes Ostern</translation>
+    </message>
+    <message>
+        <source>on %1 when on a %2</source>
+        <comment>%1 Monday, %2 Sunday: a holiday observed on another day</comment>
+        <translation>am %1, wenn auf einem %2</translation>
+    </message>
+    <message>
+        <source>, %1 to %2</source>
+        <comment>the years a holiday holds</comment>
+        <translation>, %1 bis %2</translation>
+    </message>
+    <message>
+        <source>, from %1</source>
+        <comment>the years a holiday holds</comment>
+        <translation>, ab %1</translation>
+    </message>
+    <message>
+        <source>, up to %1</source>
+        <comment>the years a holiday holds</comment>
+        <translation>, bis %1</translation>
+    </message>
+</context>
+<context>
     <name>SaveName</name>
     <message>
         <source>%1 already exists.
@@ -1204,6 +1310,63 @@ Klicken Sie auf „OK“, um die Optionen des Desktop-Kalenders zu öffnen.</tra
     <message>
         <source>Floating Date</source>
         <translation>Bewegliches Datum</translation>
+    </message>
+    <message>
+        <source> day</source>
+        <comment>after the count 1: 1 day</comment>
+        <translation> Tag</translation>
+    </message>
+    <message numerus="yes">
+        <source> days</source>
+        <comment>after a count of days other than 1: 2 days</comment>
+        <translation>
+            <numerusform> Tag</numerusform>
+            <numerusform> Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moving Date</source>
+        <translation>Datum nach Regel</translation>
+    </message>
+    <message>
+        <source>Days after Easter; before it when negative</source>
+        <translation>Tage nach Ostern; davor, wenn negativ</translation>
+    </message>
+    <message>
+        <source>The first of this weekday on or after the day above</source>
+        <translation>Der erste dieser Wochentage am oder nach dem Tag darüber</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <translation>Ostern</translation>
+    </message>
+    <message>
+        <source>Orthodox Easter</source>
+        <translation>Orthodoxes Ostern</translation>
+    </message>
+    <message>
+        <source>Weekday on or after the day</source>
+        <translation>Wochentag am oder nach dem Tag</translation>
+    </message>
+    <message>
+        <source>The day, observed on a weekday</source>
+        <translation>Der Tag, an einem Werktag begangen</translation>
+    </message>
+    <message>
+        <source>On Monday when on a Sunday</source>
+        <translation>Am Montag, wenn auf einem Sonntag</translation>
+    </message>
+    <message>
+        <source>On Monday when on a Saturday or Sunday</source>
+        <translation>Am Montag, wenn auf einem Samstag oder Sonntag</translation>
+    </message>
+    <message>
+        <source>On Friday when on a Saturday, Monday when on a Sunday</source>
+        <translation>Am Freitag, wenn auf einem Samstag, am Montag, wenn auf einem Sonntag</translation>
+    </message>
+    <message>
+        <source>As stored: %1</source>
+        <translation>Wie gespeichert: %1</translation>
     </message>
 </context>
 <context>
@@ -1644,6 +1807,23 @@ Klicken Sie auf „OK“, um die Optionen des Desktop-Kalenders zu öffnen.</tra
     <message>
         <source>Date</source>
         <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>MMMM d, yyyy</source>
+        <comment>how the Until date is shown: July 20, 2027</comment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>The last day of an event that lasts several days</source>
+        <translation>Der letzte Tag eines Termins, der mehrere Tage dauert</translation>
+    </message>
+    <message>
+        <source>An event that lasts several days must end on or after its first day and last at most %1 days.</source>
+        <translation>Ein Termin über mehrere Tage muss an oder nach seinem ersten Tag enden und darf höchstens %1 Tage dauern.</translation>
     </message>
 </context>
 <context>

@@ -97,6 +97,17 @@ These lines are not events (a date as MMDDYYYY, a space and the name) and were n
 Estas líneas no son eventos (una fecha como MMDDAAAA, un espacio y el nombre) y no se importaron:
 </translation>
     </message>
+    <message>
+        <source>Part of this calendar was written by a newer version of Daylark (1 line after &quot;[End of Data]&quot;). This version cannot show it; it is kept and saved back unchanged.</source>
+        <translation>Parte de este calendario la escribió una versión más reciente de Daylark (1 línea después de «[End of Data]»). Esta versión no puede mostrarla; se conserva y se vuelve a guardar sin cambios.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Part of this calendar was written by a newer version of Daylark (%n lines after &quot;[End of Data]&quot;). This version cannot show it; it is kept and saved back unchanged.</source>
+        <translation>
+            <numerusform>Parte de este calendario la escribió una versión más reciente de Daylark (%n línea después de «[End of Data]»). Esta versión no puede mostrarla; se conserva y se vuelve a guardar sin cambios.</numerusform>
+            <numerusform>Parte de este calendario la escribió una versión más reciente de Daylark (%n líneas después de «[End of Data]»). Esta versión no puede mostrarla; se conserva y se vuelve a guardar sin cambios.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>CellEntry</name>
@@ -184,6 +195,19 @@ se repite cada año, y la mayoría de los años no tienen ese día.</translation
         <source>%1 %2 %3</source>
         <comment>a floating holiday: %1 First, %2 Thursday, %3 of November</comment>
         <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>the first and last days of an event that spans days</comment>
+        <translation>%1 al %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 for %n days</source>
+        <comment>a holiday of several days: July 10 for 3 days</comment>
+        <translation>
+            <numerusform>%1 durante %n día</numerusform>
+            <numerusform>%1 durante %n días</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -515,6 +539,10 @@ Se mostrará así:
     <message>
         <source>%1: the date names no day.</source>
         <translation>%1: la fecha no corresponde a ningún día.</translation>
+    </message>
+    <message>
+        <source>%1: a holiday that moves with Easter or the weekend has no yearly repeat in iCalendar.</source>
+        <translation>%1: un festivo que se mueve con la Pascua o el fin de semana no tiene repetición anual en iCalendar.</translation>
     </message>
 </context>
 <context>
@@ -872,6 +900,84 @@ ya no existe. Se ha quitado de la lista de calendarios recientes.</translation>
     </message>
 </context>
 <context>
+    <name>RuleText</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a day of every year: July 4</comment>
+        <translation>%2 de %1</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <comment>the week of a holiday: First Monday of May</comment>
+        <translation>Primer</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <comment>the week of a holiday: First Monday of May</comment>
+        <translation>Segundo</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <comment>the week of a holiday: First Monday of May</comment>
+        <translation>Tercer</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <comment>the week of a holiday: First Monday of May</comment>
+        <translation>Cuarto</translation>
+    </message>
+    <message>
+        <source>Fifth</source>
+        <comment>the week of a holiday: First Monday of May</comment>
+        <translation>Quinto</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <comment>%1 First, %2 Monday, %3 May: First Monday of May</comment>
+        <translation>%1 %2 de %3</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 Monday, %2 May: Last Monday of May</comment>
+        <translation>Último %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 on or after %2</source>
+        <comment>%1 Monday, %2 May 24: Monday on or after May 24</comment>
+        <translation>%1 el %2 o después</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <comment>Easter Sunday</comment>
+        <translation>Pascua</translation>
+    </message>
+    <message>
+        <source>Orthodox Easter</source>
+        <comment>Easter Sunday</comment>
+        <translation>Pascua ortodoxa</translation>
+    </message>
+    <message>
+        <source>on %1 when on a %2</source>
+        <comment>%1 Monday, %2 Sunday: a holiday observed on another day</comment>
+        <translation>el %1 si cae en %2</translation>
+    </message>
+    <message>
+        <source>, %1 to %2</source>
+        <comment>the years a holiday holds</comment>
+        <translation>, de %1 a %2</translation>
+    </message>
+    <message>
+        <source>, from %1</source>
+        <comment>the years a holiday holds</comment>
+        <translation>, desde %1</translation>
+    </message>
+    <message>
+        <source>, up to %1</source>
+        <comment>the years a holiday holds</comment>
+        <translation>, hasta %1</translation>
+    </message>
+</context>
+<context>
     <name>SaveName</name>
     <message>
         <source>%1 already exists.
@@ -1204,6 +1310,63 @@ Haga clic en «Aceptar» para ver las opciones del calendario de escritorio.</tr
     <message>
         <source>Floating Date</source>
         <translation>Fecha móvil</translation>
+    </message>
+    <message>
+        <source> day</source>
+        <comment>after the count 1: 1 day</comment>
+        <translation> día</translation>
+    </message>
+    <message numerus="yes">
+        <source> days</source>
+        <comment>after a count of days other than 1: 2 days</comment>
+        <translation>
+            <numerusform> día</numerusform>
+            <numerusform> días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moving Date</source>
+        <translation>Fecha calculada</translation>
+    </message>
+    <message>
+        <source>Days after Easter; before it when negative</source>
+        <translation>Días después de Pascua; antes, si es negativo</translation>
+    </message>
+    <message>
+        <source>The first of this weekday on or after the day above</source>
+        <translation>El primero de este día de la semana, el día de arriba o después</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <translation>Pascua</translation>
+    </message>
+    <message>
+        <source>Orthodox Easter</source>
+        <translation>Pascua ortodoxa</translation>
+    </message>
+    <message>
+        <source>Weekday on or after the day</source>
+        <translation>Día de la semana, ese día o después</translation>
+    </message>
+    <message>
+        <source>The day, observed on a weekday</source>
+        <translation>El día, trasladado a un día laborable</translation>
+    </message>
+    <message>
+        <source>On Monday when on a Sunday</source>
+        <translation>El lunes si cae en domingo</translation>
+    </message>
+    <message>
+        <source>On Monday when on a Saturday or Sunday</source>
+        <translation>El lunes si cae en sábado o domingo</translation>
+    </message>
+    <message>
+        <source>On Friday when on a Saturday, Monday when on a Sunday</source>
+        <translation>El viernes si cae en sábado, el lunes si cae en domingo</translation>
+    </message>
+    <message>
+        <source>As stored: %1</source>
+        <translation>Tal como se guardó: %1</translation>
     </message>
 </context>
 <context>
@@ -1644,6 +1807,23 @@ Haga clic en «Aceptar» para ver las opciones del calendario de escritorio.</tr
     <message>
         <source>Date</source>
         <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Until</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>MMMM d, yyyy</source>
+        <comment>how the Until date is shown: July 20, 2027</comment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>The last day of an event that lasts several days</source>
+        <translation>El último día de un evento que dura varios días</translation>
+    </message>
+    <message>
+        <source>An event that lasts several days must end on or after its first day and last at most %1 days.</source>
+        <translation>Un evento de varios días debe terminar el mismo día de su inicio o después, y durar como mucho %1 días.</translation>
     </message>
 </context>
 <context>

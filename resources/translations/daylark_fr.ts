@@ -19,11 +19,11 @@
     <name>CalendarFileAddition</name>
     <message>
         <source>It is not a calendar file: its first line is not &quot;%1&quot;.</source>
-        <translation>Ce n’est pas un fichier de calendrier&#xa0;: sa première ligne n’est pas «&#xa0;%1&#xa0;».</translation>
+        <translation>Ce n’est pas un fichier de calendrier : sa première ligne n’est pas « %1 ».</translation>
     </message>
     <message>
         <source>Its entries end early at a stop line (line %1), so events added after it would never be read.</source>
-        <translation>Ses entrées s’arrêtent tôt sur une ligne d’arrêt (ligne %1)&#xa0;; les événements ajoutés après elle ne seraient jamais lus.</translation>
+        <translation>Ses entrées s’arrêtent tôt sur une ligne d’arrêt (ligne %1) ; les événements ajoutés après elle ne seraient jamais lus.</translation>
     </message>
     <message>
         <source>No key of the file can carry both its entries and the events without breaking lines.</source>
@@ -34,7 +34,7 @@
     <name>CalendarFileReader</name>
     <message>
         <source>The file ends before the &quot;%1&quot; heading.</source>
-        <translation>Le fichier se termine avant l’en-tête «&#xa0;%1&#xa0;».</translation>
+        <translation>Le fichier se termine avant l’en-tête « %1 ».</translation>
     </message>
     <message>
         <source>The file ends unexpectedly after line %1.</source>
@@ -61,7 +61,7 @@
     <name>CalendarFormat</name>
     <message>
         <source>Line %1: &quot;%2&quot;</source>
-        <translation>Ligne %1&#xa0;: «&#xa0;%2&#xa0;»</translation>
+        <translation>Ligne %1 : « %2 »</translation>
     </message>
     <message>
         <source>
@@ -76,7 +76,7 @@
     <message>
         <source>No line of the file is an event (a date as MMDDYYYY, a space and the name):
 </source>
-        <translation>Aucune ligne du fichier n’est un événement (une date au format MMJJAAAA, une espace et le nom)&#xa0;:
+        <translation>Aucune ligne du fichier n’est un événement (une date au format MMJJAAAA, une espace et le nom) :
 </translation>
     </message>
     <message>
@@ -94,8 +94,19 @@ These lines are not events (a date as MMDDYYYY, a space and the name) and were n
 </source>
         <translation>
 
-Ces lignes ne sont pas des événements (une date au format MMJJAAAA, une espace et le nom) et n’ont pas été importées&#xa0;:
+Ces lignes ne sont pas des événements (une date au format MMJJAAAA, une espace et le nom) et n’ont pas été importées :
 </translation>
+    </message>
+    <message>
+        <source>Part of this calendar was written by a newer version of Daylark (1 line after &quot;[End of Data]&quot;). This version cannot show it; it is kept and saved back unchanged.</source>
+        <translation>Une partie de ce calendrier a été écrite par une version plus récente de Daylark (1 ligne après « [End of Data] »). Cette version ne peut pas l’afficher ; elle est gardée et réenregistrée telle quelle.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Part of this calendar was written by a newer version of Daylark (%n lines after &quot;[End of Data]&quot;). This version cannot show it; it is kept and saved back unchanged.</source>
+        <translation>
+            <numerusform>Une partie de ce calendrier a été écrite par une version plus récente de Daylark (%n ligne après « [End of Data] »). Cette version ne peut pas l’afficher ; elle est gardée et réenregistrée telle quelle.</numerusform>
+            <numerusform>Une partie de ce calendrier a été écrite par une version plus récente de Daylark (%n lignes après « [End of Data] »). Cette version ne peut pas l’afficher ; elle est gardée et réenregistrée telle quelle.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -115,7 +126,7 @@ Vérifiez que tous les événements tiennent dans la grille.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be used. %2</source>
-        <translation>«&#xa0;%1&#xa0;» ne peut pas être utilisé. %2</translation>
+        <translation>« %1 » ne peut pas être utilisé. %2</translation>
     </message>
 </context>
 <context>
@@ -129,7 +140,7 @@ Veuillez corriger le jour ou l’année.</translation>
     <message>
         <source>A holiday cannot fall on February 29:
 it comes back every year, and most years have no such day.</source>
-        <translation>Un jour férié ne peut pas tomber le 29 février&#xa0;:
+        <translation>Un jour férié ne peut pas tomber le 29 février :
 il revient chaque année, et la plupart des années n’ont pas ce jour.</translation>
     </message>
 </context>
@@ -185,12 +196,25 @@ il revient chaque année, et la plupart des années n’ont pas ce jour.</transl
         <comment>a floating holiday: %1 First, %2 Thursday, %3 of November</comment>
         <translation>%1 %2 %3</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <comment>the first and last days of an event that spans days</comment>
+        <translation>%1 au %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 for %n days</source>
+        <comment>a holiday of several days: July 10 for 3 days</comment>
+        <translation>
+            <numerusform>%1 pendant %n jour</numerusform>
+            <numerusform>%1 pendant %n jours</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>DatedEntryEditor</name>
     <message>
         <source>Year:</source>
-        <translation>Année&#xa0;:</translation>
+        <translation>Année :</translation>
     </message>
 </context>
 <context>
@@ -208,7 +232,7 @@ il revient chaque année, et la plupart des années n’ont pas ce jour.</transl
 Do you wish to save it?</source>
         <translation>Le calendrier ouvert n’a pas été enregistré.
 
-Voulez-vous l’enregistrer&#xa0;?</translation>
+Voulez-vous l’enregistrer ?</translation>
     </message>
     <message>
         <source>Open Vemora File</source>
@@ -237,7 +261,7 @@ Voulez-vous l’enregistrer&#xa0;?</translation>
     <message>
         <source>These entries were not exported because their date names no day:
 </source>
-        <translation>Ces entrées n’ont pas été exportées, car leur date ne désigne aucun jour&#xa0;:
+        <translation>Ces entrées n’ont pas été exportées, car leur date ne désigne aucun jour :
 </translation>
     </message>
 </context>
@@ -253,11 +277,11 @@ Voulez-vous l’enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>Do you want to add the entry:</source>
-        <translation>Voulez-vous ajouter l’entrée&#xa0;:</translation>
+        <translation>Voulez-vous ajouter l’entrée :</translation>
     </message>
     <message>
         <source>Do you want to update the entry:</source>
-        <translation>Voulez-vous mettre à jour l’entrée&#xa0;:</translation>
+        <translation>Voulez-vous mettre à jour l’entrée :</translation>
     </message>
     <message>
         <source>
@@ -266,7 +290,7 @@ Displayed as:
 </source>
         <translation>
 
-Affichée ainsi&#xa0;:
+Affichée ainsi :
 </translation>
     </message>
 </context>
@@ -282,7 +306,7 @@ Affichée ainsi&#xa0;:
     </message>
     <message>
         <source>Name:</source>
-        <translation>Nom&#xa0;:</translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>[Person&apos;s Name]</source>
@@ -298,7 +322,7 @@ Affichée ainsi&#xa0;:
     </message>
     <message>
         <source>Names:</source>
-        <translation>Noms&#xa0;:</translation>
+        <translation>Noms :</translation>
     </message>
     <message>
         <source>[Name1 &amp; Name2  LastName]</source>
@@ -306,11 +330,11 @@ Affichée ainsi&#xa0;:
     </message>
     <message>
         <source>Month:</source>
-        <translation>Mois&#xa0;:</translation>
+        <translation>Mois :</translation>
     </message>
     <message>
         <source>Day:</source>
-        <translation>Jour&#xa0;:</translation>
+        <translation>Jour :</translation>
     </message>
     <message>
         <source>Close</source>
@@ -387,7 +411,7 @@ Affichée ainsi&#xa0;:
 %1
 
 %2</source>
-        <translation>Daylark ne peut pas ouvrir&#xa0;:
+        <translation>Daylark ne peut pas ouvrir :
 %1
 
 %2</translation>
@@ -397,7 +421,7 @@ Affichée ainsi&#xa0;:
 %1
 
 %2</source>
-        <translation>Daylark ne peut pas enregistrer&#xa0;:
+        <translation>Daylark ne peut pas enregistrer :
 %1
 
 %2</translation>
@@ -407,7 +431,7 @@ Affichée ainsi&#xa0;:
 %1
 
 %2</source>
-        <translation>Daylark ne peut pas importer&#xa0;:
+        <translation>Daylark ne peut pas importer :
 %1
 
 %2</translation>
@@ -514,7 +538,11 @@ Affichée ainsi&#xa0;:
     <name>ICalendarExport</name>
     <message>
         <source>%1: the date names no day.</source>
-        <translation>%1&#xa0;: la date ne désigne aucun jour.</translation>
+        <translation>%1 : la date ne désigne aucun jour.</translation>
+    </message>
+    <message>
+        <source>%1: a holiday that moves with Easter or the weekend has no yearly repeat in iCalendar.</source>
+        <translation>%1 : un jour férié qui suit Pâques ou le week-end n’a pas de répétition annuelle dans iCalendar.</translation>
     </message>
 </context>
 <context>
@@ -573,15 +601,15 @@ Affichée ainsi&#xa0;:
     </message>
     <message>
         <source>The file is not an iCalendar file: it holds binary data.</source>
-        <translation>Le fichier n’est pas un fichier iCalendar&#xa0;: il contient des données binaires.</translation>
+        <translation>Le fichier n’est pas un fichier iCalendar : il contient des données binaires.</translation>
     </message>
     <message>
         <source>The file is not an iCalendar file: it does not begin with BEGIN:VCALENDAR.</source>
-        <translation>Le fichier n’est pas un fichier iCalendar&#xa0;: il ne commence pas par BEGIN:VCALENDAR.</translation>
+        <translation>Le fichier n’est pas un fichier iCalendar : il ne commence pas par BEGIN:VCALENDAR.</translation>
     </message>
     <message>
         <source>The file is not an iCalendar file: it holds no calendar.</source>
-        <translation>Le fichier n’est pas un fichier iCalendar&#xa0;: il ne contient aucun calendrier.</translation>
+        <translation>Le fichier n’est pas un fichier iCalendar : il ne contient aucun calendrier.</translation>
     </message>
     <message>
         <source>1 entry was imported.</source>
@@ -598,7 +626,7 @@ These items of the file were not imported, or only in part:
 </source>
         <translation>
 
-Ces éléments du fichier n’ont pas été importés, ou seulement en partie&#xa0;:
+Ces éléments du fichier n’ont pas été importés, ou seulement en partie :
 </translation>
     </message>
     <message>
@@ -610,15 +638,15 @@ Ces éléments du fichier n’ont pas été importés, ou seulement en partie&#x
     <message>
         <source>%1; it was not imported</source>
         <comment>%1 says what is wrong</comment>
-        <translation>%1&#xa0;; l’événement n’a pas été importé</translation>
+        <translation>%1 ; l’événement n’a pas été importé</translation>
     </message>
     <message>
         <source>has a time zone (&quot;%1&quot;) that could not be read; it was placed on the date as written</source>
-        <translation>a un fuseau horaire («&#xa0;%1&#xa0;») illisible&#xa0;; il a été placé à la date écrite</translation>
+        <translation>a un fuseau horaire (« %1 ») illisible ; il a été placé à la date écrite</translation>
     </message>
     <message>
         <source>has an end that cannot be read (%1); it was added on its first day only</source>
-        <translation>a une fin illisible (%1)&#xa0;; il n’a été ajouté qu’à son premier jour</translation>
+        <translation>a une fin illisible (%1) ; il n’a été ajouté qu’à son premier jour</translation>
     </message>
     <message>
         <source>lasts until %1 and was added on its first day only</source>
@@ -635,23 +663,23 @@ Ces éléments du fichier n’ont pas été importés, ou seulement en partie&#x
     <message>
         <source>&quot;%1&quot;</source>
         <comment>a title in quotes</comment>
-        <translation>«&#xa0;%1&#xa0;»</translation>
+        <translation>« %1 »</translation>
     </message>
 </context>
 <context>
     <name>ICalendarScan</name>
     <message>
         <source>The file is not an iCalendar file: its parts are nested more than %1 deep (line %2).</source>
-        <translation>Le fichier n’est pas un fichier iCalendar&#xa0;: ses parties sont imbriquées sur plus de %1 niveaux (ligne %2).</translation>
+        <translation>Le fichier n’est pas un fichier iCalendar : ses parties sont imbriquées sur plus de %1 niveaux (ligne %2).</translation>
     </message>
     <message>
         <source>Line %1 (END:%2) ends nothing that began before it; it was skipped.</source>
-        <translation>La ligne %1 (END:%2) ne termine rien qui ait commencé avant elle&#xa0;; elle a été ignorée.</translation>
+        <translation>La ligne %1 (END:%2) ne termine rien qui ait commencé avant elle ; elle a été ignorée.</translation>
     </message>
     <message>
         <source>The %1 that begins at line %2 has no END:%3 line; it was not read.</source>
         <comment>%1 the kind of part: event, to-do</comment>
-        <translation>L’élément (%1) qui commence à la ligne %2 n’a pas de ligne END:%3&#xa0;; il n’a pas été lu.</translation>
+        <translation>L’élément (%1) qui commence à la ligne %2 n’a pas de ligne END:%3 ; il n’a pas été lu.</translation>
     </message>
     <message>
         <source>holds a part (line %1) that has no END:%2 line</source>
@@ -660,25 +688,25 @@ Ces éléments du fichier n’ont pas été importés, ou seulement en partie&#x
     </message>
     <message>
         <source>The calendar that begins at line %1 has no END:%2 line before line %3; what it holds was read.</source>
-        <translation>Le calendrier qui commence à la ligne %1 n’a pas de ligne END:%2 avant la ligne %3&#xa0;; son contenu a été lu.</translation>
+        <translation>Le calendrier qui commence à la ligne %1 n’a pas de ligne END:%2 avant la ligne %3 ; son contenu a été lu.</translation>
     </message>
     <message>
         <source>Line %1 stands outside every calendar of the file; it was not read.</source>
-        <translation>La ligne %1 se trouve hors de tout calendrier du fichier&#xa0;; elle n’a pas été lue.</translation>
+        <translation>La ligne %1 se trouve hors de tout calendrier du fichier ; elle n’a pas été lue.</translation>
     </message>
     <message>
         <source>Lines %1 to %2 stand outside every calendar of the file; they were not read.</source>
-        <translation>Les lignes %1 à %2 se trouvent hors de tout calendrier du fichier&#xa0;; elles n’ont pas été lues.</translation>
+        <translation>Les lignes %1 à %2 se trouvent hors de tout calendrier du fichier ; elles n’ont pas été lues.</translation>
     </message>
     <message>
         <source>The file is not a complete iCalendar file: it ends at line %1, in the middle of the %2 that begins at line %3.</source>
         <comment>%2 the kind of part: event, to-do</comment>
-        <translation>Le fichier n’est pas un fichier iCalendar complet&#xa0;: il s’arrête à la ligne %1, au milieu de l’élément (%2) qui commence à la ligne %3.</translation>
+        <translation>Le fichier n’est pas un fichier iCalendar complet : il s’arrête à la ligne %1, au milieu de l’élément (%2) qui commence à la ligne %3.</translation>
     </message>
     <message>
         <source>The file is not a complete iCalendar file: it ends at line %1, before the end of the %2 that begins at line %3.</source>
         <comment>%2 the kind of part: calendar</comment>
-        <translation>Le fichier n’est pas un fichier iCalendar complet&#xa0;: il s’arrête à la ligne %1, avant la fin de l’élément (%2) qui commence à la ligne %3.</translation>
+        <translation>Le fichier n’est pas un fichier iCalendar complet : il s’arrête à la ligne %1, avant la fin de l’élément (%2) qui commence à la ligne %3.</translation>
     </message>
     <message>
         <source>event</source>
@@ -781,7 +809,7 @@ Chaque marge doit être inférieure à la moitié du côté du papier qu’elle 
 Are you sure you want to continue?</source>
         <translation>Une fois supprimés, les événements sélectionnés ne pourront pas être récupérés.
 
-Voulez-vous vraiment continuer&#xa0;?</translation>
+Voulez-vous vraiment continuer ?</translation>
     </message>
     <message>
         <source>Event Delete</source>
@@ -792,12 +820,12 @@ Voulez-vous vraiment continuer&#xa0;?</translation>
     <name>PrintJob</name>
     <message>
         <source>Cannot write the file %1: %2</source>
-        <translation>Impossible d’écrire le fichier %1&#xa0;: %2</translation>
+        <translation>Impossible d’écrire le fichier %1 : %2</translation>
     </message>
     <message>
         <source>There is no room for the calendar grid on this page: the margins, the heading and the title take up the paper.
 Make the margins or the fonts smaller, or the paper larger, in the layout.</source>
-        <translation>La grille du calendrier ne tient pas sur cette page&#xa0;: les marges, l’en-tête et le titre occupent tout le papier.
+        <translation>La grille du calendrier ne tient pas sur cette page : les marges, l’en-tête et le titre occupent tout le papier.
 Réduisez les marges ou les polices, ou choisissez un papier plus grand, dans la mise en page.</translation>
     </message>
     <message>
@@ -872,18 +900,96 @@ n’existe plus. Il a été retiré de la liste des calendriers récents.</trans
     </message>
 </context>
 <context>
+    <name>RuleText</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a day of every year: July 4</comment>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <comment>the week of a holiday: First Monday of May</comment>
+        <translation>Premier</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <comment>the week of a holiday: First Monday of May</comment>
+        <translation>Deuxième</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <comment>the week of a holiday: First Monday of May</comment>
+        <translation>Troisième</translation>
+    </message>
+    <message>
+        <source>Fourth</source>
+        <comment>the week of a holiday: First Monday of May</comment>
+        <translation>Quatrième</translation>
+    </message>
+    <message>
+        <source>Fifth</source>
+        <comment>the week of a holiday: First Monday of May</comment>
+        <translation>Cinquième</translation>
+    </message>
+    <message>
+        <source>%1 %2 of %3</source>
+        <comment>%1 First, %2 Monday, %3 May: First Monday of May</comment>
+        <translation>%1 %2 en %3</translation>
+    </message>
+    <message>
+        <source>Last %1 of %2</source>
+        <comment>%1 Monday, %2 May: Last Monday of May</comment>
+        <translation>Dernier %1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 on or after %2</source>
+        <comment>%1 Monday, %2 May 24: Monday on or after May 24</comment>
+        <translation>%1 le %2 ou après</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <comment>Easter Sunday</comment>
+        <translation>Pâques</translation>
+    </message>
+    <message>
+        <source>Orthodox Easter</source>
+        <comment>Easter Sunday</comment>
+        <translation>Pâque orthodoxe</translation>
+    </message>
+    <message>
+        <source>on %1 when on a %2</source>
+        <comment>%1 Monday, %2 Sunday: a holiday observed on another day</comment>
+        <translation>le %1 s’il tombe un %2</translation>
+    </message>
+    <message>
+        <source>, %1 to %2</source>
+        <comment>the years a holiday holds</comment>
+        <translation>, de %1 à %2</translation>
+    </message>
+    <message>
+        <source>, from %1</source>
+        <comment>the years a holiday holds</comment>
+        <translation>, à partir de %1</translation>
+    </message>
+    <message>
+        <source>, up to %1</source>
+        <comment>the years a holiday holds</comment>
+        <translation>, jusqu’en %1</translation>
+    </message>
+</context>
+<context>
     <name>SaveName</name>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer&#xa0;?</translation>
+Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>%1 does not exist.
 Do you want to create it?</source>
         <translation>%1 n’existe pas.
-Voulez-vous le créer&#xa0;?</translation>
+Voulez-vous le créer ?</translation>
     </message>
 </context>
 <context>
@@ -959,7 +1065,7 @@ Rien n’a été modifié. Enregistrez à nouveau quand le dossier sera accessib
 %1
 
 %2</source>
-        <translation>Daylark n’a pas pu exporter le fichier&#xa0;:
+        <translation>Daylark n’a pas pu exporter le fichier :
 %1
 
 %2</translation>
@@ -1106,11 +1212,11 @@ Rien n’a été modifié. Enregistrez à nouveau quand le dossier sera accessib
     </message>
     <message>
         <source>Display:</source>
-        <translation>Afficher&#xa0;:</translation>
+        <translation>Afficher :</translation>
     </message>
     <message>
         <source>List events that occur within:</source>
-        <translation>Lister les événements des prochains&#xa0;:</translation>
+        <translation>Lister les événements des prochains :</translation>
     </message>
     <message>
         <source>month(s).</source>
@@ -1145,7 +1251,7 @@ Rien n’a été modifié. Enregistrez à nouveau quand le dossier sera accessib
 %1
 
 %2</source>
-        <translation>Daylark ne peut pas écrire l’entrée de démarrage&#xa0;:
+        <translation>Daylark ne peut pas écrire l’entrée de démarrage :
 %1
 
 %2</translation>
@@ -1155,7 +1261,7 @@ Rien n’a été modifié. Enregistrez à nouveau quand le dossier sera accessib
 %1
 
 %2</source>
-        <translation>Daylark ne peut pas supprimer l’entrée de démarrage&#xa0;:
+        <translation>Daylark ne peut pas supprimer l’entrée de démarrage :
 %1
 
 %2</translation>
@@ -1173,7 +1279,7 @@ Rien n’a été modifié. Enregistrez à nouveau quand le dossier sera accessib
 Click &quot;OK&quot; to view the Desktop Calendar options.</source>
         <translation>Aucun fichier Vemora n’a été choisi.
 
-Cliquez sur «&#xa0;OK&#xa0;» pour afficher les options du calendrier de bureau.</translation>
+Cliquez sur « OK » pour afficher les options du calendrier de bureau.</translation>
     </message>
 </context>
 <context>
@@ -1205,6 +1311,63 @@ Cliquez sur «&#xa0;OK&#xa0;» pour afficher les options du calendrier de bureau
         <source>Floating Date</source>
         <translation>Date mobile</translation>
     </message>
+    <message>
+        <source> day</source>
+        <comment>after the count 1: 1 day</comment>
+        <translation> jour</translation>
+    </message>
+    <message numerus="yes">
+        <source> days</source>
+        <comment>after a count of days other than 1: 2 days</comment>
+        <translation>
+            <numerusform> jour</numerusform>
+            <numerusform> jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moving Date</source>
+        <translation>Date calculée</translation>
+    </message>
+    <message>
+        <source>Days after Easter; before it when negative</source>
+        <translation>Jours après Pâques ; avant, si le nombre est négatif</translation>
+    </message>
+    <message>
+        <source>The first of this weekday on or after the day above</source>
+        <translation>Le premier de ces jours de la semaine, le jour au-dessus ou après</translation>
+    </message>
+    <message>
+        <source>Easter</source>
+        <translation>Pâques</translation>
+    </message>
+    <message>
+        <source>Orthodox Easter</source>
+        <translation>Pâque orthodoxe</translation>
+    </message>
+    <message>
+        <source>Weekday on or after the day</source>
+        <translation>Jour de la semaine, le jour même ou après</translation>
+    </message>
+    <message>
+        <source>The day, observed on a weekday</source>
+        <translation>Le jour, reporté sur un jour de semaine</translation>
+    </message>
+    <message>
+        <source>On Monday when on a Sunday</source>
+        <translation>Le lundi s’il tombe un dimanche</translation>
+    </message>
+    <message>
+        <source>On Monday when on a Saturday or Sunday</source>
+        <translation>Le lundi s’il tombe un samedi ou un dimanche</translation>
+    </message>
+    <message>
+        <source>On Friday when on a Saturday, Monday when on a Sunday</source>
+        <translation>Le vendredi s’il tombe un samedi, le lundi s’il tombe un dimanche</translation>
+    </message>
+    <message>
+        <source>As stored: %1</source>
+        <translation>Tel qu’enregistré : %1</translation>
+    </message>
 </context>
 <context>
     <name>frmLayout</name>
@@ -1222,11 +1385,11 @@ Cliquez sur «&#xa0;OK&#xa0;» pour afficher les options du calendrier de bureau
     </message>
     <message>
         <source>A day whose entries do not all fit ends with &quot;+N more&quot;; otherwise its last entries are cut off.</source>
-        <translation>Un jour dont les entrées ne tiennent pas toutes se termine par «&#xa0;+N de plus&#xa0;»&#xa0;; sinon, ses dernières entrées sont coupées.</translation>
+        <translation>Un jour dont les entrées ne tiennent pas toutes se termine par « +N de plus » ; sinon, ses dernières entrées sont coupées.</translation>
     </message>
     <message>
         <source>29 February birthdays and anniversaries in other years:</source>
-        <translation>Anniversaires du 29 février les autres années&#xa0;:</translation>
+        <translation>Anniversaires du 29 février les autres années :</translation>
     </message>
     <message>
         <source>Not shown</source>
@@ -1270,19 +1433,19 @@ Cliquez sur «&#xa0;OK&#xa0;» pour afficher les options du calendrier de bureau
     </message>
     <message>
         <source>Month and Year:</source>
-        <translation>Mois et année&#xa0;:</translation>
+        <translation>Mois et année :</translation>
     </message>
     <message>
         <source>Calendar Title:</source>
-        <translation>Titre du calendrier&#xa0;:</translation>
+        <translation>Titre du calendrier :</translation>
     </message>
     <message>
         <source>Dates and Events:</source>
-        <translation>Dates et événements&#xa0;:</translation>
+        <translation>Dates et événements :</translation>
     </message>
     <message>
         <source>Days of the Week:</source>
-        <translation>Jours de la semaine&#xa0;:</translation>
+        <translation>Jours de la semaine :</translation>
     </message>
     <message>
         <source>Alignment </source>
@@ -1314,11 +1477,11 @@ Cliquez sur «&#xa0;OK&#xa0;» pour afficher les options du calendrier de bureau
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation>&amp;Police&#xa0;:</translation>
+        <translation>&amp;Police :</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation>&amp;Taille&#xa0;:</translation>
+        <translation>&amp;Taille :</translation>
     </message>
     <message>
         <source>Colors </source>
@@ -1358,7 +1521,7 @@ Cliquez sur «&#xa0;OK&#xa0;» pour afficher les options du calendrier de bureau
     </message>
     <message>
         <source>Custom:</source>
-        <translation>Personnalisé&#xa0;:</translation>
+        <translation>Personnalisé :</translation>
     </message>
     <message>
         <source>Margins </source>
@@ -1382,19 +1545,19 @@ Cliquez sur «&#xa0;OK&#xa0;» pour afficher les options du calendrier de bureau
     </message>
     <message>
         <source>Top:</source>
-        <translation>Haut&#xa0;:</translation>
+        <translation>Haut :</translation>
     </message>
     <message>
         <source>Bottom:</source>
-        <translation>Bas&#xa0;:</translation>
+        <translation>Bas :</translation>
     </message>
     <message>
         <source>Left:</source>
-        <translation>Gauche&#xa0;:</translation>
+        <translation>Gauche :</translation>
     </message>
     <message>
         <source>Right:</source>
-        <translation>Droite&#xa0;:</translation>
+        <translation>Droite :</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -1645,6 +1808,23 @@ Cliquez sur «&#xa0;OK&#xa0;» pour afficher les options du calendrier de bureau
         <source>Date</source>
         <translation>Date</translation>
     </message>
+    <message>
+        <source>Until</source>
+        <translation>Jusqu’au</translation>
+    </message>
+    <message>
+        <source>MMMM d, yyyy</source>
+        <comment>how the Until date is shown: July 20, 2027</comment>
+        <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>The last day of an event that lasts several days</source>
+        <translation>Le dernier jour d’un événement qui dure plusieurs jours</translation>
+    </message>
+    <message>
+        <source>An event that lasts several days must end on or after its first day and last at most %1 days.</source>
+        <translation>Un événement sur plusieurs jours doit finir le jour même de son début ou après, et durer au plus %1 jours.</translation>
+    </message>
 </context>
 <context>
     <name>frmPreview</name>
@@ -1654,7 +1834,7 @@ Cliquez sur «&#xa0;OK&#xa0;» pour afficher les options du calendrier de bureau
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation>&amp;Année&#xa0;:</translation>
+        <translation>&amp;Année :</translation>
     </message>
     <message>
         <source>Print</source>
@@ -1698,7 +1878,7 @@ Cliquez sur «&#xa0;OK&#xa0;» pour afficher les options du calendrier de bureau
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation>&amp;Année&#xa0;:</translation>
+        <translation>&amp;Année :</translation>
     </message>
     <message>
         <source>All</source>
@@ -1706,7 +1886,7 @@ Cliquez sur «&#xa0;OK&#xa0;» pour afficher les options du calendrier de bureau
     </message>
     <message>
         <source>Select:</source>
-        <translation>Choisir&#xa0;:</translation>
+        <translation>Choisir :</translation>
     </message>
     <message>
         <source>Print</source>
@@ -1749,7 +1929,7 @@ Vérifiez qu’elle est allumée et prête avant de réessayer.</translation>
     <message>
         <source>September 30, 2027: 12 of 15 entries do not fit</source>
         <comment>a line of the list, to size it</comment>
-        <translation>30 septembre 2027&#xa0;: 12 entrées sur 15 ne tiennent pas</translation>
+        <translation>30 septembre 2027 : 12 entrées sur 15 ne tiennent pas</translation>
     </message>
     <message>
         <source>Every entry of the chosen months fits in its day.</source>
@@ -1757,7 +1937,7 @@ Vérifiez qu’elle est allumée et prête avant de réessayer.</translation>
     </message>
     <message>
         <source>Not everything will be shown:</source>
-        <translation>Tout ne sera pas affiché&#xa0;:</translation>
+        <translation>Tout ne sera pas affiché :</translation>
     </message>
 </context>
 <context>
@@ -1787,19 +1967,19 @@ Vérifiez qu’elle est allumée et prête avant de réessayer.</translation>
     </message>
     <message>
         <source>Calendar Title:</source>
-        <translation>Titre du calendrier&#xa0;:</translation>
+        <translation>Titre du calendrier :</translation>
     </message>
     <message>
         <source>Header (line 1):</source>
-        <translation>En-tête (ligne 1)&#xa0;:</translation>
+        <translation>En-tête (ligne 1) :</translation>
     </message>
     <message>
         <source>Header (line 2):</source>
-        <translation>En-tête (ligne 2)&#xa0;:</translation>
+        <translation>En-tête (ligne 2) :</translation>
     </message>
     <message>
         <source>Display Year:</source>
-        <translation>Année affichée&#xa0;:</translation>
+        <translation>Année affichée :</translation>
     </message>
     <message>
         <source>Current Entries </source>

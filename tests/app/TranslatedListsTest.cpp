@@ -1,5 +1,7 @@
+#include "document/EntryCaptions.h"
 #include "drawing/FitReport.h"
 #include "drawing/WeekList.h"
+#include "editors/MovingRules.h"
 #include "settings/LayoutRules.h"
 #include "settings/LoadSettings.h"
 #include "support/CalendarBuilder.h"
@@ -53,6 +55,67 @@ TEST(TranslatedLists, WordsSpeakTheWindowsLanguageAroundTheCalendarsDates) {
         EXPECT_EQ(FitProblemLines({{2027, 7, 4, 9, 3, {}}, {2027, 7, 4, 2, 1, {}}}, locale),
                   QStringList({QString::fromUtf8(c.fit), QString::fromUtf8(c.oneFit)}))
             << c.locale;
+    }
+}
+
+struct RangeCase {
+    const char* language;
+    const char* locale;
+    const char* easter;   // the setup list's line of Easter + 1
+    const char* observed; // of December 26, observed on Monday when on a Sunday
+    const char* festival; // of a holiday of three days from 10 July
+    const char* trip;     // of an event from 10 to 20 July 2027
+    const char* upcoming; // the upcoming list's line of the trip
+    const char* oneDay;   // the unit after 1 day before or after Easter
+    const char* noDays;   // after 0 days
+};
+
+// Rules, holidays of several days and spans speak the windows' language in the setup list and
+// the holiday editor; the two days of a span in the upcoming list are one date of the page's
+// language.
+TEST(TranslatedLists, RulesAndSpansSpeakTheirLanguages) {
+    const RangeCase cases[] = {
+        {"", "en_US", "Easter + 1 - Easter Monday",
+         "December 26, on Monday when on a Sunday - Boxing Day", "July 10 for 3 days - Festival",
+         "July 10, 2027 to July 20, 2027 - Trip", "2027/07/10 to 2027/07/20 (Other) - Trip", " day",
+         " days"},
+        {"de", "de_DE", "Ostern + 1 - Easter Monday",
+         "26. Dezember, am Montag, wenn auf einem Sonntag - Boxing Day",
+         "10. Juli, 3 Tage - Festival", "10. Juli 2027 bis 20. Juli 2027 - Trip",
+         "10. Juli 2027 bis 20. Juli 2027 (Sonstiges) - Trip", " Tag", " Tage"},
+        {"fr", "fr_FR", "Pâques + 1 - Easter Monday",
+         "26 décembre, le lundi s’il tombe un dimanche - Boxing Day",
+         "10 juillet pendant 3 jours - Festival", "10 juillet 2027 au 20 juillet 2027 - Trip",
+         "10 juillet 2027 au 20 juillet 2027 (Autre) - Trip", " jour", " jour"},
+        {"es", "es_ES", "Pascua + 1 - Easter Monday",
+         "26 de diciembre, el lunes si cae en domingo - Boxing Day",
+         "10 de julio durante 3 días - Festival",
+         "10 de julio de 2027 al 20 de julio de 2027 - Trip",
+         "10 de julio de 2027 al 20 de julio de 2027 (Otro) - Trip", " día", " días"},
+    };
+    CalendarDocument doc;
+    doc.FloatingHolidays.append(
+        {{}, {}, QStringLiteral("Easter Monday"), RuleFromText(u"easter+1")});
+    doc.FloatingHolidays.append(
+        {{}, {}, QStringLiteral("Boxing Day"), RuleFromText(u"12-26/sun+1")});
+    doc.FixedHolidays.append({"0710", QStringLiteral("Festival"), 3});
+    doc.OtherEvents.append({"07102027", QStringLiteral("Trip"), "07202027"});
+    for (const RangeCase& c : cases) {
+        const Translation translation(QStringLiteral("daylark"), QString::fromLatin1(c.language));
+        TestApp t;
+        LayoutSettings layout = LoadSettings(t.store).Layout;
+        layout.Language = QString::fromLatin1(c.locale);
+        EXPECT_EQ(EntryListCaptions(doc, EntryKind::FloatingHoliday),
+                  QStringList({QString::fromUtf8(c.easter), QString::fromUtf8(c.observed)}));
+        EXPECT_EQ(EntryListCaptions(doc, EntryKind::Holiday),
+                  QStringList{QString::fromUtf8(c.festival)});
+        EXPECT_EQ(EntryListCaptions(doc, EntryKind::Other), QStringList{QString::fromUtf8(c.trip)});
+        const QStringList upcoming =
+            UpcomingEventLines(doc, QDate(2027, 7, 1), 1, PageLocale::of(layout));
+        EXPECT_TRUE(upcoming.contains(QString::fromUtf8(c.upcoming)))
+            << upcoming.join(u'|').toStdString();
+        EXPECT_EQ(DaysSuffix(1), QString::fromUtf8(c.oneDay)) << c.locale;
+        EXPECT_EQ(DaysSuffix(0), QString::fromUtf8(c.noDays)) << c.locale;
     }
 }
 

@@ -209,13 +209,14 @@ TEST(Translations, EntryDatesReadAsEachLanguageWritesThem) {
 }
 
 // The iCalendar import's messages are whole sentences in each language: what was left out of
-// an import, and why a file cut short could not be read.
+// an import, and why a file cut short could not be read. (An event longer than a span may
+// be is still added on its first day only; a shorter one keeps its end.)
 TEST(Translations, ICalendarImportMessagesSpeakTheLanguage) {
     const QByteArray cut = "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nSUMMARY:Trip\r\n";
     const QByteArray leftOut = "BEGIN:VCALENDAR\r\n"
                                "BEGIN:VTODO\r\nSUMMARY:Shopping\r\nEND:VTODO\r\n"
                                "BEGIN:VEVENT\r\nSUMMARY:Trip\r\nDTSTART;VALUE=DATE:20270307\r\n"
-                               "DTEND;VALUE=DATE:20270310\r\nEND:VEVENT\r\n"
+                               "DTEND;VALUE=DATE:20280310\r\nEND:VEVENT\r\n"
                                "END:VCALENDAR\r\nX-STRAY:1\r\n";
     struct Case {
         const char* language;
@@ -229,19 +230,19 @@ TEST(Translations, ICalendarImportMessagesSpeakTheLanguage) {
          "Die Datei ist keine vollständige iCalendar-Datei: Sie endet in Zeile 3, mitten im Teil "
          "(Termin), der in Zeile 2 beginnt.",
          "„Shopping“ ist eine Aufgabe, kein Termin.",
-         "„Trip“ (7. März 2027) dauert 3 Tage und wurde nur an seinem ersten Tag eingetragen.",
+         "„Trip“ (7. März 2027) dauert 369 Tage und wurde nur an seinem ersten Tag eingetragen.",
          "Zeile 11 steht außerhalb aller Kalender der Datei; sie wurde nicht gelesen."},
         {"fr",
          "Le fichier n’est pas un fichier iCalendar complet\u00a0: il s’arrête à la ligne 3, au "
          "milieu de l’élément (événement) qui commence à la ligne 2.",
          "«\u00a0Shopping\u00a0» est une tâche, pas un événement.",
-         "«\u00a0Trip\u00a0» (7 mars 2027) dure 3 jours et n’a été ajouté qu’à son premier jour.",
+         "«\u00a0Trip\u00a0» (7 mars 2027) dure 369 jours et n’a été ajouté qu’à son premier jour.",
          "La ligne 11 se trouve hors de tout calendrier du fichier\u00a0; elle n’a pas été lue."},
         {"es",
          "El archivo no es un archivo iCalendar completo: termina en la línea 3, en mitad del "
          "elemento (evento) que empieza en la línea 2.",
          "«Shopping» es una tarea, no un evento.",
-         "«Trip» (7 de marzo de 2027) dura 3 días y solo se añadió en su primer día.",
+         "«Trip» (7 de marzo de 2027) dura 369 días y solo se añadió en su primer día.",
          "La línea 11 está fuera de todos los calendarios del archivo; no se leyó."},
     };
     for (const Case& c : cases) {

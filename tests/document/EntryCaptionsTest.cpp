@@ -19,6 +19,15 @@ TEST(EntryCaptions, WithoutATranslationTheyAreTheFixedEnglishTexts) {
     doc.FloatingHolidays.append(floatingHoliday("13", "11", QStringLiteral("odd month")));
     doc.FloatingHolidays.append(floatingHoliday("09", "06", QStringLiteral("week 0")));
     doc.OtherEvents.append(other("01012099", QStringLiteral("far")));
+    // The kinds the file keeps after "[End of Data]": rules, several days, a span.
+    doc.FloatingHolidays.append(
+        {{}, {}, QStringLiteral("Easter Monday"), RuleFromText(u"easter+1")});
+    doc.FloatingHolidays.append(
+        {{}, {}, QStringLiteral("Boxing Day"), RuleFromText(u"12-26/sun+1,sat+2")});
+    doc.FloatingHolidays.append(
+        {{}, {}, QStringLiteral("Midsummer"), RuleFromText(u"onafter-sat-06-20@2000-2040")});
+    doc.FixedHolidays.append({"0710", QStringLiteral("Festival"), 3});
+    doc.OtherEvents.append({"07102027", QStringLiteral("Trip"), "07202027"});
     for (const EntryKind kind : kAllKinds) {
         EXPECT_EQ(EntryListCaptions(doc, kind), EntryListLines(doc, kind))
             << KindLabel(kind).toStdString();

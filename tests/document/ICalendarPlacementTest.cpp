@@ -129,9 +129,9 @@ TEST(ICalendarPlacement, AnEventOverSeveralDaysIsAddedOnItsFirstAndListed) {
         {"DTSTART:20270301T220000Z\r\nDURATION:PT25H\r\n", "03012027", "lasts until March 2, 2027"},
         {"DTSTART:20270301T220000Z\r\nDTEND:20270301T100000Z\r\n", "03012027", ""},
         {"DTSTART;VALUE=DATE:20270301\r\nDTEND;VALUE=DATE:20270302\r\n", "03012027", ""},
-        {"DTSTART;VALUE=DATE:20270301\r\nDURATION:P2D\r\n", "03012027", "lasts 2 days"},
-        {"DTSTART;VALUE=DATE:20270301\r\nDTEND;VALUE=DATE:20270310\r\n", "03012027",
-         "lasts 9 days"},
+        // All-day events over several days keep their end (checked below), without a note.
+        {"DTSTART;VALUE=DATE:20270301\r\nDURATION:P2D\r\n", "03012027", ""},
+        {"DTSTART;VALUE=DATE:20270301\r\nDTEND;VALUE=DATE:20270310\r\n", "03012027", ""},
         {"DTSTART;VALUE=DATE:20270301\r\nDTEND:junk\r\n", "03012027",
          "has an end that cannot be read (DTEND:junk); it was added on its first day only"},
     };
@@ -139,6 +139,11 @@ TEST(ICalendarPlacement, AnEventOverSeveralDaysIsAddedOnItsFirstAndListed) {
         const Imported in = import(calendarWith(event("Trip", c.lines)));
         ASSERT_EQ(in.doc.OtherEvents.entryCount(), 1) << c.lines.toStdString();
         EXPECT_EQ(in.doc.OtherEvents[0].Date.text(), QLatin1String(c.date));
+        const bool allDaySpan = c.lines.contains("DURATION:P2D") || c.lines.contains("20270310");
+        EXPECT_EQ(in.doc.OtherEvents[0].Until.text(),
+                  allDaySpan ? QLatin1String(c.lines.contains("P2D") ? "03022027" : "03092027")
+                             : QLatin1String("        "))
+            << c.lines.toStdString();
         const QString expected =
             *c.listed == 0 ? QString()
                            : QStringLiteral("\"Trip\" (March 1, 2027) ") + QLatin1String(c.listed) +

@@ -183,6 +183,30 @@ TEST(ICalendarExport, EntriesThatNameNoDayAreListedNotWritten) {
     EXPECT_TRUE(notExported[1].contains(QLatin1String("Fifth week")));
 }
 
+// A holiday that moves with Easter has no yearly repeat to write; it is named, not written
+// as some other day.
+TEST(ICalendarExport, MovingHolidaysAreNamedNotWritten) {
+    CalendarDocument doc;
+    doc.FloatingHolidays.append(
+        {{}, {}, QStringLiteral("Easter Monday"), RuleFromText(u"easter+1")});
+    QStringList notExported;
+    EXPECT_EQ(formatICalendar(doc, kStamp, &notExported).count("BEGIN:VEVENT"), 0);
+    ASSERT_EQ(notExported.size(), 1);
+    EXPECT_TRUE(notExported[0].startsWith(QLatin1String("Easter + 1 - Easter Monday: ")));
+}
+
+// An event from 10 to 20 July ends, as iCalendar counts, on 21 July, and reads back as the
+// same span.
+TEST(ICalendarRoundTrip, EventsThatSpanDaysKeepTheirEnd) {
+    CalendarDocument doc;
+    doc.OtherEvents.append({"07102027", QStringLiteral("Trip"), "07202027"});
+    const QByteArray ics = formatICalendar(doc, kStamp);
+    EXPECT_TRUE(ics.contains("DTEND;VALUE=DATE:20270721")) << ics.toStdString();
+    const CalendarDocument back = importedInto(CalendarDocument{}, ics);
+    ASSERT_EQ(back.OtherEvents.entryCount(), 1);
+    EXPECT_EQ(back.OtherEvents[0], doc.OtherEvents[0]);
+}
+
 TEST(ICalendarRoundTrip, ExportImportedIntoAnEmptyCalendarGivesTheSameCalendar) {
     const CalendarDocument doc = trickyCalendar();
     const CalendarDocument back = importedInto(doc, formatICalendar(doc, kStamp));

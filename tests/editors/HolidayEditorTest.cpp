@@ -1,7 +1,10 @@
 #include "editors/windows/HolidayEditor.h"
 #include "EditorFixture.h"
 
+#include <QComboBox>
 #include <QRadioButton>
+#include <QSpinBox>
+#include <cstdlib>
 
 namespace {
 
@@ -108,6 +111,48 @@ TEST_F(HolidayEditor, RemainRefillsEveryListExactly) {
     EXPECT_EQ(app.Document.FloatingHolidays[2], floatingHoliday("01", "L1", "c"));
     EXPECT_EQ(w->cboWeek->itemText(4), "Last");
     EXPECT_EQ(w->cboDay->itemText(6), "Saturday");
+}
+
+// Each moving choice is stored as its rule in the floating holidays, named in the list by
+// its rule; the controls that do not belong to the choice are off.
+TEST_F(HolidayEditor, MovingChoicesAreStoredAsRules) {
+    listing(EntryKind::FloatingHoliday);
+    struct Case {
+        int base, offset, month, day, weekday, observed;
+        const char* rule;
+        const char* line;
+    };
+    const Case cases[] = {
+        {0, 1, 1, 1, 0, 0, "easter+1", "Easter + 1 - N"},
+        {1, -2, 1, 1, 0, 0, "orthodox-2", "Orthodox Easter - 2 - N"},
+        {2, 0, 5, 24, 1, 0, "onafter-mon-05-24", "Monday on or after May 24 - N"},
+        {3, 0, 12, 26, 0, 1, "12-26/sun+1,sat+2",
+         "December 26, on Monday when on a Sunday, on Monday when on a Saturday - N"},
+    };
+    for (const Case& c : cases) {
+        auto w = adding<frmHoliday>(EntryKind::FloatingHoliday, AddOrigin::EntryList);
+        w->optDate[2]->click();
+        w->txtName->setText("N");
+        w->cboMoving->setCurrentIndex(c.base);
+        const bool easter = c.base < 2;
+        EXPECT_EQ(w->spnOffset->isEnabled(), easter) << c.rule;
+        EXPECT_EQ(w->txtDate->isEnabled(), !easter) << c.rule;
+        EXPECT_EQ(w->cboAfterDay->isEnabled(), c.base == 2) << c.rule;
+        EXPECT_EQ(w->cboObserved->isEnabled(), c.base == 3) << c.rule;
+        EXPECT_FALSE(w->cboWeek->isEnabled());
+        w->spnOffset->setValue(c.offset);
+        EXPECT_EQ(w->spnOffset->suffix(), std::abs(c.offset) == 1 ? " day" : " days") << c.rule;
+        w->cboMonth->setCurrentIndex(c.month - 1);
+        w->vsbDate->setNumber(c.day);
+        w->cboAfterDay->setCurrentIndex(c.weekday);
+        w->cboObserved->setCurrentIndex(c.observed);
+        w->cmdAdd->click();
+        const FloatingHolidayEntry& stored =
+            app.Document.FloatingHolidays[app.Document.FloatingHolidays.upperBound()];
+        ASSERT_TRUE(stored.Moving.has_value()) << c.rule;
+        EXPECT_EQ(RuleToText(*stored.Moving), QLatin1String(c.rule));
+        EXPECT_EQ(listLines().constLast(), QLatin1String(c.line));
+    }
 }
 
 } // namespace
