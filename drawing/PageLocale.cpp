@@ -2,6 +2,7 @@
 
 #include "document/EntryText.h"
 #include "document/SettingsRecords.h"
+#include "platform/Translations.h"
 #include "settings/PageLanguage.h"
 
 #include <algorithm>

@@ -96,15 +96,18 @@ QLocale InterfaceLocale() {
 
 QString InterfaceMonthName(int month) {
     if (month < 1 || month > 12) return {};
-    return WithCapital(InterfaceLocale().standaloneMonthName(month));
+    const QLocale locale = InterfaceLocale();
+    return Capitalised(locale.standaloneMonthName(month), locale);
 }
 
 QString InterfaceDayName(int weekday) {
     if (weekday < 0 || weekday > 6) return {};
-    return WithCapital(InterfaceLocale().standaloneDayName(weekday == 0 ? 7 : weekday));
+    const QLocale locale = InterfaceLocale();
+    return Capitalised(locale.standaloneDayName(weekday == 0 ? 7 : weekday), locale);
 }
 
-QString WithCapital(const QString& text) {
+QString Capitalised(const QString& text, const QLocale& locale) {
     if (text.isEmpty()) return text;
-    return text.left(1).toUpper() + text.mid(1);
+    const qsizetype first = text.front().isHighSurrogate() && text.size() > 1 ? 2 : 1;
+    return locale.toUpper(text.left(first)) + text.mid(first);
 }

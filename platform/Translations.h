@@ -51,5 +51,6 @@ QString InterfaceMonthName(int month);
 // it ("Sunday", "Montag", "Mardi"); the empty text for any other digit.
 QString InterfaceDayName(int weekday);
 
-// The text with its first letter a capital, as a name at the start of a label is written.
-QString WithCapital(const QString& text);
+// The text with its first letter a capital as the locale writes capitals, as a name that starts
+// a label or heads a page is written ("März", "Lunes").
+QString Capitalised(const QString& text, const QLocale& locale);

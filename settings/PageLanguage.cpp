@@ -1,5 +1,7 @@
 #include "settings/PageLanguage.h"
 
+#include "platform/Translations.h"
+
 #include <QSet>
 #include <algorithm>
 
@@ -55,10 +57,4 @@ std::vector<PageLanguageChoice> PageLanguageChoices() {
         return order != 0 ? order < 0 : a.name < b.name;
     });
     return choices;
-}
-
-QString Capitalised(const QString& text, const QLocale& locale) {
-    if (text.isEmpty()) return text;
-    const qsizetype first = text.front().isHighSurrogate() && text.size() > 1 ? 2 : 1;
-    return locale.toUpper(text.left(first)) + text.mid(first);
 }

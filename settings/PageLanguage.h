@@ -31,6 +31,3 @@ struct PageLanguageChoice {
     QString label;
 };
 std::vector<PageLanguageChoice> PageLanguageChoices();
-
-// text with its first letter capitalised as locale writes capitals.
-QString Capitalised(const QString& text, const QLocale& locale);
