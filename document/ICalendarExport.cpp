@@ -54,7 +54,9 @@ std::optional<EventDate> datedEvent(const FixedText<8>& field, bool yearly) {
 std::optional<EventDate> fixedHolidayEvent(const FixedHolidayEntry& e) {
     const QDate date(kFirstYear, e.Date.number(0, 2), e.Date.number(2, 2));
     if (!date.isValid()) return std::nullopt;
-    return EventDate{date, yearlyRule(date)};
+    EventDate event{date, yearlyRule(date)};
+    if (const std::optional<EventSpan> span = HolidaySpanIn(e, kFirstYear)) event.last = span->last;
+    return event;
 }
 
 // The first occurrence in kFirstYear of the rule "n-th (or last) weekday of month", and the

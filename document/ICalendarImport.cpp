@@ -265,8 +265,11 @@ class Importer {
         bool added = false;
         if (!kind) {
             if (!notAfterOurYears(name, date)) return;
+            // A yearly all-day event over several days is a holiday of that many days.
+            const int length = spannedDays(ev, days);
             added = add(EntryKind::Holiday, doc_.FixedHolidays,
-                        FixedHolidayEntry{date.toString(QStringLiteral("MMdd")), name});
+                        FixedHolidayEntry{date.toString(QStringLiteral("MMdd")), name, length});
+            if (added && length > 1) return;
         } else {
             if (!inOurYears(name, date)) return;
             const QString style = styleOf(ev);
@@ -279,15 +282,21 @@ class Importer {
         if (added) noteLength(ev, name, days);
     }
 
+    // The days an all-day event lasts when it lasts several that we can hold; else 1.
+    int spannedDays(icalcomponent* ev, const EventDays& days) const {
+        const bool spans = !days.timed && days.last.isValid() && days.last > days.first &&
+                           days.first.daysTo(days.last) < kLongestSpan &&
+                           droppedLine(ev, kEnding).isEmpty();
+        return spans ? int(days.first.daysTo(days.last)) + 1 : 1;
+    }
+
     // A single event: all-day on its date, timed on the day it begins in the user's zone (on
     // the date written when its zone cannot be read).
     void single(icalcomponent* ev, const EventDays& days, const QString& name) {
         if (!inOurYears(name, days.first)) return;
         // An all-day event over several days becomes an event with an end date.
         OtherEntry entry{mmddyyyy(days.first), name};
-        const bool spans = !days.timed && days.last.isValid() && days.last > days.first &&
-                           days.first.daysTo(days.last) < kLongestSpan &&
-                           droppedLine(ev, kEnding).isEmpty();
+        const bool spans = spannedDays(ev, days) > 1;
         if (spans) entry.Until = mmddyyyy(days.last);
         if (!add(EntryKind::Other, doc_.OtherEvents, std::move(entry))) return;
         if (!days.unreadZone.isEmpty())

@@ -142,6 +142,13 @@ std::optional<EventSpan> SpanOf(const OtherEntry& e) {
     return EventSpan{first, last};
 }
 
+std::optional<EventSpan> HolidaySpanIn(const FixedHolidayEntry& e, int year) {
+    if (e.Days <= 1) return std::nullopt;
+    const QDate first(year, e.Date.number(0, 2), e.Date.number(2, 2));
+    if (!first.isValid()) return std::nullopt;
+    return EventSpan{first, first.addDays(std::min(e.Days, kLongestSpan) - 1)};
+}
+
 QString KeptSectionNotice(int unreadLines) {
     if (unreadLines == 1)
         return QCoreApplication::translate(

@@ -52,6 +52,9 @@ struct EventSpan {
     QDate first, last;
 };
 std::optional<EventSpan> SpanOf(const OtherEntry& e);
+// The days of a holiday of several days in the year it begins (into the next year for one
+// that begins late in December): nothing for a holiday of one day or a date year lacks.
+std::optional<EventSpan> HolidaySpanIn(const FixedHolidayEntry& e, int year);
 
 // The message for a file whose own section held lines this version cannot read.
 QString KeptSectionNotice(int unreadLines);

@@ -77,6 +77,13 @@ class Placer {
         const auto& table = doc_.FixedHolidays;
         for (int i = 0; i <= table.upperBound(); ++i) {
             const FixedHolidayEntry& e = table[i];
+            if (e.Days > 1) {
+                // One that began last year may still run into this month.
+                for (const int year : {grid_.year - 1, grid_.year})
+                    if (const std::optional<EventSpan> span = HolidaySpanIn(e, year))
+                        spanDays(EntryKind::Holiday, i, e.Name, *span, layout_.Holiday);
+                continue;
+            }
             // A holiday on 29 February (only an import makes one) goes where birthdays go.
             const std::optional<int> day = yearlyDay(e.Date.number(0, 2), e.Date.number(2, 2));
             if (!day) continue;
@@ -106,13 +113,14 @@ class Placer {
                 ObservedName(e.Name, day.observed, language_), layout_.Holiday);
     }
 
-    // An event that spans days: on each of its days in the drawn month.
-    void eventSpan(int index, const QString& name, const EventSpan& span) {
+    // An entry that spans days: on each of its days in the drawn month.
+    void spanDays(EntryKind kind, int index, const QString& name, const EventSpan& span,
+                  const QString& color) {
         const QDate first(grid_.year, grid_.month, 1);
         const QDate from = std::max(first, span.first);
         const QDate to = std::min(first.addMonths(1).addDays(-1), span.last);
         for (QDate day = from; day <= to; day = day.addDays(1))
-            add(EntryKind::Other, index, grid_.cellOfDay(day.day()), name, layout_.Other);
+            add(kind, index, grid_.cellOfDay(day.day()), name, color);
     }
 
     // Other events: only in their own year.
@@ -122,7 +130,7 @@ class Placer {
         for (int i = 0; i <= table.upperBound(); ++i) {
             const OtherEntry& e = table[i];
             if (const std::optional<EventSpan> span = SpanOf(e)) {
-                eventSpan(i, e.Name, *span);
+                spanDays(EntryKind::Other, i, e.Name, *span, layout_.Other);
                 continue;
             }
             if (e.Date.number(0, 2) != grid_.month || e.Date.view().mid(4, 4) != year) continue;

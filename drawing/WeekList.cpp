@@ -133,6 +133,11 @@ class UpcomingCollector {
     template <class Table> void yearly(EntryKind kind, const Table& table) {
         int index = 0;
         for (const auto& e : table) {
+            if constexpr (requires { e.Days; })
+                if (e.Days > 1) {
+                    holidaySpan(index++, e);
+                    continue;
+                }
             const int month = e.Date.number(0, 2);
             const int day = e.Date.number(2, 2);
             std::optional<QDate> date = yearlyDate(today_.year(), month, day, leapDay_);
@@ -141,6 +146,26 @@ class UpcomingCollector {
                 add(kind, index, *date, e.Name);
             ++index;
         }
+    }
+
+    // A holiday of several days: its next run that has not ended by today.
+    void holidaySpan(int index, const FixedHolidayEntry& e) {
+        for (int year = today_.year() - 1; year <= today_.year() + 1; ++year) {
+            const std::optional<EventSpan> span = HolidaySpanIn(e, year);
+            if (span && span->last >= today_) {
+                spanLine(EntryKind::Holiday, index, *span, e.Name);
+                return;
+            }
+        }
+    }
+
+    // An entry that spans days is named once, with both its days, on the first of them in
+    // the range (today, for one under way).
+    void spanLine(EntryKind kind, int index, const EventSpan& span, const QString& name) {
+        if (span.last >= range_.first && span.first < range_.end)
+            add(kind, index, std::max(span.first, range_.first), name,
+                locale_.listDate(span.first) + u' ' + RangeWord(locale_.language()) + u' ' +
+                    locale_.listDate(span.last));
     }
 
     // Every day of the range, its end included, that a rule names.
@@ -182,14 +207,8 @@ class UpcomingCollector {
     void otherEvents() {
         int index = 0;
         for (const OtherEntry& e : doc_.OtherEvents) {
-            // An event that spans days is named once, with both its days, on the first of
-            // them in the range (today, for one under way).
             if (const std::optional<EventSpan> span = SpanOf(e)) {
-                if (span->last >= range_.first && span->first < range_.end)
-                    add(EntryKind::Other, index, std::max(span->first, range_.first), e.Name,
-                        locale_.listDate(span->first) + u' ' + RangeWord(locale_.language()) +
-                            u' ' + locale_.listDate(span->last));
-                ++index;
+                spanLine(EntryKind::Other, index++, *span, e.Name);
                 continue;
             }
             const QDate date(e.Date.number(4, 4), e.Date.number(0, 2), e.Date.number(2, 2));

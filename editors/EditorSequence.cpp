@@ -5,12 +5,9 @@
 namespace {
 
 // What an update keeps of the record it replaces: the holiday pack an entry came from, which
-// no editor shows, so that a corrected pack holiday stays in its pack; and the length of a
-// holiday of several days, which its editor does not show.
+// no editor shows, so that a corrected pack holiday stays in its pack.
 template <class Entry> void keepHidden(const Entry& old, Entry& record) {
     if constexpr (requires { record.Pack; }) record.Pack = old.Pack;
-    if constexpr (requires { record.Days; })
-        if (record.Days == 1) record.Days = old.Days;
 }
 
 template <class Entry>

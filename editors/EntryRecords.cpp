@@ -74,8 +74,8 @@ int StyleIndexOf(QChar style) {
     return digit >= 1 && digit <= 3 ? digit - 1 : -1;
 }
 
-FixedHolidayEntry FixedHolidayRecord(int month, int day, const QString& name) {
-    return {MonthDayField(month, day), name};
+FixedHolidayEntry FixedHolidayRecord(int month, int day, const QString& name, int days) {
+    return {MonthDayField(month, day), name, days};
 }
 
 FloatingHolidayEntry FloatingHolidayRecord(int month, int weekIndex, int dayIndex,

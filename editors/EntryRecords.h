@@ -50,7 +50,7 @@ template <class Entry>
 Entry StyledRecord(const DateParts& date, const QString& name, int styleIndex) {
     return Entry{DateField(date.month, date.day, date.year), name, QString(StyleDigit(styleIndex))};
 }
-FixedHolidayEntry FixedHolidayRecord(int month, int day, const QString& name);
+FixedHolidayEntry FixedHolidayRecord(int month, int day, const QString& name, int days = 1);
 FloatingHolidayEntry FloatingHolidayRecord(int month, int weekIndex, int dayIndex,
                                            const QString& name);
 // A holiday by a moving rule; one the classic fields can hold is stored in them.

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <algorithm>
 
 namespace {
@@ -70,6 +71,7 @@ void fillFixed(frmHoliday& editor, const FixedHolidayEntry& entry) {
     showName(editor, entry.Name);
     showMonth(editor, date.month);
     editor.vsbDate->setNumber(date.day);
+    editor.spnDays->setValue(entry.Days);
 }
 
 void fillFloating(frmHoliday& editor, const FloatingHolidayEntry& entry) {

@@ -1,5 +1,6 @@
 #include "editors/windows/HolidayEditor.h"
 
+#include "calendar_format/OwnSection.h"
 #include "document/AppState.h"
 #include "document/EntryCaptions.h"
 #include "document/RuleText.h"
@@ -88,6 +89,13 @@ void frmHoliday::buildDateChoice() {
     cboWeek = named(new QComboBox(fraBirthDate), "cboWeek");
     cboDay = named(new QComboBox(fraBirthDate), "cboDay");
     cboDay->setMinimumContentsLength(9); // "Wednesday"
+    spnDays = named(new QSpinBox(fraBirthDate), "spnDays");
+    spnDays->setRange(1, kLongestSpan);
+    spnDays->setPrefix(tr("for ", "a count of days follows: for 3 days"));
+    spnDays->setSuffix(DaysSuffix(1));
+    connect(spnDays, &QSpinBox::valueChanged, spnDays,
+            [this](int days) { spnDays->setSuffix(DaysSuffix(days)); });
+    spnDays->setToolTip(tr("How many days the holiday lasts from its date"));
 }
 
 void frmHoliday::buildMovingChoice() {
@@ -126,6 +134,7 @@ void frmHoliday::layOut() {
     day->setContentsMargins(24, 0, 0, 0);
     day->addWidget(lblDate);
     day->addLayout(boxWithBar(txtDate, vsbDate));
+    day->addWidget(spnDays);
     day->addStretch(1);
     auto* rule = new QHBoxLayout;
     rule->setContentsMargins(24, 0, 0, 0);
@@ -146,8 +155,8 @@ void frmHoliday::layOut() {
     auto* body = new QVBoxLayout;
     body->addWidget(fraBirthDate);
     layOutWindow(body);
-    chainTabOrder({txtName, cboMonth, optDate[0], txtDate, optDate[1], cboWeek, cboDay, optDate[2],
-                   cboMoving, spnOffset, cboAfterDay, cboObserved, cmdAdd, cmdClose});
+    chainTabOrder({txtName, cboMonth, optDate[0], txtDate, spnDays, optDate[1], cboWeek, cboDay,
+                   optDate[2], cboMoving, spnOffset, cboAfterDay, cboObserved, cmdAdd, cmdClose});
 }
 
 void frmHoliday::ResetForm() {
@@ -168,6 +177,7 @@ void frmHoliday::ResetForm() {
                                tr("On Friday when on a Saturday, Monday when on a Sunday")});
     }
     spnOffset->setValue(0);
+    spnDays->setValue(1);
     resetName();
     resetDay();
     optDate_Click(isFloating() ? (optDate[2]->isChecked() ? 2 : 1) : 0);
@@ -245,6 +255,7 @@ void frmHoliday::optDate_Click(int index) {
     cboMonth->setEnabled(index != 2);
     txtDate->setEnabled(fixed);
     vsbDate->setEnabled(fixed);
+    spnDays->setEnabled(fixed);
     cboWeek->setEnabled(index == 1);
     cboDay->setEnabled(index == 1);
     enableMovingControls();
@@ -270,5 +281,5 @@ EntryRecord frmHoliday::record() const {
     if (isFloating())
         return FloatingHolidayRecord(monthNumber(), cboWeek->currentIndex(), cboDay->currentIndex(),
                                      txtName->text());
-    return FixedHolidayRecord(monthNumber(), vsbDate->number(), txtName->text());
+    return FixedHolidayRecord(monthNumber(), vsbDate->number(), txtName->text(), spnDays->value());
 }

@@ -35,6 +35,7 @@ class frmHoliday : public EntryEditor {
     QComboBox* cboWeek;
     QComboBox* cboDay;
     std::array<QFrame*, 3> Line1;
+    QSpinBox* spnDays;      // how many days a fixed holiday lasts (a festival of three days)
     QComboBox* cboMoving;   // Easter, Orthodox Easter, weekday on or after, observed date
     QSpinBox* spnOffset;    // days after Easter (before, when negative)
     QComboBox* cboAfterDay; // the weekday on or after the date

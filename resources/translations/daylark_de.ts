@@ -1368,6 +1368,15 @@ Klicken Sie auf „OK“, um die Optionen des Desktop-Kalenders zu öffnen.</tra
         <source>As stored: %1</source>
         <translation>Wie gespeichert: %1</translation>
     </message>
+    <message>
+        <source>for </source>
+        <comment>a count of days follows: for 3 days</comment>
+        <translation>für </translation>
+    </message>
+    <message>
+        <source>How many days the holiday lasts from its date</source>
+        <translation>Wie viele Tage der Feiertag ab seinem Datum dauert</translation>
+    </message>
 </context>
 <context>
     <name>frmLayout</name>

@@ -1368,6 +1368,15 @@ Haga clic en «Aceptar» para ver las opciones del calendario de escritorio.</tr
         <source>As stored: %1</source>
         <translation>Tal como se guardó: %1</translation>
     </message>
+    <message>
+        <source>for </source>
+        <comment>a count of days follows: for 3 days</comment>
+        <translation>durante </translation>
+    </message>
+    <message>
+        <source>How many days the holiday lasts from its date</source>
+        <translation>Cuántos días dura el festivo desde su fecha</translation>
+    </message>
 </context>
 <context>
     <name>frmLayout</name>

@@ -196,15 +196,19 @@ TEST(ICalendarExport, MovingHolidaysAreNamedNotWritten) {
 }
 
 // An event from 10 to 20 July ends, as iCalendar counts, on 21 July, and reads back as the
-// same span.
+// same span; so does a yearly holiday of three days from 30 December.
 TEST(ICalendarRoundTrip, EventsThatSpanDaysKeepTheirEnd) {
     CalendarDocument doc;
     doc.OtherEvents.append({"07102027", QStringLiteral("Trip"), "07202027"});
+    doc.FixedHolidays.append({"1230", QStringLiteral("Festival"), 3});
     const QByteArray ics = formatICalendar(doc, kStamp);
     EXPECT_TRUE(ics.contains("DTEND;VALUE=DATE:20270721")) << ics.toStdString();
+    EXPECT_TRUE(ics.contains("DTEND;VALUE=DATE:18810102")) << ics.toStdString();
     const CalendarDocument back = importedInto(CalendarDocument{}, ics);
     ASSERT_EQ(back.OtherEvents.entryCount(), 1);
     EXPECT_EQ(back.OtherEvents[0], doc.OtherEvents[0]);
+    ASSERT_EQ(back.FixedHolidays.entryCount(), 1);
+    EXPECT_EQ(back.FixedHolidays[0], doc.FixedHolidays[0]);
 }
 
 TEST(ICalendarRoundTrip, ExportImportedIntoAnEmptyCalendarGivesTheSameCalendar) {

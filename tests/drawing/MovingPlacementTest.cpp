@@ -108,6 +108,31 @@ TEST(SpanPlacement, EventsThatSpanDaysAreOnEachOfTheirDays) {
     }
 }
 
+// A holiday of several days is on each of its days every year, into January for one that
+// begins late in December; the upcoming list names its next run once.
+TEST(SpanPlacement, HolidaysOfSeveralDaysComeBackEveryYear) {
+    CalendarDocument doc;
+    doc.FixedHolidays.append({"1230", QStringLiteral("Festival"), 4});
+    doc.FixedHolidays.append({"0710", QStringLiteral("Fair"), 3});
+    LayoutSettings layout;
+    std::multiset<std::pair<QDate, QString>> placed, expected;
+    for (int month : {1, 7, 12}) {
+        const MonthGrid grid = MonthGrid::of(2027, month);
+        for (const PlacedEntry& p : PlaceMonthEntries(doc, layout, grid))
+            placed.insert({dateOfCell(grid, p.cell), p.text});
+    }
+    for (const QDate d :
+         {QDate(2027, 1, 1), QDate(2027, 1, 2), QDate(2027, 12, 30), QDate(2027, 12, 31)})
+        expected.insert({d, QStringLiteral("Festival")});
+    for (int day = 10; day <= 12; ++day)
+        expected.insert({QDate(2027, 7, day), QStringLiteral("Fair")});
+    EXPECT_EQ(placed, expected);
+    EXPECT_EQ(UpcomingEventLines(doc, QDate(2028, 1, 2), 1),
+              QStringList{"2027/12/30 to 2028/01/02 (Holiday) - Festival"});
+    EXPECT_EQ(UpcomingEventLines(doc, QDate(2027, 7, 1), 1),
+              QStringList{"2027/07/10 to 2027/07/12 (Holiday) - Fair"});
+}
+
 // The upcoming list names a span once, with both days, also when it is already under way.
 TEST(SpanPlacement, UpcomingListNamesASpanOnce) {
     CalendarDocument doc;

@@ -92,6 +92,25 @@ TEST_F(HolidayEditor, FixedHolidaysStoreMonthAndDayAndAskWithTheNameAlone) {
     EXPECT_TRUE(app.Document.FloatingHolidays.isEmpty());
 }
 
+// A fixed holiday may last several days; changing it back to one day is kept too.
+TEST_F(HolidayEditor, FixedHolidaysLastTheDaysChosen) {
+    listing(EntryKind::Holiday);
+    auto w = adding<frmHoliday>(EntryKind::Holiday, AddOrigin::EntryList);
+    w->txtName->setText("Fair");
+    w->cboMonth->setCurrentIndex(6);
+    w->vsbDate->setNumber(10);
+    w->spnDays->setValue(3);
+    w->cmdAdd->click();
+    EXPECT_EQ(app.Document.FixedHolidays[0].Days, 3);
+    EXPECT_EQ(listLines(), QStringList({"July 10 for 3 days - Fair"}));
+    w.reset();
+    auto e = editing<frmHoliday>(EntryKind::Holiday, 0);
+    EXPECT_EQ(e->spnDays->value(), 3);
+    e->spnDays->setValue(1);
+    e->cmdAdd->click();
+    EXPECT_EQ(app.Document.FixedHolidays[0].Days, 1);
+}
+
 TEST_F(HolidayEditor, RemainRefillsEveryListExactly) {
     app.Options.AfterAdd = "Remain";
     auto w = adding<frmHoliday>(EntryKind::Holiday);
