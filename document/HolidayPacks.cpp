@@ -158,8 +158,7 @@ const PackRegion* HolidayPack::region(const QString& code) const {
 std::vector<const PackHoliday*> HolidayPack::holidaysOf(const QString& code) const {
     std::vector<const PackHoliday*> out;
     for (const PackHoliday& h : holidays)
-        if (h.regions.isEmpty() || h.regions.contains(code, Qt::CaseInsensitive))
-            out.push_back(&h);
+        if (h.regions.isEmpty() || h.regions.contains(code, Qt::CaseInsensitive)) out.push_back(&h);
     return out;
 }
 

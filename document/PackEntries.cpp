@@ -29,8 +29,7 @@ template <class Entry> int removePack(EntryTable<Entry>& table, const QString& c
     return removed;
 }
 
-template <class Entry>
-int addMissing(EntryTable<Entry>& table, const std::vector<Entry>& entries) {
+template <class Entry> int addMissing(EntryTable<Entry>& table, const std::vector<Entry>& entries) {
     int added = 0;
     for (const Entry& e : entries)
         if (!holds(table, e)) {
@@ -91,8 +90,8 @@ PackChange UpdateHolidayPack(CalendarDocument& doc, const HolidayPack& pack,
         samePackEntries(doc.FloatingHolidays, region.code, entries.floating))
         return {};
     PackChange change;
-    change.removed = removePack(doc.FixedHolidays, region.code) +
-                     removePack(doc.FloatingHolidays, region.code);
+    change.removed =
+        removePack(doc.FixedHolidays, region.code) + removePack(doc.FloatingHolidays, region.code);
     change.added = addMissing(doc.FixedHolidays, entries.fixed) +
                    addMissing(doc.FloatingHolidays, entries.floating);
     doc.MarkModified();
@@ -101,8 +100,7 @@ PackChange UpdateHolidayPack(CalendarDocument& doc, const HolidayPack& pack,
 
 PackChange RemoveHolidayPack(CalendarDocument& doc, const QString& code) {
     PackChange change;
-    change.removed =
-        removePack(doc.FixedHolidays, code) + removePack(doc.FloatingHolidays, code);
+    change.removed = removePack(doc.FixedHolidays, code) + removePack(doc.FloatingHolidays, code);
     if (change.changed()) doc.MarkModified();
     return change;
 }

@@ -28,8 +28,7 @@ struct PackChange {
 };
 // Adds the pack's entries that the calendar does not hold yet: adding a pack twice adds
 // nothing.
-PackChange AddHolidayPack(CalendarDocument& doc, const HolidayPack& pack,
-                          const PackRegion& region);
+PackChange AddHolidayPack(CalendarDocument& doc, const HolidayPack& pack, const PackRegion& region);
 // Replaces the pack's entries with those of the pack as it is now; nothing changes when they
 // are the same.
 PackChange UpdateHolidayPack(CalendarDocument& doc, const HolidayPack& pack,

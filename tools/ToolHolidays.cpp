@@ -54,12 +54,12 @@ int listYear(const HolidayPacks::Found& found, int year) {
     return 0;
 }
 
-int addToFile(Tool& tool, const HolidayPacks::Found& found, const QString& in,
-              const QString& out) {
+int addToFile(Tool& tool, const HolidayPacks::Found& found, const QString& in, const QString& out) {
     if (!tool.read(in)) return 1;
     const PackChange change = AddHolidayPack(tool.app.Document, *found.pack, *found.region);
     if (!tool.write(out)) return 1;
-    printOut(QStringLiteral("%1 holidays of %2 added.\n").arg(change.added).arg(found.region->code));
+    printOut(
+        QStringLiteral("%1 holidays of %2 added.\n").arg(change.added).arg(found.region->code));
     return 0;
 }
 
@@ -105,5 +105,7 @@ ToolCommand holidaysCommand() {
     return {"holidays",
             "--list | REGION --year YEAR | REGION --add FILE.qvf --output OUT.qvf",
             "List the holiday packs, a region's holidays of a year, or add them to a calendar.",
-            declareHolidays, runHolidays, kAnyArguments};
+            declareHolidays,
+            runHolidays,
+            kAnyArguments};
 }

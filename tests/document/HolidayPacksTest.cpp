@@ -54,10 +54,10 @@ TEST(HolidayPacks, FaultsNameTheirFileAndLine) {
 }
 
 TEST(HolidayPacks, RegionsTakeTheirHolidaysInTheirOwnLanguage) {
-    const PackReading reading = ReadHolidayPack(
-        pack("holiday 08-01 * National Day | Bundesfeiertag\n"
-             "holiday 12-25/sun+1 CH-GE Christmas | Noël\n"),
-        QStringLiteral("ch.txt"));
+    const PackReading reading =
+        ReadHolidayPack(pack("holiday 08-01 * National Day | Bundesfeiertag\n"
+                             "holiday 12-25/sun+1 CH-GE Christmas | Noël\n"),
+                        QStringLiteral("ch.txt"));
     ASSERT_TRUE(reading.errors.isEmpty()) << reading.errors.join(u'\n').toStdString();
     const PackRegion* geneva = reading.pack.region(QStringLiteral("ch-ge"));
     ASSERT_NE(geneva, nullptr);
@@ -77,7 +77,8 @@ TEST(HolidayPacks, RegionsTakeTheirHolidaysInTheirOwnLanguage) {
 TEST(HolidayPacks, AFolderOfPacksLeavesOutABrokenOneAndARegionTwice) {
     QTemporaryDir dir;
     writeFile(dir.filePath("ch.txt"), pack("holiday 08-01 * A | B\n"));
-    writeFile(dir.filePath("li.txt"), "country LI de A | B\nregion LI A | B\nholiday 13-01 * A | B\n");
+    writeFile(dir.filePath("li.txt"),
+              "country LI de A | B\nregion LI A | B\nholiday 13-01 * A | B\n");
     writeFile(dir.filePath("xx.txt"), pack("holiday 08-01 * A | B\n"));
     const HolidayPacks packs = LoadHolidayPacks(dir.path());
     ASSERT_EQ(packs.packs.size(), 1u);

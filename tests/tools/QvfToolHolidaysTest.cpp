@@ -31,8 +31,10 @@ TEST(QvfToolHolidays, RegionYearsGiveTheDatesOfTheLaw) {
           "2027-05-31 Spring bank holiday", "2027-12-27 Christmas Day (observed)",
           "2027-12-28 Boxing Day (observed)"}},
         // New Year's Day 2028 is a Saturday: observed on the Friday before, in 2027.
-        {"US", 2027, {"2027-06-18 Juneteenth National Independence Day (observed)",
-                      "2027-11-25 Thanksgiving Day", "2027-12-31 New Year's Day (observed)"}},
+        {"US",
+         2027,
+         {"2027-06-18 Juneteenth National Independence Day (observed)",
+          "2027-11-25 Thanksgiving Day", "2027-12-31 New Year's Day (observed)"}},
         // A region's code in any case.
         {"de-sn", 2027, {"2027-11-17 Buß- und Bettag"}},
     };
@@ -42,9 +44,8 @@ TEST(QvfToolHolidays, RegionYearsGiveTheDatesOfTheLaw) {
         ASSERT_EQ(run.status, 0) << c.region << run.err.toStdString();
         const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
         for (const char* line : c.lines)
-            EXPECT_TRUE(lines.contains(QString::fromUtf8(line)))
-                << c.region << ": " << line << "\n"
-                << run.out.toStdString();
+            EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << c.region << ": " << line << "\n"
+                                                                 << run.out.toStdString();
         QStringList sorted = lines;
         std::sort(sorted.begin(), sorted.end());
         EXPECT_EQ(lines, sorted) << c.region << ": not in date order";
@@ -71,7 +72,8 @@ TEST(QvfToolHolidays, AddWritesTheOutputOnlyAndTwiceAddsNothing) {
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(readFile(base), before);
     run = qvftool({"show", once});
-    EXPECT_TRUE(run.out.contains(QStringLiteral("Fronleichnam (Easter + 60)"))) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(QStringLiteral("Fronleichnam (Easter + 60)")))
+        << run.out.toStdString();
     EXPECT_TRUE(run.out.contains(QStringLiteral("Christmas"))); // the calendar's own stay
 
     run = qvftool({"holidays", "DE-BY", "--add", once, "--output", twice});
