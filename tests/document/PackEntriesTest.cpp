@@ -1,5 +1,5 @@
-#include "document/CalendarFormat.h"
 #include "document/PackEntries.h"
+#include "document/CalendarFormat.h"
 #include "support/CalendarBuilder.h"
 
 #include <gtest/gtest.h>
@@ -9,17 +9,17 @@ namespace {
 // A small pack: a plain date, a classic floating rule, an Easter rule, an observed date and
 // a date with years.
 HolidayPack testPack(const char* extra = "") {
-    const PackReading reading = ReadHolidayPack(
-        QByteArray("country XA de Testland | Testland\n"
-                   "region XA-1 One | Eins\n"
-                   "region XA-2 Two | Zwei\n"
-                   "holiday 05-01 * Labour Day | Tag der Arbeit\n"
-                   "holiday last-mon-05 XA-1 Spring Day | Frühlingstag\n"
-                   "holiday easter+1 XA-1 Easter Monday | Ostermontag\n"
-                   "holiday 12-26/sun+1 XA-1 Boxing Day | Stephanstag\n"
-                   "holiday 03-08@2019- XA-2 Women's Day | Frauentag\n") +
-            extra,
-        QStringLiteral("xa.txt"));
+    const PackReading reading =
+        ReadHolidayPack(QByteArray("country XA de Testland | Testland\n"
+                                   "region XA-1 One | Eins\n"
+                                   "region XA-2 Two | Zwei\n"
+                                   "holiday 05-01 * Labour Day | Tag der Arbeit\n"
+                                   "holiday last-mon-05 XA-1 Spring Day | Frühlingstag\n"
+                                   "holiday easter+1 XA-1 Easter Monday | Ostermontag\n"
+                                   "holiday 12-26/sun+1 XA-1 Boxing Day | Stephanstag\n"
+                                   "holiday 03-08@2019- XA-2 Women's Day | Frauentag\n") +
+                            extra,
+                        QStringLiteral("xa.txt"));
     EXPECT_TRUE(reading.errors.isEmpty()) << reading.errors.join(u'\n').toStdString();
     return reading.pack;
 }
@@ -30,8 +30,8 @@ QStringList holidaysOf(const CalendarDocument& doc) {
     for (const FixedHolidayEntry& e : doc.FixedHolidays)
         out << e.Date.text() + u' ' + e.Name + u' ' + e.Pack;
     for (const FloatingHolidayEntry& e : doc.FloatingHolidays)
-        out << (e.Moving ? RuleToText(*e.Moving) : e.Month.text() + e.Rule.text()) + u' ' +
-                   e.Name + u' ' + e.Pack;
+        out << (e.Moving ? RuleToText(*e.Moving) : e.Month.text() + e.Rule.text()) + u' ' + e.Name +
+                   u' ' + e.Pack;
     return out;
 }
 
@@ -46,12 +46,9 @@ struct PackCase {
 };
 
 TEST(PackEntries, AddUpdateAndRemoveTouchOnlyThePacksOwnEntries) {
-    const QStringList all = {"1225 Christmas ",
-                             "0501 Tag der Arbeit ",
-                             "0501 Tag der Arbeit XA-1",
-                             "05L1 Frühlingstag XA-1",
-                             "easter+1 Ostermontag XA-1",
-                             "12-26/sun+1 Stephanstag XA-1"};
+    const QStringList all = {"1225 Christmas ",           "0501 Tag der Arbeit ",
+                             "0501 Tag der Arbeit XA-1",  "05L1 Frühlingstag XA-1",
+                             "easter+1 Ostermontag XA-1", "12-26/sun+1 Stephanstag XA-1"};
     const PackCase cases[] = {
         {"add", {Step::Add}, "", all, true},
         {"add twice", {Step::Add, Step::Add}, "", all, false},
@@ -64,8 +61,15 @@ TEST(PackEntries, AddUpdateAndRemoveTouchOnlyThePacksOwnEntries) {
           "12-26/sun+1 Stephanstag XA-1"},
          true},
         // The user's own holiday of the same name and date stays.
-        {"remove", {Step::Add, Step::Remove}, "", {"1225 Christmas ", "0501 Tag der Arbeit "}, true},
-        {"remove what is not there", {Step::Remove}, "", {"1225 Christmas ", "0501 Tag der Arbeit "},
+        {"remove",
+         {Step::Add, Step::Remove},
+         "",
+         {"1225 Christmas ", "0501 Tag der Arbeit "},
+         true},
+        {"remove what is not there",
+         {Step::Remove},
+         "",
+         {"1225 Christmas ", "0501 Tag der Arbeit "},
          false},
     };
     for (const PackCase& c : cases) {
