@@ -50,10 +50,11 @@ bool samePackEntries(const EntryTable<Entry>& table, const QString& code,
 
 } // namespace
 
-PackEntries EntriesOfPack(const HolidayPack& pack, const PackRegion& region) {
+PackEntries EntriesOfPack(const HolidayPack& pack, const PackRegion& region, int fromYear) {
     PackEntries out;
     for (const PackHoliday* h : pack.holidaysOf(region.code)) {
         const HolidayRule& r = h->rule;
+        if (r.lastYear && r.lastYear < fromYear) continue;
         if (isPlainDate(r)) {
             out.fixed.push_back({monthDay(r), h->local, 1, region.code});
         } else if (const auto fields = ClassicFloatingFields(r)) {
@@ -73,9 +74,9 @@ bool HasHolidayPack(const CalendarDocument& doc, const QString& code) {
            std::any_of(doc.FloatingHolidays.begin(), doc.FloatingHolidays.end(), ofPack);
 }
 
-PackChange AddHolidayPack(CalendarDocument& doc, const HolidayPack& pack,
-                          const PackRegion& region) {
-    const PackEntries entries = EntriesOfPack(pack, region);
+PackChange AddHolidayPack(CalendarDocument& doc, const HolidayPack& pack, const PackRegion& region,
+                          int fromYear) {
+    const PackEntries entries = EntriesOfPack(pack, region, fromYear);
     PackChange change;
     change.added = addMissing(doc.FixedHolidays, entries.fixed) +
                    addMissing(doc.FloatingHolidays, entries.floating);
@@ -84,8 +85,8 @@ PackChange AddHolidayPack(CalendarDocument& doc, const HolidayPack& pack,
 }
 
 PackChange UpdateHolidayPack(CalendarDocument& doc, const HolidayPack& pack,
-                             const PackRegion& region) {
-    const PackEntries entries = EntriesOfPack(pack, region);
+                             const PackRegion& region, int fromYear) {
+    const PackEntries entries = EntriesOfPack(pack, region, fromYear);
     if (samePackEntries(doc.FixedHolidays, region.code, entries.fixed) &&
         samePackEntries(doc.FloatingHolidays, region.code, entries.floating))
         return {};

@@ -14,7 +14,9 @@ struct PackEntries {
     std::vector<FixedHolidayEntry> fixed;
     std::vector<FloatingHolidayEntry> floating;
 };
-PackEntries EntriesOfPack(const HolidayPack& pack, const PackRegion& region);
+// Holidays whose years ended before fromYear (a jubilee, a law since changed) are left out:
+// a calendar made today has no use for them.
+PackEntries EntriesOfPack(const HolidayPack& pack, const PackRegion& region, int fromYear);
 
 // Whether the calendar holds any entry of the pack with that code.
 bool HasHolidayPack(const CalendarDocument& doc, const QString& code);
@@ -28,10 +30,11 @@ struct PackChange {
 };
 // Adds the pack's entries that the calendar does not hold yet: adding a pack twice adds
 // nothing.
-PackChange AddHolidayPack(CalendarDocument& doc, const HolidayPack& pack, const PackRegion& region);
+PackChange AddHolidayPack(CalendarDocument& doc, const HolidayPack& pack, const PackRegion& region,
+                          int fromYear);
 // Replaces the pack's entries with those of the pack as it is now; nothing changes when they
 // are the same.
 PackChange UpdateHolidayPack(CalendarDocument& doc, const HolidayPack& pack,
-                             const PackRegion& region);
+                             const PackRegion& region, int fromYear);
 // Removes every entry of the pack with that code.
 PackChange RemoveHolidayPack(CalendarDocument& doc, const QString& code);

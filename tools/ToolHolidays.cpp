@@ -56,7 +56,8 @@ int listYear(const HolidayPacks::Found& found, int year) {
 
 int addToFile(Tool& tool, const HolidayPacks::Found& found, const QString& in, const QString& out) {
     if (!tool.read(in)) return 1;
-    const PackChange change = AddHolidayPack(tool.app.Document, *found.pack, *found.region);
+    const PackChange change =
+        AddHolidayPack(tool.app.Document, *found.pack, *found.region, tool.clock.today().year());
     if (!tool.write(out)) return 1;
     printOut(
         QStringLiteral("%1 holidays of %2 added.\n").arg(change.added).arg(found.region->code));

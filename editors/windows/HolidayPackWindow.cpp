@@ -4,6 +4,7 @@
 #include "document/PackEntries.h"
 #include "platform/widgets/NamedControl.h"
 
+#include <QCollator>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -71,14 +73,22 @@ void frmHolidayPacks::layOut() {
     window->addLayout(buttons);
 }
 
+// Countries by their own names in the order of the windows' language; each country's
+// regions in the order of its file, the nationwide pack first.
 void frmHolidayPacks::fillList() {
-    for (const HolidayPack& pack : packs_.packs) {
-        auto* country = new QTreeWidgetItem(lstPacks, {pack.local, pack.english, pack.country});
+    std::vector<const HolidayPack*> countries;
+    for (const HolidayPack& pack : packs_.packs)
+        countries.push_back(&pack);
+    const QCollator collator;
+    std::sort(countries.begin(), countries.end(), [&](const HolidayPack* a, const HolidayPack* b) {
+        return collator.compare(a->local, b->local) < 0;
+    });
+    for (const HolidayPack* pack : countries) {
+        auto* country = new QTreeWidgetItem(lstPacks, {pack->local, pack->english, pack->country});
         country->setFlags(Qt::ItemIsEnabled);
-        for (const PackRegion& region : pack.regions)
+        for (const PackRegion& region : pack->regions)
             new QTreeWidgetItem(country, {region.local, region.english, region.code});
     }
-    lstPacks->sortItems(LocalColumn, Qt::AscendingOrder);
     lstPacks->expandAll();
     lstPacks->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     showPackStates();
@@ -147,14 +157,18 @@ void frmHolidayPacks::finish(const QString& status) {
 void frmHolidayPacks::cmdAdd_Click() {
     const HolidayPacks::Found found = selected();
     if (!found) return;
-    const PackChange change = AddHolidayPack(app_.Document, *found.pack, *found.region);
-    finish(tr("%n holiday(s) of %1 added.", nullptr, change.added).arg(found.region->local));
+    const PackChange change =
+        AddHolidayPack(app_.Document, *found.pack, *found.region, app_.clock.today().year());
+    const QString& name = found.region->local;
+    finish(change.added == 1 ? tr("One holiday of %1 added.").arg(name)
+                             : tr("%n holidays of %1 added.", nullptr, change.added).arg(name));
 }
 
 void frmHolidayPacks::cmdUpdate_Click() {
     const HolidayPacks::Found found = selected();
     if (!found) return;
-    const PackChange change = UpdateHolidayPack(app_.Document, *found.pack, *found.region);
+    const PackChange change =
+        UpdateHolidayPack(app_.Document, *found.pack, *found.region, app_.clock.today().year());
     finish(change.changed() ? tr("The holidays of %1 are updated.").arg(found.region->local)
                             : tr("The holidays of %1 are up to date.").arg(found.region->local));
 }
@@ -163,5 +177,8 @@ void frmHolidayPacks::cmdRemove_Click() {
     const HolidayPacks::Found found = selected();
     if (!found) return;
     const PackChange change = RemoveHolidayPack(app_.Document, found.region->code);
-    finish(tr("%n holiday(s) of %1 removed.", nullptr, change.removed).arg(found.region->local));
+    const QString& name = found.region->local;
+    finish(change.removed == 1
+               ? tr("One holiday of %1 removed.").arg(name)
+               : tr("%n holidays of %1 removed.", nullptr, change.removed).arg(name));
 }

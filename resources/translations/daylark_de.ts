@@ -1408,7 +1408,7 @@ Klicken Sie auf „OK“, um die Optionen des Desktop-Kalenders zu öffnen.</tra
         <translation>Schließen</translation>
     </message>
     <message numerus="yes">
-        <source>%n holiday(s) of %1 added.</source>
+        <source>%n holidays of %1 added.</source>
         <translation>
             <numerusform>%n Feiertag von %1 hinzugefügt.</numerusform>
             <numerusform>%n Feiertage von %1 hinzugefügt.</numerusform>
@@ -1423,11 +1423,19 @@ Klicken Sie auf „OK“, um die Optionen des Desktop-Kalenders zu öffnen.</tra
         <translation>Die Feiertage von %1 sind auf dem neuesten Stand.</translation>
     </message>
     <message numerus="yes">
-        <source>%n holiday(s) of %1 removed.</source>
+        <source>%n holidays of %1 removed.</source>
         <translation>
             <numerusform>%n Feiertag von %1 entfernt.</numerusform>
             <numerusform>%n Feiertage von %1 entfernt.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>One holiday of %1 added.</source>
+        <translation>Ein Feiertag von %1 hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>One holiday of %1 removed.</source>
+        <translation>Ein Feiertag von %1 entfernt.</translation>
     </message>
 </context>
 <context>

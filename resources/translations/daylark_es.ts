@@ -1408,7 +1408,7 @@ Haga clic en «Aceptar» para ver las opciones del calendario de escritorio.</tr
         <translation>Cerrar</translation>
     </message>
     <message numerus="yes">
-        <source>%n holiday(s) of %1 added.</source>
+        <source>%n holidays of %1 added.</source>
         <translation>
             <numerusform>%n festivo de %1 añadido.</numerusform>
             <numerusform>%n festivos de %1 añadidos.</numerusform>
@@ -1423,11 +1423,19 @@ Haga clic en «Aceptar» para ver las opciones del calendario de escritorio.</tr
         <translation>Los festivos de %1 ya están al día.</translation>
     </message>
     <message numerus="yes">
-        <source>%n holiday(s) of %1 removed.</source>
+        <source>%n holidays of %1 removed.</source>
         <translation>
             <numerusform>%n festivo de %1 quitado.</numerusform>
             <numerusform>%n festivos de %1 quitados.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>One holiday of %1 added.</source>
+        <translation>Un festivo de %1 añadido.</translation>
+    </message>
+    <message>
+        <source>One holiday of %1 removed.</source>
+        <translation>Un festivo de %1 quitado.</translation>
     </message>
 </context>
 <context>

@@ -1408,7 +1408,7 @@ Cliquez sur « OK » pour afficher les options du calendrier de bureau.</trans
         <translation>Fermer</translation>
     </message>
     <message numerus="yes">
-        <source>%n holiday(s) of %1 added.</source>
+        <source>%n holidays of %1 added.</source>
         <translation>
             <numerusform>%n jour férié de %1 ajouté.</numerusform>
             <numerusform>%n jours fériés de %1 ajoutés.</numerusform>
@@ -1423,11 +1423,19 @@ Cliquez sur « OK » pour afficher les options du calendrier de bureau.</trans
         <translation>Les jours fériés de %1 sont déjà à jour.</translation>
     </message>
     <message numerus="yes">
-        <source>%n holiday(s) of %1 removed.</source>
+        <source>%n holidays of %1 removed.</source>
         <translation>
             <numerusform>%n jour férié de %1 retiré.</numerusform>
             <numerusform>%n jours fériés de %1 retirés.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>One holiday of %1 added.</source>
+        <translation>Un jour férié de %1 ajouté.</translation>
+    </message>
+    <message>
+        <source>One holiday of %1 removed.</source>
+        <translation>Un jour férié de %1 retiré.</translation>
     </message>
 </context>
 <context>

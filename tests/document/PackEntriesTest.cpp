@@ -17,7 +17,8 @@ HolidayPack testPack(const char* extra = "") {
                                    "holiday last-mon-05 XA-1 Spring Day | Frühlingstag\n"
                                    "holiday easter+1 XA-1 Easter Monday | Ostermontag\n"
                                    "holiday 12-26/sun+1 XA-1 Boxing Day | Stephanstag\n"
-                                   "holiday 03-08@2019- XA-2 Women's Day | Frauentag\n") +
+                                   "holiday 03-08@2019- XA-2 Women's Day | Frauentag\n"
+                                   "holiday 06-01@2000-2020 * Old Day | Alter Tag\n") +
                             extra,
                         QStringLiteral("xa.txt"));
     EXPECT_TRUE(reading.errors.isEmpty()) << reading.errors.join(u'\n').toStdString();
@@ -81,8 +82,8 @@ TEST(PackEntries, AddUpdateAndRemoveTouchOnlyThePacksOwnEntries) {
             const HolidayPack pack = testPack(last ? c.packExtra : "");
             const PackRegion& region = *pack.region(QStringLiteral("XA-1"));
             doc.ClearModified();
-            if (c.steps[i] == Step::Add) AddHolidayPack(doc, pack, region);
-            if (c.steps[i] == Step::Update) UpdateHolidayPack(doc, pack, region);
+            if (c.steps[i] == Step::Add) AddHolidayPack(doc, pack, region, 2027);
+            if (c.steps[i] == Step::Update) UpdateHolidayPack(doc, pack, region, 2027);
             if (c.steps[i] == Step::Remove) RemoveHolidayPack(doc, region.code);
         }
         EXPECT_EQ(holidaysOf(doc), c.expected) << c.name;
@@ -93,13 +94,16 @@ TEST(PackEntries, AddUpdateAndRemoveTouchOnlyThePacksOwnEntries) {
 TEST(PackEntries, YearsStayWithTheRuleAndTwoRegionsKeepTheirOwnEntries) {
     CalendarDocument doc;
     const HolidayPack pack = testPack();
-    AddHolidayPack(doc, pack, *pack.region(QStringLiteral("XA-1")));
-    AddHolidayPack(doc, pack, *pack.region(QStringLiteral("XA-2")));
+    // The years of a holiday that no longer holds ended before 2027, but not before 2020.
+    AddHolidayPack(doc, pack, *pack.region(QStringLiteral("XA-1")), 2027);
+    AddHolidayPack(doc, pack, *pack.region(QStringLiteral("XA-2")), 2020);
     EXPECT_TRUE(holidaysOf(doc).contains(QStringLiteral("03-08@2019- Frauentag XA-2")));
     EXPECT_TRUE(holidaysOf(doc).contains(QStringLiteral("0501 Tag der Arbeit XA-2")));
+    EXPECT_FALSE(holidaysOf(doc).contains(QStringLiteral("06-01@2000-2020 Alter Tag XA-1")));
     RemoveHolidayPack(doc, QStringLiteral("XA-1"));
     EXPECT_EQ(holidaysOf(doc),
-              QStringList({"0501 Tag der Arbeit XA-2", "03-08@2019- Frauentag XA-2"}));
+              QStringList({"0501 Tag der Arbeit XA-2", "03-08@2019- Frauentag XA-2",
+                           "06-01@2000-2020 Alter Tag XA-2"}));
     EXPECT_FALSE(HasHolidayPack(doc, QStringLiteral("XA-1")));
     EXPECT_TRUE(HasHolidayPack(doc, QStringLiteral("XA-2")));
 }
@@ -107,7 +111,7 @@ TEST(PackEntries, YearsStayWithTheRuleAndTwoRegionsKeepTheirOwnEntries) {
 TEST(PackEntries, SavedAndReopenedCalendarKeepsThePackMarks) {
     CalendarDocument doc = sampleCalendar();
     const HolidayPack pack = testPack();
-    AddHolidayPack(doc, pack, *pack.region(QStringLiteral("XA-1")));
+    AddHolidayPack(doc, pack, *pack.region(QStringLiteral("XA-1")), 2027);
     CalendarDocument back;
     ASSERT_EQ(readCalendar(formatCalendar(doc), back).status, FileStatus::Success);
     EXPECT_EQ(holidaysOf(back), holidaysOf(doc));
