@@ -2,6 +2,7 @@
 
 #include "document/AppState.h"
 #include "document/PackEntries.h"
+#include "platform/Clock.h"
 #include "platform/widgets/NamedControl.h"
 
 #include <QCollator>
