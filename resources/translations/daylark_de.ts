@@ -1379,6 +1379,75 @@ Klicken Sie auf „OK“, um die Optionen des Desktop-Kalenders zu öffnen.</tra
     </message>
 </context>
 <context>
+    <name>frmHolidayPacks</name>
+    <message>
+        <source>Add Holidays</source>
+        <translation>Feiertage hinzufügen</translation>
+    </message>
+    <message>
+        <source>Search countries and regions</source>
+        <translation>Länder und Regionen suchen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>English name</source>
+        <translation>Englischer Name</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays of %1 added.</source>
+        <translation>
+            <numerusform>%n Feiertag von %1 hinzugefügt.</numerusform>
+            <numerusform>%n Feiertage von %1 hinzugefügt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The holidays of %1 are updated.</source>
+        <translation>Die Feiertage von %1 sind aktualisiert.</translation>
+    </message>
+    <message>
+        <source>The holidays of %1 are up to date.</source>
+        <translation>Die Feiertage von %1 sind auf dem neuesten Stand.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays of %1 removed.</source>
+        <translation>
+            <numerusform>%n Feiertag von %1 entfernt.</numerusform>
+            <numerusform>%n Feiertage von %1 entfernt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One holiday of %1 added.</source>
+        <translation>Ein Feiertag von %1 hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>One holiday of %1 removed.</source>
+        <translation>Ein Feiertag von %1 entfernt.</translation>
+    </message>
+</context>
+<context>
     <name>frmLayout</name>
     <message>
         <source>Layout Options</source>
@@ -1754,6 +1823,10 @@ Klicken Sie auf „OK“, um die Optionen des Desktop-Kalenders zu öffnen.</tra
     <message>
         <source>Select one entry to be edited.</source>
         <translation>Wählen Sie einen Eintrag zum Bearbeiten aus.</translation>
+    </message>
+    <message>
+        <source>Add &amp;Holidays...</source>
+        <translation>Feier&amp;tage hinzufügen...</translation>
     </message>
 </context>
 <context>

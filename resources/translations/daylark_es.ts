@@ -1379,6 +1379,75 @@ Haga clic en «Aceptar» para ver las opciones del calendario de escritorio.</tr
     </message>
 </context>
 <context>
+    <name>frmHolidayPacks</name>
+    <message>
+        <source>Add Holidays</source>
+        <translation>Añadir festivos</translation>
+    </message>
+    <message>
+        <source>Search countries and regions</source>
+        <translation>Buscar países y regiones</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>English name</source>
+        <translation>Nombre en inglés</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>A&amp;ctualizar</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays of %1 added.</source>
+        <translation>
+            <numerusform>%n festivo de %1 añadido.</numerusform>
+            <numerusform>%n festivos de %1 añadidos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The holidays of %1 are updated.</source>
+        <translation>Los festivos de %1 están actualizados.</translation>
+    </message>
+    <message>
+        <source>The holidays of %1 are up to date.</source>
+        <translation>Los festivos de %1 ya están al día.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays of %1 removed.</source>
+        <translation>
+            <numerusform>%n festivo de %1 quitado.</numerusform>
+            <numerusform>%n festivos de %1 quitados.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One holiday of %1 added.</source>
+        <translation>Un festivo de %1 añadido.</translation>
+    </message>
+    <message>
+        <source>One holiday of %1 removed.</source>
+        <translation>Un festivo de %1 quitado.</translation>
+    </message>
+</context>
+<context>
     <name>frmLayout</name>
     <message>
         <source>Layout Options</source>
@@ -1754,6 +1823,10 @@ Haga clic en «Aceptar» para ver las opciones del calendario de escritorio.</tr
     <message>
         <source>Select one entry to be edited.</source>
         <translation>Seleccione una entrada para modificarla.</translation>
+    </message>
+    <message>
+        <source>Add &amp;Holidays...</source>
+        <translation>Añadir festi&amp;vos...</translation>
     </message>
 </context>
 <context>

@@ -1379,6 +1379,75 @@ Cliquez sur «&#xa0;OK&#xa0;» pour afficher les options du calendrier de bureau
     </message>
 </context>
 <context>
+    <name>frmHolidayPacks</name>
+    <message>
+        <source>Add Holidays</source>
+        <translation>Ajouter des jours fériés</translation>
+    </message>
+    <message>
+        <source>Search countries and regions</source>
+        <translation>Rechercher des pays et des régions</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>English name</source>
+        <translation>Nom anglais</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Update</source>
+        <translation>&amp;Mettre à jour</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays of %1 added.</source>
+        <translation>
+            <numerusform>%n jour férié de %1 ajouté.</numerusform>
+            <numerusform>%n jours fériés de %1 ajoutés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The holidays of %1 are updated.</source>
+        <translation>Les jours fériés de %1 sont mis à jour.</translation>
+    </message>
+    <message>
+        <source>The holidays of %1 are up to date.</source>
+        <translation>Les jours fériés de %1 sont déjà à jour.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n holidays of %1 removed.</source>
+        <translation>
+            <numerusform>%n jour férié de %1 retiré.</numerusform>
+            <numerusform>%n jours fériés de %1 retirés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One holiday of %1 added.</source>
+        <translation>Un jour férié de %1 ajouté.</translation>
+    </message>
+    <message>
+        <source>One holiday of %1 removed.</source>
+        <translation>Un jour férié de %1 retiré.</translation>
+    </message>
+</context>
+<context>
     <name>frmLayout</name>
     <message>
         <source>Layout Options</source>
@@ -1754,6 +1823,10 @@ Cliquez sur «&#xa0;OK&#xa0;» pour afficher les options du calendrier de bureau
     <message>
         <source>Select one entry to be edited.</source>
         <translation>Sélectionnez une entrée à modifier.</translation>
+    </message>
+    <message>
+        <source>Add &amp;Holidays...</source>
+        <translation>Ajouter des jours &amp;fériés...</translation>
     </message>
 </context>
 <context>
