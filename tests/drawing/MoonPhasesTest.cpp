@@ -12,16 +12,14 @@
 
 namespace {
 
-QDateTime utc(int y, int m, int d, int h = 0, int min = 0)
-{
+QDateTime utc(int y, int m, int d, int h = 0, int min = 0) {
     return QDateTime(QDate(y, m, d), QTime(h, min), QTimeZone::utc());
 }
 
 // A remind script that walks each phase from 2000 to past 2099 with moondate() and prints
 // "phase year month day" for each. Each search starts a week after the phase found last:
 // from the next day, moondate() can return the phase before it once in a while.
-QByteArray remindScript()
-{
+QByteArray remindScript() {
     // 100 years hold 1237 lunations; a few more reach past the end of 2099.
     constexpr int kPerPhase = 1240;
     QByteArray script;
@@ -36,12 +34,10 @@ QByteArray remindScript()
 }
 
 // The dates remind gives for each phase (0 new to 3 last quarter) in 2000 to 2099, in UTC.
-std::array<std::vector<QDate>, 4> remindPhaseDates(const QString& remind)
-{
+std::array<std::vector<QDate>, 4> remindPhaseDates(const QString& remind) {
     std::array<std::vector<QDate>, 4> dates;
     QTemporaryFile file;
-    if (!file.open())
-        return dates;
+    if (!file.open()) return dates;
     file.write(remindScript());
     file.close();
     QProcess process;
@@ -52,8 +48,7 @@ std::array<std::vector<QDate>, 4> remindPhaseDates(const QString& remind)
     process.waitForFinished(120000);
     for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
         const QList<QByteArray> f = line.trimmed().split(' ');
-        if (f.size() != 4)
-            continue;
+        if (f.size() != 4) continue;
         const QDate date(f[1].toInt(), f[2].toInt(), f[3].toInt());
         const int phase = f[0].toInt();
         if (date.isValid() && date.year() <= 2099 && phase >= 0 && phase < 4)
@@ -63,16 +58,14 @@ std::array<std::vector<QDate>, 4> remindPhaseDates(const QString& remind)
 }
 
 // Minutes from the instant to the nearest midnight.
-int minutesFromMidnight(const QDateTime& when)
-{
+int minutesFromMidnight(const QDateTime& when) {
     const int m = when.time().hour() * 60 + when.time().minute();
     return std::min(m, 24 * 60 - m);
 }
 
 } // namespace
 
-TEST(MoonPhasesTest, EveryPhaseFrom2000To2099MatchesRemind)
-{
+TEST(MoonPhasesTest, EveryPhaseFrom2000To2099MatchesRemind) {
     const QString remind = QStandardPaths::findExecutable("remind");
     if (remind.isEmpty())
         GTEST_SKIP() << "remind is not installed: the independent moon phase dates are missing";
@@ -104,8 +97,7 @@ TEST(MoonPhasesTest, EveryPhaseFrom2000To2099MatchesRemind)
     }
 }
 
-TEST(MoonPhasesTest, DaysFollowTheZoneAndTheRange)
-{
+TEST(MoonPhasesTest, DaysFollowTheZoneAndTheRange) {
     // The new moon of 6 January 2000 fell at 18:14 UTC: the 7th in Tokyo, the 6th in New
     // York; the full moon of 21 January at 04:41 UTC is the 20th in New York.
     struct Case {
@@ -115,12 +107,18 @@ TEST(MoonPhasesTest, DaysFollowTheZoneAndTheRange)
         std::vector<MoonPhaseDay> days;
     };
     const std::vector<Case> cases = {
-        {"UTC", {2000, 1, 6}, {2000, 1, 21},
-         {{{2000, 1, 6}, MoonPhase::New}, {{2000, 1, 14}, MoonPhase::FirstQuarter},
+        {"UTC",
+         {2000, 1, 6},
+         {2000, 1, 21},
+         {{{2000, 1, 6}, MoonPhase::New},
+          {{2000, 1, 14}, MoonPhase::FirstQuarter},
           {{2000, 1, 21}, MoonPhase::Full}}},
         {"Asia/Tokyo", {2000, 1, 6}, {2000, 1, 7}, {{{2000, 1, 7}, MoonPhase::New}}},
-        {"America/New_York", {2000, 1, 6}, {2000, 1, 20},
-         {{{2000, 1, 6}, MoonPhase::New}, {{2000, 1, 14}, MoonPhase::FirstQuarter},
+        {"America/New_York",
+         {2000, 1, 6},
+         {2000, 1, 20},
+         {{{2000, 1, 6}, MoonPhase::New},
+          {{2000, 1, 14}, MoonPhase::FirstQuarter},
           {{2000, 1, 20}, MoonPhase::Full}}},
         {"UTC", {2000, 1, 7}, {2000, 1, 13}, {}},
         {"UTC", {2000, 1, 21}, {2000, 1, 6}, {}},
