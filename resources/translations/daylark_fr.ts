@@ -19,11 +19,11 @@
     <name>CalendarFileAddition</name>
     <message>
         <source>It is not a calendar file: its first line is not &quot;%1&quot;.</source>
-        <translation>Ce n’est pas un fichier de calendrier : sa première ligne n’est pas « %1 ».</translation>
+        <translation>Ce n’est pas un fichier de calendrier&#xa0;: sa première ligne n’est pas «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Its entries end early at a stop line (line %1), so events added after it would never be read.</source>
-        <translation>Ses entrées s’arrêtent tôt sur une ligne d’arrêt (ligne %1) ; les événements ajoutés après elle ne seraient jamais lus.</translation>
+        <translation>Ses entrées s’arrêtent tôt sur une ligne d’arrêt (ligne %1)&#xa0;; les événements ajoutés après elle ne seraient jamais lus.</translation>
     </message>
     <message>
         <source>No key of the file can carry both its entries and the events without breaking lines.</source>
@@ -34,7 +34,7 @@
     <name>CalendarFileReader</name>
     <message>
         <source>The file ends before the &quot;%1&quot; heading.</source>
-        <translation>Le fichier se termine avant l’en-tête « %1 ».</translation>
+        <translation>Le fichier se termine avant l’en-tête «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The file ends unexpectedly after line %1.</source>
@@ -61,7 +61,7 @@
     <name>CalendarFormat</name>
     <message>
         <source>Line %1: &quot;%2&quot;</source>
-        <translation>Ligne %1 : « %2 »</translation>
+        <translation>Ligne %1&#xa0;: «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>
@@ -76,7 +76,7 @@
     <message>
         <source>No line of the file is an event (a date as MMDDYYYY, a space and the name):
 </source>
-        <translation>Aucune ligne du fichier n’est un événement (une date au format MMJJAAAA, une espace et le nom) :
+        <translation>Aucune ligne du fichier n’est un événement (une date au format MMJJAAAA, une espace et le nom)&#xa0;:
 </translation>
     </message>
     <message>
@@ -94,18 +94,18 @@ These lines are not events (a date as MMDDYYYY, a space and the name) and were n
 </source>
         <translation>
 
-Ces lignes ne sont pas des événements (une date au format MMJJAAAA, une espace et le nom) et n’ont pas été importées :
+Ces lignes ne sont pas des événements (une date au format MMJJAAAA, une espace et le nom) et n’ont pas été importées&#xa0;:
 </translation>
     </message>
     <message>
         <source>Part of this calendar was written by a newer version of Daylark (1 line after &quot;[End of Data]&quot;). This version cannot show it; it is kept and saved back unchanged.</source>
-        <translation>Une partie de ce calendrier a été écrite par une version plus récente de Daylark (1 ligne après « [End of Data] »). Cette version ne peut pas l’afficher ; elle est gardée et réenregistrée telle quelle.</translation>
+        <translation>Une partie de ce calendrier a été écrite par une version plus récente de Daylark (1 ligne après «&#xa0;[End of Data]&#xa0;»). Cette version ne peut pas l’afficher&#xa0;; elle est gardée et réenregistrée telle quelle.</translation>
     </message>
     <message numerus="yes">
         <source>Part of this calendar was written by a newer version of Daylark (%n lines after &quot;[End of Data]&quot;). This version cannot show it; it is kept and saved back unchanged.</source>
         <translation>
-            <numerusform>Une partie de ce calendrier a été écrite par une version plus récente de Daylark (%n ligne après « [End of Data] »). Cette version ne peut pas l’afficher ; elle est gardée et réenregistrée telle quelle.</numerusform>
-            <numerusform>Une partie de ce calendrier a été écrite par une version plus récente de Daylark (%n lignes après « [End of Data] »). Cette version ne peut pas l’afficher ; elle est gardée et réenregistrée telle quelle.</numerusform>
+            <numerusform>Une partie de ce calendrier a été écrite par une version plus récente de Daylark (%n ligne après «&#xa0;[End of Data]&#xa0;»). Cette version ne peut pas l’afficher&#xa0;; elle est gardée et réenregistrée telle quelle.</numerusform>
+            <numerusform>Une partie de ce calendrier a été écrite par une version plus récente de Daylark (%n lignes après «&#xa0;[End of Data]&#xa0;»). Cette version ne peut pas l’afficher&#xa0;; elle est gardée et réenregistrée telle quelle.</numerusform>
         </translation>
     </message>
 </context>
@@ -126,7 +126,7 @@ Vérifiez que tous les événements tiennent dans la grille.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be used. %2</source>
-        <translation>« %1 » ne peut pas être utilisé. %2</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être utilisé. %2</translation>
     </message>
 </context>
 <context>
@@ -140,7 +140,7 @@ Veuillez corriger le jour ou l’année.</translation>
     <message>
         <source>A holiday cannot fall on February 29:
 it comes back every year, and most years have no such day.</source>
-        <translation>Un jour férié ne peut pas tomber le 29 février :
+        <translation>Un jour férié ne peut pas tomber le 29 février&#xa0;:
 il revient chaque année, et la plupart des années n’ont pas ce jour.</translation>
     </message>
 </context>
@@ -214,7 +214,7 @@ il revient chaque année, et la plupart des années n’ont pas ce jour.</transl
     <name>DatedEntryEditor</name>
     <message>
         <source>Year:</source>
-        <translation>Année :</translation>
+        <translation>Année&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -232,7 +232,7 @@ il revient chaque année, et la plupart des années n’ont pas ce jour.</transl
 Do you wish to save it?</source>
         <translation>Le calendrier ouvert n’a pas été enregistré.
 
-Voulez-vous l’enregistrer ?</translation>
+Voulez-vous l’enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>Open Vemora File</source>
@@ -261,7 +261,7 @@ Voulez-vous l’enregistrer ?</translation>
     <message>
         <source>These entries were not exported because their date names no day:
 </source>
-        <translation>Ces entrées n’ont pas été exportées, car leur date ne désigne aucun jour :
+        <translation>Ces entrées n’ont pas été exportées, car leur date ne désigne aucun jour&#xa0;:
 </translation>
     </message>
 </context>
@@ -277,11 +277,11 @@ Voulez-vous l’enregistrer ?</translation>
     </message>
     <message>
         <source>Do you want to add the entry:</source>
-        <translation>Voulez-vous ajouter l’entrée :</translation>
+        <translation>Voulez-vous ajouter l’entrée&#xa0;:</translation>
     </message>
     <message>
         <source>Do you want to update the entry:</source>
-        <translation>Voulez-vous mettre à jour l’entrée :</translation>
+        <translation>Voulez-vous mettre à jour l’entrée&#xa0;:</translation>
     </message>
     <message>
         <source>
@@ -290,7 +290,7 @@ Displayed as:
 </source>
         <translation>
 
-Affichée ainsi :
+Affichée ainsi&#xa0;:
 </translation>
     </message>
 </context>
@@ -306,7 +306,7 @@ Affichée ainsi :
     </message>
     <message>
         <source>Name:</source>
-        <translation>Nom :</translation>
+        <translation>Nom&#xa0;:</translation>
     </message>
     <message>
         <source>[Person&apos;s Name]</source>
@@ -322,7 +322,7 @@ Affichée ainsi :
     </message>
     <message>
         <source>Names:</source>
-        <translation>Noms :</translation>
+        <translation>Noms&#xa0;:</translation>
     </message>
     <message>
         <source>[Name1 &amp; Name2  LastName]</source>
@@ -330,11 +330,11 @@ Affichée ainsi :
     </message>
     <message>
         <source>Month:</source>
-        <translation>Mois :</translation>
+        <translation>Mois&#xa0;:</translation>
     </message>
     <message>
         <source>Day:</source>
-        <translation>Jour :</translation>
+        <translation>Jour&#xa0;:</translation>
     </message>
     <message>
         <source>Close</source>
@@ -411,7 +411,7 @@ Affichée ainsi :
 %1
 
 %2</source>
-        <translation>Daylark ne peut pas ouvrir :
+        <translation>Daylark ne peut pas ouvrir&#xa0;:
 %1
 
 %2</translation>
@@ -421,7 +421,7 @@ Affichée ainsi :
 %1
 
 %2</source>
-        <translation>Daylark ne peut pas enregistrer :
+        <translation>Daylark ne peut pas enregistrer&#xa0;:
 %1
 
 %2</translation>
@@ -431,7 +431,7 @@ Affichée ainsi :
 %1
 
 %2</source>
-        <translation>Daylark ne peut pas importer :
+        <translation>Daylark ne peut pas importer&#xa0;:
 %1
 
 %2</translation>
@@ -475,40 +475,40 @@ Affichée ainsi :
     <name>FitReport</name>
     <message>
         <source>&quot;%1&quot; cannot be shown: its date names no day of the month</source>
-        <translation>« %1 » ne peut pas être affiché : sa date ne désigne aucun jour du mois</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être affiché&#xa0;: sa date ne désigne aucun jour du mois</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be shown: the colour of its kind is not a colour</source>
-        <translation>« %1 » ne peut pas être affiché : la couleur de son type n’est pas une couleur valide</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être affiché&#xa0;: la couleur de son type n’est pas une couleur valide</translation>
     </message>
     <message>
         <source>%1: %2 of %3 entry does not fit</source>
-        <translation>%1 : %2 entrée sur %3 ne tient pas</translation>
+        <translation>%1&#xa0;: %2 entrée sur %3 ne tient pas</translation>
     </message>
     <message>
         <source>%1: %2 of %3 entries does not fit</source>
-        <translation>%1 : %2 entrée sur %3 ne tient pas</translation>
+        <translation>%1&#xa0;: %2 entrée sur %3 ne tient pas</translation>
     </message>
     <message>
         <source>%1: %2 of %3 entries do not fit</source>
-        <translation>%1 : %2 entrées sur %3 ne tiennent pas</translation>
+        <translation>%1&#xa0;: %2 entrées sur %3 ne tiennent pas</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <comment>a day and why an entry of it cannot be shown</comment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: the birthday of &quot;%2&quot; (29 February %3) is not shown: %4 has no 29 February</source>
-        <translation>%1 : l’anniversaire de « %2 » (29 février %3) n’est pas affiché, car %4 n’a pas de 29 février</translation>
+        <translation>%1&#xa0;: l’anniversaire de «&#xa0;%2&#xa0;» (29 février %3) n’est pas affiché, car %4 n’a pas de 29 février</translation>
     </message>
     <message>
         <source>%1: the anniversary of &quot;%2&quot; (29 February %3) is not shown: %4 has no 29 February</source>
-        <translation>%1 : l’anniversaire de mariage de « %2 » (29 février %3) n’est pas affiché, car %4 n’a pas de 29 février</translation>
+        <translation>%1&#xa0;: l’anniversaire de mariage de «&#xa0;%2&#xa0;» (29 février %3) n’est pas affiché, car %4 n’a pas de 29 février</translation>
     </message>
     <message>
         <source>The layout can show them on 28 February or on 1 March: &quot;29 February birthdays and anniversaries in other years&quot;, under Entries on its Alignment page.</source>
-        <translation>La mise en page peut les afficher le 28 février ou le 1er mars : « Anniversaires du 29 février les autres années », sous Entrées, sur sa page Alignement.</translation>
+        <translation>La mise en page peut les afficher le 28 février ou le 1er mars&#xa0;: «&#xa0;Anniversaires du 29 février les autres années&#xa0;», sous Entrées, sur sa page Alignement.</translation>
     </message>
 </context>
 <context>
@@ -538,11 +538,11 @@ Affichée ainsi :
     <name>ICalendarExport</name>
     <message>
         <source>%1: the date names no day.</source>
-        <translation>%1 : la date ne désigne aucun jour.</translation>
+        <translation>%1&#xa0;: la date ne désigne aucun jour.</translation>
     </message>
     <message>
         <source>%1: a holiday that moves with Easter or the weekend has no yearly repeat in iCalendar.</source>
-        <translation>%1 : un jour férié qui suit Pâques ou le week-end n’a pas de répétition annuelle dans iCalendar.</translation>
+        <translation>%1&#xa0;: un jour férié qui suit Pâques ou le week-end n’a pas de répétition annuelle dans iCalendar.</translation>
     </message>
 </context>
 <context>
@@ -601,15 +601,15 @@ Affichée ainsi :
     </message>
     <message>
         <source>The file is not an iCalendar file: it holds binary data.</source>
-        <translation>Le fichier n’est pas un fichier iCalendar : il contient des données binaires.</translation>
+        <translation>Le fichier n’est pas un fichier iCalendar&#xa0;: il contient des données binaires.</translation>
     </message>
     <message>
         <source>The file is not an iCalendar file: it does not begin with BEGIN:VCALENDAR.</source>
-        <translation>Le fichier n’est pas un fichier iCalendar : il ne commence pas par BEGIN:VCALENDAR.</translation>
+        <translation>Le fichier n’est pas un fichier iCalendar&#xa0;: il ne commence pas par BEGIN:VCALENDAR.</translation>
     </message>
     <message>
         <source>The file is not an iCalendar file: it holds no calendar.</source>
-        <translation>Le fichier n’est pas un fichier iCalendar : il ne contient aucun calendrier.</translation>
+        <translation>Le fichier n’est pas un fichier iCalendar&#xa0;: il ne contient aucun calendrier.</translation>
     </message>
     <message>
         <source>1 entry was imported.</source>
@@ -626,7 +626,7 @@ These items of the file were not imported, or only in part:
 </source>
         <translation>
 
-Ces éléments du fichier n’ont pas été importés, ou seulement en partie :
+Ces éléments du fichier n’ont pas été importés, ou seulement en partie&#xa0;:
 </translation>
     </message>
     <message>
@@ -638,15 +638,15 @@ Ces éléments du fichier n’ont pas été importés, ou seulement en partie :
     <message>
         <source>%1; it was not imported</source>
         <comment>%1 says what is wrong</comment>
-        <translation>%1 ; l’événement n’a pas été importé</translation>
+        <translation>%1&#xa0;; l’événement n’a pas été importé</translation>
     </message>
     <message>
         <source>has a time zone (&quot;%1&quot;) that could not be read; it was placed on the date as written</source>
-        <translation>a un fuseau horaire (« %1 ») illisible ; il a été placé à la date écrite</translation>
+        <translation>a un fuseau horaire («&#xa0;%1&#xa0;») illisible&#xa0;; il a été placé à la date écrite</translation>
     </message>
     <message>
         <source>has an end that cannot be read (%1); it was added on its first day only</source>
-        <translation>a une fin illisible (%1) ; il n’a été ajouté qu’à son premier jour</translation>
+        <translation>a une fin illisible (%1)&#xa0;; il n’a été ajouté qu’à son premier jour</translation>
     </message>
     <message>
         <source>lasts until %1 and was added on its first day only</source>
@@ -663,23 +663,23 @@ Ces éléments du fichier n’ont pas été importés, ou seulement en partie :
     <message>
         <source>&quot;%1&quot;</source>
         <comment>a title in quotes</comment>
-        <translation>« %1 »</translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
 </context>
 <context>
     <name>ICalendarScan</name>
     <message>
         <source>The file is not an iCalendar file: its parts are nested more than %1 deep (line %2).</source>
-        <translation>Le fichier n’est pas un fichier iCalendar : ses parties sont imbriquées sur plus de %1 niveaux (ligne %2).</translation>
+        <translation>Le fichier n’est pas un fichier iCalendar&#xa0;: ses parties sont imbriquées sur plus de %1 niveaux (ligne %2).</translation>
     </message>
     <message>
         <source>Line %1 (END:%2) ends nothing that began before it; it was skipped.</source>
-        <translation>La ligne %1 (END:%2) ne termine rien qui ait commencé avant elle ; elle a été ignorée.</translation>
+        <translation>La ligne %1 (END:%2) ne termine rien qui ait commencé avant elle&#xa0;; elle a été ignorée.</translation>
     </message>
     <message>
         <source>The %1 that begins at line %2 has no END:%3 line; it was not read.</source>
         <comment>%1 the kind of part: event, to-do</comment>
-        <translation>L’élément (%1) qui commence à la ligne %2 n’a pas de ligne END:%3 ; il n’a pas été lu.</translation>
+        <translation>L’élément (%1) qui commence à la ligne %2 n’a pas de ligne END:%3&#xa0;; il n’a pas été lu.</translation>
     </message>
     <message>
         <source>holds a part (line %1) that has no END:%2 line</source>
@@ -688,25 +688,25 @@ Ces éléments du fichier n’ont pas été importés, ou seulement en partie :
     </message>
     <message>
         <source>The calendar that begins at line %1 has no END:%2 line before line %3; what it holds was read.</source>
-        <translation>Le calendrier qui commence à la ligne %1 n’a pas de ligne END:%2 avant la ligne %3 ; son contenu a été lu.</translation>
+        <translation>Le calendrier qui commence à la ligne %1 n’a pas de ligne END:%2 avant la ligne %3&#xa0;; son contenu a été lu.</translation>
     </message>
     <message>
         <source>Line %1 stands outside every calendar of the file; it was not read.</source>
-        <translation>La ligne %1 se trouve hors de tout calendrier du fichier ; elle n’a pas été lue.</translation>
+        <translation>La ligne %1 se trouve hors de tout calendrier du fichier&#xa0;; elle n’a pas été lue.</translation>
     </message>
     <message>
         <source>Lines %1 to %2 stand outside every calendar of the file; they were not read.</source>
-        <translation>Les lignes %1 à %2 se trouvent hors de tout calendrier du fichier ; elles n’ont pas été lues.</translation>
+        <translation>Les lignes %1 à %2 se trouvent hors de tout calendrier du fichier&#xa0;; elles n’ont pas été lues.</translation>
     </message>
     <message>
         <source>The file is not a complete iCalendar file: it ends at line %1, in the middle of the %2 that begins at line %3.</source>
         <comment>%2 the kind of part: event, to-do</comment>
-        <translation>Le fichier n’est pas un fichier iCalendar complet : il s’arrête à la ligne %1, au milieu de l’élément (%2) qui commence à la ligne %3.</translation>
+        <translation>Le fichier n’est pas un fichier iCalendar complet&#xa0;: il s’arrête à la ligne %1, au milieu de l’élément (%2) qui commence à la ligne %3.</translation>
     </message>
     <message>
         <source>The file is not a complete iCalendar file: it ends at line %1, before the end of the %2 that begins at line %3.</source>
         <comment>%2 the kind of part: calendar</comment>
-        <translation>Le fichier n’est pas un fichier iCalendar complet : il s’arrête à la ligne %1, avant la fin de l’élément (%2) qui commence à la ligne %3.</translation>
+        <translation>Le fichier n’est pas un fichier iCalendar complet&#xa0;: il s’arrête à la ligne %1, avant la fin de l’élément (%2) qui commence à la ligne %3.</translation>
     </message>
     <message>
         <source>event</source>
@@ -786,13 +786,13 @@ La largeur et la hauteur du papier doivent être comprises entre 1 et 100 pouces
         <source>Invalid paper dimension(s).
 The width and height of the calendar must be at least 127 mm, excluding margins.</source>
         <translation>Dimensions du papier non valides.
-La largeur et la hauteur du calendrier, marges non comprises, doivent être d’au moins 127 mm.</translation>
+La largeur et la hauteur du calendrier, marges non comprises, doivent être d’au moins 127&#xa0;mm.</translation>
     </message>
     <message>
         <source>Invalid paper dimension(s).
 The width and height of the paper must be from 25.4 to 2540 mm.</source>
         <translation>Dimensions du papier non valides.
-La largeur et la hauteur du papier doivent être comprises entre 25.4 et 2540 mm.</translation>
+La largeur et la hauteur du papier doivent être comprises entre 25.4 et 2540&#xa0;mm.</translation>
     </message>
     <message>
         <source>Invalid margin(s).
@@ -809,7 +809,7 @@ Chaque marge doit être inférieure à la moitié du côté du papier qu’elle 
 Are you sure you want to continue?</source>
         <translation>Une fois supprimés, les événements sélectionnés ne pourront pas être récupérés.
 
-Voulez-vous vraiment continuer ?</translation>
+Voulez-vous vraiment continuer&#xa0;?</translation>
     </message>
     <message>
         <source>Event Delete</source>
@@ -820,12 +820,12 @@ Voulez-vous vraiment continuer ?</translation>
     <name>PrintJob</name>
     <message>
         <source>Cannot write the file %1: %2</source>
-        <translation>Impossible d’écrire le fichier %1 : %2</translation>
+        <translation>Impossible d’écrire le fichier %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>There is no room for the calendar grid on this page: the margins, the heading and the title take up the paper.
 Make the margins or the fonts smaller, or the paper larger, in the layout.</source>
-        <translation>La grille du calendrier ne tient pas sur cette page : les marges, l’en-tête et le titre occupent tout le papier.
+        <translation>La grille du calendrier ne tient pas sur cette page&#xa0;: les marges, l’en-tête et le titre occupent tout le papier.
 Réduisez les marges ou les polices, ou choisissez un papier plus grand, dans la mise en page.</translation>
     </message>
     <message>
@@ -983,13 +983,13 @@ n’existe plus. Il a été retiré de la liste des calendriers récents.</trans
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
-Voulez-vous le remplacer ?</translation>
+Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>%1 does not exist.
 Do you want to create it?</source>
         <translation>%1 n’existe pas.
-Voulez-vous le créer ?</translation>
+Voulez-vous le créer&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1065,7 +1065,7 @@ Rien n’a été modifié. Enregistrez à nouveau quand le dossier sera accessib
 %1
 
 %2</source>
-        <translation>Daylark n’a pas pu exporter le fichier :
+        <translation>Daylark n’a pas pu exporter le fichier&#xa0;:
 %1
 
 %2</translation>
@@ -1212,11 +1212,11 @@ Rien n’a été modifié. Enregistrez à nouveau quand le dossier sera accessib
     </message>
     <message>
         <source>Display:</source>
-        <translation>Afficher :</translation>
+        <translation>Afficher&#xa0;:</translation>
     </message>
     <message>
         <source>List events that occur within:</source>
-        <translation>Lister les événements des prochains :</translation>
+        <translation>Lister les événements des prochains&#xa0;:</translation>
     </message>
     <message>
         <source>month(s).</source>
@@ -1251,7 +1251,7 @@ Rien n’a été modifié. Enregistrez à nouveau quand le dossier sera accessib
 %1
 
 %2</source>
-        <translation>Daylark ne peut pas écrire l’entrée de démarrage :
+        <translation>Daylark ne peut pas écrire l’entrée de démarrage&#xa0;:
 %1
 
 %2</translation>
@@ -1261,7 +1261,7 @@ Rien n’a été modifié. Enregistrez à nouveau quand le dossier sera accessib
 %1
 
 %2</source>
-        <translation>Daylark ne peut pas supprimer l’entrée de démarrage :
+        <translation>Daylark ne peut pas supprimer l’entrée de démarrage&#xa0;:
 %1
 
 %2</translation>
@@ -1279,7 +1279,7 @@ Rien n’a été modifié. Enregistrez à nouveau quand le dossier sera accessib
 Click &quot;OK&quot; to view the Desktop Calendar options.</source>
         <translation>Aucun fichier Vemora n’a été choisi.
 
-Cliquez sur « OK » pour afficher les options du calendrier de bureau.</translation>
+Cliquez sur «&#xa0;OK&#xa0;» pour afficher les options du calendrier de bureau.</translation>
     </message>
 </context>
 <context>
@@ -1330,7 +1330,7 @@ Cliquez sur « OK » pour afficher les options du calendrier de bureau.</trans
     </message>
     <message>
         <source>Days after Easter; before it when negative</source>
-        <translation>Jours après Pâques ; avant, si le nombre est négatif</translation>
+        <translation>Jours après Pâques&#xa0;; avant, si le nombre est négatif</translation>
     </message>
     <message>
         <source>The first of this weekday on or after the day above</source>
@@ -1366,7 +1366,7 @@ Cliquez sur « OK » pour afficher les options du calendrier de bureau.</trans
     </message>
     <message>
         <source>As stored: %1</source>
-        <translation>Tel qu’enregistré : %1</translation>
+        <translation>Tel qu’enregistré&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1385,11 +1385,11 @@ Cliquez sur « OK » pour afficher les options du calendrier de bureau.</trans
     </message>
     <message>
         <source>A day whose entries do not all fit ends with &quot;+N more&quot;; otherwise its last entries are cut off.</source>
-        <translation>Un jour dont les entrées ne tiennent pas toutes se termine par « +N de plus » ; sinon, ses dernières entrées sont coupées.</translation>
+        <translation>Un jour dont les entrées ne tiennent pas toutes se termine par «&#xa0;+N de plus&#xa0;»&#xa0;; sinon, ses dernières entrées sont coupées.</translation>
     </message>
     <message>
         <source>29 February birthdays and anniversaries in other years:</source>
-        <translation>Anniversaires du 29 février les autres années :</translation>
+        <translation>Anniversaires du 29 février les autres années&#xa0;:</translation>
     </message>
     <message>
         <source>Not shown</source>
@@ -1433,19 +1433,19 @@ Cliquez sur « OK » pour afficher les options du calendrier de bureau.</trans
     </message>
     <message>
         <source>Month and Year:</source>
-        <translation>Mois et année :</translation>
+        <translation>Mois et année&#xa0;:</translation>
     </message>
     <message>
         <source>Calendar Title:</source>
-        <translation>Titre du calendrier :</translation>
+        <translation>Titre du calendrier&#xa0;:</translation>
     </message>
     <message>
         <source>Dates and Events:</source>
-        <translation>Dates et événements :</translation>
+        <translation>Dates et événements&#xa0;:</translation>
     </message>
     <message>
         <source>Days of the Week:</source>
-        <translation>Jours de la semaine :</translation>
+        <translation>Jours de la semaine&#xa0;:</translation>
     </message>
     <message>
         <source>Alignment </source>
@@ -1477,11 +1477,11 @@ Cliquez sur « OK » pour afficher les options du calendrier de bureau.</trans
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation>&amp;Police :</translation>
+        <translation>&amp;Police&#xa0;:</translation>
     </message>
     <message>
         <source>Si&amp;ze:</source>
-        <translation>&amp;Taille :</translation>
+        <translation>&amp;Taille&#xa0;:</translation>
     </message>
     <message>
         <source>Colors </source>
@@ -1521,7 +1521,7 @@ Cliquez sur « OK » pour afficher les options du calendrier de bureau.</trans
     </message>
     <message>
         <source>Custom:</source>
-        <translation>Personnalisé :</translation>
+        <translation>Personnalisé&#xa0;:</translation>
     </message>
     <message>
         <source>Margins </source>
@@ -1545,19 +1545,19 @@ Cliquez sur « OK » pour afficher les options du calendrier de bureau.</trans
     </message>
     <message>
         <source>Top:</source>
-        <translation>Haut :</translation>
+        <translation>Haut&#xa0;:</translation>
     </message>
     <message>
         <source>Bottom:</source>
-        <translation>Bas :</translation>
+        <translation>Bas&#xa0;:</translation>
     </message>
     <message>
         <source>Left:</source>
-        <translation>Gauche :</translation>
+        <translation>Gauche&#xa0;:</translation>
     </message>
     <message>
         <source>Right:</source>
-        <translation>Droite :</translation>
+        <translation>Droite&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -1569,7 +1569,7 @@ Cliquez sur « OK » pour afficher les options du calendrier de bureau.</trans
     </message>
     <message>
         <source>&amp;Language of the calendar:</source>
-        <translation>&amp;Langue du calendrier :</translation>
+        <translation>&amp;Langue du calendrier&#xa0;:</translation>
     </message>
     <message>
         <source>The language of the month and weekday names and of the dates on the pages, the calendar view and the desktop calendar.</source>
@@ -1581,7 +1581,7 @@ Cliquez sur « OK » pour afficher les options du calendrier de bureau.</trans
     </message>
     <message>
         <source>&amp;First day of the week:</source>
-        <translation>Premier &amp;jour de la semaine :</translation>
+        <translation>Premier &amp;jour de la semaine&#xa0;:</translation>
     </message>
     <message>
         <source>As the language has it</source>
@@ -1605,11 +1605,11 @@ Cliquez sur « OK » pour afficher les options du calendrier de bureau.</trans
     </message>
     <message>
         <source>ISO 8601 week numbers beside each row: the week that holds the row&apos;s Thursday.</source>
-        <translation>Numéros de semaine ISO 8601 à côté de chaque ligne : la semaine qui contient le jeudi de la ligne.</translation>
+        <translation>Numéros de semaine ISO 8601 à côté de chaque ligne&#xa0;: la semaine qui contient le jeudi de la ligne.</translation>
     </message>
     <message>
         <source>Standard size:</source>
-        <translation>Format standard :</translation>
+        <translation>Format standard&#xa0;:</translation>
     </message>
     <message>
         <source>Width (mm)</source>
@@ -1834,7 +1834,7 @@ Cliquez sur « OK » pour afficher les options du calendrier de bureau.</trans
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation>&amp;Année :</translation>
+        <translation>&amp;Année&#xa0;:</translation>
     </message>
     <message>
         <source>Print</source>
@@ -1878,7 +1878,7 @@ Cliquez sur « OK » pour afficher les options du calendrier de bureau.</trans
     </message>
     <message>
         <source>&amp;Year:</source>
-        <translation>&amp;Année :</translation>
+        <translation>&amp;Année&#xa0;:</translation>
     </message>
     <message>
         <source>All</source>
@@ -1886,7 +1886,7 @@ Cliquez sur « OK » pour afficher les options du calendrier de bureau.</trans
     </message>
     <message>
         <source>Select:</source>
-        <translation>Choisir :</translation>
+        <translation>Choisir&#xa0;:</translation>
     </message>
     <message>
         <source>Print</source>
@@ -1929,7 +1929,7 @@ Vérifiez qu’elle est allumée et prête avant de réessayer.</translation>
     <message>
         <source>September 30, 2027: 12 of 15 entries do not fit</source>
         <comment>a line of the list, to size it</comment>
-        <translation>30 septembre 2027 : 12 entrées sur 15 ne tiennent pas</translation>
+        <translation>30 septembre 2027&#xa0;: 12 entrées sur 15 ne tiennent pas</translation>
     </message>
     <message>
         <source>Every entry of the chosen months fits in its day.</source>
@@ -1937,7 +1937,23 @@ Vérifiez qu’elle est allumée et prête avant de réessayer.</translation>
     </message>
     <message>
         <source>Not everything will be shown:</source>
-        <translation>Tout ne sera pas affiché :</translation>
+        <translation>Tout ne sera pas affiché&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Year page</source>
+        <translation>Page de l&apos;a&amp;nnée</translation>
+    </message>
+    <message>
+        <source>The twelve months of the year on one page</source>
+        <translation>Les douze mois de l&apos;année sur une page</translation>
+    </message>
+    <message>
+        <source>&amp;before the months</source>
+        <translation>a&amp;vant les mois</translation>
+    </message>
+    <message>
+        <source>i&amp;nstead of the months</source>
+        <translation>à la &amp;place des mois</translation>
     </message>
 </context>
 <context>
@@ -1967,19 +1983,19 @@ Vérifiez qu’elle est allumée et prête avant de réessayer.</translation>
     </message>
     <message>
         <source>Calendar Title:</source>
-        <translation>Titre du calendrier :</translation>
+        <translation>Titre du calendrier&#xa0;:</translation>
     </message>
     <message>
         <source>Header (line 1):</source>
-        <translation>En-tête (ligne 1) :</translation>
+        <translation>En-tête (ligne 1)&#xa0;:</translation>
     </message>
     <message>
         <source>Header (line 2):</source>
-        <translation>En-tête (ligne 2) :</translation>
+        <translation>En-tête (ligne 2)&#xa0;:</translation>
     </message>
     <message>
         <source>Display Year:</source>
-        <translation>Année affichée :</translation>
+        <translation>Année affichée&#xa0;:</translation>
     </message>
     <message>
         <source>Current Entries </source>
