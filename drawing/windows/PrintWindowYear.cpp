@@ -11,7 +11,7 @@
 #include <QTimer>
 
 void frmPrint::buildYearPage() {
-    chkYearPage = named(new QCheckBox(tr("&Year page"), picPrint), "chkYearPage");
+    chkYearPage = named(new QCheckBox(tr("Year &page"), picPrint), "chkYearPage");
     chkYearPage->setToolTip(tr("The twelve months of the year on one page"));
     optYearBefore = named(new QRadioButton(tr("&before the months"), picPrint), "optYearBefore");
     optYearInstead =

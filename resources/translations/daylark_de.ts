@@ -1940,7 +1940,7 @@ Prüfen Sie, ob er eingeschaltet und betriebsbereit ist, und versuchen Sie es da
         <translation>Nicht alles wird angezeigt:</translation>
     </message>
     <message>
-        <source>&amp;Year page</source>
+        <source>Year &amp;page</source>
         <translation>Jahres&amp;seite</translation>
     </message>
     <message>

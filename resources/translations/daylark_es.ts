@@ -1940,7 +1940,7 @@ Compruebe que está encendida y lista antes de volver a intentarlo.</translation
         <translation>No se mostrará todo:</translation>
     </message>
     <message>
-        <source>&amp;Year page</source>
+        <source>Year &amp;page</source>
         <translation>Pá&amp;gina del año</translation>
     </message>
     <message>

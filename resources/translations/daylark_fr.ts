@@ -1940,7 +1940,7 @@ Vérifiez qu’elle est allumée et prête avant de réessayer.</translation>
         <translation>Tout ne sera pas affiché&#xa0;:</translation>
     </message>
     <message>
-        <source>&amp;Year page</source>
+        <source>Year &amp;page</source>
         <translation>Page de l&apos;a&amp;nnée</translation>
     </message>
     <message>
