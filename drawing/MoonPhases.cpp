@@ -1,4 +1,4 @@
-#include "MoonPhases.h"
+#include "drawing/MoonPhases.h"
 
 #include <libnova/dynamical_time.h>
 #include <libnova/lunar.h>
