@@ -2021,6 +2021,22 @@ Prüfen Sie, ob er eingeschaltet und betriebsbereit ist, und versuchen Sie es da
         <source>Not everything will be shown:</source>
         <translation>Nicht alles wird angezeigt:</translation>
     </message>
+    <message>
+        <source>Year &amp;page</source>
+        <translation>Jahres&amp;seite</translation>
+    </message>
+    <message>
+        <source>The twelve months of the year on one page</source>
+        <translation>Die zwölf Monate des Jahres auf einer Seite</translation>
+    </message>
+    <message>
+        <source>&amp;before the months</source>
+        <translation>&amp;vor den Monaten</translation>
+    </message>
+    <message>
+        <source>i&amp;nstead of the months</source>
+        <translation>s&amp;tatt der Monate</translation>
+    </message>
 </context>
 <context>
     <name>frmResort</name>

@@ -2021,6 +2021,22 @@ Compruebe que está encendida y lista antes de volver a intentarlo.</translation
         <source>Not everything will be shown:</source>
         <translation>No se mostrará todo:</translation>
     </message>
+    <message>
+        <source>Year &amp;page</source>
+        <translation>Pá&amp;gina del año</translation>
+    </message>
+    <message>
+        <source>The twelve months of the year on one page</source>
+        <translation>Los doce meses del año en una página</translation>
+    </message>
+    <message>
+        <source>&amp;before the months</source>
+        <translation>an&amp;tes de los meses</translation>
+    </message>
+    <message>
+        <source>i&amp;nstead of the months</source>
+        <translation>en &amp;lugar de los meses</translation>
+    </message>
 </context>
 <context>
     <name>frmResort</name>

@@ -2021,6 +2021,22 @@ Vérifiez qu’elle est allumée et prête avant de réessayer.</translation>
         <source>Not everything will be shown:</source>
         <translation>Tout ne sera pas affiché&#xa0;:</translation>
     </message>
+    <message>
+        <source>Year &amp;page</source>
+        <translation>Page de l&apos;a&amp;nnée</translation>
+    </message>
+    <message>
+        <source>The twelve months of the year on one page</source>
+        <translation>Les douze mois de l&apos;année sur une page</translation>
+    </message>
+    <message>
+        <source>&amp;before the months</source>
+        <translation>a&amp;vant les mois</translation>
+    </message>
+    <message>
+        <source>i&amp;nstead of the months</source>
+        <translation>à la &amp;place des mois</translation>
+    </message>
 </context>
 <context>
     <name>frmResort</name>
