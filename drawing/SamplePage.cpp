@@ -1,8 +1,8 @@
 #include "drawing/SamplePage.h"
 
 #include "document/AppState.h"
-#include "platform/Clock.h"
 #include "drawing/MonthPage.h"
+#include "platform/Clock.h"
 #include "platform/DrawingSurface.h"
 
 #include <QPainter>
@@ -21,19 +21,21 @@ bool hasRoom(const MonthPageLayout& page) {
 
 int SampleMonth(const LayoutSettings& layout, int year) {
     const int firstDay = PageLocale::of(layout).firstDay();
-    for (int month = 1; month <= 12; ++month) {
+    auto roomy = [&](int month, bool fewerRows) {
         const MonthGrid grid = MonthGrid::of(year, month, firstDay);
         const int after = kGridColumns - 1 - grid.lastCell() % kGridColumns;
-        if (grid.firstColumn() >= 2 && after >= 2) return month;
-    }
+        return grid.firstColumn() >= 2 && after >= 2 && (!fewerRows || RowsNeeded(grid) < 6);
+    };
+    for (bool fewerRows : {true, false})
+        for (int month = 1; month <= 12; ++month)
+            if (roomy(month, fewerRows)) return month;
     return 1;
 }
 
 QImage PaintSamplePage(const AppState& app, const LayoutSettings& layout, QSize size) {
     const PageFrame frame = ComputePageFrame(layout, kLetterAcross);
     if (size.isEmpty() || frame.PageWidth <= 0 || frame.PageHeight <= 0) return {};
-    const double ppi =
-        std::min(size.width() / frame.PageWidth, size.height() / frame.PageHeight);
+    const double ppi = std::min(size.width() / frame.PageWidth, size.height() / frame.PageHeight);
     QImage image(qMax(1, qRound(frame.PageWidth * ppi)), qMax(1, qRound(frame.PageHeight * ppi)),
                  QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(ppi * kInchesPerMeter));
