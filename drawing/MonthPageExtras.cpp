@@ -11,8 +11,8 @@ namespace {
 // and as wide as its height times kBesideHeadingAspect.
 constexpr double kBesideHeadingHeight = 0.6;
 constexpr double kBesideHeadingAspect = 1.5;
-constexpr double kGap = 0.1;       // between a small month and the heading's texts
-constexpr double kInset = 0.05;    // cell lines to what a cell holds
+constexpr double kGap = 0.1;         // between a small month and the heading's texts
+constexpr double kInset = 0.05;      // cell lines to what a cell holds
 constexpr double kRuleSpacing = 1.6; // notes rules, in lines of the dates font
 
 const SurfaceFont& smallMonthFace(const MonthPageLayout& page) {
@@ -54,9 +54,8 @@ std::vector<Span> headingSpans(DrawingSurface& m, const MonthPageLayout& page) {
 std::optional<double> besideHeadingX(const PageFrame& f, double width, bool before,
                                      const std::vector<Span>& taken) {
     const double left = f.PageLeft, right = f.PageRight - width;
-    const double candidates[2][4] = {
-        {left, right - width - kGap, left + width + kGap, right},
-        {right, left + width + kGap, right - width - kGap, left}};
+    const double candidates[2][4] = {{left, right - width - kGap, left + width + kGap, right},
+                                     {right, left + width + kGap, right - width - kGap, left}};
     for (double x : candidates[before ? 0 : 1]) {
         const bool free = std::none_of(taken.begin(), taken.end(), [&](const Span& s) {
             return x < s.right + kGap && x + width + kGap > s.left;

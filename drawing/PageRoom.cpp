@@ -72,9 +72,10 @@ GridRoom PlanGridRoom(const MonthGrid& grid, const PageExtras& extras) {
         }
     }
     if (extras.notesBox) {
-        const auto largest = std::max_element(
-            spans.begin(), spans.end(),
-            [](const CellSpan& a, const CellSpan& b) { return a.cells() < b.cells(); });
+        const auto largest =
+            std::max_element(spans.begin(), spans.end(), [](const CellSpan& a, const CellSpan& b) {
+                return a.cells() < b.cells();
+            });
         if (largest != spans.end() && largest->cells() > 0) room.notes = *largest;
     }
     return room;

@@ -25,7 +25,8 @@ struct ExtrasFixture : ::testing::Test {
     LayoutSettings& layout() { return t.app.Layout; }
     const MonthPageLayout& print(int month) {
         surface.clear();
-        pages.emplace(surface, PageInput{t.app.Document, t.app.Layout, t.app.DisplayYear, {11, 8.5}});
+        pages.emplace(surface,
+                      PageInput{t.app.Document, t.app.Layout, t.app.DisplayYear, {11, 8.5}});
         pages->PrintMonthPage(month);
         return pages->layout();
     }
@@ -33,7 +34,8 @@ struct ExtrasFixture : ::testing::Test {
     QStringList textsIn(const PageBox& box) const {
         QStringList out;
         for (const auto& x : surface.texts)
-            if (x.x >= box.x - 1e-9 && x.x < box.right() && x.y >= box.y - 1e-9 && x.y < box.bottom())
+            if (x.x >= box.x - 1e-9 && x.x < box.right() && x.y >= box.y - 1e-9 &&
+                x.y < box.bottom())
                 out << x.text;
         return out;
     }
@@ -76,11 +78,9 @@ TEST_F(ExtrasFixture, FittedRowsFollowTheWeeksTheMonthTakes) {
         const char* firstDay;
         int rows;
     } cases[] = {
-        {2026, 2, "Sunday", 4}, // 1 February 2026 is a Sunday
-        {2027, 3, "Sunday", 5},
-        {2027, 5, "Sunday", 6}, // 1 May 2027 is a Saturday
-        {2027, 5, "Monday", 6},
-        {2026, 2, "Monday", 5},
+        {2026, 2, "Sunday", 4},                         // 1 February 2026 is a Sunday
+        {2027, 3, "Sunday", 5}, {2027, 5, "Sunday", 6}, // 1 May 2027 is a Saturday
+        {2027, 5, "Monday", 6}, {2026, 2, "Monday", 5},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.year << '-' << c.month << ' ' << c.firstDay);
@@ -148,7 +148,8 @@ TEST_F(ExtrasFixture, SmallMonthsUseTheSpareCellsOrGoBesideTheHeading) {
                       8 + MonthGrid::of(small->year, small->month).length);
             EXPECT_TRUE(textsIn(small->box).contains(QStringLiteral("28")));
             for (const SmallMonthText& text : small->texts)
-                EXPECT_LE(text.y + small->font.size / 50, small->box.bottom() + 1e-9) << text.text.toStdString();
+                EXPECT_LE(text.y + small->font.size / 50, small->box.bottom() + 1e-9)
+                    << text.text.toStdString();
         }
     }
 }
@@ -176,7 +177,7 @@ TEST_F(ExtrasFixture, SmallMonthsBesideTheHeadingKeepClearOfHeadingAndTitle) {
 TEST_F(ExtrasFixture, ShadingCoversTheLocalesWeekendsAndTheHolidays) {
     const struct {
         const char* language;
-        const char* weekends, *holidays;
+        const char *weekends, *holidays;
         QList<int> days; // of July 2027, shaded
     } cases[] = {
         {"en_US", "True", "False", {3, 4, 10, 11, 17, 18, 24, 25, 31}},
@@ -209,7 +210,7 @@ TEST_F(ExtrasFixture, ShadingCoversTheLocalesWeekendsAndTheHolidays) {
 TEST_F(ExtrasFixture, TheNotesBoxTakesTheLargestRunOfSpareCellsAsOneBox) {
     const struct {
         int year, month;
-        const char* smallMonths, *fitRows;
+        const char *smallMonths, *fitRows;
         CellSpan notes;
     } cases[] = {
         // July 2027: four spare cells before the 1st, two after the 31st.
