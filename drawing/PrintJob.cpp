@@ -3,6 +3,7 @@
 #include "calendar_format/FileKind.h"
 #include "document/AppState.h"
 #include "drawing/MonthPage.h"
+#include "drawing/YearPage.h"
 #include "platform/DrawingSurface.h"
 #include "settings/PaperRules.h"
 
@@ -20,19 +21,34 @@ namespace {
 constexpr int kPdfResolution = 1200; // dots per inch, as a high-resolution printer
 constexpr double kInchesPerMeter = 39.37007874;
 
-// Whether the page of month leaves the grid room: columns of some width and rows that hold
-// at least a day number. Laid out on a scratch image of the device's resolution, so that
-// nothing reaches the device itself.
-bool gridHasRoom(AppState& app, const QPagedPaintDevice& device, PaperInches paper, int month) {
+// What layOut gives from a surface over a scratch image of the device's resolution: pages
+// are laid out there so that nothing reaches the device itself.
+template <typename LayOut> bool onScratch(const QPagedPaintDevice& device, LayOut layOut) {
     const double dpi = PainterSurface::pixelsPerInch(device);
     QImage scratch(1, 1, QImage::Format_RGB32);
     scratch.setDotsPerMeterX(qRound(dpi * kInchesPerMeter));
     scratch.setDotsPerMeterY(qRound(dpi * kInchesPerMeter));
     QPainter painter(&scratch);
     PainterSurface metrics(painter, PainterSurface::pixelsPerInch(scratch));
-    const MonthPageLayout page =
-        LayOutMonthPage(metrics, {app.Document, app.Layout, app.DisplayYear, paper}, month);
-    return page.frame.ColumnWidth > 0 && page.RowHeight >= page.datesLineHeight;
+    return layOut(metrics);
+}
+
+// Whether the page of month leaves the grid room: columns of some width and rows that hold
+// at least a day number.
+bool gridHasRoom(AppState& app, const QPagedPaintDevice& device, PaperInches paper, int month) {
+    return onScratch(device, [&](DrawingSurface& metrics) {
+        const MonthPageLayout page =
+            LayOutMonthPage(metrics, {app.Document, app.Layout, app.DisplayYear, paper}, month);
+        return page.frame.ColumnWidth > 0 && page.RowHeight >= page.datesLineHeight;
+    });
+}
+
+// Whether the year page leaves its months room.
+bool yearHasRoom(AppState& app, const QPagedPaintDevice& device, PaperInches paper) {
+    return onScratch(device, [&](DrawingSurface& metrics) {
+        return YearPageHasRoom(
+            LayOutYearPage(metrics, {app.Document, app.Layout, app.DisplayYear, paper}));
+    });
 }
 
 // A save file that goes on after a short write until every byte is written or the system
@@ -100,10 +116,17 @@ std::vector<int> MonthsToPrint(bool all, const std::vector<bool>& selected) {
 }
 
 PrintResult PrintMonths(AppState& app, const PageTarget& target, const std::vector<int>& months) {
+    return PrintPages(app, target, {false, months});
+}
+
+PrintResult PrintPages(AppState& app, const PageTarget& target, const PrintPlan& plan) {
     PrintResult result;
-    if (months.empty()) return result;
+    const std::vector<int>& months = plan.months;
+    if (plan.empty()) return result;
     const QRectF paper = target.device.pageLayout().fullRect(QPageLayout::Inch);
-    if (!gridHasRoom(app, target.device, {paper.width(), paper.height()}, months.front()))
+    const PaperInches inches{paper.width(), paper.height()};
+    if ((!months.empty() && !gridHasRoom(app, target.device, inches, months.front())) ||
+        (plan.yearPage && !yearHasRoom(app, target.device, inches)))
         return {false, NoRoomForGridText(), 0, true};
     QPainter painter;
     if (!painter.begin(&target.device)) {
@@ -113,10 +136,14 @@ PrintResult PrintMonths(AppState& app, const PageTarget& target, const std::vect
         return {false, error.arg(target.label), 0};
     }
     PainterSurface surface(painter, PainterSurface::pixelsPerInch(target.device));
-    MonthPagePrinter pages(
-        surface, {app.Document, app.Layout, app.DisplayYear, {paper.width(), paper.height()}});
+    const PageInput input{app.Document, app.Layout, app.DisplayYear, inches};
+    MonthPagePrinter pages(surface, input);
+    if (plan.yearPage) {
+        PrintYearPage(surface, input);
+        ++result.pages;
+    }
     for (size_t i = 0; i < months.size(); ++i) {
-        if (i > 0 && !target.device.newPage()) {
+        if (result.pages > 0 && !target.device.newPage()) {
             result = {
                 false,
                 QCoreApplication::translate("PrintJob", "%1 refused a new page").arg(target.label),
@@ -136,7 +163,11 @@ PrintResult PrintMonths(AppState& app, const PageTarget& target, const std::vect
 }
 
 PrintResult PrintMonthsToPdf(AppState& app, const QString& path, const std::vector<int>& months) {
-    if (months.empty()) return {};
+    return PrintPagesToPdf(app, path, {false, months});
+}
+
+PrintResult PrintPagesToPdf(AppState& app, const QString& path, const PrintPlan& plan) {
+    if (plan.empty()) return {};
     // The save file would put a new regular file in the place of a pipe or a device node.
     if (const auto reason = NotASaveTarget(path)) return {false, fileFailure(path, *reason), 0};
     // Unbuffered, so that every failing write is seen here: a buffered file could still lose
@@ -151,7 +182,7 @@ PrintResult PrintMonthsToPdf(AppState& app, const QString& path, const std::vect
         writer.setCreator(QStringLiteral("Daylark"));
         writer.setTitle(CalendarCaption(app.Document));
         writer.setPageLayout(PdfPageLayout(app.Layout, DefaultPdfPaper()));
-        result = PrintMonths(app, {writer, path, true}, months);
+        result = PrintPages(app, {writer, path, true}, plan);
     }
     if (result.ok && file.error() != QFileDevice::NoError)
         result = {false, fileFailure(path, file.errorString()), result.pages};

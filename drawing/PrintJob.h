@@ -51,6 +51,20 @@ struct PageTarget {
     bool file = false;
 };
 
+// What one printing draws: the year on one page when asked, before the months, and one page
+// per month; a year page with no months prints the year page alone.
+struct PrintPlan {
+    bool yearPage = false;
+    std::vector<int> months;
+    bool empty() const { return !yearPage && months.empty(); }
+};
+
+// Draws the plan's pages of app.DisplayYear on the target as PrintMonths does, the year page
+// first. A year page whose months would have no room is refused as a grid without room is.
+PrintResult PrintPages(AppState& app, const PageTarget& target, const PrintPlan& plan);
+// The same into the PDF file at path, as PrintMonthsToPdf writes it.
+PrintResult PrintPagesToPdf(AppState& app, const QString& path, const PrintPlan& plan);
+
 // Draws one page per month of app.DisplayYear on the target, in the given order, with a new
 // page between months and none after the last; then ends the document, sending what was
 // drawn even after a failure. No months: nothing is drawn and no document is started. No

@@ -12,6 +12,7 @@
 #include "editors/TextExport.h"
 #include "settings/LoadSettings.h"
 #include "settings/PageLanguage.h"
+#include "tools/YearPageOption.h"
 
 #include <QDate>
 #include <algorithm>
@@ -165,6 +166,7 @@ void declarePrint(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("plain"),
                       QStringLiteral("Print the plain grid of six rows: no small months, moon "
                                      "phases, shading or notes box.")});
+    declareYearPage(parser);
 }
 
 // The layout with the page options of the command line in place of its own. A usage error
@@ -230,11 +232,12 @@ int runPrint(Tool& tool, const ToolCommand& self, const QCommandLineParser& pars
     AppState& app = tool.app;
     app.Layout = layout;
     app.DisplayYear = year;
-    const PrintResult result = PrintMonthsToPdf(app, output, months);
+    const PrintPlan plan = PrintPlanOf(parser, months);
+    const PrintResult result = PrintPagesToPdf(app, output, plan);
     // The days whose entries do not all show, and the 29 February birthdays that a common
     // year leaves out, so that nothing is missed unawares.
     for (const QString& line : FitProblemLines(result.problems, PageLocale::of(app.Layout)) +
-                                   HiddenLeapDayLines(app.Document, app.Layout, year, months))
+                                   HiddenLeapDayLines(app.Document, app.Layout, year, plan.months))
         printError(line);
     if (!result.ok) printError(result.error);
     return result.ok ? 0 : 1;
@@ -362,8 +365,9 @@ const std::vector<ToolCommand>& toolCommands() {
          declareNothing, runImport, 3},
         {"print",
          "FILE --year YEAR [--months 3,11] --output OUT.pdf [--settings] [--language LOCALE] "
-         "[--first-day DAY] [--week-numbers] [--plain]",
-         "Print month pages of YEAR into a PDF file.", declarePrint, runPrint, 1},
+         "[--first-day DAY] [--week-numbers] [--plain] [--year-page]",
+         "Print month pages of YEAR, or the year on one page, into a PDF file.", declarePrint,
+         runPrint, 1},
         {"ics", "FILE --output OUT.ics", "Write the calendar as an iCalendar file.", declareOutput,
          runIcs, 1},
         {"upcoming", "FILE [--months N] [--today YYYY-MM-DD] [--language LOCALE]",

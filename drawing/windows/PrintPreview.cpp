@@ -16,7 +16,10 @@
 #include <QVBoxLayout>
 
 frmPreview::frmPreview(AppState& app, QPrinter& printer, std::vector<int> months, QWidget* parent)
-    : QDialog(parent), app_(app), months_(std::move(months)) {
+    : frmPreview(app, printer, PrintPlan{false, std::move(months)}, parent) {}
+
+frmPreview::frmPreview(AppState& app, QPrinter& printer, PrintPlan plan, QWidget* parent)
+    : QDialog(parent), app_(app), plan_(std::move(plan)) {
     setObjectName(QStringLiteral("frmPreview"));
     setWindowTitle(tr("Print Preview"));
     picPreview = named(new QPrintPreviewWidget(&printer, this), "picPreview");
@@ -63,7 +66,7 @@ int frmPreview::pageCount() const {
 }
 
 void frmPreview::drawPages(QPrinter* printer) {
-    PrintMonths(app_, *printer, months_);
+    PrintPages(app_, *printer, plan_);
 }
 
 void frmPreview::spnYear_Change(int year) {

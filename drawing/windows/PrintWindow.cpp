@@ -9,6 +9,7 @@
 #include "platform/Translations.h"
 #include "platform/widgets/NamedControl.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
@@ -55,9 +56,11 @@ frmPrint::frmPrint(AppState& app, QWidget* parent, const QList<QPrinterInfo>& pr
     setWindowTitle(tr("Print Calendar"));
     buildControls();
     buildFitList();
+    buildYearPage();
     layOut();
     connectControls();
     connectFitList();
+    connectYearPage();
     Form_Load();
 }
 
@@ -104,6 +107,13 @@ void frmPrint::layOut() {
     choice->addStretch();
     panel->addLayout(choice);
     panel->addWidget(lstMonths);
+    panel->addWidget(chkYearPage);
+    auto* yearPage = new QHBoxLayout;
+    yearPage->addSpacing(20);
+    yearPage->addWidget(optYearBefore);
+    yearPage->addWidget(optYearInstead);
+    yearPage->addStretch();
+    panel->addLayout(yearPage);
     panel->addWidget(Line1[1]);
     panel->addWidget(lblFit);
     panel->addWidget(lstFit);
@@ -154,11 +164,11 @@ void frmPrint::Form_Load() {
 }
 
 void frmPrint::optAll_Click() {
-    lstMonths->setEnabled(!optAll->isChecked());
+    lstMonths->setEnabled(!optAll->isChecked() && optAll->isEnabled());
 }
 
 void frmPrint::optSelect_Click() {
-    lstMonths->setEnabled(optSelect->isChecked());
+    lstMonths->setEnabled(optSelect->isChecked() && optSelect->isEnabled());
 }
 
 bool frmPrint::pdfChosen() const {
@@ -166,12 +176,12 @@ bool frmPrint::pdfChosen() const {
 }
 
 void frmPrint::cmdBegin_Click() {
-    const std::vector<int> months = chosenMonths();
+    const PrintPlan plan = chosenPlan();
     // Nothing chosen prints nothing; there is no file to ask for.
-    if (months.empty() || printOnChosenPrinter(months)) accept();
+    if (plan.empty() || printOnChosenPrinter(plan)) accept();
 }
 
-bool frmPrint::printOnChosenPrinter(const std::vector<int>& months) {
+bool frmPrint::printOnChosenPrinter(const PrintPlan& plan) {
     const int index = cboPrinters->currentIndex();
     if (index < 0 || index > printers_.size()) {
         reportPrinterError(tr("No printer is chosen"));
@@ -192,9 +202,9 @@ bool frmPrint::printOnChosenPrinter(const std::vector<int>& months) {
         const std::optional<FileChoice> file = ChooseFileToSave(app_, request);
         if (!file) return false;
         pdfPath = file->path;
-        result = PrintMonthsToPdf(app_, pdfPath, months);
+        result = PrintPagesToPdf(app_, pdfPath, plan);
     } else {
-        result = PrintMonths(app_, *chosenPrinter(), months);
+        result = PrintPages(app_, *chosenPrinter(), plan);
     }
     if (result.noRoom) {
         showMessage(app_.dialogs, result.error, QStringLiteral("Daylark"), MessageIcon::Critical);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/FitReport.h"
+#include "drawing/PrintJob.h"
 
 #include <QDialog>
 #include <QList>
@@ -10,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -58,6 +60,9 @@ class frmPrint : public QDialog {
     QRadioButton* optAll;
     QRadioButton* optSelect;
     QListWidget* lstMonths;
+    QCheckBox* chkYearPage;       // the year on one page as well, or alone
+    QRadioButton* optYearBefore;  // the year page, then the chosen months
+    QRadioButton* optYearInstead; // only the year page
     QPushButton* cmdBegin;
     QPushButton* cmdPreview;
     QPushButton* cmdLayout;
@@ -87,13 +92,19 @@ class frmPrint : public QDialog {
     bool pdfChosen() const;
     // Prints on the printer chosen in cboPrinters; false when the user cancelled the PDF
     // file name.
-    bool printOnChosenPrinter(const std::vector<int>& months);
+    bool printOnChosenPrinter(const PrintPlan& plan);
     void reportPrinterError(const QString& description);
 
     // The preview and the list of days that do not fit (PrintWindowCheck.cpp).
     void buildFitList();
     void connectFitList();
     std::vector<int> chosenMonths() const;
+    // The year page choice (PrintWindowYear.cpp).
+    void buildYearPage();
+    void connectYearPage();
+    void yearPage_Click();
+    // The pages to print: the chosen months, with or instead of the year page.
+    PrintPlan chosenPlan() const;
     // The chosen printer set up as printing sets it up; "Save as PDF" without a file.
     std::unique_ptr<QPrinter> chosenPrinter() const;
     QTimer* fitTimer_ = nullptr;

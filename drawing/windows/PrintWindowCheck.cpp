@@ -95,10 +95,11 @@ std::unique_ptr<QPrinter> frmPrint::chosenPrinter() const {
 
 void frmPrint::refreshFitList() {
     fitTimer_->stop();
-    const std::vector<int> months = chosenMonths();
+    const PrintPlan plan = chosenPlan();
+    const std::vector<int>& months = plan.months;
     const int index = cboPrinters->currentIndex();
     const bool printerChosen = index >= 0 && index <= printers_.size();
-    cmdPreview->setEnabled(!months.empty() && printerChosen);
+    cmdPreview->setEnabled(!plan.empty() && printerChosen);
     // Each month is laid out once on this printer and layout, however the choice of months
     // changes.
     std::vector<int> unchecked;
@@ -131,10 +132,10 @@ void frmPrint::refreshFitList() {
 }
 
 void frmPrint::cmdPreview_Click() {
-    const std::vector<int> months = chosenMonths();
+    const PrintPlan plan = chosenPlan();
     const std::unique_ptr<QPrinter> printer = chosenPrinter();
-    if (months.empty() || !printer) return;
-    frmPreview preview(app_, *printer, months, this);
+    if (plan.empty() || !printer) return;
+    frmPreview preview(app_, *printer, plan, this);
     connect(&preview, &frmPreview::yearChanged, spnYear, &QSpinBox::setValue);
     if (preview.exec() == QDialog::Accepted) cmdBegin_Click();
 }

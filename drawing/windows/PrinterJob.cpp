@@ -14,11 +14,15 @@ void PreparePrinter(QPrinter& printer, const LayoutSettings& layout) {
 }
 
 PrintResult PrintMonths(AppState& app, QPrinter& printer, const std::vector<int>& months) {
+    return PrintPages(app, printer, PrintPlan{false, months});
+}
+
+PrintResult PrintPages(AppState& app, QPrinter& printer, const PrintPlan& plan) {
     const bool file = printer.outputFormat() == QPrinter::PdfFormat;
     const QString label = file ? printer.outputFileName() : printer.printerName();
-    if (!months.empty()) printer.setDocName(CalendarCaption(app.Document));
-    PrintResult result = PrintMonths(app, PageTarget{printer, label, file}, months);
-    if (result.ok && !months.empty() && printer.printerState() == QPrinter::Error)
+    if (!plan.empty()) printer.setDocName(CalendarCaption(app.Document));
+    PrintResult result = PrintPages(app, PageTarget{printer, label, file}, plan);
+    if (result.ok && !plan.empty() && printer.printerState() == QPrinter::Error)
         result = {
             false,
             QCoreApplication::translate("PrintJob", "%1 could not finish the document").arg(label),

@@ -13,3 +13,5 @@ void PreparePrinter(QPrinter& printer, const LayoutSettings& layout);
 // PrintMonths on the printer, named in messages by its printer or file name; a printer that
 // ends in its error state fails the run.
 PrintResult PrintMonths(AppState& app, QPrinter& printer, const std::vector<int>& months);
+// The same with the pages of a plan: the year page, the months or both.
+PrintResult PrintPages(AppState& app, QPrinter& printer, const PrintPlan& plan);

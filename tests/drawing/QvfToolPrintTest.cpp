@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -290,4 +291,38 @@ TEST(QvfToolPrint, TheDefaultPagesShowTheNeighbouringMonthsAndPlainLeavesThemOut
         EXPECT_TRUE(pdfText(extras, 1).contains(QLatin1String(neighbour))) << neighbour;
         EXPECT_FALSE(pdfText(plain, 1).contains(QLatin1String(neighbour))) << neighbour;
     }
+}
+
+// --year-page alone writes the year on one page, with every month name of the page's
+// language; with --months the named months follow it.
+TEST(QvfToolPrint, YearPageAloneOrBeforeTheNamedMonths) {
+    SKIP_WITHOUT_POPPLER();
+    QTemporaryDir dir;
+    for (const char* language : {"en_US", "de_DE"}) {
+        SCOPED_TRACE(language);
+        const QString out = dir.filePath(QStringLiteral("year-%1.pdf").arg(language));
+        QString err;
+        ASSERT_EQ(qvftool({"print", kCalendar, "--year", "2027", "--year-page", "--language",
+                           language, "--output", out},
+                          &err),
+                  0)
+            << err.toStdString();
+        EXPECT_EQ(pdfPages(out), 1);
+        const QString text = pdfText(out);
+        const QLocale locale(QString::fromLatin1(language));
+        for (int m = 1; m <= 12; ++m) {
+            const QString name = locale.standaloneMonthName(m);
+            EXPECT_TRUE(text.contains(name, Qt::CaseInsensitive)) << name.toStdString();
+        }
+        EXPECT_TRUE(text.contains(QStringLiteral("Our Family 2027")));
+        EXPECT_FALSE(text.contains(QStringLiteral("Thanksgiving"))); // no month page
+    }
+    const QString both = dir.filePath("both.pdf");
+    ASSERT_EQ(qvftool({"print", kCalendar, "--year", "2027", "--year-page", "--months", "11,3",
+                       "--output", both, "--plain"}),
+              0);
+    EXPECT_EQ(pdfPages(both), 3);
+    EXPECT_TRUE(pdfText(both, 1).startsWith(QStringLiteral("2027\n")));
+    EXPECT_TRUE(pdfText(both, 2).startsWith(QStringLiteral("March 2027")));
+    EXPECT_TRUE(pdfText(both, 3).startsWith(QStringLiteral("November 2027")));
 }
