@@ -173,6 +173,7 @@ void MonthPagePrinter::PrintMonthPage(int month) {
     drawGrid();
     drawSmallMonthsAndNotes();
     drawDayNumbers();
+    drawMoons();
     drawWeekNumbers();
     drawEntries();
 }

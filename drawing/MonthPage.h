@@ -3,6 +3,7 @@
 #include "drawing/CellEntry.h"
 #include "drawing/CellStack.h"
 #include "drawing/MonthCommands.h"
+#include "drawing/MoonPhases.h"
 #include "drawing/PageLocale.h"
 #include "drawing/PageRoom.h"
 #include "drawing/SmallMonth.h"
@@ -67,6 +68,13 @@ struct NotesBoxLayout {
     double ruleLeft = 0, ruleRight = 0;
 };
 
+// The symbol of a moon phase in the top right corner of its day's cell.
+struct MoonMark {
+    int day = 0;
+    MoonPhase phase = MoonPhase::New;
+    double x = 0, y = 0, radius = 0; // the circle's centre and radius
+};
+
 // Everything of one page but the entries, placed.
 struct MonthPageLayout {
     PageFrame frame;
@@ -92,6 +100,7 @@ struct MonthPageLayout {
     std::vector<SmallMonthLayout> smallMonths; // the months before and after
     std::optional<NotesBoxLayout> notes;
     std::vector<int> shadedCells; // weekend and holiday cells on the shade colour, ascending
+    std::vector<MoonMark> moons;  // the main phases of the month, in the user's time zone
 
     int rows() const { return room.rows; }
     double cellLeft(int cell) const { return frame.GridLeft + (cell % 7) * frame.ColumnWidth; }
@@ -144,6 +153,7 @@ class MonthPagePrinter {
     void drawGridLine(bool across, int k);
     void drawShading();
     void drawSmallMonthsAndNotes();
+    void drawMoons();
     void drawDayNumbers();
     void drawWeekNumbers();
     void drawEntries();

@@ -3,6 +3,7 @@
 #include "document/SettingsRecords.h"
 
 #include <QCoreApplication>
+#include <QTimeZone>
 #include <algorithm>
 
 namespace {
@@ -14,6 +15,7 @@ constexpr double kBesideHeadingAspect = 1.5;
 constexpr double kGap = 0.1;         // between a small month and the heading's texts
 constexpr double kInset = 0.05;      // cell lines to what a cell holds
 constexpr double kRuleSpacing = 1.6; // notes rules, in lines of the dates font
+constexpr double kMoonPen = 0.01;    // the outline of the moon symbols, as the grid lines
 
 const SurfaceFont& smallMonthFace(const MonthPageLayout& page) {
     return page.datesFont;
@@ -106,6 +108,21 @@ void layOutNotes(DrawingSurface& m, MonthPageLayout& page) {
     page.notes = notes;
 }
 
+// Each phase's symbol in the top right corner of its day, as high as half a line of the
+// dates font.
+void layOutMoons(MonthPageLayout& page) {
+    if (!page.extras.moonPhases) return;
+    const QDate first(page.grid.year, page.grid.month, 1);
+    const double radius = page.datesLineHeight / 4;
+    for (const MoonPhaseDay& phase :
+         MoonPhasesIn(first, first.addDays(page.grid.length - 1), QTimeZone::systemTimeZone())) {
+        const int cell = page.grid.cellOfDay(phase.date.day());
+        page.moons.push_back({phase.date.day(), phase.phase,
+                              page.cellLeft(cell) + page.frame.ColumnWidth - kInset - radius,
+                              page.cellTop(cell) + kInset + radius, radius});
+    }
+}
+
 bool isWeekend(const QLocale& locale, int weekday) {
     const auto qtDay = static_cast<Qt::DayOfWeek>(weekday == 0 ? 7 : weekday);
     return !locale.weekdays().contains(qtDay);
@@ -139,6 +156,7 @@ void LayOutPageExtras(DrawingSurface& m, const PageInput&, MonthPageLayout& page
     layOutSmallMonths(m, page);
     layOutNotes(m, page);
     layOutShading(page);
+    layOutMoons(page);
 }
 
 bool JoinedInGrid(const MonthPageLayout& page, int a, int b) {
@@ -152,6 +170,30 @@ void MonthPagePrinter::drawShading() {
     for (int cell : layout_.shadedCells)
         surface_.fillBox(layout_.cellLeft(cell), layout_.cellTop(cell), layout_.frame.ColumnWidth,
                          layout_.RowHeight, layout_.extras.shade);
+}
+
+// New moon a filled circle, full moon an empty one; at the quarters the dark half is filled:
+// the left one as the moon waxes, the right one as it wanes.
+void MonthPagePrinter::drawMoons() {
+    if (layout_.moons.empty()) return;
+    surface_.setPenWidth(kMoonPen);
+    for (const MoonMark& moon : layout_.moons) {
+        CircleFill fill = CircleFill::None;
+        switch (moon.phase) {
+        case MoonPhase::New:
+            fill = CircleFill::Whole;
+            break;
+        case MoonPhase::FirstQuarter:
+            fill = CircleFill::Left;
+            break;
+        case MoonPhase::LastQuarter:
+            fill = CircleFill::Right;
+            break;
+        case MoonPhase::Full:
+            break;
+        }
+        surface_.drawCircle(moon.x, moon.y, moon.radius, fill, Qt::black);
+    }
 }
 
 void MonthPagePrinter::drawSmallMonthsAndNotes() {

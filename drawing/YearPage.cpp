@@ -61,8 +61,8 @@ void layOutHeading(DrawingSurface& m, const PageInput& in, YearPageLayout& page)
     }
     page.ruleY = y + kRuleGap;
     const PageFrame& f = page.frame;
-    page.monthsArea = QRectF(QPointF(f.PageLeft, page.ruleY + kMonthsGap),
-                             QPointF(f.PageRight, f.PageBottom));
+    page.monthsArea =
+        QRectF(QPointF(f.PageLeft, page.ruleY + kMonthsGap), QPointF(f.PageRight, f.PageBottom));
 }
 
 // The fonts of the months, sized so that the widest name and a two-digit day in bold fit

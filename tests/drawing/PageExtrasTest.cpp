@@ -5,6 +5,7 @@
 #include "support/RecordingSurface.h"
 #include "support/TestApp.h"
 
+#include <QTimeZone>
 #include <gtest/gtest.h>
 
 // What the month page adds to the plain grid: small months, fitted rows, shading and the
@@ -258,4 +259,34 @@ TEST_F(ExtrasFixture, AMonthWithoutSpareCellsHasNoNotesBoxAndBothSmallMonthsByTh
     EXPECT_LT(page.smallMonths[0].box.bottom(), page.ruleY);
     EXPECT_LT(page.smallMonths[1].box.bottom(), page.ruleY);
     EXPECT_LE(page.smallMonths[0].box.right(), page.smallMonths[1].box.x);
+}
+
+// Every main phase of the month stands in its day's top right corner: new moon filled, full
+// moon empty, the dark half filled at the quarters.
+TEST_F(ExtrasFixture, MoonPhasesStandInTheCornerOfTheirDays) {
+    print(7);
+    EXPECT_TRUE(surface.circles.empty()); // off by default
+    layout().MoonPhases = QStringLiteral("True");
+    const MonthPageLayout& page = print(7);
+    const std::vector<MoonPhaseDay> phases =
+        MoonPhasesIn(QDate(2027, 7, 1), QDate(2027, 7, 31), QTimeZone::systemTimeZone());
+    ASSERT_GE(phases.size(), 4u);
+    ASSERT_EQ(surface.circles.size(), phases.size());
+    const std::pair<MoonPhase, CircleFill> fills[] = {{MoonPhase::New, CircleFill::Whole},
+                                                      {MoonPhase::FirstQuarter, CircleFill::Left},
+                                                      {MoonPhase::Full, CircleFill::None},
+                                                      {MoonPhase::LastQuarter, CircleFill::Right}};
+    for (std::size_t i = 0; i < phases.size(); ++i) {
+        const auto& circle = surface.circles[i];
+        const int cell = page.grid.cellOfDay(phases[i].date.day());
+        SCOPED_TRACE(phases[i].date.toString(Qt::ISODate).toStdString());
+        EXPECT_GT(circle.x - circle.radius, page.cellLeft(cell) + page.frame.ColumnWidth / 2);
+        EXPECT_LT(circle.x + circle.radius, page.cellLeft(cell) + page.frame.ColumnWidth);
+        EXPECT_GT(circle.y - circle.radius, page.cellTop(cell));
+        EXPECT_LT(circle.y + circle.radius, page.cellTop(cell) + page.datesLineHeight + 0.05);
+        for (const auto& [phase, fill] : fills)
+            if (phase == phases[i].phase) {
+                EXPECT_EQ(circle.fill, fill);
+            }
+    }
 }

@@ -1,5 +1,5 @@
-#include "document/SettingsRecords.h"
 #include "drawing/YearPage.h"
+#include "document/SettingsRecords.h"
 #include "settings/LoadSettings.h"
 #include "support/CalendarBuilder.h"
 

@@ -41,8 +41,10 @@ TEST_F(LayoutExtras, EachExtraShowsItsStoredChoiceAndSavesTheNewOne) {
         const char* setting;
         bool stored;
     } cases[] = {
-        {dialog.chkSmallMonths, "SmallMonths", true},    {dialog.chkFitRows, "FitRows", true},
-        {dialog.chkMoonPhases, "MoonPhases", false},     {dialog.chkNotesBox, "NotesBox", true},
+        {dialog.chkSmallMonths, "SmallMonths", true},
+        {dialog.chkFitRows, "FitRows", true},
+        {dialog.chkMoonPhases, "MoonPhases", false},
+        {dialog.chkNotesBox, "NotesBox", true},
         {dialog.chkShadeWeekends, "ShadeWeekends", false},
         {dialog.chkShadeHolidays, "ShadeHolidays", false},
     };
