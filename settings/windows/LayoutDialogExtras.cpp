@@ -27,8 +27,8 @@ constexpr QSize kSampleSize(400, 310);
 
 void frmLayout::buildExtrasFrame() {
     fraExtras = named(new QGroupBox(tr("Month Pages"), picAlignment), "fraExtras");
-    chkSmallMonths = named(
-        new QCheckBox(tr("&Previous and next month in small"), fraExtras), "chkSmallMonths");
+    chkSmallMonths =
+        named(new QCheckBox(tr("&Previous and next month in small"), fraExtras), "chkSmallMonths");
     chkSmallMonths->setToolTip(tr("In the empty cells at the start and end of the grid where "
                                   "two sit side by side, otherwise beside the heading."));
     chkFitRows =
@@ -49,10 +49,8 @@ void frmLayout::buildExtrasFrame() {
 
 void frmLayout::buildShadingFrame() {
     fraShading = named(new QGroupBox(tr("Shading"), picColors), "fraShading");
-    chkShadeWeekends =
-        named(new QCheckBox(tr("Shade &weekends"), fraShading), "chkShadeWeekends");
-    chkShadeHolidays =
-        named(new QCheckBox(tr("Shade &holidays"), fraShading), "chkShadeHolidays");
+    chkShadeWeekends = named(new QCheckBox(tr("Shade &weekends"), fraShading), "chkShadeWeekends");
+    chkShadeHolidays = named(new QCheckBox(tr("Shade &holidays"), fraShading), "chkShadeHolidays");
     picShade = named(new ClickableLabel(fraShading), "picShade");
     picShade->setFrameShape(QFrame::Box);
     picShade->setAutoFillBackground(true);
