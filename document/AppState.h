@@ -6,6 +6,8 @@
 #include <QString>
 
 class Clock;
+class QImage;
+class QSize;
 class QWidget;
 class Dialogs;
 class SettingsStore;
@@ -61,6 +63,9 @@ struct AppState {
     Clock& clock;
     SettingsStore& store;
     DocumentViews* views = nullptr; // set by the main window while it exists
+    // Draws a month of the calendar as the pages print it with layout, scaled to fit size:
+    // the layout dialog's picture. Set by the program; without it the dialog shows none.
+    QImage (*SamplePage)(const AppState& app, const LayoutSettings& layout, QSize size) = nullptr;
 
     DocumentViews& viewsOrNone() {
         static DocumentViews none;

@@ -44,6 +44,14 @@ struct LayoutSettings {
     // The name of a standard paper size ("A4", "Letter") whose inches PaperSizeWidth and
     // PaperSizeHeight hold; empty for a size of the user's own.
     QString PaperName;
+    // What the month pages add to the plain grid, each "True" or "False".
+    QString SmallMonths;   // the months before and after in small, in spare cells or by the heading
+    QString FitRows;       // only the rows the month needs, taller
+    QString MoonPhases;    // new, first quarter, full and last quarter moon in their days
+    QString ShadeWeekends; // weekend days on a background of ShadeColor
+    QString ShadeHolidays; // days with a holiday on a background of ShadeColor
+    QString NotesBox;      // a ruled box for notes in the largest run of spare cells
+    QString ShadeColor;    // colour text, as the entry colours
 };
 
 struct TraySettings {

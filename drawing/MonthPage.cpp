@@ -1,6 +1,7 @@
 #include "drawing/MonthPage.h"
 
 #include "document/SettingsRecords.h"
+#include "drawing/MonthPageExtras.h"
 #include "drawing/PrintJob.h"
 
 #include <algorithm>
@@ -64,7 +65,7 @@ void layOutDays(DrawingSurface& m, const PageInput& in, MonthPageLayout& page) {
         page.dayNames[i] = {name, x, y};
     }
     page.GridTop = y + m.textHeight(page.dayNames[6].text) + kGridGap;
-    page.RowHeight = (f.PageBottom - page.GridTop) / kGridRows;
+    page.RowHeight = (f.PageBottom - page.GridTop) / page.rows();
 }
 
 void layOutDayNumbers(DrawingSurface& m, const PageInput& in, MonthPageLayout& page) {
@@ -85,7 +86,7 @@ void layOutWeekNumbers(DrawingSurface& m, MonthPageLayout& page) {
     page.weekNumberFont = page.datesFont;
     page.weekNumberFont.size *= kWeekNumberScale;
     m.setFont(page.weekNumberFont);
-    for (int row = 0; row < kGridRows; ++row) {
+    for (int row = 0; row < page.rows(); ++row) {
         const int week = WeekNumberOfRow(page.grid, row);
         if (week == 0) continue;
         const QString text = QString::number(week);
@@ -147,10 +148,16 @@ MonthPageLayout LayOutMonthPage(DrawingSurface& metrics, const PageInput& input,
     page.frame = ComputePageFrame(input.layout, input.printerPage);
     page.locale = PageLocale::of(input.layout);
     page.grid = MonthGrid::of(input.year, month, page.locale.firstDay());
-    page.ruleY = layOutHeading(metrics, input, page) + kRuleGap;
+    page.extras = PageExtras::of(input.layout);
+    page.room = PlanGridRoom(page.grid, page.extras);
+    page.entries = PlaceMonthEntries(input.doc, input.layout, page.grid);
+    const double headingBottom = layOutHeading(metrics, input, page);
+    page.bandBottom = HeadingBandBottom(page, headingBottom);
+    page.ruleY = page.bandBottom + kRuleGap;
     layOutDays(metrics, input, page);
     layOutDayNumbers(metrics, input, page);
     layOutWeekNumbers(metrics, page);
+    LayOutPageExtras(metrics, input, page);
     return page;
 }
 
@@ -162,8 +169,11 @@ void MonthPagePrinter::PrintMonthPage(int month) {
     surface_.setTextColor(Qt::black);
     drawHeadingAndTitle();
     drawRuleAndDays();
+    drawShading();
     drawGrid();
+    drawSmallMonthsAndNotes();
     drawDayNumbers();
+    drawMoons();
     drawWeekNumbers();
     drawEntries();
 }
@@ -196,15 +206,43 @@ void MonthPagePrinter::drawRuleAndDays() {
 }
 
 void MonthPagePrinter::drawGrid() {
-    const PageFrame& f = layout_.frame;
     surface_.setPenWidth(kGridPen);
-    for (int k = 0; k <= kGridRows; ++k) {
-        const double y = layout_.GridTop + k * layout_.RowHeight;
-        surface_.drawLine(f.GridLeft, y, f.PageRight, y, Qt::black);
-    }
-    for (int k = 0; k <= kGridColumns; ++k) {
-        const double x = f.GridLeft + k * f.ColumnWidth;
-        surface_.drawLine(x, layout_.GridTop, x, f.PageBottom, Qt::black);
+    for (int k = 0; k <= layout_.rows(); ++k)
+        drawGridLine(true, k);
+    for (int k = 0; k <= kGridColumns; ++k)
+        drawGridLine(false, k);
+}
+
+// Line k across (between rows k - 1 and k) or down (between columns k - 1 and k), left out
+// where both its sides belong to one small month or the notes box.
+void MonthPagePrinter::drawGridLine(bool across, int k) {
+    const PageFrame& f = layout_.frame;
+    const int pieces = across ? kGridColumns : layout_.rows();
+    const double start = across ? f.GridLeft : layout_.GridTop;
+    const double end = across ? f.PageRight : f.PageBottom;
+    const double step = across ? f.ColumnWidth : layout_.RowHeight;
+    const double at =
+        across ? layout_.GridTop + k * layout_.RowHeight : f.GridLeft + k * f.ColumnWidth;
+    auto edge = [&](int i) { return i == pieces ? end : start + i * step; };
+    const bool outer = k == 0 || k == (across ? layout_.rows() : kGridColumns);
+    auto hidden = [&](int i) {
+        if (outer) return false;
+        return across ? JoinedInGrid(layout_, (k - 1) * kGridColumns + i, k * kGridColumns + i)
+                      : JoinedInGrid(layout_, i * kGridColumns + k - 1, i * kGridColumns + k);
+    };
+    for (int i = 0; i < pieces;) {
+        if (hidden(i)) {
+            ++i;
+            continue;
+        }
+        int j = i;
+        while (j < pieces && !hidden(j))
+            ++j;
+        if (across)
+            surface_.drawLine(edge(i), at, edge(j), at, Qt::black);
+        else
+            surface_.drawLine(at, edge(i), at, edge(j), Qt::black);
+        i = j;
     }
 }
 
@@ -237,7 +275,6 @@ void MonthPagePrinter::drawWeekNumbers() {
 
 void MonthPagePrinter::drawEntries() {
     cellReports_ = WriteMonthEntries(
-        surface_, PlaceMonthEntries(input_.doc, input_.layout, layout_.grid),
-        [this](int c) { return layout_.entryBox(c); }, cellLineY_, FullCellRule(input_.layout),
-        layout_.locale.language());
+        surface_, layout_.entries, [this](int c) { return layout_.entryBox(c); }, cellLineY_,
+        FullCellRule(input_.layout), layout_.locale.language());
 }

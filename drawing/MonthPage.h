@@ -3,11 +3,15 @@
 #include "drawing/CellEntry.h"
 #include "drawing/CellStack.h"
 #include "drawing/MonthCommands.h"
+#include "drawing/MoonPhases.h"
 #include "drawing/PageLocale.h"
+#include "drawing/PageRoom.h"
+#include "drawing/SmallMonth.h"
 #include "platform/DrawingSurface.h"
 
 #include <QString>
 #include <array>
+#include <optional>
 #include <vector>
 
 class CalendarDocument;
@@ -56,6 +60,21 @@ struct PageLine {
     double y = 0;
 };
 
+// A ruled box for notes over spare cells: its caption at the top, then rules across.
+struct NotesBoxLayout {
+    PageBox box;
+    PageLine caption;          // "Notes"
+    std::vector<double> rules; // y of each rule, from the caption down
+    double ruleLeft = 0, ruleRight = 0;
+};
+
+// The symbol of a moon phase in the top right corner of its day's cell.
+struct MoonMark {
+    int day = 0;
+    MoonPhase phase = MoonPhase::New;
+    double x = 0, y = 0, radius = 0; // the circle's centre and radius
+};
+
 // Everything of one page but the entries, placed.
 struct MonthPageLayout {
     PageFrame frame;
@@ -64,6 +83,7 @@ struct MonthPageLayout {
     PageLocale locale;                // the page's language and week
     PageLine heading;                 // "March 2027"
     std::vector<PageLine> titleLines; // empty unless the title is shown
+    double bandBottom = 0;            // of heading, title and small months beside them
     double ruleY = 0;
     std::array<PageLine, kGridColumns> dayNames; // from the week's first day
     double GridTop = 0;
@@ -73,6 +93,16 @@ struct MonthPageLayout {
     SurfaceFont weekNumberFont;
     std::vector<PageLine> weekNumbers; // one per row that holds a day, when they are shown
 
+    // What the layout adds to the plain grid.
+    PageExtras extras;
+    GridRoom room;                             // the rows drawn and where the extras go in the grid
+    std::vector<PlacedEntry> entries;          // every entry of the month, placed
+    std::vector<SmallMonthLayout> smallMonths; // the months before and after
+    std::optional<NotesBoxLayout> notes;
+    std::vector<int> shadedCells; // weekend and holiday cells on the shade colour, ascending
+    std::vector<MoonMark> moons;  // the main phases of the month, in the user's time zone
+
+    int rows() const { return room.rows; }
     double cellLeft(int cell) const { return frame.GridLeft + (cell % 7) * frame.ColumnWidth; }
     double cellTop(int cell) const { return GridTop + (cell / 7) * RowHeight; }
     // The room of a cell's entries: 0.05 inch in from its left line, to its right line, down
@@ -120,6 +150,10 @@ class MonthPagePrinter {
     void drawHeadingAndTitle();
     void drawRuleAndDays();
     void drawGrid();
+    void drawGridLine(bool across, int k);
+    void drawShading();
+    void drawSmallMonthsAndNotes();
+    void drawMoons();
     void drawDayNumbers();
     void drawWeekNumbers();
     void drawEntries();

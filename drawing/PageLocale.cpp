@@ -112,6 +112,11 @@ QString PageLocale::dayName(int weekday) const {
     return Capitalised(locale_.standaloneDayName(qtDay, QLocale::LongFormat), locale_);
 }
 
+QString PageLocale::dayInitial(int weekday) const {
+    const int qtDay = weekday % 7 == 0 ? 7 : weekday % 7;
+    return Capitalised(locale_.standaloneDayName(qtDay, QLocale::NarrowFormat), locale_);
+}
+
 QString PageLocale::monthHeading(int month, int year) const {
     return monthName(month) + u' ' + QString::number(year);
 }

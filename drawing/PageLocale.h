@@ -41,6 +41,9 @@ class PageLocale {
     // The name of weekday 0 (Sunday) to 6 as it heads a column, with a capital ("Sunday",
     // "Lunes").
     QString dayName(int weekday) const;
+    // The shortest name of weekday 0 (Sunday) to 6, as a small month heads its columns:
+    // "S", "M"; "D", "L" in French.
+    QString dayInitial(int weekday) const;
     // The heading of a month page: "March 2027", "Mars 2027".
     QString monthHeading(int month, int year) const;
 

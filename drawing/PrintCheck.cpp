@@ -37,6 +37,7 @@ class MeasuringSurface final : public DrawingSurface {
     void setPenWidth(double) override {}
     void drawLine(double, double, double, double, const QColor&) override {}
     void fillBox(double, double, double, double, const QColor&) override {}
+    void drawCircle(double, double, double, CircleFill, const QColor&) override {}
 
   protected:
     void drawText(double, double, const QString&) override {}

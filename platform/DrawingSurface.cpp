@@ -50,6 +50,23 @@ void PainterSurface::fillBox(double x, double y, double width, double height, co
     painter_.fillRect(QRectF(x * scale_, y * scale_, width * scale_, height * scale_), color);
 }
 
+void PainterSurface::drawCircle(double x, double y, double radius, CircleFill fill,
+                                const QColor& color) {
+    const QRectF box((x - radius) * scale_, (y - radius) * scale_, 2 * radius * scale_,
+                     2 * radius * scale_);
+    QPen pen(color);
+    pen.setWidthF(penWidth_ * scale_);
+    painter_.setPen(pen);
+    painter_.setBrush(fill == CircleFill::Whole ? QBrush(color) : QBrush(Qt::NoBrush));
+    painter_.drawEllipse(box);
+    if (fill == CircleFill::Left || fill == CircleFill::Right) {
+        // Angles in sixteenths of a degree, counter-clockwise from three o'clock.
+        painter_.setBrush(color);
+        painter_.drawPie(box, (fill == CircleFill::Left ? 90 : -90) * 16, 180 * 16);
+    }
+    painter_.setBrush(Qt::NoBrush);
+}
+
 void PainterSurface::drawText(double x, double y, const QString& text) {
     if (text.isEmpty()) return;
     painter_.setFont(qfont_);

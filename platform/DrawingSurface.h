@@ -17,6 +17,10 @@ struct SurfaceFont {
     friend bool operator==(const SurfaceFont&, const SurfaceFont&) = default;
 };
 
+// Which part of a circle drawCircle fills: none (an outline), the left or the right half, or
+// all of it.
+enum class CircleFill { None, Left, Right, Whole };
+
 // The few drawing operations that the printed month page, the calendar view and the desktop
 // week window share. Positions, sizes and pen widths are in the surface's own unit (inches
 // on a printed page, pixels in a window); font sizes are always points.
@@ -51,6 +55,10 @@ class DrawingSurface {
     virtual void setPenWidth(double width) = 0;
     virtual void drawLine(double x1, double y1, double x2, double y2, const QColor& color) = 0;
     virtual void fillBox(double x, double y, double width, double height, const QColor& color) = 0;
+    // A circle of radius around (x, y): its outline in the pen's width, and the part that fill
+    // names filled, all in color.
+    virtual void drawCircle(double x, double y, double radius, CircleFill fill,
+                            const QColor& color) = 0;
 
   protected:
     // Draws one line of text with its top-left corner at (x, y) in the current font and
@@ -79,6 +87,8 @@ class PainterSurface final : public DrawingSurface {
     void setPenWidth(double width) override { penWidth_ = width; }
     void drawLine(double x1, double y1, double x2, double y2, const QColor& color) override;
     void fillBox(double x, double y, double width, double height, const QColor& color) override;
+    void drawCircle(double x, double y, double radius, CircleFill fill,
+                    const QColor& color) override;
 
   protected:
     void drawText(double x, double y, const QString& text) override;

@@ -166,4 +166,11 @@ void applyLayoutControls(LayoutSettings& layout, const LayoutControls& controls)
     layout.Language = controls.language;
     layout.FirstDayOfWeek = controls.firstDay;
     layout.WeekNumbers = BoolToText(controls.weekNumbers ? 1 : 0);
+    layout.SmallMonths = BoolToText(controls.smallMonths ? 1 : 0);
+    layout.FitRows = BoolToText(controls.fitRows ? 1 : 0);
+    layout.MoonPhases = BoolToText(controls.moonPhases ? 1 : 0);
+    layout.ShadeWeekends = BoolToText(controls.shadeWeekends ? 1 : 0);
+    layout.ShadeHolidays = BoolToText(controls.shadeHolidays ? 1 : 0);
+    layout.NotesBox = BoolToText(controls.notesBox ? 1 : 0);
+    layout.ShadeColor = savedColorText(controls.shade);
 }

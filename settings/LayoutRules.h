@@ -97,6 +97,14 @@ struct LayoutControls {
     QString language = QStringLiteral("System");
     QString firstDay = QStringLiteral("Locale");
     bool weekNumbers = false;
+    // What the month pages add to the grid, and the shading's colour.
+    bool smallMonths = true;
+    bool fitRows = true;
+    bool moonPhases = false;
+    bool shadeWeekends = false;
+    bool shadeHolidays = false;
+    bool notesBox = false;
+    QColor shade = QColor(0xE0, 0xE0, 0xE0);
 };
 
 // Copies the controls into the record as the save does: colours without leading zeros,

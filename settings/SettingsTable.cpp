@@ -72,6 +72,13 @@ const std::vector<SettingField<LayoutSettings>>& settingFields(const LayoutSetti
         {"FirstDayOfWeek", &L::FirstDayOfWeek, R::Choice, "Locale", "Sunday|Monday|Saturday"},
         {"WeekNumbers", &L::WeekNumbers, R::Text, "False"},
         {"PaperName", &L::PaperName, R::Text, ""},
+        {"SmallMonths", &L::SmallMonths, R::Text, "True"},
+        {"FitRows", &L::FitRows, R::Text, "True"},
+        {"MoonPhases", &L::MoonPhases, R::Text, "False"},
+        {"ShadeWeekends", &L::ShadeWeekends, R::Text, "False"},
+        {"ShadeHolidays", &L::ShadeHolidays, R::Text, "False"},
+        {"NotesBox", &L::NotesBox, R::Text, "False"},
+        {"ShadeColor", &L::ShadeColor, R::Text, "&HE0E0E0"},
     };
     return fields;
 }

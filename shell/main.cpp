@@ -1,6 +1,7 @@
 #include "desktop/AppIcon.h"
 #include "desktop/FileAssociation.h"
 #include "document/AppState.h"
+#include "drawing/SamplePage.h"
 #include "platform/Clock.h"
 #include "platform/CommandLineNames.h"
 #include "platform/SettingsStore.h"
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
     DesktopDialogs dialogs;
     SettingsStore store(SettingsStore::defaultPath());
     AppState app(dialogs, clock, store);
+    app.SamplePage = &PaintSamplePage;
     // argv without the options QApplication took for itself.
     const DecodedArguments arguments = DecodeArguments(argc, argv);
     app.CommandLine = CommandLineText(arguments);

@@ -164,6 +164,9 @@ void declarePrint(QCommandLineParser& parser) {
                       QStringLiteral("DAY")});
     parser.addOption({QStringLiteral("week-numbers"),
                       QStringLiteral("Print ISO week numbers beside the rows.")});
+    parser.addOption({QStringLiteral("plain"),
+                      QStringLiteral("Print the plain grid of six rows: no small months, moon "
+                                     "phases, shading or notes box.")});
     declareYearPage(parser);
 }
 
@@ -181,6 +184,10 @@ std::optional<QString> applyPageOptions(LayoutSettings& layout, const QCommandLi
         layout.FirstDayOfWeek = day.left(1).toUpper() + day.mid(1);
     }
     if (parser.isSet(QStringLiteral("week-numbers"))) layout.WeekNumbers = QStringLiteral("True");
+    if (parser.isSet(QStringLiteral("plain")))
+        for (QString* extra : {&layout.SmallMonths, &layout.FitRows, &layout.MoonPhases,
+                               &layout.ShadeWeekends, &layout.ShadeHolidays, &layout.NotesBox})
+            *extra = QStringLiteral("False");
     return std::nullopt;
 }
 
@@ -359,7 +366,7 @@ const std::vector<ToolCommand>& toolCommands() {
          declareNothing, runImport, 3},
         {"print",
          "FILE --year YEAR [--months 3,11] --output OUT.pdf [--settings] [--language LOCALE] "
-         "[--first-day DAY] [--week-numbers] [--year-page]",
+         "[--first-day DAY] [--week-numbers] [--plain] [--year-page]",
          "Print month pages of YEAR, or the year on one page, into a PDF file.", declarePrint,
          runPrint, 1},
         {"ics", "FILE --output OUT.ics", "Write the calendar as an iCalendar file.", declareOutput,

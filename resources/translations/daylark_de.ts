@@ -817,6 +817,13 @@ Möchten Sie wirklich fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>MonthPage</name>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+</context>
+<context>
     <name>PrintJob</name>
     <message>
         <source>Cannot write the file %1: %2</source>
@@ -1704,6 +1711,66 @@ Klicken Sie auf „OK“, um die Optionen des Desktop-Kalenders zu öffnen.</tra
     <message>
         <source>Margins (mm) </source>
         <translation>Ränder (mm) </translation>
+    </message>
+    <message>
+        <source>Month Pages</source>
+        <translation>Monatsseiten</translation>
+    </message>
+    <message>
+        <source>&amp;Previous and next month in small</source>
+        <translation>&amp;Vor- und Folgemonat in klein</translation>
+    </message>
+    <message>
+        <source>In the empty cells at the start and end of the grid where two sit side by side, otherwise beside the heading.</source>
+        <translation>In den leeren Feldern am Anfang und Ende des Rasters, wo zwei nebeneinander liegen, sonst neben der Überschrift.</translation>
+    </message>
+    <message>
+        <source>Only the &amp;rows the month needs</source>
+        <translation>Nur die &amp;Zeilen, die der Monat braucht</translation>
+    </message>
+    <message>
+        <source>A month of four or five weeks draws only those rows, taller, so busy days have more room.</source>
+        <translation>Ein Monat mit vier oder fünf Wochen zeichnet nur diese Zeilen, dafür höher, damit volle Tage mehr Platz haben.</translation>
+    </message>
+    <message>
+        <source>&amp;Moon phases</source>
+        <translation>&amp;Mondphasen</translation>
+    </message>
+    <message>
+        <source>New, first quarter, full and last quarter moon as small symbols in the corner of their days.</source>
+        <translation>Neumond, erstes Viertel, Vollmond und letztes Viertel als kleine Zeichen in der Ecke ihrer Tage.</translation>
+    </message>
+    <message>
+        <source>&amp;Notes box</source>
+        <translation>&amp;Notizfeld</translation>
+    </message>
+    <message>
+        <source>A ruled box for notes in the largest run of empty cells.</source>
+        <translation>Ein liniertes Feld für Notizen in der größten Folge leerer Felder.</translation>
+    </message>
+    <message>
+        <source>Shading</source>
+        <translation>Schattierung</translation>
+    </message>
+    <message>
+        <source>Shade &amp;weekends</source>
+        <translation>&amp;Wochenenden schattieren</translation>
+    </message>
+    <message>
+        <source>Shade &amp;holidays</source>
+        <translation>&amp;Feiertage schattieren</translation>
+    </message>
+    <message>
+        <source>Shade</source>
+        <translation>Schattenfarbe</translation>
+    </message>
+    <message>
+        <source>Sample page</source>
+        <translation>Musterseite</translation>
+    </message>
+    <message>
+        <source>A month of the calendar as it prints with these choices.</source>
+        <translation>Ein Monat des Kalenders, wie er mit dieser Auswahl gedruckt wird.</translation>
     </message>
 </context>
 <context>

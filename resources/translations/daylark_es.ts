@@ -817,6 +817,13 @@ Are you sure you want to continue?</source>
     </message>
 </context>
 <context>
+    <name>MonthPage</name>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+</context>
+<context>
     <name>PrintJob</name>
     <message>
         <source>Cannot write the file %1: %2</source>
@@ -1704,6 +1711,66 @@ Haga clic en «Aceptar» para ver las opciones del calendario de escritorio.</tr
     <message>
         <source>Margins (mm) </source>
         <translation>Márgenes (mm) </translation>
+    </message>
+    <message>
+        <source>Month Pages</source>
+        <translation>Páginas de los meses</translation>
+    </message>
+    <message>
+        <source>&amp;Previous and next month in small</source>
+        <translation>Mes &amp;anterior y siguiente en pequeño</translation>
+    </message>
+    <message>
+        <source>In the empty cells at the start and end of the grid where two sit side by side, otherwise beside the heading.</source>
+        <translation>En las celdas vacías al principio y al final de la cuadrícula donde hay dos juntas; si no, junto al encabezado.</translation>
+    </message>
+    <message>
+        <source>Only the &amp;rows the month needs</source>
+        <translation>Solo las &amp;filas que necesita el mes</translation>
+    </message>
+    <message>
+        <source>A month of four or five weeks draws only those rows, taller, so busy days have more room.</source>
+        <translation>Un mes de cuatro o cinco semanas dibuja solo esas filas, más altas, para que los días ocupados tengan más espacio.</translation>
+    </message>
+    <message>
+        <source>&amp;Moon phases</source>
+        <translation>Fases de la &amp;luna</translation>
+    </message>
+    <message>
+        <source>New, first quarter, full and last quarter moon as small symbols in the corner of their days.</source>
+        <translation>Luna nueva, cuarto creciente, luna llena y cuarto menguante como pequeños símbolos en la esquina de su día.</translation>
+    </message>
+    <message>
+        <source>&amp;Notes box</source>
+        <translation>Cuadro de &amp;notas</translation>
+    </message>
+    <message>
+        <source>A ruled box for notes in the largest run of empty cells.</source>
+        <translation>Un cuadro rayado para notas en el mayor grupo de celdas vacías.</translation>
+    </message>
+    <message>
+        <source>Shading</source>
+        <translation>Sombreado</translation>
+    </message>
+    <message>
+        <source>Shade &amp;weekends</source>
+        <translation>Sombrear los &amp;fines de semana</translation>
+    </message>
+    <message>
+        <source>Shade &amp;holidays</source>
+        <translation>Sombrear los &amp;festivos</translation>
+    </message>
+    <message>
+        <source>Shade</source>
+        <translation>Color del sombreado</translation>
+    </message>
+    <message>
+        <source>Sample page</source>
+        <translation>Página de muestra</translation>
+    </message>
+    <message>
+        <source>A month of the calendar as it prints with these choices.</source>
+        <translation>Un mes del calendario tal como se imprime con estas opciones.</translation>
     </message>
 </context>
 <context>

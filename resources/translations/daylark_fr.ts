@@ -817,6 +817,13 @@ Voulez-vous vraiment continuer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>MonthPage</name>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+</context>
+<context>
     <name>PrintJob</name>
     <message>
         <source>Cannot write the file %1: %2</source>
@@ -1704,6 +1711,66 @@ Cliquez sur «&#xa0;OK&#xa0;» pour afficher les options du calendrier de bureau
     <message>
         <source>Margins (mm) </source>
         <translation>Marges (mm) </translation>
+    </message>
+    <message>
+        <source>Month Pages</source>
+        <translation>Pages des mois</translation>
+    </message>
+    <message>
+        <source>&amp;Previous and next month in small</source>
+        <translation>Mois &amp;précédent et suivant en petit</translation>
+    </message>
+    <message>
+        <source>In the empty cells at the start and end of the grid where two sit side by side, otherwise beside the heading.</source>
+        <translation>Dans les cases vides au début et à la fin de la grille, là où deux se suivent, sinon à côté du titre.</translation>
+    </message>
+    <message>
+        <source>Only the &amp;rows the month needs</source>
+        <translation>Seulement les &amp;lignes dont le mois a besoin</translation>
+    </message>
+    <message>
+        <source>A month of four or five weeks draws only those rows, taller, so busy days have more room.</source>
+        <translation>Un mois de quatre ou cinq semaines n’a que ces lignes, plus hautes, pour laisser plus de place aux jours chargés.</translation>
+    </message>
+    <message>
+        <source>&amp;Moon phases</source>
+        <translation>Phases de la &amp;lune</translation>
+    </message>
+    <message>
+        <source>New, first quarter, full and last quarter moon as small symbols in the corner of their days.</source>
+        <translation>Nouvelle lune, premier quartier, pleine lune et dernier quartier en petits symboles dans le coin de leur jour.</translation>
+    </message>
+    <message>
+        <source>&amp;Notes box</source>
+        <translation>Cadre de &amp;notes</translation>
+    </message>
+    <message>
+        <source>A ruled box for notes in the largest run of empty cells.</source>
+        <translation>Un cadre ligné pour des notes dans la plus longue suite de cases vides.</translation>
+    </message>
+    <message>
+        <source>Shading</source>
+        <translation>Ombrage</translation>
+    </message>
+    <message>
+        <source>Shade &amp;weekends</source>
+        <translation>Ombrer les &amp;week-ends</translation>
+    </message>
+    <message>
+        <source>Shade &amp;holidays</source>
+        <translation>Ombrer les jours &amp;fériés</translation>
+    </message>
+    <message>
+        <source>Shade</source>
+        <translation>Couleur d’ombrage</translation>
+    </message>
+    <message>
+        <source>Sample page</source>
+        <translation>Page d’exemple</translation>
+    </message>
+    <message>
+        <source>A month of the calendar as it prints with these choices.</source>
+        <translation>Un mois du calendrier tel qu’il s’imprime avec ces choix.</translation>
     </message>
 </context>
 <context>

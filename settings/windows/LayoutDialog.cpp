@@ -89,11 +89,13 @@ void frmLayout::connectControls() {
     connect(optPaperCustom, &QRadioButton::clicked, this, &frmLayout::optPaperCustom_Click);
     connect(optPaperDefault, &QRadioButton::clicked, this, &frmLayout::optPaperDefault_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmLayout::cmdOK_Click);
+    connectSample();
 }
 
 // Setting a control from code runs its handler as a click would, so the previews, labels
 // and the font fields follow the loaded values.
 void frmLayout::Form_Load() {
+    loading_ = true;
     const LayoutSettings& layout = app_.Layout;
     chkCalTitle->setChecked(isTrue(layout.ShowTitle));
     chkCalTitle_Click();
@@ -110,7 +112,10 @@ void frmLayout::Form_Load() {
     loadLanguageFrame();
     chkMarkFull->setChecked(isTrue(layout.MarkOverfullDays));
     cboLeapDay->setCurrentIndex(static_cast<int>(LeapDayRule(layout.LeapDayEntries)));
+    loadExtras();
     if (form_ == LayoutForm::AllPages) lblMenu_Click(0);
+    loading_ = false;
+    refreshSample();
 }
 
 void frmLayout::loadFontPage() {
@@ -257,6 +262,7 @@ void frmLayout::setSwatch(int index, const QColor& color) {
     QPalette palette = swatches_[index]->palette();
     palette.setColor(QPalette::Window, color);
     swatches_[index]->setPalette(palette);
+    refreshSample();
 }
 
 void frmLayout::optPaperCustom_Click() {
@@ -297,6 +303,7 @@ LayoutControls frmLayout::readControls() const {
     controls.markOverfull = chkMarkFull->isChecked();
     controls.leapDay = static_cast<LeapDayPlacement>(std::max(cboLeapDay->currentIndex(), 0));
     readLanguageFrame(controls);
+    readExtras(controls);
     return controls;
 }
 

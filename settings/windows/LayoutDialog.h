@@ -71,6 +71,12 @@ class frmLayout : public QDialog {
     QLabel* lblFirstDay;
     QComboBox* cboFirstDay; // Locale, Sunday, Monday, Saturday; the stored word is the data
     QCheckBox* chkWeekNumbers;
+    // What the month pages add to the grid.
+    QGroupBox* fraExtras;
+    QCheckBox* chkSmallMonths;
+    QCheckBox* chkFitRows;
+    QCheckBox* chkMoonPhases;
+    QCheckBox* chkNotesBox;
 
     // Fonts page; the option and label arrays are indexed by FontTarget.
     QWidget* picFonts;
@@ -92,6 +98,16 @@ class frmLayout : public QDialog {
     QLabel* lblFHol;
     QLabel* lblAnn;
     QLabel* lblOth;
+    // Shaded weekends and holidays, and the shade's swatch (held like the other colours).
+    QGroupBox* fraShading;
+    QCheckBox* chkShadeWeekends;
+    QCheckBox* chkShadeHolidays;
+    ClickableLabel* picShade;
+    QLabel* lblShade;
+
+    // Beside every page but in the paper-only form: a sample month as the choices print it.
+    QLabel* lblSample;
+    QLabel* picSample;
 
     // Page Setup page.
     QWidget* picPaper;
@@ -119,6 +135,9 @@ class frmLayout : public QDialog {
 
     QPushButton* cmdOK;
 
+    // Draws the sample month again from the controls as they stand.
+    void refreshSample();
+
   private:
     // Building (LayoutDialogPages.cpp).
     void buildMenu();
@@ -126,7 +145,11 @@ class frmLayout : public QDialog {
     void buildPreview();
     void buildEntriesFrame();  // LayoutDialogEntries.cpp
     void buildLanguageFrame(); // LayoutDialogLanguage.cpp
-    void buildNamedPaper();    // LayoutDialogPaper.cpp
+    void buildExtrasFrame();   // LayoutDialogExtras.cpp
+    void buildShadingFrame();
+    void buildSample();
+    void connectSample();
+    void buildNamedPaper(); // LayoutDialogPaper.cpp
     void buildFontsPage();
     void buildColorsPage();
     void buildPaperPage();
@@ -152,6 +175,9 @@ class frmLayout : public QDialog {
     void loadFontPage();
     void loadPaperPage();
     void loadLanguageFrame();
+    void loadExtras();
+    void readExtras(LayoutControls& controls) const;
+    void picShade_Click();
     void showMeasureUnit();
     void showNamedPaperSides();
     void showMeasure(QLineEdit* box, float inches);
@@ -171,6 +197,7 @@ class frmLayout : public QDialog {
     std::array<QWidget*, 4> pageList_;
     std::array<ClickableLabel*, 4> swatches_; // Birthday, Holiday, Anniversary, Other
     MeasureUnit unit_;                        // of the paper and margin boxes
+    bool loading_ = false;                    // Form_Load runs: the sample waits for its end
     // What each measurement box was last given: its text and the inches it stands for.
     std::map<const QLineEdit*, std::pair<QString, float>> shownMeasures_;
 };

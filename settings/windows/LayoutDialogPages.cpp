@@ -129,6 +129,7 @@ void frmLayout::buildAlignmentPage() {
     buildPreview();
     buildEntriesFrame();
     buildLanguageFrame();
+    buildExtrasFrame();
 
     auto* frames = new QVBoxLayout;
     frames->addWidget(chkCalTitle);
@@ -136,6 +137,7 @@ void frmLayout::buildAlignmentPage() {
     frames->addWidget(fraMonYr);
     frames->addWidget(fraEntries);
     frames->addWidget(fraLanguage);
+    frames->addWidget(fraExtras);
     frames->addStretch(1);
     auto* body = new QHBoxLayout;
     body->addLayout(frames, 1);
@@ -242,9 +244,12 @@ void frmLayout::buildColorsPage() {
     grid->addWidget(lblOth, 4, 1);
     grid->setColumnStretch(1, 1);
 
+    buildShadingFrame();
     auto* page = new QVBoxLayout(picColors);
     page->addLayout(heading(lblColors));
     page->addLayout(grid);
+    page->addSpacing(8);
+    page->addWidget(fraShading);
     page->addStretch(1);
 }
 
@@ -345,9 +350,23 @@ void frmLayout::layOut() {
     buttons->addStretch(1);
     buttons->addWidget(cmdOK);
 
+    buildSample();
+    auto* sample = new QVBoxLayout;
+    sample->addWidget(lblSample);
+    sample->addWidget(picSample);
+    sample->addStretch(1);
+    auto* body = new QHBoxLayout;
+    body->addWidget(pages_, 1);
+    body->addSpacing(8);
+    body->addLayout(sample);
+
     auto* all = new QVBoxLayout(this);
     all->addWidget(picMenu);
-    all->addWidget(pages_, 1);
+    all->addLayout(body, 1);
     all->addLayout(buttons);
-    if (form_ == LayoutForm::PaperOnly) picMenu->hide();
+    if (form_ == LayoutForm::PaperOnly) {
+        picMenu->hide();
+        lblSample->hide();
+        picSample->hide();
+    }
 }

@@ -2,6 +2,7 @@
 #include "drawing/FitReport.h"
 #include "settings/LoadSettings.h"
 #include "support/CalendarBuilder.h"
+#include "support/PlainPages.h"
 #include "support/RecordingSurface.h"
 #include "support/TestApp.h"
 
@@ -22,6 +23,7 @@ struct PageFixture : ::testing::Test {
 
     PageFixture() {
         t.app.Layout = LoadSettings(t.store).Layout;
+        PlainPages(t.app.Layout);
         t.app.Document = sampleCalendar();
         t.app.DisplayYear = 2027;
     }

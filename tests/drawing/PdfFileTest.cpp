@@ -3,6 +3,7 @@
 #include "settings/LoadSettings.h"
 #include "support/CalendarBuilder.h"
 #include "support/FileSizeLimit.h"
+#include "support/PlainPages.h"
 #include "support/TestApp.h"
 
 #include <QDir>
@@ -20,6 +21,7 @@ struct PdfFile : ::testing::Test {
     TestApp t;
     PdfFile() {
         t.app.Layout = LoadSettings(t.store).Layout;
+        PlainPages(t.app.Layout);
         t.app.Document = sampleCalendar();
         t.app.DisplayYear = 2027;
     }

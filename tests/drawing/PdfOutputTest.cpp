@@ -3,6 +3,7 @@
 #include "drawing/windows/PrinterJob.h"
 #include "settings/LoadSettings.h"
 #include "support/CalendarBuilder.h"
+#include "support/PlainPages.h"
 #include "support/TestApp.h"
 
 #include <QImage>
@@ -18,6 +19,7 @@ struct PdfFixture : ::testing::Test {
     TestApp t;
     PdfFixture() {
         t.app.Layout = LoadSettings(t.store).Layout;
+        PlainPages(t.app.Layout);
         t.app.Document = sampleCalendar();
         t.app.DisplayYear = 2027;
     }

@@ -2,6 +2,7 @@
 
 #include "drawing/windows/PrintWindow.h"
 #include "settings/LoadSettings.h"
+#include "support/PlainPages.h"
 #include "support/TestApp.h"
 
 #include <QListWidget>
@@ -19,6 +20,7 @@ struct PrintWindowFixtureBase : ::testing::Test {
 
     explicit PrintWindowFixtureBase(const CalendarDocument& document) {
         t.app.Layout = LoadSettings(t.store).Layout;
+        PlainPages(t.app.Layout);
         t.app.Document = document;
         t.app.DisplayYear = 2027;
         window = std::make_unique<frmPrint>(t.app, nullptr, QList<QPrinterInfo>());

@@ -86,7 +86,7 @@ TEST(QvfToolLanguage, AGermanFrenchOrSpanishMarchStartsOnMondayWithTheFirstInCol
         SCOPED_TRACE(c.language);
         const QString pdf = dir.filePath(QStringLiteral("%1.pdf").arg(c.language));
         const ToolRun run = qvftool({"print", calendar, "--year", "2027", "--months", "3",
-                                     "--output", pdf, "--language", c.language});
+                                     "--output", pdf, "--language", c.language, "--plain"});
         ASSERT_EQ(run.status, 0) << run.err.toStdString();
         const QString text = pdfText(pdf, 1);
         EXPECT_TRUE(text.startsWith(QString::fromUtf8(c.month) + QStringLiteral(" 2027\n")))
@@ -113,7 +113,8 @@ TEST(QvfToolLanguage, EnglishUnitedStatesPrintsTheClassicPages) {
     SKIP_WITHOUT_POPPLER();
     QTemporaryDir dir;
     const QString calendar = QStringLiteral(DAYLARK_TEST_DATA "/handwritten.qvf");
-    const QStringList base = {"print", calendar, "--year", "2027", "--months", "3,11", "--output"};
+    const QStringList base = {"print",    calendar, "--year",  "2027",
+                              "--months", "3,11",   "--plain", "--output"};
     const QString plain = dir.filePath("plain.pdf");
     ASSERT_EQ(qvftool(base + QStringList{plain}).status, 0);
     for (const QStringList& options : {QStringList{"--language", "en_US"},
@@ -225,8 +226,8 @@ TEST(QvfToolLanguage, TheSystemLanguageFollowsLanguageOverTheCLocale) {
     QTemporaryDir dir;
     const QString calendar = writeCalendar(dir, "03011951 1 Oma Rosa\r\n");
     const QString pdf = dir.filePath("system.pdf");
-    const ToolRun run =
-        qvftool({"print", calendar, "--year", "2027", "--months", "3", "--output", pdf}, "de");
+    const ToolRun run = qvftool(
+        {"print", calendar, "--year", "2027", "--months", "3", "--output", pdf, "--plain"}, "de");
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const QString text = pdfText(pdf, 1);
     EXPECT_TRUE(text.startsWith(QString::fromUtf8("März 2027\n"))) << text.toStdString();

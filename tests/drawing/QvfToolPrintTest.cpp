@@ -30,7 +30,7 @@ TEST(QvfToolPrint, PrintsAYearOrTheNamedMonthsWithTheDefaultLayout) {
     QTemporaryDir dir;
     const QString year = dir.filePath("year.pdf");
     QString err;
-    ASSERT_EQ(qvftool({"print", kCalendar, "--year", "2027", "--output", year}, &err), 0)
+    ASSERT_EQ(qvftool({"print", kCalendar, "--year", "2027", "--output", year, "--plain"}, &err), 0)
         << err.toStdString();
     EXPECT_EQ(pdfPages(year), 12);
     const QString march = pdfText(year, 3);
@@ -38,8 +38,9 @@ TEST(QvfToolPrint, PrintsAYearOrTheNamedMonthsWithTheDefaultLayout) {
         << march.toStdString();
 
     const QString two = dir.filePath("two.pdf");
-    ASSERT_EQ(
-        qvftool({"print", kCalendar, "--months", "11,3,11", "--year", "2028", "--output", two}), 0);
+    ASSERT_EQ(qvftool({"print", kCalendar, "--months", "11,3,11", "--year", "2028", "--output", two,
+                       "--plain"}),
+              0);
     EXPECT_EQ(pdfPages(two), 2); // in calendar order, each month once
     EXPECT_TRUE(pdfText(two, 1).startsWith(QStringLiteral("March 2028")));
     EXPECT_TRUE(pdfText(two, 2).startsWith(QStringLiteral("November 2028")));
@@ -99,9 +100,9 @@ TEST(QvfToolPrint, StoredLayoutsArePrintedSoundlyOrRefused) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("XDG_CONFIG_HOME", config.path());
         process.setProcessEnvironment(env);
-        process.start(
-            QStringLiteral(QVFTOOL_PATH),
-            {"print", kCalendar, "--year", "2027", "--months", "3", "--output", out, "--settings"});
+        process.start(QStringLiteral(QVFTOOL_PATH),
+                      {"print", kCalendar, "--year", "2027", "--months", "3", "--output", out,
+                       "--settings", "--plain"});
         process.waitForFinished(60000);
         const QString err = QString::fromUtf8(process.readAllStandardError());
         EXPECT_EQ(process.exitCode(), c.status) << c.layout << err.toStdString();
@@ -226,7 +227,7 @@ TEST(QvfToolPrint, AWordWiderThanItsColumnIsPrintedBrokenInsideIt) {
     const QString out = dir.filePath("july.pdf");
     QString err;
     ASSERT_EQ(qvftool({"print", calendar, "--year", "2027", "--months", "7", "--output", out,
-                       "--settings"},
+                       "--settings", "--plain"},
                       &err, env),
               0)
         << err.toStdString();
@@ -274,6 +275,24 @@ TEST(QvfToolPrint, ACommonYearNamesThe29FebruaryBirthdaysItLeavesOut) {
     }
 }
 
+// The default layout prints the months before and after in small, and a month of five weeks
+// in five rows; --plain prints the six-row grid alone.
+TEST(QvfToolPrint, TheDefaultPagesShowTheNeighbouringMonthsAndPlainLeavesThemOut) {
+    SKIP_WITHOUT_POPPLER();
+    QTemporaryDir dir;
+    const QString extras = dir.filePath("extras.pdf");
+    const QString plain = dir.filePath("plain.pdf");
+    ASSERT_EQ(qvftool({"print", kCalendar, "--year", "2027", "--months", "3", "--output", extras}),
+              0);
+    ASSERT_EQ(qvftool({"print", kCalendar, "--year", "2027", "--months", "3", "--output", plain,
+                       "--plain"}),
+              0);
+    for (const char* neighbour : {"February 2027", "April 2027"}) {
+        EXPECT_TRUE(pdfText(extras, 1).contains(QLatin1String(neighbour))) << neighbour;
+        EXPECT_FALSE(pdfText(plain, 1).contains(QLatin1String(neighbour))) << neighbour;
+    }
+}
+
 // --year-page alone writes the year on one page, with every month name of the page's
 // language; with --months the named months follow it.
 TEST(QvfToolPrint, YearPageAloneOrBeforeTheNamedMonths) {
@@ -300,7 +319,7 @@ TEST(QvfToolPrint, YearPageAloneOrBeforeTheNamedMonths) {
     }
     const QString both = dir.filePath("both.pdf");
     ASSERT_EQ(qvftool({"print", kCalendar, "--year", "2027", "--year-page", "--months", "11,3",
-                       "--output", both}),
+                       "--output", both, "--plain"}),
               0);
     EXPECT_EQ(pdfPages(both), 3);
     EXPECT_TRUE(pdfText(both, 1).startsWith(QStringLiteral("2027\n")));

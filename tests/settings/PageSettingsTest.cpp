@@ -1,4 +1,5 @@
 #include "platform/SettingsStore.h"
+#include "settings/LayoutRules.h"
 #include "settings/LoadSettings.h"
 #include "settings/PageLanguage.h"
 #include "settings/PaperRules.h"
@@ -121,4 +122,31 @@ TEST(PaperRules, BoxesShowMillimetresWhereTheLocaleIsMetricAndStoreInches) {
     EXPECT_EQ(MeasureText(0.75f, MeasureUnit::Inch), "0.75");
     EXPECT_EQ(MeasureInches(QStringLiteral("0.75"), MeasureUnit::Inch), 0.75f);
     EXPECT_EQ(MeasureInches(QStringLiteral("wide"), MeasureUnit::Millimetre), 0.0f);
+}
+
+// Small months and fitted rows are on from the start, the other extras off; the shade is a
+// light grey. Each is written back, and a stored choice is kept.
+TEST(PageSettings, PageExtrasStartWithSmallMonthsAndFittedRowsAndAPaleShade) {
+    QTemporaryDir dir;
+    SettingsStore store(dir.filePath(QStringLiteral("Daylark.conf")));
+    const LayoutSettings first = LoadSettings(store).Layout;
+    const std::pair<const char*, const QString LayoutSettings::*> extras[] = {
+        {"SmallMonths", &LayoutSettings::SmallMonths},
+        {"FitRows", &LayoutSettings::FitRows},
+        {"MoonPhases", &LayoutSettings::MoonPhases},
+        {"ShadeWeekends", &LayoutSettings::ShadeWeekends},
+        {"ShadeHolidays", &LayoutSettings::ShadeHolidays},
+        {"NotesBox", &LayoutSettings::NotesBox}};
+    for (const auto& [name, field] : extras) {
+        const bool on = QLatin1String(name) == "SmallMonths" || QLatin1String(name) == "FitRows";
+        EXPECT_EQ(first.*field, on ? "True" : "False") << name;
+        EXPECT_EQ(QueryValue(store, kLayoutKey, QLatin1String(name)).toString(), first.*field);
+        SetKeyValue(store, kLayoutKey, QLatin1String(name), on ? "False" : "True");
+        EXPECT_EQ(LoadSettings(store).Layout.*field, on ? "False" : "True") << name;
+    }
+    const QColor shade = colorFromText(first.ShadeColor);
+    EXPECT_TRUE(shade.red() >= 200 && shade.green() >= 200 && shade.blue() >= 200 &&
+                shade != QColor(Qt::white))
+        << first.ShadeColor.toStdString();
+    EXPECT_TRUE(QueryValue(store, kLayoutKey, "ShadeColor").isValid());
 }

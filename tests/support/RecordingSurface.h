@@ -30,6 +30,12 @@ class RecordingSurface final : public DrawingSurface {
     std::vector<Text> texts;
     std::vector<Line> lines;
     std::vector<Box> boxes;
+    struct Circle {
+        double x, y, radius;
+        CircleFill fill;
+        QColor color;
+    };
+    std::vector<Circle> circles;
     // How often text was measured, and how many characters that took in all.
     mutable int widthCalls = 0;
     mutable qsizetype widthCharacters = 0;
@@ -50,6 +56,10 @@ class RecordingSurface final : public DrawingSurface {
     void fillBox(double x, double y, double width, double height, const QColor& color) override {
         boxes.push_back({x, y, width, height, color});
     }
+    void drawCircle(double x, double y, double radius, CircleFill fill,
+                    const QColor& color) override {
+        circles.push_back({x, y, radius, fill, color});
+    }
 
     // The first text drawn that equals text, or nullptr.
     const Text* find(const QString& text) const {
@@ -67,6 +77,7 @@ class RecordingSurface final : public DrawingSurface {
         texts.clear();
         lines.clear();
         boxes.clear();
+        circles.clear();
     }
 
   protected:
