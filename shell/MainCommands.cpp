@@ -5,6 +5,7 @@
 #include "drawing/windows/CalendarView.h"
 #include "drawing/windows/PrintWindow.h"
 #include "editors/windows/ExportWindow.h"
+#include "editors/windows/HolidayPackWindow.h"
 #include "editors/windows/ResortWindow.h"
 #include "platform/widgets/UpDownBar.h"
 #include "settings/windows/LayoutDialog.h"
@@ -14,8 +15,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-// The windows the main window opens: calendar view, layout, print, resort, export, about
-// and help.
+// The windows the main window opens: calendar view, layout, print, resort, holiday packs,
+// export, about and help.
 
 frmCalendar* frmMain::calendarView() const {
     return calendarFrame_ ? static_cast<frmCalendar*>(calendarFrame_->widget()) : nullptr;
@@ -67,6 +68,15 @@ void frmMain::showResortWindow() {
         if (setup_) setup_->RefreshEntryList(app_.ShownKind);
     });
     resort.exec();
+}
+
+// Holidays added or removed show in the entry list at once.
+void frmMain::showHolidayPackWindow() {
+    frmHolidayPacks packs(app_, LoadHolidayPacks(), this);
+    connect(&packs, &frmHolidayPacks::entriesChanged, this, [this] {
+        if (setup_) setup_->RefreshEntryList(app_.ShownKind);
+    });
+    packs.exec();
 }
 
 void frmMain::showExportWindow() {

@@ -35,6 +35,7 @@ void frmMain::buildFileMenu() {
     file->addSeparator();
     mnuFileImport = addItem(file, "mnuFileImport", tr("&Import QVF data..."),
                             QKeySequence(Qt::CTRL | Qt::Key_I));
+    mnuFileHolidays = addItem(file, "mnuFileHolidays", tr("Add &Holidays..."));
     mnuFileExport = addItem(file, "mnuFileExport", tr("&Export QVF data..."),
                             QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuFileExportIcs = addItem(file, "mnuFileExportIcs", tr("Export i&Calendar..."));
@@ -52,6 +53,7 @@ void frmMain::buildFileMenu() {
     connect(mnuFileSave, &QAction::triggered, this, [this] { SaveCalendar(app_); });
     connect(mnuFileSaveAs, &QAction::triggered, this, [this] { SaveCalendarAs(app_); });
     connect(mnuFileImport, &QAction::triggered, this, [this] { ImportCalendar(app_); });
+    connect(mnuFileHolidays, &QAction::triggered, this, &frmMain::showHolidayPackWindow);
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuFilePgSetup, &QAction::triggered, this, [this] { showLayout(true); });
     connect(mnuFilePrint, &QAction::triggered, this, &frmMain::showPrintWindow);

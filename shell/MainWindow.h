@@ -60,8 +60,9 @@ class frmMain : public QMainWindow, public DocumentViews {
     QWidget* mainWindow() const override { return const_cast<frmMain*>(this); }
     QWidget* setupWindow() const override;
 
-    QAction *mnuFileNew, *mnuFileOpen, *mnuFileSave, *mnuFileSaveAs, *mnuFileImport, *mnuFileExport,
-        *mnuFileExportIcs, *mnuFilePgSetup, *mnuFilePrint, *mnuFileExit;
+    QAction *mnuFileNew, *mnuFileOpen, *mnuFileSave, *mnuFileSaveAs, *mnuFileImport,
+        *mnuFileHolidays, *mnuFileExport, *mnuFileExportIcs, *mnuFilePgSetup, *mnuFilePrint,
+        *mnuFileExit;
     QAction *mnuAddBirthday, *mnuAddHoliday, *mnuAddAnniv, *mnuAddOther;
     std::array<QAction*, RecentFiles::kLimit> mnuFileRecent{}; // the recent calendars
     QAction *mnuViewCal, *mnuViewOpt;
@@ -104,6 +105,7 @@ class frmMain : public QMainWindow, public DocumentViews {
     void showLayout(bool paperOnly);
     void showResortWindow();
     void showExportWindow();
+    void showHolidayPackWindow();
     void showHelp();
     void showOptions();
     void showDesktopSettings(bool fromWeekWindow);

@@ -12,6 +12,7 @@
 #include "editors/TextExport.h"
 #include "settings/LoadSettings.h"
 #include "settings/PageLanguage.h"
+#include "tools/ToolHolidays.h"
 
 #include <QDate>
 #include <algorithm>
@@ -367,6 +368,7 @@ const std::vector<ToolCommand>& toolCommands() {
         {"resort", "IN OUT [--kinds LIST]",
          "Put the tables of IN in order, as Resort Entries does; write OUT.", declareKinds,
          runResort, 2},
+        holidaysCommand(),
     };
     return commands;
 }

@@ -35,8 +35,9 @@ struct ToolCommand {
     // name. Returns the exit status.
     int (*run)(Tool& tool, const ToolCommand& self, const QCommandLineParser& parser,
                const QStringList& positional);
-    int arguments; // how many positional arguments it takes
+    int arguments; // how many positional arguments it takes; kAnyArguments: it checks them
 };
+inline constexpr int kAnyArguments = -1;
 
 const std::vector<ToolCommand>& toolCommands();
 

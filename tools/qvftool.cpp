@@ -44,7 +44,7 @@ int runCommand(const ToolCommand& command, const QStringList& args) {
         return 0;
     }
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() != command.arguments)
+    if (command.arguments != kAnyArguments && positional.size() != command.arguments)
         return usageError(command,
                           QStringLiteral("it takes %1 file name(s).").arg(command.arguments));
     Tool tool;

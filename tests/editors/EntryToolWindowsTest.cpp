@@ -1,6 +1,7 @@
 #include "document/FileCommands.h"
 #include "editors/TextExport.h"
 #include "editors/windows/ExportWindow.h"
+#include "editors/windows/HolidayPackWindow.h"
 #include "editors/windows/ResortWindow.h"
 #include "shell/MainWindow.h"
 #include "shell/StartUp.h"
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QTreeWidget>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -139,3 +141,55 @@ TEST_F(MainWindowTools, FileExportWritesTheCheckedKindsAndClosesEitherWay) {
 }
 
 } // namespace
+
+// The list lines of the kind, as the setup window shows them.
+QStringList listLines(frmSetup& setup, EntryKind kind) {
+    setup.RefreshEntryList(kind);
+    QStringList lines;
+    for (int row = 0; row < setup.lstEvents->count(); ++row)
+        lines << setup.lstEvents->item(row)->text();
+    return lines;
+}
+
+TEST_F(MainWindowTools, AddHolidaysPutsARegionsPackIntoTheCalendar) {
+    EXPECT_TRUE(whileOpen<frmHolidayPacks>(
+        [&] { main->mnuFileHolidays->trigger(); },
+        [](frmHolidayPacks& w) {
+            w.txtSearch->setText(QStringLiteral("bayern"));
+            ASSERT_NE(w.regionItem(QStringLiteral("DE-BY")), nullptr);
+            EXPECT_TRUE(w.regionItem(QStringLiteral("GB-ENG"))->isHidden());
+            EXPECT_FALSE(w.cmdAdd->isEnabled()); // nothing chosen yet
+            w.lstPacks->setCurrentItem(w.regionItem(QStringLiteral("DE-BY")));
+            EXPECT_TRUE(w.cmdAdd->isEnabled());
+            EXPECT_FALSE(w.cmdUpdate->isEnabled());
+            EXPECT_FALSE(w.cmdRemove->isEnabled());
+            w.cmdAdd->click();
+            EXPECT_FALSE(w.cmdAdd->isEnabled()); // twice would add nothing
+            EXPECT_TRUE(w.cmdUpdate->isEnabled());
+            EXPECT_TRUE(w.cmdRemove->isEnabled());
+        }));
+    const QStringList floating = listLines(*main->setup(), EntryKind::FloatingHoliday);
+    EXPECT_TRUE(floating.filter(QStringLiteral("Fronleichnam")).size() == 1)
+        << floating.join(u'\n').toStdString();
+    EXPECT_TRUE(main->mnuFileSave->isEnabled());
+}
+
+TEST_F(EntryToolWindows, RemovingAPackKeepsTheUsersOwnHolidayOfTheSameNameAndDate) {
+    app.Document.FixedHolidays.append(
+        fixedHoliday("1003", QStringLiteral("Tag der Deutschen Einheit")));
+    const CalendarDocument before = app.Document;
+    frmHolidayPacks w(app, LoadHolidayPacks());
+    QSignalSpy changed(&w, &frmHolidayPacks::entriesChanged);
+    w.lstPacks->setCurrentItem(w.regionItem(QStringLiteral("DE-BY")));
+    w.cmdAdd->click();
+    EXPECT_GT(app.Document.entryCount(EntryKind::Holiday), before.entryCount(EntryKind::Holiday));
+    EXPECT_TRUE(w.regionItem(QStringLiteral("DE-BY"))->font(0).bold());
+    w.cmdRemove->click();
+    EXPECT_TRUE(app.Document.sameContent(before));
+    EXPECT_FALSE(w.regionItem(QStringLiteral("DE-BY"))->font(0).bold());
+    EXPECT_EQ(changed.count(), 2);
+    // A search that matches nothing hides every country and leaves nothing to add.
+    w.txtSearch->setText(QStringLiteral("no such place"));
+    EXPECT_TRUE(w.regionItem(QStringLiteral("DE-BY"))->parent()->isHidden());
+    EXPECT_FALSE(w.cmdAdd->isEnabled());
+}

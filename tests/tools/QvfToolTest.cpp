@@ -1,6 +1,7 @@
 #include "document/CalendarFormat.h"
 #include "support/CalendarBuilder.h"
 #include "support/FileBytes.h"
+#include "tools/ToolRun.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,26 +11,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-struct ToolRun {
-    int status;
-    QString out;
-    QString err;
-};
-
-// qvftool run by a user in the time zone zone (UTC, as every test, when none is given).
-ToolRun qvftool(const QStringList& args, const char* zone = nullptr) {
-    QProcess process;
-    if (zone) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("TZ"), QLatin1String(zone));
-        process.setProcessEnvironment(environment);
-    }
-    process.start(QStringLiteral(QVFTOOL_PATH), args);
-    process.waitForFinished(30000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 QString data(const char* name) {
     return QStringLiteral(DAYLARK_TEST_DATA "/") + QLatin1String(name);

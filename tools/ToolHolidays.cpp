@@ -1,0 +1,111 @@
+#include "tools/ToolHolidays.h"
+
+#include "document/CalendarDocument.h"
+#include "document/PackEntries.h"
+
+#include <QDate>
+#include <cstdio>
+
+namespace {
+
+// Years whose dates the Gregorian calendar gives.
+constexpr int kFirstPackYear = 1583;
+constexpr int kLastPackYear = 9999;
+
+void printError(const QString& text) {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+void declareHolidays(QCommandLineParser& parser) {
+    parser.addOption({QStringLiteral("list"), QStringLiteral("List the countries and regions.")});
+    parser.addOption({QStringLiteral("year"),
+                      QStringLiteral("List the region's holidays of YEAR, in date order."),
+                      QStringLiteral("YEAR")});
+    parser.addOption({QStringLiteral("add"),
+                      QStringLiteral("Add the region's holidays to the calendar FILE.qvf."),
+                      QStringLiteral("FILE.qvf")});
+    parser.addOption({QStringLiteral("output"),
+                      QStringLiteral("The calendar file to write with --add."),
+                      QStringLiteral("OUT.qvf")});
+}
+
+// Each country's name, then one line per region: "DE-BY  Bavaria | Bayern".
+int listRegions(const HolidayPacks& packs) {
+    QString out;
+    for (const HolidayPack& pack : packs.packs) {
+        if (!out.isEmpty()) out += u'\n';
+        out += QStringLiteral("%1 | %2\n").arg(pack.english, pack.local);
+        qsizetype width = 0;
+        for (const PackRegion& r : pack.regions)
+            width = std::max(width, r.code.size());
+        for (const PackRegion& r : pack.regions)
+            out += QStringLiteral("%1  %2 | %3\n")
+                       .arg(r.code.leftJustified(width), r.english, r.local);
+    }
+    printOut(out);
+    return 0;
+}
+
+int listYear(const HolidayPacks::Found& found, int year) {
+    QString out;
+    for (const PackDay& day : RegionDays(*found.pack, *found.region, year))
+        out += day.date.toString(Qt::ISODate) + u' ' + day.name + u'\n';
+    printOut(out);
+    return 0;
+}
+
+int addToFile(Tool& tool, const HolidayPacks::Found& found, const QString& in, const QString& out) {
+    if (!tool.read(in)) return 1;
+    const PackChange change = AddHolidayPack(tool.app.Document, *found.pack, *found.region);
+    if (!tool.write(out)) return 1;
+    printOut(
+        QStringLiteral("%1 holidays of %2 added.\n").arg(change.added).arg(found.region->code));
+    return 0;
+}
+
+int runHolidays(Tool& tool, const ToolCommand& self, const QCommandLineParser& parser,
+                const QStringList& args) {
+    const HolidayPacks packs = LoadHolidayPacks();
+    for (const QString& error : packs.errors)
+        printError(error);
+    const bool list = parser.isSet(QStringLiteral("list"));
+    const bool byYear = parser.isSet(QStringLiteral("year"));
+    const bool add = parser.isSet(QStringLiteral("add"));
+    if (int(list) + int(byYear) + int(add) != 1)
+        return usageError(self, QStringLiteral("give one of --list, --year and --add."));
+    if (list) {
+        if (!args.isEmpty()) return usageError(self, QStringLiteral("--list takes no region."));
+        return listRegions(packs);
+    }
+    if (args.size() != 1) return usageError(self, QStringLiteral("give one region, as DE-BY."));
+    const HolidayPacks::Found found = packs.find(args[0]);
+    if (!found) {
+        printError(QStringLiteral("qvftool holidays: there is no region \"%1\"; "
+                                  "qvftool holidays --list lists them.")
+                       .arg(args[0]));
+        return 1;
+    }
+    if (byYear) {
+        bool ok = false;
+        const int year = parser.value(QStringLiteral("year")).toInt(&ok);
+        if (!ok || year < kFirstPackYear || year > kLastPackYear)
+            return usageError(self, QStringLiteral("--year takes a year from %1 to %2.")
+                                        .arg(kFirstPackYear)
+                                        .arg(kLastPackYear));
+        return listYear(found, year);
+    }
+    const QString output = parser.value(QStringLiteral("output"));
+    if (output.isEmpty()) return usageError(self, QStringLiteral("--output is missing."));
+    return addToFile(tool, found, parser.value(QStringLiteral("add")), output);
+}
+
+} // namespace
+
+ToolCommand holidaysCommand() {
+    return {"holidays",
+            "--list | REGION --year YEAR | REGION --add FILE.qvf --output OUT.qvf",
+            "List the holiday packs, a region's holidays of a year, or add them to a calendar.",
+            declareHolidays,
+            runHolidays,
+            kAnyArguments};
+}
