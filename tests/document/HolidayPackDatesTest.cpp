@@ -59,7 +59,8 @@ TEST(HolidayPackDates, LawsGiveNoHolidayOnTheseDays) {
         {"HR", "2021-06-25", "Dan državnosti"},
         {"CA", "2027-03-29", "Easter Monday"},
         {"AU-NSW", "2027-04-26", "Anzac Day (observed)"},
-        {"CA-QC", "2028-06-26", "Fête nationale du Québec (jour férié reporté)"}, // a Saturday stays
+        {"CA-QC", "2028-06-26",
+         "Fête nationale du Québec (jour férié reporté)"}, // a Saturday stays
     };
     for (const DateCase& c : cases)
         EXPECT_FALSE(hasHoliday(packs, c)) << c.region << " " << c.date << " " << c.name;
