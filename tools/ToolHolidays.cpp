@@ -19,7 +19,8 @@ void printError(const QString& text) {
 void declareHolidays(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("list"), QStringLiteral("List the countries and regions.")});
     parser.addOption({QStringLiteral("year"),
-                      QStringLiteral("List the region's holidays of YEAR, in date order."),
+                      QStringLiteral("List the region's holidays of YEAR (or of the years "
+                                     "FIRST-LAST), in date order."),
                       QStringLiteral("YEAR")});
     parser.addOption({QStringLiteral("add"),
                       QStringLiteral("Add the region's holidays to the calendar FILE.qvf."),
@@ -46,10 +47,11 @@ int listRegions(const HolidayPacks& packs) {
     return 0;
 }
 
-int listYear(const HolidayPacks::Found& found, int year) {
+int listYears(const HolidayPacks::Found& found, int first, int last) {
     QString out;
-    for (const PackDay& day : RegionDays(*found.pack, *found.region, year))
-        out += day.date.toString(Qt::ISODate) + u' ' + day.name + u'\n';
+    for (int year = first; year <= last; ++year)
+        for (const PackDay& day : RegionDays(*found.pack, *found.region, year))
+            out += day.date.toString(Qt::ISODate) + u' ' + day.name + u'\n';
     printOut(out);
     return 0;
 }
@@ -87,13 +89,19 @@ int runHolidays(Tool& tool, const ToolCommand& self, const QCommandLineParser& p
         return 1;
     }
     if (byYear) {
-        bool ok = false;
-        const int year = parser.value(QStringLiteral("year")).toInt(&ok);
-        if (!ok || year < kFirstPackYear || year > kLastPackYear)
-            return usageError(self, QStringLiteral("--year takes a year from %1 to %2.")
-                                        .arg(kFirstPackYear)
-                                        .arg(kLastPackYear));
-        return listYear(found, year);
+        // One year, or the years FIRST-LAST (a check over many years runs the tool once).
+        const QStringList parts = parser.value(QStringLiteral("year")).split(u'-');
+        bool firstOk = false, lastOk = parts.size() == 1;
+        const int first = parts.value(0).toInt(&firstOk);
+        const int last = parts.size() == 2 ? parts[1].toInt(&lastOk) : first;
+        if (!firstOk || !lastOk || parts.size() > 2 || first < kFirstPackYear ||
+            last > kLastPackYear || last < first)
+            return usageError(self,
+                              QStringLiteral("--year takes a year from %1 to %2, or two of them "
+                                             "as 2020-2040.")
+                                  .arg(kFirstPackYear)
+                                  .arg(kLastPackYear));
+        return listYears(found, first, last);
     }
     const QString output = parser.value(QStringLiteral("output"));
     if (output.isEmpty()) return usageError(self, QStringLiteral("--output is missing."));

@@ -14,33 +14,35 @@ namespace {
 // Lines that a region's year must hold, each as "YYYY-MM-DD name".
 struct YearCase {
     const char* region;
-    int year;
+    const char* year; // a year, or the years FIRST-LAST
     std::vector<const char*> lines;
 };
 
 TEST(QvfToolHolidays, RegionYearsGiveTheDatesOfTheLaw) {
     const YearCase cases[] = {
         {"DE-BY",
-         2027,
+         "2027",
          {"2027-03-29 Ostermontag", "2027-05-06 Christi Himmelfahrt", "2027-05-17 Pfingstmontag",
           "2027-05-27 Fronleichnam"}},
         // Christmas on a Saturday and Boxing Day on a Sunday: substitutes on 27 and 28.
         {"GB-ENG",
-         2027,
+         "2027",
          {"2027-03-29 Easter Monday", "2027-05-03 Early May bank holiday",
           "2027-05-31 Spring bank holiday", "2027-12-27 Christmas Day (observed)",
           "2027-12-28 Boxing Day (observed)"}},
         // New Year's Day 2028 is a Saturday: observed on the Friday before, in 2027.
         {"US",
-         2027,
+         "2027",
          {"2027-06-18 Juneteenth National Independence Day (observed)",
           "2027-11-25 Thanksgiving Day", "2027-12-31 New Year's Day (observed)"}},
         // A region's code in any case.
-        {"de-sn", 2027, {"2027-11-17 Buß- und Bettag"}},
+        {"de-sn", "2027", {"2027-11-17 Buß- und Bettag"}},
+        // Several years in one run, each in date order after the one before.
+        {"DE-BY", "2026-2028", {"2026-04-06 Ostermontag", "2028-04-17 Ostermontag"}},
     };
     for (const YearCase& c : cases) {
         const ToolRun run =
-            qvftool({"holidays", QLatin1String(c.region), "--year", QString::number(c.year)});
+            qvftool({"holidays", QLatin1String(c.region), "--year", QLatin1String(c.year)});
         ASSERT_EQ(run.status, 0) << c.region << run.err.toStdString();
         const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
         for (const char* line : c.lines)
@@ -95,6 +97,7 @@ TEST(QvfToolHolidays, WrongRequestsAreRefusedAndWriteNothing) {
         {{"holidays", "XX-YY", "--add", base, "--output", out}, 1, "no region \"XX-YY\""},
         {{"holidays", "XX-YY", "--year", "2027"}, 1, "no region \"XX-YY\""},
         {{"holidays", "DE-BY", "--year", "20x7"}, 2, "--year takes"},
+        {{"holidays", "DE-BY", "--year", "2028-2026"}, 2, "--year takes"},
         {{"holidays", "DE-BY", "--add", base}, 2, "--output is missing"},
         {{"holidays", "DE-BY"}, 2, "give one of"},
         {{"holidays", "--list", "DE-BY"}, 2, "--list takes no region"},
