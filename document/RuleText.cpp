@@ -94,6 +94,10 @@ QString observanceText(const HolidayRule& r, const RuleWords& words) {
 }
 
 QString yearsText(const HolidayRule& r, const RuleWords& words) {
+    if (r.firstYear && r.firstYear == r.lastYear) // a holiday of one year: a jubilee
+        return words
+            .text(QT_TRANSLATE_NOOP3("RuleText", ", only in %1", "the one year a holiday holds"))
+            .arg(r.firstYear);
     if (r.firstYear && r.lastYear)
         return words.text(QT_TRANSLATE_NOOP3("RuleText", ", %1 to %2", "the years a holiday holds"))
             .arg(r.firstYear)

@@ -983,6 +983,11 @@ existiert nicht mehr. Sie wurde aus der Liste der zuletzt verwendeten Kalender e
         <comment>the years a holiday holds</comment>
         <translation>, bis %1</translation>
     </message>
+    <message>
+        <source>, only in %1</source>
+        <comment>the one year a holiday holds</comment>
+        <translation>, nur %1</translation>
+    </message>
 </context>
 <context>
     <name>SaveName</name>

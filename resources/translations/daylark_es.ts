@@ -983,6 +983,11 @@ ya no existe. Se ha quitado de la lista de calendarios recientes.</translation>
         <comment>the years a holiday holds</comment>
         <translation>, hasta %1</translation>
     </message>
+    <message>
+        <source>, only in %1</source>
+        <comment>the one year a holiday holds</comment>
+        <translation>, solo en %1</translation>
+    </message>
 </context>
 <context>
     <name>SaveName</name>

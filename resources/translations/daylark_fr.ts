@@ -983,6 +983,11 @@ n’existe plus. Il a été retiré de la liste des calendriers récents.</trans
         <comment>the years a holiday holds</comment>
         <translation>, jusqu’en %1</translation>
     </message>
+    <message>
+        <source>, only in %1</source>
+        <comment>the one year a holiday holds</comment>
+        <translation>, seulement en %1</translation>
+    </message>
 </context>
 <context>
     <name>SaveName</name>

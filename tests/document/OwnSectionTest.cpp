@@ -154,6 +154,7 @@ TEST(OwnSection, ListLinesNameRulesAndRanges) {
         {"07-04/sun+1,sat-1", "July 4, on Monday when on a Sunday, on Friday when on a Saturday"},
         {"05-08@1995-", "May 8, from 1995"},
         {"06-16@1978-2019", "June 16, 1978 to 2019"},
+        {"10-31@2017-2017", "October 31, only in 2017"},
     };
     for (const Case& c : cases) {
         CalendarDocument doc;
