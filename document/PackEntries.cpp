@@ -15,6 +15,11 @@ FixedText<4> monthDay(const HolidayRule& r) {
     return QStringLiteral("%1%2").arg(r.month, 2, 10, QChar(u'0')).arg(r.day, 2, 10, QChar(u'0'));
 }
 
+// Whether the entry came from the pack with code (codes compare without regard to case).
+template <class Entry> bool ofPack(const Entry& e, const QString& code) {
+    return !e.Pack.isEmpty() && e.Pack.compare(code, Qt::CaseInsensitive) == 0;
+}
+
 template <class Entry> bool holds(const EntryTable<Entry>& table, const Entry& entry) {
     return std::find(table.begin(), table.end(), entry) != table.end();
 }
@@ -22,7 +27,7 @@ template <class Entry> bool holds(const EntryTable<Entry>& table, const Entry& e
 template <class Entry> int removePack(EntryTable<Entry>& table, const QString& code) {
     int removed = 0;
     for (int i = table.entryCount() - 1; i >= 0; --i)
-        if (!table[i].Pack.isEmpty() && table[i].Pack.compare(code, Qt::CaseInsensitive) == 0) {
+        if (ofPack(table[i], code)) {
             table.remove(i);
             ++removed;
         }
@@ -44,7 +49,7 @@ bool samePackEntries(const EntryTable<Entry>& table, const QString& code,
                      const std::vector<Entry>& entries) {
     std::vector<Entry> held;
     for (const Entry& e : table)
-        if (e.Pack.compare(code, Qt::CaseInsensitive) == 0) held.push_back(e);
+        if (ofPack(e, code)) held.push_back(e);
     return held == entries;
 }
 
@@ -67,11 +72,9 @@ PackEntries EntriesOfPack(const HolidayPack& pack, const PackRegion& region, int
 }
 
 bool HasHolidayPack(const CalendarDocument& doc, const QString& code) {
-    const auto ofPack = [&](const auto& e) {
-        return !e.Pack.isEmpty() && e.Pack.compare(code, Qt::CaseInsensitive) == 0;
-    };
-    return std::any_of(doc.FixedHolidays.begin(), doc.FixedHolidays.end(), ofPack) ||
-           std::any_of(doc.FloatingHolidays.begin(), doc.FloatingHolidays.end(), ofPack);
+    const auto of = [&](const auto& e) { return ofPack(e, code); };
+    return std::any_of(doc.FixedHolidays.begin(), doc.FixedHolidays.end(), of) ||
+           std::any_of(doc.FloatingHolidays.begin(), doc.FloatingHolidays.end(), of);
 }
 
 PackChange AddHolidayPack(CalendarDocument& doc, const HolidayPack& pack, const PackRegion& region,

@@ -4,6 +4,7 @@
 #include "drawing/CellStack.h"
 #include "drawing/MonthCommands.h"
 #include "drawing/MoonPhases.h"
+#include "drawing/PageLine.h"
 #include "drawing/PageLocale.h"
 #include "drawing/PageRoom.h"
 #include "drawing/SmallMonth.h"
@@ -52,13 +53,6 @@ PageFrame ComputePageFrame(const LayoutSettings& layout, PaperInches printerPage
 // The points of a font size as stored: the number at the start of the text ("10" 10,
 // "10.5pt" 10.5, "big" 0).
 double FontPoints(const QString& size);
-
-// One line of text on the page, top-left corner at (x, y).
-struct PageLine {
-    QString text;
-    double x = 0;
-    double y = 0;
-};
 
 // A ruled box for notes over spare cells: its caption at the top, then rules across.
 struct NotesBoxLayout {

@@ -60,8 +60,5 @@ SmallMonthLayout LayOutSmallMonth(DrawingSurface& m, const PageLocale& locale,
 void DrawSmallMonth(DrawingSurface& surface, const SmallMonthLayout& small) {
     if (small.texts.empty()) return;
     surface.setFont(small.font);
-    for (const SmallMonthText& text : small.texts) {
-        surface.moveTo(text.x, text.y);
-        surface.printLine(text.text);
-    }
+    DrawPageLines(surface, small.texts);
 }

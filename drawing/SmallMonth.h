@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing/PageLine.h"
 #include "drawing/PageLocale.h"
 #include "platform/DrawingSurface.h"
 
@@ -18,19 +19,12 @@ struct PageBox {
     double bottom() const { return y + height; }
 };
 
-// One text of a small month: left edge at x, top at y.
-struct SmallMonthText {
-    QString text;
-    double x = 0;
-    double y = 0;
-};
-
 struct SmallMonthLayout {
     int year = 0;
     int month = 0;
     PageBox box;
     SurfaceFont font;
-    std::vector<SmallMonthText> texts; // the name, the initials, then days 1 to the last
+    std::vector<PageLine> texts; // the name, the initials, then days 1 to the last
 };
 
 // The smallest size a small month is written in; a box that only holds smaller text stays

@@ -2,7 +2,6 @@
 
 #include "document/SettingsRecords.h"
 #include "drawing/ColorText.h"
-#include "platform/Translations.h"
 
 #include <algorithm>
 
@@ -29,13 +28,6 @@ double fittedPoints(DrawingSurface& m, SurfaceFont font, const QString& text, do
     const double w = m.textWidth(text), h = m.textHeight(text);
     if (w <= 0 || h <= 0) return kProbe;
     return std::min(kProbe * std::min(width / w, height / h), kMaximumPoints);
-}
-
-// The weekday initial of a column: "M" for Monday, "D" for Dienstag.
-QString initialOf(const PageLocale& locale, int weekday) {
-    const int qtDay = weekday == 0 ? 7 : weekday;
-    return Capitalised(locale.locale().standaloneDayName(qtDay, QLocale::NarrowFormat),
-                       locale.locale());
 }
 
 // Heading, title and rule from the top margin down.
@@ -98,7 +90,7 @@ void layOutMonth(DrawingSurface& m, const YearPageLayout& page, int year, int mo
     out.name = {name, box.left() + (box.width() - m.textWidth(name)) / 2, box.top()};
     m.setFont(page.initialFont);
     for (int column = 0; column < kGridColumns; ++column) {
-        const QString initial = initialOf(page.locale, page.locale.weekdayOfColumn(column));
+        const QString initial = page.locale.dayInitial(page.locale.weekdayOfColumn(column));
         const double x = gridLeft + column * cellWidth + (cellWidth - m.textWidth(initial)) / 2;
         out.initials[column] = {initial, x, box.top() + kNameLines * line};
     }
@@ -122,30 +114,23 @@ void layOutMonth(DrawingSurface& m, const YearPageLayout& page, int year, int mo
         }
 }
 
-void drawLines(DrawingSurface& s, const std::vector<PageLine>& lines) {
-    for (const PageLine& line : lines) {
-        s.moveTo(line.x, line.y);
-        s.printLine(line.text);
-    }
-}
-
 void drawMonth(DrawingSurface& s, const YearPageLayout& page, const YearMonthLayout& month,
                const QColor& holiday) {
     s.setTextColor(Qt::black);
     s.setFont(page.nameFont);
-    drawLines(s, {month.name});
+    DrawPageLines(s, {month.name});
     s.setFont(page.initialFont);
-    drawLines(s, {month.initials.begin(), month.initials.end()});
+    DrawPageLines(s, {month.initials.begin(), month.initials.end()});
     for (const YearDay& day : month.days) {
         SurfaceFont font = page.dayFont;
         font.bold = day.mark != DayMark::None;
         s.setFont(font);
         s.setTextColor(day.mark == DayMark::Holiday ? holiday : QColor(Qt::black));
-        drawLines(s, {day.line});
+        DrawPageLines(s, {day.line});
     }
     s.setFont(page.weekNumberFont);
     s.setTextColor(kWeekNumberColor);
-    drawLines(s, month.weekNumbers);
+    DrawPageLines(s, month.weekNumbers);
 }
 
 } // namespace
@@ -211,9 +196,9 @@ void PrintYearPage(DrawingSurface& surface, const PageInput& input) {
     const YearPageLayout page = LayOutYearPage(surface, input);
     surface.setTextColor(Qt::black);
     surface.setFont(page.headingFont);
-    drawLines(surface, {page.heading});
+    DrawPageLines(surface, {page.heading});
     surface.setFont(page.titleFont);
-    drawLines(surface, page.titleLines);
+    DrawPageLines(surface, page.titleLines);
     surface.setPenWidth(kGridPen);
     surface.drawLine(page.frame.PageLeft, page.ruleY, page.frame.PageRight, page.ruleY, Qt::black);
     if (!YearPageHasRoom(page)) return;

@@ -63,11 +63,11 @@ bool finishOutput() {
     return false;
 }
 
-namespace {
-
 void printError(const QString& text) {
     std::fprintf(stderr, "%s\n", qPrintable(text));
 }
+
+namespace {
 
 // Writes bytes to path through a file that replaces the old one only when complete.
 bool writeBytes(const QString& path, const QByteArray& bytes) {

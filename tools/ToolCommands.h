@@ -51,6 +51,9 @@ int usageError(const ToolCommand& command, const QString& message);
 // written after it.
 void printOut(const QString& text);
 
+// A line to standard error.
+void printError(const QString& text);
+
 // Flushes standard output before the program ends. False, with the system's reason on
 // standard error, when any of its writes failed (a full disk, a closed pipe): output that
 // was lost is never reported as done.

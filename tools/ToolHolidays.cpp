@@ -4,17 +4,12 @@
 #include "document/PackEntries.h"
 
 #include <QDate>
-#include <cstdio>
 
 namespace {
 
 // Years whose dates the Gregorian calendar gives.
 constexpr int kFirstPackYear = 1583;
 constexpr int kLastPackYear = 9999;
-
-void printError(const QString& text) {
-    std::fprintf(stderr, "%s\n", qPrintable(text));
-}
 
 void declareHolidays(QCommandLineParser& parser) {
     parser.addOption({QStringLiteral("list"), QStringLiteral("List the countries and regions.")});

@@ -148,7 +148,7 @@ TEST_F(ExtrasFixture, SmallMonthsUseTheSpareCellsOrGoBesideTheHeading) {
             EXPECT_EQ(int(small->texts.size()),
                       8 + MonthGrid::of(small->year, small->month).length);
             EXPECT_TRUE(textsIn(small->box).contains(QStringLiteral("28")));
-            for (const SmallMonthText& text : small->texts)
+            for (const PageLine& text : small->texts)
                 EXPECT_LE(text.y + small->font.size / 50, small->box.bottom() + 1e-9)
                     << text.text.toStdString();
         }
