@@ -10,6 +10,8 @@ namespace {
 
 constexpr double kUnixEpochJulianDay = 2440587.5;
 constexpr double kMsecsPerDay = 86400000.0;
+// How fast the Moon's elongation grows on average: a full turn each synodic month.
+constexpr double kMeanDegreesPerDay = 360.0 / 29.530589;
 
 double julianDay(const QDateTime& when) {
     return kUnixEpochJulianDay + static_cast<double>(when.toMSecsSinceEpoch()) / kMsecsPerDay;
@@ -44,7 +46,6 @@ double pastTarget(double jd, double target) {
 // 11 to 15 degrees a day, so stepping by the distance over the mean rate cuts the error
 // to a quarter or less each time; a dozen steps reach a fraction of a second.
 double phaseInstant(double guess, double target) {
-    constexpr double kMeanDegreesPerDay = 360.0 / 29.530589;
     constexpr double kCloseEnough = 1e-5; // degrees: under a tenth of a second
     double jd = guess;
     for (int step = 0; step < 60; ++step) {
@@ -58,7 +59,6 @@ double phaseInstant(double guess, double target) {
 } // namespace
 
 std::vector<MoonPhaseInstant> MoonPhaseInstants(const QDateTime& from, const QDateTime& to) {
-    constexpr double kMeanDegreesPerDay = 360.0 / 29.530589;
     std::vector<MoonPhaseInstant> phases;
     if (!from.isValid() || !to.isValid() || from >= to) return phases;
     const double start = julianDay(from);
