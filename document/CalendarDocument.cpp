@@ -8,6 +8,7 @@ void CalendarDocument::setModified(bool modified) {
 
 void CalendarDocument::ResetTables() {
     forEachTable([](auto& table) { table.reset(); });
+    Photos = {};
     KeptSection.clear();
 }
 
@@ -24,7 +25,7 @@ bool CalendarDocument::sameContent(const CalendarDocument& other) const {
            HeaderLine2 == other.HeaderLine2 && Birthdays == other.Birthdays &&
            Anniversaries == other.Anniversaries && FixedHolidays == other.FixedHolidays &&
            FloatingHolidays == other.FloatingHolidays && OtherEvents == other.OtherEvents &&
-           KeptSection == other.KeptSection;
+           Photos == other.Photos && KeptSection == other.KeptSection;
 }
 
 int CalendarDocument::entryCount(EntryKind kind) const {

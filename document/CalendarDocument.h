@@ -2,6 +2,7 @@
 
 #include "document/Entries.h"
 #include "document/EntryTable.h"
+#include "document/PhotoChoices.h"
 
 #include <QByteArrayList>
 #include <QCoreApplication>
@@ -20,8 +21,8 @@ inline bool IsUntitled(const QString& title) {
     return title == kUntitled || title == UntitledTitle();
 }
 
-// The one open calendar: title, two header lines, the file it belongs to, the modified state
-// and the five entry tables.
+// The one open calendar: title, two header lines, the file it belongs to, the modified state,
+// the five entry tables and the photos chosen for its pages.
 class CalendarDocument {
   public:
     QString CalendarTitle = UntitledTitle();
@@ -34,6 +35,9 @@ class CalendarDocument {
     EntryTable<FixedHolidayEntry> FixedHolidays;
     EntryTable<FloatingHolidayEntry> FloatingHolidays;
     EntryTable<OtherEntry> OtherEvents;
+
+    // The photos of a photo wall calendar and how its pages hold them.
+    PhotoChoices Photos;
 
     // Lines of the file's own section that this version cannot read (written by a newer
     // version), kept to be written back unchanged.
@@ -50,12 +54,12 @@ class CalendarDocument {
         observer_ = std::move(observer);
     }
 
-    // Every table back to one blank record, and no kept section.
+    // Every table back to one blank record, no photos and no kept section.
     void ResetTables();
     // The state of a new calendar: tables reset, "[Untitled]", no header lines, no file.
     void resetToUntitled();
 
-    // True when the title, header lines and tables are the same (file and state aside).
+    // True when the title, header lines, tables and photos are the same (file and state aside).
     bool sameContent(const CalendarDocument& other) const;
 
     // Applies f to each table in the order of the file's sections.

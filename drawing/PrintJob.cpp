@@ -90,6 +90,10 @@ QPageLayout::Orientation PrintOrientation(const LayoutSettings& layout) {
     return portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
 }
 
+QPageLayout::Orientation PlanOrientation(const LayoutSettings& layout, const PrintPlan& plan) {
+    return plan.photos == PhotoLayout::Above ? QPageLayout::Portrait : PrintOrientation(layout);
+}
+
 QPageSize DefaultPdfPaper() {
     return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
                                                                                 : QPageSize::A4);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/PhotoChoices.h"
 #include "drawing/FitReport.h"
 
 #include <QPageLayout>
@@ -52,12 +53,19 @@ struct PageTarget {
 };
 
 // What one printing draws: the year on one page when asked, before the months, and one page
-// per month; a year page with no months prints the year page alone.
+// per month; a year page with no months prints the year page alone. With a photo layout the
+// calendar's photos go with the months (above each grid, or on a page before each month
+// page), after a cover page when a cover photo is chosen.
 struct PrintPlan {
     bool yearPage = false;
     std::vector<int> months;
+    PhotoLayout photos = PhotoLayout::None;
     bool empty() const { return !yearPage && months.empty(); }
 };
+
+// The orientation the plan's pages print in: portrait for photos above the months, else
+// PrintOrientation of the layout.
+QPageLayout::Orientation PlanOrientation(const LayoutSettings& layout, const PrintPlan& plan);
 
 // Draws the plan's pages of app.DisplayYear on the target as PrintMonths does, the year page
 // first. A year page whose months would have no room is refused as a grid without room is.
