@@ -24,7 +24,7 @@ struct PhotoChoice {
     friend bool operator==(const PhotoChoice&, const PhotoChoice&) = default;
 };
 
-inline constexpr int kCoverPhoto = 0;   // photos[0]: the cover; photos[1] to [12]: the months
+inline constexpr int kCoverPhoto = 0; // photos[0]: the cover; photos[1] to [12]: the months
 inline constexpr int kPhotoSlots = 13;
 inline constexpr int kFocusScale = 1000; // focus is given in thousandths
 

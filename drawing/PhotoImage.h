@@ -15,7 +15,7 @@
 std::optional<QSize> PhotoSize(const QString& path);
 
 struct PhotoRead {
-    QImage image; // null when the photo could not be read
+    QImage image;  // null when the photo could not be read
     QString error; // then why, for the user
 };
 
