@@ -3,6 +3,7 @@
 #include "calendar_format/CalendarFileWriter.h"
 #include "calendar_format/LineReader.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -11,6 +12,10 @@ constexpr char kNoPack[] = "-";
 constexpr char kHoliday[] = "holiday";
 constexpr char kMoving[] = "moving";
 constexpr char kOther[] = "other";
+constexpr char kPhoto[] = "photo";
+constexpr char kPhotoPages[] = "photopages";
+constexpr int kMostFocus = 1000;
+constexpr int kPhotoSlots = 13;
 
 bool isHeading(QByteArrayView line) {
     return line.startsWith("[Daylark ") && line.endsWith(']');
@@ -75,6 +80,14 @@ std::optional<SectionRecord> readRecord(QByteArrayView line) {
         const auto until = date ? takeField(line, 8) : std::nullopt;
         if (!until) return std::nullopt;
         r.date = *date, r.until = *until;
+    } else if (*kind == QByteArrayView(kPhoto)) {
+        r.kind = SectionKind::Photo;
+        const auto x = number(takeWord(line), kMostFocus);
+        const auto y = x ? number(takeWord(line), kMostFocus) : std::nullopt;
+        if (!y || r.index >= kPhotoSlots) return std::nullopt;
+        r.focusX = *x, r.focusY = *y;
+    } else if (*kind == QByteArrayView(kPhotoPages)) {
+        r.kind = SectionKind::PhotoPages;
     } else {
         return std::nullopt;
     }
@@ -96,6 +109,14 @@ void writeRecord(QByteArray& line, const SectionRecord& r) {
         break;
     case SectionKind::Other:
         line += kOther + (' ' + QByteArray::number(r.index)) + ' ' + r.date + ' ' + r.until;
+        break;
+    case SectionKind::Photo:
+        line += kPhoto + (' ' + QByteArray::number(r.index)) + ' ' +
+                QByteArray::number(std::clamp(r.focusX, 0, kMostFocus)) + ' ' +
+                QByteArray::number(std::clamp(r.focusY, 0, kMostFocus));
+        break;
+    case SectionKind::PhotoPages:
+        line += kPhotoPages + (' ' + QByteArray::number(r.index));
         break;
     }
     line += ' ';

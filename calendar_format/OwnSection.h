@@ -11,15 +11,18 @@ class CalendarFileWriter;
 
 // The calendar's own section after the "[End of Data]" line: what the classic entry runs
 // cannot hold (holidays by a moving rule, holidays and events that last several days, the
-// holiday pack an entry came from). A reader of the classic file stops at "[End of Data]"
-// and never sees it. It opens with a heading that names its version, then one line per
-// record, fields in a fixed order separated by single spaces and the name last, so that a
-// name may hold any character:
+// holiday pack an entry came from, the photos of a photo wall calendar). A reader of the classic
+// file stops at "[End of Data]" and never sees it. It opens with a heading that names its version,
+// then one line per record, fields in a fixed order separated by single spaces and the name last,
+// so that a name may hold any character:
 //
 //   [Daylark 1]
 //   holiday 3 0710 3 - Folk Festival       fixed holiday: index, MMDD, days, pack, name
 //   moving 0 easter+1 DE-BY Ostermontag    rule holiday: index, rule, pack, name
 //   other 2 07102027 07202027 Trip          other event: index, MMDDYYYY, until, name
+//   photopages 0 above                      how pages hold photos: "above" or "facing"
+//   photo 3 500 250 photos/beach.jpg        photo: slot (0 cover, 1-12 months), focus x and
+//                                           y in thousandths, the file (UTF-8)
 //
 // The index is the record's place in its table, so that a calendar reads back in its own
 // order. A pack of "-" is none. A block of another version, or a line this version cannot
@@ -27,7 +30,7 @@ class CalendarFileWriter;
 
 inline constexpr char kOwnSectionHeading[] = "[Daylark 1]";
 
-enum class SectionKind { Holiday, Moving, Other };
+enum class SectionKind { Holiday, Moving, Other, Photo, PhotoPages };
 
 struct SectionRecord {
     SectionKind kind = SectionKind::Holiday;
@@ -37,8 +40,11 @@ struct SectionRecord {
     QByteArray until = {}; // Other: MMDDYYYY of its last day
     HolidayRule rule = {}; // Moving
     QByteArray pack = {};  // Holiday, Moving: the pack it came from; empty for the user's own
-    QByteArray name = {};  // as in the file (the caller decodes it)
-    bool utf8Line = true;  // whether the record's whole line is valid UTF-8
+    int focusX = 500;      // Photo: the point kept in view, in thousandths (0 to 1000)
+    int focusY = 500;
+    // As in the file (the caller decodes it); Photo: the file's path; PhotoPages: the layout.
+    QByteArray name = {};
+    bool utf8Line = true; // whether the record's whole line is valid UTF-8
     friend bool operator==(const SectionRecord&, const SectionRecord&) = default;
 };
 

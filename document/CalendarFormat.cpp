@@ -4,6 +4,7 @@
 #include "calendar_format/CalendarFileReader.h"
 #include "document/NameCache.h"
 #include "document/OwnSectionEntries.h"
+#include "document/PhotoRecords.h"
 #include "platform/TextCodec.h"
 
 #include <QCoreApplication>
@@ -127,6 +128,8 @@ FileResult parse(QByteArrayView data, CalendarDocument& doc, Mode mode) {
                             {tables.FixedHolidays, tables.FloatingHolidays, tables.OtherEvents},
                             starts);
         tables.moveInto(doc);
+        // An import takes entries only; the calendar keeps its own photos.
+        if (mode == Mode::Read) doc.Photos = PhotosOfRecords(section.records, doc.FileName);
         if (mode == Mode::Read)
             doc.KeptSection = section.kept;
         else

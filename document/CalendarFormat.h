@@ -18,13 +18,14 @@ class QIODevice;
 // These functions work on bytes in memory and never show anything; FileCommands adds the
 // files, the messages and the refresh of the windows.
 
-// Replaces the title, the header lines (when the file has them) and the tables with the
-// file's content. On a stop line the tables read so far are replaced and the rest are left
+// Replaces the title, the header lines (when the file has them), the tables and the photo
+// choices with the file's content; a photo's relative path is taken from the folder of
+// doc.FileName. On a stop line the tables read so far are replaced and the rest are left
 // empty. Not Readable and Failed leave the document untouched.
 FileResult readCalendar(QByteArrayView data, CalendarDocument& doc);
 
-// Appends the file's entries to the tables. The file's title and header lines are read past
-// but the document keeps its own. Not Readable and Failed leave the document untouched.
+// Appends the file's entries to the tables. The file's title, header lines and photos are
+// read past but the document keeps its own. Not Readable and Failed leave the document untouched.
 FileResult importCalendar(QByteArrayView data, CalendarDocument& doc);
 
 // The outcome of a text list import: Success when at least one event was added, Failed

@@ -1,5 +1,6 @@
 #include "document/OwnSectionEntries.h"
 
+#include "document/PhotoRecords.h"
 #include "platform/TextCodec.h"
 
 #include <QCoreApplication>
@@ -96,6 +97,7 @@ std::vector<SectionRecord> SectionRecordsOf(const CalendarDocument& doc) {
         r.until = e.Until.toAscii();
         return r;
     });
+    AddPhotoRecords(records, doc.Photos, doc.FileName);
     return records;
 }
 
@@ -128,6 +130,9 @@ void PlaceSectionRecords(const std::vector<SectionRecord>& records, SectionTable
         case SectionKind::Other:
             tables.other.insert(starts.other + r->index, {FixedText<8>::fromAscii(r->date), name,
                                                           FixedText<8>::fromAscii(r->until)});
+            break;
+        case SectionKind::Photo: // photo choices are no entries
+        case SectionKind::PhotoPages:
             break;
         }
     }

@@ -21,7 +21,8 @@ bool InOwnSection(const FixedHolidayEntry& e);
 bool InOwnSection(const FloatingHolidayEntry& e);
 bool InOwnSection(const OtherEntry& e);
 
-// The records of the document's section entries, each with its place in its table.
+// The records of the document's section entries, each with its place in its table, and of
+// its photo choices (paths relative to the folder of the document's file where they can be).
 std::vector<SectionRecord> SectionRecordsOf(const CalendarDocument& doc);
 
 // The classic floating-holiday fields of a rule they can hold (the first to fourth or last

@@ -26,6 +26,9 @@ CalendarDocument mixedCalendar() {
     doc.FloatingHolidays.append(
         {"11", "44", QStringLiteral("Thanksgiving"), std::nullopt, QStringLiteral("US")});
     doc.OtherEvents.insert(0, {"07102027", QStringLiteral("Trip – Zoë"), "07202027"});
+    doc.Photos.layout = PhotoLayout::Facing;
+    doc.Photos.photos[kCoverPhoto] = {QStringLiteral("/photos/cover.jpg")};
+    doc.Photos.photos[3] = {QStringLiteral("/photos/Zoë at the beach.jpg"), 0, 1000};
     return doc;
 }
 
@@ -51,6 +54,7 @@ TEST(OwnSection, ClassicPartIsTheClassicFileAndTheWholeFileReadsBack) {
             if (InOwnSection(table[i])) table.remove(i);
     };
     classicOnly.forEachTable(dropSection);
+    classicOnly.Photos = {};
     EXPECT_EQ(classicPart(file), formatCalendar(classicOnly));
 
     CalendarDocument cut;
@@ -97,11 +101,20 @@ TEST(OwnSection, UnknownVersionsAreKeptByteForByte) {
 // Lines that are not records in the fixed order are not read as entries.
 TEST(OwnSection, MalformedRecordsAreNotEntries) {
     const char* lines[] = {
-        "holiday 0 0710 0 - zero days",       "holiday 0 0710 367 - too long",
-        "holiday 0 071 3 - short date",       "holiday 0 0710 3 -",
-        "moving 0 easter+x - bad rule",       "moving 0 5th-mon-13 - no such month",
-        "other 0 07102027 0720202 short",     "other -1 07102027 07202027 negative",
-        "birthday 0 07102027 1 unknown kind", "other 0 07102027 07202027 ",
+        "holiday 0 0710 0 - zero days",
+        "holiday 0 0710 367 - too long",
+        "holiday 0 071 3 - short date",
+        "holiday 0 0710 3 -",
+        "moving 0 easter+x - bad rule",
+        "moving 0 5th-mon-13 - no such month",
+        "other 0 07102027 0720202 short",
+        "other -1 07102027 07202027 negative",
+        "birthday 0 07102027 1 unknown kind",
+        "other 0 07102027 07202027 ",
+        "photo 13 500 500 a.jpg",
+        "photo 1 1001 500 a.jpg",
+        "photo 1 500 a.jpg",
+        "photopages 0 ",
     };
     for (const char* line : lines) {
         const OwnSection s = ReadOwnSection(QByteArray("[Daylark 1]\r\n") + line + "\r\n");
@@ -122,6 +135,37 @@ TEST(OwnSection, ImportAppendsSectionEntriesInTheirOrder) {
         EXPECT_EQ(doc.FixedHolidays[fixedBefore + i], mixed.FixedHolidays[i]) << i;
     EXPECT_EQ(doc.OtherEvents[sampleCalendar().OtherEvents.entryCount()].Until.text(),
               QStringLiteral("07202027"));
+    EXPECT_TRUE(doc.Photos == sampleCalendar().Photos); // the calendar keeps its own photos
+}
+
+// A photo in the calendar's folder is kept relative to it, so that the folder moves with
+// its photos; one elsewhere keeps its whole path, so that a calendar copied on its own
+// still finds it.
+TEST(OwnSection, PhotoPathsAreRelativeInsideTheCalendarsFolder) {
+    struct Case {
+        const char* photo;
+        const char* stored;
+        const char* afterMove; // read back as the calendar in /moved
+    };
+    const Case cases[] = {
+        {"/home/ann/calendar/beach.jpg", "beach.jpg", "/moved/beach.jpg"},
+        {"/home/ann/calendar/2027/Zoë 1.jpg", "2027/Zoë 1.jpg", "/moved/2027/Zoë 1.jpg"},
+        {"/home/ann/Pictures/dog.png", "/home/ann/Pictures/dog.png", "/home/ann/Pictures/dog.png"},
+        {"/home/ann/calendar2/x.jpg", "/home/ann/calendar2/x.jpg", "/home/ann/calendar2/x.jpg"},
+    };
+    for (const Case& c : cases) {
+        CalendarDocument doc;
+        doc.FileName = QStringLiteral("/home/ann/calendar/family.qvf");
+        doc.Photos.photos[5] = {QString::fromUtf8(c.photo), 250, 750};
+        const QByteArray file = formatCalendar(doc);
+        EXPECT_TRUE(file.contains(QByteArray("\r\nphoto 5 250 750 ") + c.stored + "\r\n"))
+            << c.photo;
+        CalendarDocument moved;
+        moved.FileName = QStringLiteral("/moved/family.qvf");
+        ASSERT_EQ(readCalendar(file, moved).status, FileStatus::Success);
+        EXPECT_EQ(moved.Photos.photos[5].path, QString::fromUtf8(c.afterMove));
+        EXPECT_EQ(moved.Photos.photos[5].focusY, 750);
+    }
 }
 
 // A pack's rule that the classic fields can hold reads back into them.
