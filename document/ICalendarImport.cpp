@@ -80,10 +80,6 @@ std::optional<FloatingHolidayEntry> floatingRule(const icalrecurrencetype& r) {
                                 {}};
 }
 
-QDate dateOf(const icaltimetype& t) {
-    return QDate(t.year, t.month, t.day);
-}
-
 // The library drops a line whose value it cannot read and leaves an error in its place. When
 // the line was one that decides the day or the repeating, the event cannot be taken as it
 // stands (without its rule a yearly event would become a single day): the line as the file

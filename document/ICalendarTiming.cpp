@@ -5,12 +5,6 @@ namespace ical {
 namespace {
 
 constexpr qint64 kSecondsPerDay = 86400;
-constexpr qint64 kJulianDay1970 = 2440588;
-
-QDate dateOf(const icaltimetype& t) {
-    return QDate(t.year, t.month, t.day);
-}
-
 QTime timeOf(const icaltimetype& t) {
     return t.is_date ? QTime(0, 0) : QTime(t.hour, t.minute, qMin(t.second, 59));
 }

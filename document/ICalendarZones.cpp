@@ -11,12 +11,6 @@ constexpr int kLastChangeYear = 2100;
 // A real zone changes twice a year at most; a rule that changes more often than this within
 // the years followed is not a time zone's.
 constexpr int kMostChangesPerPart = 3000;
-constexpr qint64 kJulianDay1970 = 2440588;
-
-QDate dateOf(const icaltimetype& t) {
-    return QDate(t.year, t.month, t.day);
-}
-
 bool addChange(ZoneChanges& changes, const icaltimetype& t, int before, int after) {
     const QDate date = dateOf(t);
     if (!date.isValid()) return false;

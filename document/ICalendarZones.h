@@ -39,6 +39,14 @@ int offsetAt(const ZoneChanges& changes, qint64 localSeconds);
 // A date and time as written, counted in seconds from 1970-01-01T00:00 as if it were UTC.
 qint64 wallSeconds(QDate date, int hour, int minute, int second);
 
+// The Julian day of 1970-01-01, the day wall seconds count from.
+inline constexpr qint64 kJulianDay1970 = 2440588;
+
+// The day of a libical time as written (invalid for a day that does not exist).
+inline QDate dateOf(const icaltimetype& t) {
+    return QDate(t.year, t.month, t.day);
+}
+
 // The time zones of one file: its VTIMEZONE definitions by TZID (those of the calendar an
 // event is in first, then those of the other calendars), evaluated once each.
 class FileZones {

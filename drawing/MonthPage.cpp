@@ -15,8 +15,6 @@ constexpr double kGridGap = 0.1;    // weekday names to the grid
 constexpr double kCellInset = 0.05; // cell lines to the day number and the entries
 constexpr double kGridPen = 0.01;   // grid lines; the rule is twice as wide
 constexpr double kRulePen = 2 * kGridPen;
-constexpr double kWeekNumberScale = 0.75; // week numbers are smaller than the day numbers
-const QColor kWeekNumberColor(96, 96, 96);
 
 // x of a text of the given width by an alignment word; other words give `otherwise`.
 double alignedX(const QString& align, const PageFrame& frame, double width, double otherwise) {

@@ -47,6 +47,9 @@ struct PageFrame {
 
 // The width of the week numbers' column, in inches.
 inline constexpr double kWeekNumberColumn = 0.3;
+// Week numbers are smaller than the day numbers, and grey.
+inline constexpr double kWeekNumberScale = 0.75;
+inline const QColor kWeekNumberColor(96, 96, 96);
 
 PageFrame ComputePageFrame(const LayoutSettings& layout, PaperInches printerPage);
 

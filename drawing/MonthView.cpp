@@ -12,8 +12,8 @@ namespace {
 // The highest box a day can fall in: a 31-day month that starts on a Saturday ends there.
 constexpr int kLastDayBox = 36;
 constexpr int kNumberInset = 1; // pixels between a box's corner and its day number
-constexpr double kWeekNumberScale = 0.85;
-const QColor kWeekNumberColor(96, 96, 96);
+constexpr double kViewWeekNumberScale = 0.85;
+const QColor kViewWeekNumberColor(96, 96, 96);
 
 void clearBoxes(DrawingSurface& surface, const DayBoxGrid& shaDate, const QColor& color,
                 CellLineY& lines) {
@@ -43,9 +43,9 @@ void drawDays(DrawingSurface& surface, const DayBoxGrid& shaDate, const MonthGri
 // Each number right-aligned just left of its row's first box, level with the day numbers.
 void drawWeekNumbers(DrawingSurface& surface, const MonthViewInput& input, const MonthGrid& grid) {
     SurfaceFont small = input.font;
-    small.size *= kWeekNumberScale;
+    small.size *= kViewWeekNumberScale;
     surface.setFont(small);
-    surface.setTextColor(kWeekNumberColor);
+    surface.setTextColor(kViewWeekNumberColor);
     for (int row = 0; row < kGridRows; ++row) {
         const int week = WeekNumberOfRow(grid, row);
         if (week == 0) continue;

@@ -19,7 +19,6 @@
 namespace {
 
 constexpr int kPdfResolution = 1200; // dots per inch, as a high-resolution printer
-constexpr double kInchesPerMeter = 39.37007874;
 
 // What layOut gives from a surface over a scratch image of the device's resolution: pages
 // are laid out there so that nothing reaches the device itself.

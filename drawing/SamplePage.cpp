@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr double kInchesPerMeter = 39.37007874;
 constexpr PaperInches kLetterAcross{11, 8.5};
 
 bool hasRoom(const MonthPageLayout& page) {

@@ -16,8 +16,6 @@ constexpr double kMaximumPoints = 14;
 // initials one, and six weeks six.
 constexpr double kNameLines = 1.5;
 constexpr double kMonthLines = kNameLines + 1 + kGridRows;
-constexpr double kWeekNumberScale = 0.75;
-const QColor kWeekNumberColor(96, 96, 96);
 
 // The size in points at which text in font fills at most the given width and height.
 double fittedPoints(DrawingSurface& m, SurfaceFont font, const QString& text, double width,

@@ -6,6 +6,9 @@
 #include <QString>
 
 class QPainter;
+
+// Images keep their resolution in dots per meter.
+inline constexpr double kInchesPerMeter = 39.37007874;
 class QPaintDevice;
 
 // A font as the drawing code names it: face name as stored in the settings, size in points.

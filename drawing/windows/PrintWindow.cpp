@@ -33,13 +33,6 @@ QLabel* boldLabel(const QString& text, const char* name, QWidget* parent) {
     return label;
 }
 
-QFrame* etchedLine(const char* name, QWidget* parent) {
-    auto* line = named(new QFrame(parent), name);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
-}
-
 // A system printer's line: its name and where it is ("Laser on Office"); a queue without a
 // location is reached through the printing system.
 QString printerText(const QPrinterInfo& info) {

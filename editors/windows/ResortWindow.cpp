@@ -17,13 +17,6 @@ namespace {
 
 constexpr int kTextLeft = 4; // pixels from the strip's left edge
 
-QFrame* etchedLine(const char* name, QWidget* parent) {
-    auto* line = named(new QFrame(parent), name);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
-}
-
 } // namespace
 
 StatusStrip::StatusStrip(QWidget* parent) : QWidget(parent) {

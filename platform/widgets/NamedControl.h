@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFrame>
 #include <QLatin1String>
 #include <QString>
 
@@ -12,4 +13,12 @@ template <class W> W* named(W* widget, const QString& name) {
 
 template <class W> W* named(W* widget, const char* name) {
     return named(widget, QString(QLatin1String(name)));
+}
+
+// An etched line across a window, named as named() names controls.
+inline QFrame* etchedLine(const char* name, QWidget* parent) {
+    auto* line = named(new QFrame(parent), name);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
 }

@@ -16,7 +16,7 @@ struct ToolRun {
     QString out, err;
 };
 
-ToolRun qvftool(const QStringList& args, const QString& language = {}) {
+ToolRun qvftoolIn(const QStringList& args, const QString& language = {}) {
     QProcess process;
     if (!language.isEmpty()) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -30,8 +30,8 @@ ToolRun qvftool(const QStringList& args, const QString& language = {}) {
 }
 
 // A calendar with the given entry lines, in a folder of the test's own.
-QString writeCalendar(const QTemporaryDir& dir, const QByteArray& birthdays,
-                      const QByteArray& floating = {}, const QByteArray& others = {}) {
+QString writeLanguageCalendar(const QTemporaryDir& dir, const QByteArray& birthdays,
+                              const QByteArray& floating = {}, const QByteArray& others = {}) {
     const QByteArray text = "Version 2.0\r\nFamilie\r\nHeader1=\r\nHeader2=\r\n\r\n[Birthday]\r\n" +
                             birthdays + "\r\n[Anniversary]\r\n\r\n[Holiday]\r\n\r\n" + floating +
                             "\r\n[Other]\r\n" + others + "\r\n[End of Data]\r\n";
@@ -61,7 +61,7 @@ int columnOf(double x, double pageWidth) {
 TEST(QvfToolLanguage, AGermanFrenchOrSpanishMarchStartsOnMondayWithTheFirstInColumnOne) {
     SKIP_WITHOUT_POPPLER();
     QTemporaryDir dir;
-    const QString calendar = writeCalendar(dir, "03011951 1 Oma Rosa\r\n");
+    const QString calendar = writeLanguageCalendar(dir, "03011951 1 Oma Rosa\r\n");
     struct Case {
         const char* language;
         const char* month;
@@ -85,8 +85,8 @@ TEST(QvfToolLanguage, AGermanFrenchOrSpanishMarchStartsOnMondayWithTheFirstInCol
     for (const Case& c : cases) {
         SCOPED_TRACE(c.language);
         const QString pdf = dir.filePath(QStringLiteral("%1.pdf").arg(c.language));
-        const ToolRun run = qvftool({"print", calendar, "--year", "2027", "--months", "3",
-                                     "--output", pdf, "--language", c.language, "--plain"});
+        const ToolRun run = qvftoolIn({"print", calendar, "--year", "2027", "--months", "3",
+                                       "--output", pdf, "--language", c.language, "--plain"});
         ASSERT_EQ(run.status, 0) << run.err.toStdString();
         const QString text = pdfText(pdf, 1);
         EXPECT_TRUE(text.startsWith(QString::fromUtf8(c.month) + QStringLiteral(" 2027\n")))
@@ -116,12 +116,12 @@ TEST(QvfToolLanguage, EnglishUnitedStatesPrintsTheClassicPages) {
     const QStringList base = {"print",    calendar, "--year",  "2027",
                               "--months", "3,11",   "--plain", "--output"};
     const QString plain = dir.filePath("plain.pdf");
-    ASSERT_EQ(qvftool(base + QStringList{plain}).status, 0);
+    ASSERT_EQ(qvftoolIn(base + QStringList{plain}).status, 0);
     for (const QStringList& options : {QStringList{"--language", "en_US"},
                                        QStringList{"--language", "C", "--first-day", "sunday"},
                                        QStringList{"--first-day", "locale"}}) {
         const QString pdf = dir.filePath("named.pdf");
-        ASSERT_EQ(qvftool(base + QStringList{pdf} + options).status, 0);
+        ASSERT_EQ(qvftoolIn(base + QStringList{pdf} + options).status, 0);
         for (int page : {1, 2})
             EXPECT_EQ(placedWords(pdf, page), placedWords(plain, page))
                 << options.join(' ').toStdString();
@@ -151,10 +151,10 @@ TEST(QvfToolLanguage, ASaturdayFirstYearPutsEveryFloatingHolidayUnderItsDay) {
             holidays.push_back({month, n, weekday, name});
         }
     }
-    const QString calendar = writeCalendar(dir, {}, floating);
+    const QString calendar = writeLanguageCalendar(dir, {}, floating);
     const QString pdf = dir.filePath("egypt.pdf");
     const ToolRun run =
-        qvftool({"print", calendar, "--year", "2027", "--output", pdf, "--language", "ar_EG"});
+        qvftoolIn({"print", calendar, "--year", "2027", "--output", pdf, "--language", "ar_EG"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const double width = pdfPageSize(pdf).width();
     for (const Holiday& h : holidays) {
@@ -180,10 +180,10 @@ TEST(QvfToolLanguage, ASaturdayFirstYearPutsEveryFloatingHolidayUnderItsDay) {
 TEST(QvfToolLanguage, WeekNumbersAndTheOptionsCheckTheirValues) {
     SKIP_WITHOUT_POPPLER();
     QTemporaryDir dir;
-    const QString calendar = writeCalendar(dir, {});
+    const QString calendar = writeLanguageCalendar(dir, {});
     const QString pdf = dir.filePath("weeks.pdf");
-    ToolRun run = qvftool({"print", calendar, "--year", "2027", "--months", "3", "--output", pdf,
-                           "--language", "de_DE", "--week-numbers"});
+    ToolRun run = qvftoolIn({"print", calendar, "--year", "2027", "--months", "3", "--output", pdf,
+                             "--language", "de_DE", "--week-numbers"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const std::vector<PdfWord> words = pdfWords(pdf, 1);
     const std::optional<PdfWord> montag = findWord(words, QStringLiteral("Montag"));
@@ -197,7 +197,7 @@ TEST(QvfToolLanguage, WeekNumbersAndTheOptionsCheckTheirValues) {
     for (const QStringList& wrong :
          {QStringList{"--language", "xx_YY"}, QStringList{"--first-day", "tuesday"},
           QStringList{"--language"}}) {
-        run = qvftool(QStringList{"print", calendar, "--year", "2027", "--output", pdf} + wrong);
+        run = qvftoolIn(QStringList{"print", calendar, "--year", "2027", "--output", pdf} + wrong);
         EXPECT_EQ(run.status, 2) << wrong.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains(QStringLiteral("usage: qvftool print")))
             << run.err.toStdString();
@@ -207,14 +207,14 @@ TEST(QvfToolLanguage, WeekNumbersAndTheOptionsCheckTheirValues) {
 TEST(QvfToolLanguage, UpcomingWritesItsDatesInTheLanguageAsked) {
     QTemporaryDir dir;
     const QString calendar =
-        writeCalendar(dir, "03071961 1 Ann Smith\r\n", {}, "03162027 Zahnarzt\r\n");
+        writeLanguageCalendar(dir, "03071961 1 Ann Smith\r\n", {}, "03162027 Zahnarzt\r\n");
     const QStringList base = {"upcoming", calendar, "--today", "2027-03-01"};
-    EXPECT_EQ(qvftool(base + QStringList{"--language", "de_DE"}).out,
+    EXPECT_EQ(qvftoolIn(base + QStringList{"--language", "de_DE"}).out,
               QString::fromUtf8("7. März 2027 (Birthday) - Ann Smith\n"
                                 "16. März 2027 (Other) - Zahnarzt\n"));
-    EXPECT_EQ(qvftool(base).out, QStringLiteral("2027/03/07 (Birthday) - Ann Smith\n"
-                                                "2027/03/16 (Other) - Zahnarzt\n"));
-    const ToolRun wrong = qvftool(base + QStringList{"--language", "nowhere"});
+    EXPECT_EQ(qvftoolIn(base).out, QStringLiteral("2027/03/07 (Birthday) - Ann Smith\n"
+                                                  "2027/03/16 (Other) - Zahnarzt\n"));
+    const ToolRun wrong = qvftoolIn(base + QStringList{"--language", "nowhere"});
     EXPECT_EQ(wrong.status, 2);
 }
 
@@ -224,9 +224,9 @@ TEST(QvfToolLanguage, UpcomingWritesItsDatesInTheLanguageAsked) {
 TEST(QvfToolLanguage, TheSystemLanguageFollowsLanguageOverTheCLocale) {
     SKIP_WITHOUT_POPPLER();
     QTemporaryDir dir;
-    const QString calendar = writeCalendar(dir, "03011951 1 Oma Rosa\r\n");
+    const QString calendar = writeLanguageCalendar(dir, "03011951 1 Oma Rosa\r\n");
     const QString pdf = dir.filePath("system.pdf");
-    const ToolRun run = qvftool(
+    const ToolRun run = qvftoolIn(
         {"print", calendar, "--year", "2027", "--months", "3", "--output", pdf, "--plain"}, "de");
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const QString text = pdfText(pdf, 1);
@@ -239,7 +239,7 @@ TEST(QvfToolLanguage, TheSystemLanguageFollowsLanguageOverTheCLocale) {
     EXPECT_EQ(columnOf(montag->xMin, pdfPageSize(pdf).width()), 0);
 
     QTemporaryDir other;
-    const QString upcoming = writeCalendar(other, "03071961 1 Ann Smith\r\n");
-    EXPECT_EQ(qvftool({"upcoming", upcoming, "--today", "2027-03-01"}, "de").out,
+    const QString upcoming = writeLanguageCalendar(other, "03071961 1 Ann Smith\r\n");
+    EXPECT_EQ(qvftoolIn({"upcoming", upcoming, "--today", "2027-03-01"}, "de").out,
               QString::fromUtf8("7. März 2027 (Birthday) - Ann Smith\n"));
 }

@@ -15,7 +15,7 @@
 
 namespace {
 
-RawRun qvftool(const QString& folder, const QList<QByteArray>& arguments) {
+RawRun rawQvftool(const QString& folder, const QList<QByteArray>& arguments) {
     return runWithRawArguments(QStringLiteral(QVFTOOL_PATH), folder, arguments);
 }
 
@@ -44,14 +44,14 @@ TEST(CommandLine, AFileNameThatIsNotUtf8IsRefusedNeverTakenForAnotherFile) {
         createFile(QFile::encodeName(dir.filePath("good.qvf")), formatCalendar(sampleCalendar())));
     const QStringList before = QDir(dir.path()).entryList(QDir::Files);
 
-    RawRun run = qvftool(dir.path(), {"show", latin});
+    RawRun run = rawQvftool(dir.path(), {"show", latin});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_TRUE(run.err.contains(
         QStringLiteral("\"lat\\xe9in.qvf\" cannot be used. Its name is not UTF-8 text")))
         << run.err.toStdString();
 
-    run = qvftool(dir.path(), {"resave", "good.qvf", "n\xE9w.qvf"});
+    run = rawQvftool(dir.path(), {"resave", "good.qvf", "n\xE9w.qvf"});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), before);
 }
@@ -63,7 +63,7 @@ TEST(CommandLine, ShowWritesControlCharactersVisiblyAndWhole) {
     doc.HeaderLine1 = QStringLiteral("\x1b]0;owned\x07");
     doc.OtherEvents.append(other("01012027", QStringLiteral("\x1b[31mred\x1b[0m\ttab \u009b")));
     ASSERT_TRUE(createFile(QFile::encodeName(dir.filePath("c.qvf")), formatCalendar(doc)));
-    const RawRun run = qvftool(dir.path(), {"show", "c.qvf"});
+    const RawRun run = rawQvftool(dir.path(), {"show", "c.qvf"});
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.out.startsWith("Title: Fam\\x00ily\nHeader1: \\x1b]0;owned\\x07\n"))
         << run.out.toStdString();
