@@ -14,6 +14,10 @@
 // system can read. Reads only the file's header.
 std::optional<QSize> PhotoSize(const QString& path);
 
+// Why PhotoSize gives nothing, for the user ("The photo beach.jpg does not exist."); the
+// empty text for a photo it can read. Reads only the file's header.
+QString PhotoError(const QString& path);
+
 struct PhotoRead {
     QImage image;  // null when the photo could not be read
     QString error; // then why, for the user

@@ -1,0 +1,161 @@
+#include "drawing/PhotoImage.h"
+
+#include <QColor>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+// Photos read the way they are shown, cut to the shape of their frame.
+
+namespace {
+
+// Every crop has the frame's shape and lies inside the photo.
+void expectFits(QRectF crop, QSizeF image, QSizeF frame) {
+    EXPECT_NEAR(crop.width() / crop.height(), frame.width() / frame.height(), 1e-9);
+    EXPECT_GE(crop.left(), 0);
+    EXPECT_GE(crop.top(), 0);
+    EXPECT_LE(crop.right(), image.width() + 1e-9);
+    EXPECT_LE(crop.bottom(), image.height() + 1e-9);
+}
+
+} // namespace
+
+TEST(PhotoCrop, KeepsTheFramesShapeAroundTheFocusAsFarAsTheEdgesAllow) {
+    struct Case {
+        QSizeF image, frame;
+        int focusX, focusY;
+        QRectF crop;
+    };
+    const Case cases[] = {
+        // Centre: a wide photo in a wider frame loses top and bottom evenly.
+        {{4000, 3000}, {2, 1}, 500, 500, {0, 500, 4000, 2000}},
+        // Focus at the edges and beyond: the crop stops at the photo's edge.
+        {{4000, 3000}, {2, 1}, 500, 0, {0, 0, 4000, 2000}},
+        {{4000, 3000}, {2, 1}, 500, 1000, {0, 1000, 4000, 2000}},
+        {{4000, 3000}, {2, 1}, -200, 5000, {0, 1000, 4000, 2000}},
+        // A portrait photo in a landscape frame keeps its width.
+        {{3000, 4000}, {6, 4}, 500, 500, {0, 1000, 3000, 2000}},
+        {{3000, 4000}, {6, 4}, 500, 100, {0, 0, 3000, 2000}},
+        // A landscape photo in a portrait frame keeps its height; focus moves it sideways.
+        {{4000, 3000}, {3, 6}, 900, 500, {2500, 0, 1500, 3000}},
+        {{4000, 3000}, {3, 6}, 250, 500, {250, 0, 1500, 3000}},
+        // The same shape: the whole photo.
+        {{1600, 1200}, {8, 6}, 0, 1000, {0, 0, 1600, 1200}},
+    };
+    for (const Case& c : cases) {
+        const QRectF crop = PhotoCrop(c.image, c.frame, c.focusX, c.focusY);
+        EXPECT_EQ(crop, c.crop) << c.focusX << ' ' << c.focusY;
+        expectFits(crop, c.image, c.frame);
+    }
+    EXPECT_TRUE(PhotoCrop({4000, 3000}, {0, 5}, 500, 500).isEmpty());
+    EXPECT_TRUE(PhotoCrop({0, 0}, {5, 5}, 500, 500).isEmpty());
+}
+
+namespace {
+
+// A photo of four coloured quarters as shown: red top left, green top right, blue bottom
+// left, yellow bottom right.
+const QColor kQuarters[4] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
+
+QColor quarterAt(QPointF p, QSizeF shown) {
+    return kQuarters[(p.x() >= shown.width() / 2 ? 1 : 0) + (p.y() >= shown.height() / 2 ? 2 : 0)];
+}
+
+bool near(QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) < 60 && std::abs(a.green() - b.green()) < 60 &&
+           std::abs(a.blue() - b.blue()) < 60;
+}
+
+// Writes the stored pixels of a photo that shows as the quarters once turned by turn.
+QString writeTurned(const QString& path, QSize shown, QImageIOHandler::Transformations turn) {
+    QImage picture(shown, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    for (int q = 0; q < 4; ++q)
+        painter.fillRect(QRect((q % 2) * shown.width() / 2, (q / 2) * shown.height() / 2,
+                               shown.width() / 2, shown.height() / 2),
+                         kQuarters[q]);
+    painter.end();
+    // Undo what the reader will do: stored = the shown picture turned back.
+    QTransform back;
+    if (turn & QImageIOHandler::TransformationRotate90) back.rotate(-90);
+    QImage stored = picture.transformed(back);
+    stored = stored.mirrored(turn & QImageIOHandler::TransformationMirror,
+                             turn & QImageIOHandler::TransformationFlip);
+    QImageWriter writer(path, "jpeg");
+    writer.setQuality(95);
+    writer.setTransformation(turn);
+    writer.write(stored);
+    return path;
+}
+
+} // namespace
+
+// The orientation tag turns the photo, and a crop given in the shown photo's pixels keeps
+// that part whichever way the file stores it, also when the reader shrinks while decoding.
+TEST(ReadPhoto, CropsAndShrinksThePhotoAsShownForEveryOrientation) {
+    QTemporaryDir dir;
+    const QSize shown(320, 192);
+    const QRectF crop(120, 48, 160, 128); // across the middle, both rows of quarters
+    for (int t = 0; t < 8; ++t) {
+        const auto turn = QImageIOHandler::Transformations(t);
+        const QString path = writeTurned(dir.filePath(QStringLiteral("t%1.jpg").arg(t)), shown, turn);
+        ASSERT_EQ(PhotoSize(path), shown) << t;
+        const PhotoRead whole = ReadPhoto(path);
+        ASSERT_EQ(whole.image.size(), shown) << t;
+        // 40 by 32 is a quarter of the crop: the decoder can shrink by 4 on its own.
+        for (const QSize fit : {QSize(), QSize(40, 32), QSize(100, 100)}) {
+            const PhotoRead part = ReadPhoto(path, fit, crop);
+            ASSERT_TRUE(part.error.isEmpty()) << part.error.toStdString();
+            const QSize expected =
+                fit.isValid() ? crop.size().toSize().scaled(fit, Qt::KeepAspectRatio) : QSize(160, 128);
+            ASSERT_EQ(part.image.size(), expected) << t;
+            for (const QPointF at : {QPointF(0.2, 0.2), QPointF(0.8, 0.2), QPointF(0.2, 0.8),
+                                     QPointF(0.8, 0.8)}) {
+                const QPointF inShown(crop.x() + at.x() * crop.width(),
+                                      crop.y() + at.y() * crop.height());
+                const QColor got = part.image.pixelColor(int(at.x() * expected.width()),
+                                                         int(at.y() * expected.height()));
+                EXPECT_TRUE(near(got, quarterAt(inShown, shown)))
+                    << "turn " << t << " fit " << fit.width() << " at " << at.x() << ','
+                    << at.y() << ' ' << got.name().toStdString();
+            }
+        }
+    }
+}
+
+TEST(ReadPhoto, NeverScalesUp) {
+    QTemporaryDir dir;
+    QImage small(320, 240, QImage::Format_RGB32);
+    small.fill(Qt::darkCyan);
+    const QString path = dir.filePath("small.png");
+    ASSERT_TRUE(small.save(path));
+    EXPECT_EQ(ReadPhoto(path, {3000, 3000}).image.size(), QSize(320, 240));
+    EXPECT_EQ(ReadPhoto(path, {160, 160}).image.size(), QSize(160, 120));
+}
+
+TEST(ReadPhoto, MissingFilesAndOtherFilesAreNamedAndNeverRead) {
+    QTemporaryDir dir;
+    QFile text(dir.filePath("notes.jpg"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("shopping list\n");
+    text.close();
+    QFile cut(dir.filePath("cut.jpg")); // a JPEG that ends inside its header
+    ASSERT_TRUE(cut.open(QIODevice::WriteOnly));
+    cut.write(QByteArray::fromHex("ffd8ffe000104a464946"));
+    cut.close();
+    struct Case {
+        QString name, says;
+    };
+    for (const Case& c : {Case{"gone.jpg", "does not exist"}, Case{"notes.jpg", "not a photo"},
+                          Case{"cut.jpg", "cut.jpg"}, Case{"", "does not exist"}}) {
+        const QString path = c.name.isEmpty() ? dir.path() : dir.filePath(c.name);
+        EXPECT_FALSE(PhotoSize(path)) << c.name.toStdString();
+        const PhotoRead read = ReadPhoto(path, {100, 100});
+        EXPECT_TRUE(read.image.isNull());
+        EXPECT_TRUE(read.error.contains(c.says)) << read.error.toStdString();
+        EXPECT_EQ(PhotoError(path).isEmpty(), false);
+    }
+}
