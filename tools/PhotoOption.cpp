@@ -1,6 +1,5 @@
 #include "tools/PhotoOption.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
@@ -19,6 +18,33 @@ void declarePhotos(QCommandLineParser& parser) {
                       QStringLiteral("LAYOUT")});
 }
 
+namespace {
+
+// The number that starts at i (digits only), with i moved past it.
+qulonglong numberAt(const QString& text, qsizetype& i) {
+    qulonglong value = 0;
+    for (; i < text.size() && text[i].isDigit(); ++i)
+        value = std::min<qulonglong>(value * 10 + qulonglong(text[i].digitValue()), 1ULL << 60);
+    return value;
+}
+
+} // namespace
+
+bool NameOrderBefore(const QString& a, const QString& b) {
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            const qulonglong x = numberAt(a, i), y = numberAt(b, j);
+            if (x != y) return x < y;
+            continue;
+        }
+        const QChar x = a[i++].toCaseFolded(), y = b[j++].toCaseFolded();
+        if (x != y) return x < y;
+    }
+    if (a.size() - i != b.size() - j) return a.size() - i < b.size() - j;
+    return a < b; // names that differ only in case or leading zeros keep one order
+}
+
 std::optional<PhotoChoices> PhotosFromFolder(const QString& folder, QString& error) {
     const QFileInfo info(folder);
     if (!info.isDir()) {
@@ -26,12 +52,8 @@ std::optional<PhotoChoices> PhotosFromFolder(const QString& folder, QString& err
         return std::nullopt;
     }
     QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Readable);
-    QCollator order;
-    order.setNumericMode(true);
-    order.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(files.begin(), files.end(), [&](const QFileInfo& a, const QFileInfo& b) {
-        const int c = order.compare(a.fileName(), b.fileName());
-        return c != 0 ? c < 0 : a.fileName() < b.fileName();
+    std::sort(files.begin(), files.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        return NameOrderBefore(a.fileName(), b.fileName());
     });
     PhotoChoices photos;
     int month = 1;

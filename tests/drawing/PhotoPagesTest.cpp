@@ -48,6 +48,12 @@ std::vector<int> allMonths() {
     return MonthsToPrint(true, {});
 }
 
+// Warning lines as one text that the test's failure message can show.
+std::string lines(const std::vector<QString>& warnings) {
+    QStringList list(warnings.begin(), warnings.end());
+    return list.join(u'\n').toStdString();
+}
+
 } // namespace
 
 // A page for every photo and every month; a month without a photo still gets its photo page
@@ -68,9 +74,10 @@ TEST_F(PhotoPages, EveryPhotoAndMonthGetsItsPageAndFacingPagesPairUp) {
         {PhotoLayout::Facing, true, false, allMonths(), 25, "The Smiths 2027\n2027"},
         {PhotoLayout::Facing, false, false, {3, 11}, 4, ""},
     };
+    const QString cover = choice(kCoverPhoto).path;
     choice(3).path.clear(); // March has no photo
     for (const Case& c : cases) {
-        if (!c.cover) choice(kCoverPhoto).path.clear();
+        choice(kCoverPhoto).path = c.cover ? cover : QString();
         const QString out = t.dir.filePath("out.pdf");
         const PrintResult result =
             PrintPagesToPdf(t.app, out, {c.yearPage, c.months, c.layout});
@@ -79,8 +86,9 @@ TEST_F(PhotoPages, EveryPhotoAndMonthGetsItsPageAndFacingPagesPairUp) {
         EXPECT_EQ(pdfPages(out), c.pages);
         EXPECT_TRUE(pdfText(out, 1).trimmed().startsWith(QLatin1String(c.firstText)))
             << pdfText(out, 1).toStdString();
-        if (c.layout == PhotoLayout::Facing) // the photo page of March is blank, the month next
+        if (c.layout == PhotoLayout::Facing) { // the photo page of March is blank, the month next
             EXPECT_TRUE(pdfText(out, c.pages == 4 ? 2 : 7).startsWith(QLatin1String("March 2027")));
+        }
     }
 }
 
@@ -112,6 +120,8 @@ TEST_F(PhotoPages, PhotoAbovePagesAreUprightWithTheMonthInTheLowerHalf) {
 }
 
 TEST_F(PhotoPages, WarningsNameSoftAndUnreadablePhotosInPageOrder) {
+    for (int m = 1; m <= 12; ++m)
+        choice(m).path.clear();
     choice(kCoverPhoto).path = photo("small.png", {320, 240});
     choice(3).path = photo("small.png", {320, 240});
     choice(5).path = t.dir.filePath("gone.jpg");
@@ -119,19 +129,19 @@ TEST_F(PhotoPages, WarningsNameSoftAndUnreadablePhotosInPageOrder) {
     const PaperInches a4{8.27, 11.69};
     // Photos above the months on A4 are 6.77 inches wide: 320 pixels give 47 dpi.
     // The cover's photo is as wide and no taller than 4 by 3.
-    EXPECT_EQ(PhotoWarnings(t.app, {false, allMonths(), PhotoLayout::Above}, a4),
-              (std::vector<QString>{"Cover: small.png gives 47 dpi on A4; it will look soft",
-                                    "March: small.png gives 47 dpi on A4; it will look soft",
-                                    "May: The photo gone.jpg does not exist."}));
+    EXPECT_EQ(lines(PhotoWarnings(t.app, {false, allMonths(), PhotoLayout::Above}, a4)),
+              "Cover: small.png gives 47 dpi on A4; it will look soft\n"
+              "March: small.png gives 47 dpi on A4; it will look soft\n"
+              "May: The photo gone.jpg does not exist.");
     // Facing a month, the photo fills 9.5 by 7 inches of Letter turned: the big one gives
     // 253 dpi, still sharp, the small one 34; the months are in the page's language; a paper without a name
     // is given by its size.
     t.app.Layout.Language = QStringLiteral("de_DE");
     const std::vector<int> months{3, 7};
-    EXPECT_EQ(PhotoWarnings(t.app, {false, months, PhotoLayout::Facing}, {11, 8.5}),
-              (std::vector<QString>{"Cover: small.png gives 34 dpi on Letter; it will look soft",
-                                    "März: small.png gives 34 dpi on Letter; it will look soft"}));
-    EXPECT_EQ(PhotoWarnings(t.app, {false, {3}, PhotoLayout::Facing}, {13, 8.5}).back(),
-              QStringLiteral("März: small.png gives 28 dpi on 8,5 × 13 in; it will look soft"));
+    EXPECT_EQ(lines(PhotoWarnings(t.app, {false, months, PhotoLayout::Facing}, {11, 8.5})),
+              "Cover: small.png gives 34 dpi on Letter; it will look soft\n"
+              "März: small.png gives 34 dpi on Letter; it will look soft");
+    EXPECT_EQ(lines({PhotoWarnings(t.app, {false, {3}, PhotoLayout::Facing}, {13, 8.5}).back()}),
+              "März: small.png gives 28 dpi on 8,5 × 13 in; it will look soft");
     EXPECT_TRUE(PhotoWarnings(t.app, {false, allMonths(), PhotoLayout::None}, a4).empty());
 }

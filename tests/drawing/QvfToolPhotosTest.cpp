@@ -14,13 +14,15 @@
 
 namespace {
 
-struct Run {
+struct ToolRun {
     int status;
     QString err;
 };
 
-Run qvftool(const QStringList& args) {
+ToolRun qvftool(const QStringList& args,
+               const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(env);
     process.start(QStringLiteral(QVFTOOL_PATH), args);
     process.waitForFinished(120000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
@@ -78,7 +80,7 @@ TEST(QvfToolPhotos, PrintsOneImagePerPhotoAtNoMoreThanThePaperNeeds) {
     (void)QFile(photos + "/notes.txt").open(QIODevice::WriteOnly); // not an image: passed over
 
     const QString out = dir.filePath("above.pdf");
-    const Run above =
+    const ToolRun above =
         qvftool({"print", kCalendar, "--year", "2027", "--photos", photos, "--output", out});
     ASSERT_EQ(above.status, 0) << above.err.toStdString();
     EXPECT_EQ(pdfPages(out), 13); // the cover, then twelve months with their photos
@@ -89,8 +91,11 @@ TEST(QvfToolPhotos, PrintsOneImagePerPhotoAtNoMoreThanThePaperNeeds) {
         EXPECT_LE(image.yppi, 301) << "page " << image.page;
     }
     // Name order counts numbers by value: "10.jpg" is October, after "5 upright.jpg" in May.
+    // The upright photo of May, cut to the wide frame above its month from the photo as
+    // shown: as wide as the upright photo's short side.
     EXPECT_EQ(images[5].page, 6);
-    EXPECT_GT(images[5].height, images[5].width) << "the upright photo of May";
+    EXPECT_EQ(images[5].width, 1200);
+    EXPECT_LT(images[5].height, 1200);
     EXPECT_TRUE(pdfText(out, 6).contains(QStringLiteral("May 2027")));
     EXPECT_TRUE(above.err.contains(QStringLiteral("March: 3 small.jpg gives ")))
         << above.err.toStdString();
@@ -103,6 +108,27 @@ TEST(QvfToolPhotos, PrintsOneImagePerPhotoAtNoMoreThanThePaperNeeds) {
               0);
     EXPECT_EQ(pdfPages(facing), 3); // the cover, May's photo, May
     EXPECT_GT(pdfPageSize(facing).width(), pdfPageSize(facing).height());
+
+    // On upright paper the photo page facing May is upright, and so is the photo on it.
+    QTemporaryDir config;
+    QDir().mkpath(config.filePath("Daylark"));
+    QFile conf(config.filePath("Daylark/Daylark.conf"));
+    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+    conf.write("[Software]\nDaylark\\Layout\\PaperSize=Custom\n"
+               "Daylark\\Layout\\PaperSizeWidth=8.5\nDaylark\\Layout\\PaperSizeHeight=11\n"
+               "Daylark\\Layout\\PaperOrientation=Portrait\n");
+    conf.close();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", config.path());
+    const QString upright = dir.filePath("upright.pdf");
+    ASSERT_EQ(qvftool({"print", kCalendar, "--year", "2027", "--photos", photos, "--months", "5",
+                       "--layout", "facing", "--settings", "--output", upright},
+                      env)
+                  .status,
+              0);
+    const std::vector<PdfImage> portrait = pdfImageList(upright);
+    ASSERT_EQ(portrait.size(), 2u);
+    EXPECT_GT(portrait[1].height, portrait[1].width) << "the upright photo of May";
 }
 
 TEST(QvfToolPhotos, AFolderWithoutImagesOrABadLayoutWritesNothing) {
@@ -122,7 +148,7 @@ TEST(QvfToolPhotos, AFolderWithoutImagesOrABadLayoutWritesNothing) {
         {{"--layout", "sideways"}, 2, "--layout takes above, facing or none"},
     };
     for (const Case& c : cases) {
-        const Run run = qvftool(QStringList{"print", kCalendar, "--year", "2027", "--output", out} +
+        const ToolRun run = qvftool(QStringList{"print", kCalendar, "--year", "2027", "--output", out} +
                                 c.options);
         EXPECT_EQ(run.status, c.status) << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(QLatin1String(c.says))) << run.err.toStdString();
