@@ -162,7 +162,7 @@ BENCHMARK(BM_QvfToolPrintOneMonth)->UseManualTime()->Unit(benchmark::kMillisecon
 // Twelve photos of 12 megapixels (4000 by 3000) as a camera gives them: JPEG of quality 90
 // with detail (gradients, shapes and grain, never a flat colour), made once per run of the
 // benchmark program.
-const QString& photoFolder() {
+QString photoFolder() {
     static QTemporaryDir dir;
     static const bool made = [] {
         std::mt19937 random(12);
@@ -171,7 +171,7 @@ const QString& photoFolder() {
             for (int y = 0; y < image.height(); ++y) {
                 auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
                 for (int x = 0; x < image.width(); ++x) {
-                    const int grain = int(random() % 17) - 8;
+                    const int grain = int(random() % 41) - 20;
                     line[x] = qRgb(std::clamp(x * 255 / 4000 + grain, 0, 255),
                                    std::clamp(y * 255 / 3000 + m * 10 + grain, 0, 255),
                                    std::clamp(128 + m * 8 - grain, 0, 255));
@@ -205,8 +205,8 @@ void BM_QvfToolPrintPhotos(benchmark::State& state, const char* layout) {
     setenv("LC_ALL", "en_GB.UTF-8", 1); // a locale of A4 paper
     measure(state, {"print", c.file, "--year", "2027", "--photos", photos, "--layout", layout,
                     "--language", "en_GB", "--output", c.pdf});
-    state.counters["pdf_MB"] = benchmark::Counter(
-        double(QFileInfo(QString::fromStdString(c.pdf)).size()) / 1e6);
+    state.counters["pdf_MB"] =
+        benchmark::Counter(double(QFileInfo(QString::fromStdString(c.pdf)).size()) / 1e6);
 }
 BENCHMARK_CAPTURE(BM_QvfToolPrintPhotos, Above, "above")
     ->UseManualTime()

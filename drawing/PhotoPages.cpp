@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr double kSameSide = 0.02; // inches: a page's sides rounded to hundredths still match
+constexpr double kSameSide = 0.02;    // inches: a page's sides rounded to hundredths still match
 constexpr double kCoverTextScale = 2; // the cover's title and year, to the month heading
 
 bool sameSides(PaperInches paper, QSizeF named) {
@@ -84,7 +84,8 @@ CoverLayout LayOutCover(DrawingSurface& metrics, const CalendarDocument& doc,
     const double below = cover.photo.bottom() + kPhotoGap;
     double y = below + (page.bottom() - below - textHeight) / 2;
     for (const QString& text : texts) {
-        cover.lines.push_back({text, page.left() + (page.width() - metrics.textWidth(text)) / 2, y});
+        cover.lines.push_back(
+            {text, page.left() + (page.width() - metrics.textWidth(text)) / 2, y});
         y += metrics.textHeight(text);
     }
     return cover;
@@ -119,8 +120,8 @@ std::vector<QString> PhotoWarnings(const AppState& app, const PrintPlan& plan, P
         QImage scratch(1, 1, QImage::Format_RGB32);
         QPainter painter(&scratch);
         PainterSurface metrics(painter, PainterSurface::pixelsPerInch(scratch));
-        frames.emplace_back(kCoverPhoto,
-                            LayOutCover(metrics, app.Document, layout, app.DisplayYear, page).photo);
+        frames.emplace_back(
+            kCoverPhoto, LayOutCover(metrics, app.Document, layout, app.DisplayYear, page).photo);
     }
     const QRectF monthFrame = plan.photos == PhotoLayout::Above ? PhotoAboveFrame(layout, page)
                                                                 : PhotoPageFrame(layout, page);
@@ -148,6 +149,7 @@ std::vector<QString> PhotoWarnings(const AppState& app, const PrintPlan& plan, P
 }
 
 std::vector<QString> PdfPhotoWarnings(const AppState& app, const PrintPlan& plan) {
-    const QRectF page = PdfPlanPageLayout(app.Layout, plan, DefaultPdfPaper()).fullRect(QPageLayout::Inch);
+    const QRectF page =
+        PdfPlanPageLayout(app.Layout, plan, DefaultPdfPaper()).fullRect(QPageLayout::Inch);
     return PhotoWarnings(app, plan, {page.width(), page.height()});
 }

@@ -20,36 +20,49 @@ QImage PhotoForFrame(const PhotoChoice& choice, QSizeF frame) {
     return image;
 }
 
-PhotoPagePrinter::PhotoPagePrinter(QPainter& painter, DrawingSurface& surface,
-                                   const PageInput& input, const PhotoChoices& photos)
-    : painter_(painter), surface_(surface), input_(input), photos_(photos),
-      pixelsPerInch_(PainterSurface::pixelsPerInch(*painter.device())) {}
+namespace {
 
-PhotoPagePrinter::~PhotoPagePrinter() {
-    if (ahead_ && ahead_->image.valid()) ahead_->image.wait();
+constexpr size_t kReadsAhead = 2; // one for each core of a small machine
+
+} // namespace
+
+PhotoPagePrinter::PhotoPagePrinter(QPainter& painter, DrawingSurface& surface,
+                                   const PageInput& input, const PhotoChoices& photos,
+                                   std::vector<Placed> order)
+    : painter_(painter), surface_(surface), input_(input), photos_(photos),
+      pixelsPerInch_(PainterSurface::pixelsPerInch(*painter.device())), order_(std::move(order)) {
+    readAhead();
 }
 
-void PhotoPagePrinter::readAhead(int slot, QRectF frame) {
-    if (ahead_ && ahead_->image.valid()) ahead_->image.wait();
-    const PhotoChoice choice = photos_.photos[size_t(slot)];
-    ahead_ = Ahead{slot, frame,
-                   std::async(std::launch::async, [choice, size = frame.size()] {
-                       return PhotoForFrame(choice, size);
-                   })};
+PhotoPagePrinter::~PhotoPagePrinter() {
+    for (Reading& r : reading_)
+        if (r.image.valid()) r.image.wait();
+}
+
+void PhotoPagePrinter::readAhead() {
+    while (reading_.size() < kReadsAhead && nextRead_ < order_.size()) {
+        const Placed placed = order_[nextRead_++];
+        const PhotoChoice choice = photos_.photos[size_t(placed.slot)];
+        reading_.push_back({placed, std::async(std::launch::async, [choice, placed] {
+                                return PhotoForFrame(choice, placed.frame.size());
+                            })});
+    }
 }
 
 QImage PhotoPagePrinter::takePhoto(int slot, QRectF frame) {
-    if (ahead_ && ahead_->slot == slot && ahead_->frame == frame) {
-        QImage image = ahead_->image.get();
-        ahead_.reset();
+    if (!reading_.empty() && reading_.front().placed.slot == slot &&
+        reading_.front().placed.frame == frame) {
+        QImage image = reading_.front().image.get();
+        reading_.pop_front();
+        readAhead();
         return image;
     }
     return PhotoForFrame(photos_.photos[size_t(slot)], frame.size());
 }
 
 void PhotoPagePrinter::printCover() {
-    const CoverLayout cover = LayOutCover(surface_, input_.doc, input_.layout, input_.year,
-                                          input_.printerPage);
+    const CoverLayout cover =
+        LayOutCover(surface_, input_.doc, input_.layout, input_.year, input_.printerPage);
     printPhoto(kCoverPhoto, cover.photo);
     surface_.setFont(cover.font);
     surface_.setTextColor(Qt::black);

@@ -5,8 +5,9 @@
 
 #include <QImage>
 #include <QRectF>
+#include <deque>
 #include <future>
-#include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -17,13 +18,17 @@ class QPainter;
 // still pair up.
 class PhotoPagePrinter {
   public:
-    PhotoPagePrinter(QPainter& painter, DrawingSurface& surface, const PageInput& input,
-                     const PhotoChoices& photos);
-    ~PhotoPagePrinter();
+    // A photo the pages will draw, and where.
+    struct Placed {
+        int slot; // kCoverPhoto, or month 1 to 12
+        QRectF frame;
+    };
 
-    // The photo of slot (kCoverPhoto, or month 1 to 12) is read ahead, while the page before
-    // it is drawn; frame is where it will go.
-    void readAhead(int slot, QRectF frame);
+    // The photos of order are read in that order, two at a time in the background while the
+    // pages are drawn, so that reading a photo overlaps drawing the page before it.
+    PhotoPagePrinter(QPainter& painter, DrawingSurface& surface, const PageInput& input,
+                     const PhotoChoices& photos, std::vector<Placed> order);
+    ~PhotoPagePrinter();
 
     // The cover page: the cover photo over the title and the year.
     void printCover();
@@ -32,18 +37,20 @@ class PhotoPagePrinter {
 
   private:
     QImage takePhoto(int slot, QRectF frame);
+    void readAhead();
 
     QPainter& painter_;
     DrawingSurface& surface_;
     PageInput input_;
     const PhotoChoices& photos_;
     double pixelsPerInch_;
-    struct Ahead {
-        int slot;
-        QRectF frame;
+    std::vector<Placed> order_;
+    size_t nextRead_ = 0;
+    struct Reading {
+        Placed placed;
         std::future<QImage> image;
     };
-    std::optional<Ahead> ahead_;
+    std::deque<Reading> reading_;
 };
 
 // The photo of choice cut to the shape of frame (inches) and scaled down to kPhotoMostDpi at

@@ -37,8 +37,8 @@ template <typename LayOut> bool onScratch(const QPagedPaintDevice& device, LayOu
 
 // Whether the page of month leaves the grid room: columns of some width and rows that hold
 // at least a day number.
-bool gridHasRoom(const AppState& app, const LayoutSettings& layout,
-                 const QPagedPaintDevice& device, PaperInches paper, int month) {
+bool gridHasRoom(const AppState& app, const LayoutSettings& layout, const QPagedPaintDevice& device,
+                 PaperInches paper, int month) {
     return onScratch(device, [&](DrawingSurface& metrics) {
         const MonthPageLayout page =
             LayOutMonthPage(metrics, {app.Document, layout, app.DisplayYear, paper}, month);
@@ -47,8 +47,8 @@ bool gridHasRoom(const AppState& app, const LayoutSettings& layout,
 }
 
 // Whether the year page leaves its months room.
-bool yearHasRoom(const AppState& app, const LayoutSettings& layout,
-                 const QPagedPaintDevice& device, PaperInches paper) {
+bool yearHasRoom(const AppState& app, const LayoutSettings& layout, const QPagedPaintDevice& device,
+                 PaperInches paper) {
     return onScratch(device, [&](DrawingSurface& metrics) {
         return YearPageHasRoom(
             LayOutYearPage(metrics, {app.Document, layout, app.DisplayYear, paper}));
@@ -157,24 +157,20 @@ class PageRun {
         const PageInput input{app_.Document, layout_, app_.DisplayYear, paper_};
         const PageInput monthInput{app_.Document, monthLayout_, app_.DisplayYear, paper_};
         MonthPagePrinter pages(surface, monthInput);
-        PhotoPagePrinter photos(painter, surface, input, app_.Document.Photos);
         const bool cover = PlanHasCover(app_.Document.Photos, plan_);
         const QRectF frame = plan_.photos == PhotoLayout::Above ? PhotoAboveFrame(layout_, paper_)
                                                                 : PhotoPageFrame(layout_, paper_);
-        const bool withPhotos = plan_.photos != PhotoLayout::None;
-        // The next month's photo is read while the page before it is drawn.
-        if (withPhotos && !plan_.months.empty()) photos.readAhead(plan_.months.front(), frame);
+        PhotoPagePrinter photos(painter, surface, input, app_.Document.Photos,
+                                photoOrder(surface, cover, frame));
         if (cover && !page([&] { photos.printCover(); })) return false;
         if (plan_.yearPage && !page([&] { PrintYearPage(surface, input); })) return false;
         for (size_t i = 0; i < plan_.months.size(); ++i) {
             const int month = plan_.months[i];
-            const bool last = i + 1 == plan_.months.size();
             if (plan_.photos == PhotoLayout::Facing &&
                 !page([&] { photos.printPhoto(month, frame); }))
                 return false;
             if (!page([&] {
                     if (plan_.photos == PhotoLayout::Above) photos.printPhoto(month, frame);
-                    if (withPhotos && !last) photos.readAhead(plan_.months[i + 1], frame);
                     pages.PrintMonthPage(month);
                     AddFitProblems(result_.problems, pages.layout().grid, pages.cellReports());
                 }))
@@ -184,6 +180,20 @@ class PageRun {
     }
 
   private:
+    // The photos the pages draw, in page order.
+    std::vector<PhotoPagePrinter::Placed> photoOrder(DrawingSurface& metrics, bool cover,
+                                                     QRectF frame) const {
+        std::vector<PhotoPagePrinter::Placed> order;
+        if (plan_.photos == PhotoLayout::None) return order;
+        if (cover)
+            order.push_back(
+                {kCoverPhoto,
+                 LayOutCover(metrics, app_.Document, layout_, app_.DisplayYear, paper_).photo});
+        for (const int month : plan_.months)
+            order.push_back({month, frame});
+        return order;
+    }
+
     // Starts a new page after the first, draws it and counts it.
     template <typename Draw> bool page(Draw draw) {
         if (result_.pages > 0 && !target_.device.newPage()) {
@@ -219,8 +229,8 @@ PrintResult PrintPages(AppState& app, const PageTarget& target, const PrintPlan&
     const PaperInches inches{paper.width(), paper.height()};
     PageRun run(app, target, plan, inches, result);
     const std::vector<int>& months = plan.months;
-    if ((!months.empty() && !gridHasRoom(app, run.monthLayout(), target.device, inches,
-                                         months.front())) ||
+    if ((!months.empty() &&
+         !gridHasRoom(app, run.monthLayout(), target.device, inches, months.front())) ||
         (plan.yearPage && !yearHasRoom(app, run.layout(), target.device, inches)))
         return {false, NoRoomForGridText(), 0, true};
     QPainter painter;

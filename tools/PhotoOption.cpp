@@ -61,8 +61,8 @@ std::optional<PhotoChoices> PhotosFromFolder(const QString& folder, QString& err
     for (const QFileInfo& file : files) {
         if (!QImageReader(file.filePath()).canRead()) continue;
         const QString path = file.absoluteFilePath();
-        const bool cover = file.completeBaseName().compare(QLatin1String("cover"),
-                                                           Qt::CaseInsensitive) == 0;
+        const bool cover =
+            file.completeBaseName().compare(QLatin1String("cover"), Qt::CaseInsensitive) == 0;
         if (cover && photos.photos[kCoverPhoto].empty()) {
             photos.photos[kCoverPhoto].path = path;
         } else if (month < kPhotoSlots) {

@@ -384,8 +384,8 @@ const std::vector<ToolCommand>& toolCommands() {
          "[--first-day DAY] [--week-numbers] [--plain] [--year-page] [--photos DIR] "
          "[--layout above|facing|none]",
          "Print month pages of YEAR, or the year on one page, or a photo calendar, into a PDF "
-         "file.", declarePrint,
-         runPrint, 1},
+         "file.",
+         declarePrint, runPrint, 1},
         {"ics", "FILE --output OUT.ics", "Write the calendar as an iCalendar file.", declareOutput,
          runIcs, 1},
         {"upcoming", "FILE [--months N] [--today YYYY-MM-DD] [--language LOCALE]",

@@ -1,5 +1,5 @@
-#include "PdfTools.h"
 #include "drawing/PhotoPages.h"
+#include "PdfTools.h"
 #include "settings/LoadSettings.h"
 #include "support/CalendarBuilder.h"
 #include "support/PlainPages.h"
@@ -79,8 +79,7 @@ TEST_F(PhotoPages, EveryPhotoAndMonthGetsItsPageAndFacingPagesPairUp) {
     for (const Case& c : cases) {
         choice(kCoverPhoto).path = c.cover ? cover : QString();
         const QString out = t.dir.filePath("out.pdf");
-        const PrintResult result =
-            PrintPagesToPdf(t.app, out, {c.yearPage, c.months, c.layout});
+        const PrintResult result = PrintPagesToPdf(t.app, out, {c.yearPage, c.months, c.layout});
         ASSERT_TRUE(result.ok) << result.error.toStdString();
         EXPECT_EQ(result.pages, c.pages);
         EXPECT_EQ(pdfPages(out), c.pages);
@@ -104,8 +103,8 @@ TEST_F(PhotoPages, PhotoAbovePagesAreUprightWithTheMonthInTheLowerHalf) {
     EXPECT_NEAR(page.height(), 842, 1);
     const std::optional<PdfWord> heading = findWord(pdfWords(out, 2), QStringLiteral("May"));
     ASSERT_TRUE(heading);
-    const QRectF frame = PhotoAboveFrame(PlanLayout(t.app.Layout, {false, {5}, PhotoLayout::Above}),
-                                         {8.27, 11.69});
+    const QRectF frame =
+        PhotoAboveFrame(PlanLayout(t.app.Layout, {false, {5}, PhotoLayout::Above}), {8.27, 11.69});
     EXPECT_NEAR(heading->yMin / 72, frame.bottom() + kPhotoGap, 0.1);
     EXPECT_GT(heading->yMin, page.height() / 2);
 
@@ -134,8 +133,8 @@ TEST_F(PhotoPages, WarningsNameSoftAndUnreadablePhotosInPageOrder) {
               "March: small.png gives 47 dpi on A4; it will look soft\n"
               "May: The photo gone.jpg does not exist.");
     // Facing a month, the photo fills 9.5 by 7 inches of Letter turned: the big one gives
-    // 253 dpi, still sharp, the small one 34; the months are in the page's language; a paper without a name
-    // is given by its size.
+    // 253 dpi, still sharp, the small one 34; the months are in the page's language; a paper
+    // without a name is given by its size.
     t.app.Layout.Language = QStringLiteral("de_DE");
     const std::vector<int> months{3, 7};
     EXPECT_EQ(lines(PhotoWarnings(t.app, {false, months, PhotoLayout::Facing}, {11, 8.5})),

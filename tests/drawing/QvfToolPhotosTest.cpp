@@ -20,7 +20,7 @@ struct ToolRun {
 };
 
 ToolRun qvftool(const QStringList& args,
-               const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+                const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(QVFTOOL_PATH), args);
@@ -72,7 +72,8 @@ TEST(QvfToolPhotos, PrintsOneImagePerPhotoAtNoMoreThanThePaperNeeds) {
     const QString photos = dir.filePath("photos");
     QDir().mkpath(photos);
     for (int m = 1; m <= 12; ++m)
-        if (m != 3 && m != 5) writePhoto(QStringLiteral("%1/%2.jpg").arg(photos).arg(m), {1600, 1200});
+        if (m != 3 && m != 5)
+            writePhoto(QStringLiteral("%1/%2.jpg").arg(photos).arg(m), {1600, 1200});
     writePhoto(photos + "/3 small.jpg", {320, 240});
     // Taken upright: stored on its side with the camera's orientation tag.
     writePhoto(photos + "/5 upright.jpg", {1600, 1200}, QImageIOHandler::TransformationRotate90);
@@ -148,8 +149,8 @@ TEST(QvfToolPhotos, AFolderWithoutImagesOrABadLayoutWritesNothing) {
         {{"--layout", "sideways"}, 2, "--layout takes above, facing or none"},
     };
     for (const Case& c : cases) {
-        const ToolRun run = qvftool(QStringList{"print", kCalendar, "--year", "2027", "--output", out} +
-                                c.options);
+        const ToolRun run =
+            qvftool(QStringList{"print", kCalendar, "--year", "2027", "--output", out} + c.options);
         EXPECT_EQ(run.status, c.status) << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(QLatin1String(c.says))) << run.err.toStdString();
         EXPECT_FALSE(QFile::exists(out));
