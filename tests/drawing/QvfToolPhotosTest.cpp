@@ -1,4 +1,5 @@
 #include "PdfTools.h"
+#include "PhotoFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,8 +32,8 @@ ToolRun qvftool(const QStringList& args,
 const QString kCalendar = QStringLiteral(DAYLARK_TEST_DATA "/handwritten.qvf");
 
 // A photo with some detail: bands of colour and a diagonal, so that it is no flat colour.
-void writePhoto(const QString& path, QSize stored,
-                QImageIOHandler::Transformations turn = QImageIOHandler::TransformationNone) {
+// With an orientation (the EXIF tag's 1 to 8) the file is written as a camera writes it.
+void writePhoto(const QString& path, QSize stored, int orientation = 0) {
     QImage image(stored, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.fillRect(image.rect(), QColor(40, 90, 160));
@@ -41,8 +42,11 @@ void writePhoto(const QString& path, QSize stored,
     painter.setPen(QPen(Qt::white, stored.width() / 50.0));
     painter.drawLine(QPoint(0, 0), QPoint(stored.width(), stored.height()));
     painter.end();
+    if (orientation != 0) {
+        ASSERT_TRUE(writeCameraJpeg(path, image, orientation));
+        return;
+    }
     QImageWriter writer(path, "jpeg");
-    writer.setTransformation(turn);
     ASSERT_TRUE(writer.write(image)) << writer.errorString().toStdString();
 }
 
@@ -76,7 +80,7 @@ TEST(QvfToolPhotos, PrintsOneImagePerPhotoAtNoMoreThanThePaperNeeds) {
             writePhoto(QStringLiteral("%1/%2.jpg").arg(photos).arg(m), {1600, 1200});
     writePhoto(photos + "/3 small.jpg", {320, 240});
     // Taken upright: stored on its side with the camera's orientation tag.
-    writePhoto(photos + "/5 upright.jpg", {1600, 1200}, QImageIOHandler::TransformationRotate90);
+    writePhoto(photos + "/5 upright.jpg", {1600, 1200}, 6); // turn a quarter clockwise to show
     writePhoto(photos + "/Cover.jpg", {1600, 1200});
     (void)QFile(photos + "/notes.txt").open(QIODevice::WriteOnly); // not an image: passed over
 
