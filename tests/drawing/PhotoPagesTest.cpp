@@ -20,28 +20,16 @@ struct PhotoPages : ::testing::Test {
         PlainPages(t.app.Layout);
         t.app.Document = sampleCalendar();
         t.app.DisplayYear = 2027;
-        t.app.Document.Photos.photos[kCoverPhoto].path = photo("cover.png", {40, 30});
-        for (int m = 1; m <= 12; ++m)
-            t.app.Document.Photos.photos[size_t(m)].path = photo("month.png", {40, 30});
+        for (int slot = kCoverPhoto; slot <= 12; ++slot)
+            choice(slot).path = photo("small.png", {40, 30});
     }
     QString photo(const QString& name, QSize size) {
-        const QString path = t.dir.filePath(name);
-        if (!QFile::exists(path)) {
-            QImage image(size, QImage::Format_RGB32);
-            image.fill(Qt::darkGreen);
-            image.save(path);
-        }
-        return path;
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        image.save(t.dir.filePath(name));
+        return t.dir.filePath(name);
     }
     PhotoChoice& choice(int slot) { return t.app.Document.Photos.photos[size_t(slot)]; }
-    // A4 stored as the layout dialog stores a named paper, turned to landscape.
-    void namedA4Landscape() {
-        t.app.Layout.PaperSize = QStringLiteral("Custom");
-        t.app.Layout.PaperName = QStringLiteral("A4");
-        t.app.Layout.PaperSizeWidth = 11.69f;
-        t.app.Layout.PaperSizeHeight = 8.27f;
-        t.app.Layout.PaperOrientation = QStringLiteral("Landscape");
-    }
 };
 
 std::vector<int> allMonths() {
@@ -95,7 +83,12 @@ TEST_F(PhotoPages, EveryPhotoAndMonthGetsItsPageAndFacingPagesPairUp) {
 // heading below the middle of the page; a grid with no room under the photo is refused.
 TEST_F(PhotoPages, PhotoAbovePagesAreUprightWithTheMonthInTheLowerHalf) {
     SKIP_WITHOUT_POPPLER();
-    namedA4Landscape();
+    // A4 as the layout dialog stores a named paper, turned to landscape.
+    t.app.Layout.PaperSize = QStringLiteral("Custom");
+    t.app.Layout.PaperName = QStringLiteral("A4");
+    t.app.Layout.PaperSizeWidth = 11.69f;
+    t.app.Layout.PaperSizeHeight = 8.27f;
+    t.app.Layout.PaperOrientation = QStringLiteral("Landscape");
     const QString out = t.dir.filePath("above.pdf");
     ASSERT_TRUE(PrintPagesToPdf(t.app, out, {false, {5}, PhotoLayout::Above}).ok);
     const QSizeF page = pdfPageSize(out);
@@ -121,8 +114,7 @@ TEST_F(PhotoPages, PhotoAbovePagesAreUprightWithTheMonthInTheLowerHalf) {
 TEST_F(PhotoPages, WarningsNameSoftAndUnreadablePhotosInPageOrder) {
     for (int m = 1; m <= 12; ++m)
         choice(m).path.clear();
-    choice(kCoverPhoto).path = photo("small.png", {320, 240});
-    choice(3).path = photo("small.png", {320, 240});
+    choice(kCoverPhoto).path = choice(3).path = photo("small.png", {320, 240});
     choice(5).path = t.dir.filePath("gone.jpg");
     choice(7).path = photo("big.png", {2400, 1800}); // 354 dpi above a month on A4
     const PaperInches a4{8.27, 11.69};

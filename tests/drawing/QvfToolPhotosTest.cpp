@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QImageWriter>
 #include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -31,9 +30,9 @@ ToolRun qvftool(const QStringList& args,
 
 const QString kCalendar = QStringLiteral(DAYLARK_TEST_DATA "/handwritten.qvf");
 
-// A photo with some detail: bands of colour and a diagonal, so that it is no flat colour.
-// With an orientation (the EXIF tag's 1 to 8) the file is written as a camera writes it.
-void writePhoto(const QString& path, QSize stored, int orientation = 0) {
+// A photo with some detail (bands of colour and a diagonal), written as a camera writes it
+// with the EXIF orientation tag (1: as stored).
+void writePhoto(const QString& path, QSize stored, int orientation = 1) {
     QImage image(stored, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.fillRect(image.rect(), QColor(40, 90, 160));
@@ -42,12 +41,7 @@ void writePhoto(const QString& path, QSize stored, int orientation = 0) {
     painter.setPen(QPen(Qt::white, stored.width() / 50.0));
     painter.drawLine(QPoint(0, 0), QPoint(stored.width(), stored.height()));
     painter.end();
-    if (orientation != 0) {
-        ASSERT_TRUE(writeCameraJpeg(path, image, orientation));
-        return;
-    }
-    QImageWriter writer(path, "jpeg");
-    ASSERT_TRUE(writer.write(image)) << writer.errorString().toStdString();
+    ASSERT_TRUE(writeCameraJpeg(path, image, orientation));
 }
 
 struct PdfImage {
