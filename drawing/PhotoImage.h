@@ -14,6 +14,10 @@
 // system can read. Reads only the file's header.
 std::optional<QSize> PhotoSize(const QString& path);
 
+// Why PhotoSize gives nothing, for the user ("The photo beach.jpg does not exist."); the
+// empty text for a photo it can read. Reads only the file's header.
+QString PhotoError(const QString& path);
+
 struct PhotoRead {
     QImage image;  // null when the photo could not be read
     QString error; // then why, for the user
@@ -22,7 +26,8 @@ struct PhotoRead {
 // Reads the photo turned by its orientation tag. With a size, only the part of the photo
 // inside crop (in the pixels of the shown photo; the whole photo when crop is empty) is
 // kept, scaled down with a smooth filter to fit within size when it is larger; never
-// scaled up.
+// scaled up. Where the format's decoder shrinks a photo by 2, 4 or 8 while it reads (JPEG),
+// which is many times faster, the part may come out up to a tenth smaller than the fit.
 PhotoRead ReadPhoto(const QString& path, QSize fitWithin = {}, QRectF crop = {});
 
 // The part of a photo of imageSize that fills a frame of frameSize without stretching: the

@@ -3,6 +3,8 @@
 #include "calendar_format/FileKind.h"
 #include "document/AppState.h"
 #include "drawing/MonthPage.h"
+#include "drawing/PhotoPages.h"
+#include "drawing/PhotoPrint.h"
 #include "drawing/YearPage.h"
 #include "platform/DrawingSurface.h"
 #include "settings/PaperRules.h"
@@ -34,19 +36,21 @@ template <typename LayOut> bool onScratch(const QPagedPaintDevice& device, LayOu
 
 // Whether the page of month leaves the grid room: columns of some width and rows that hold
 // at least a day number.
-bool gridHasRoom(AppState& app, const QPagedPaintDevice& device, PaperInches paper, int month) {
+bool gridHasRoom(const AppState& app, const LayoutSettings& layout, const QPagedPaintDevice& device,
+                 PaperInches paper, int month) {
     return onScratch(device, [&](DrawingSurface& metrics) {
         const MonthPageLayout page =
-            LayOutMonthPage(metrics, {app.Document, app.Layout, app.DisplayYear, paper}, month);
+            LayOutMonthPage(metrics, {app.Document, layout, app.DisplayYear, paper}, month);
         return page.frame.ColumnWidth > 0 && page.RowHeight >= page.datesLineHeight;
     });
 }
 
 // Whether the year page leaves its months room.
-bool yearHasRoom(AppState& app, const QPagedPaintDevice& device, PaperInches paper) {
+bool yearHasRoom(const AppState& app, const LayoutSettings& layout, const QPagedPaintDevice& device,
+                 PaperInches paper) {
     return onScratch(device, [&](DrawingSurface& metrics) {
         return YearPageHasRoom(
-            LayOutYearPage(metrics, {app.Document, app.Layout, app.DisplayYear, paper}));
+            LayOutYearPage(metrics, {app.Document, layout, app.DisplayYear, paper}));
     });
 }
 
@@ -111,6 +115,13 @@ QPageLayout PdfPageLayout(const LayoutSettings& layout, const QPageSize& default
     return QPageLayout(paper, PrintOrientation(layout), QMarginsF(0, 0, 0, 0), QPageLayout::Inch);
 }
 
+QPageLayout PdfPlanPageLayout(const LayoutSettings& layout, const PrintPlan& plan,
+                              const QPageSize& defaultPaper) {
+    QPageLayout page = PdfPageLayout(layout, defaultPaper);
+    page.setOrientation(PlanOrientation(layout, plan));
+    return page;
+}
+
 std::vector<int> MonthsToPrint(bool all, const std::vector<bool>& selected) {
     std::vector<int> months;
     for (int m = 1; m <= 12; ++m)
@@ -122,14 +133,104 @@ PrintResult PrintMonths(AppState& app, const PageTarget& target, const std::vect
     return PrintPages(app, target, {false, months});
 }
 
+namespace {
+
+// The pages of one print run, drawn one after the other on the target with a new page
+// between them. Photo layouts add the cover, the photo pages facing the months and the photos
+// above them; without photos the pages are the year page and the months.
+class PageRun {
+  public:
+    PageRun(AppState& app, const PageTarget& target, const PrintPlan& plan, PaperInches paper,
+            PrintResult& result)
+        : app_(app), target_(target), plan_(plan), paper_(paper), result_(result),
+          layout_(PlanLayout(app.Layout, plan)),
+          monthLayout_(plan.photos == PhotoLayout::Above ? MonthBelowPhoto(layout_, paper)
+                                                         : layout_) {}
+
+    const LayoutSettings& monthLayout() const { return monthLayout_; }
+    const LayoutSettings& layout() const { return layout_; }
+
+    // Draws every page; false when the target refused a new page (result says so).
+    bool draw(QPainter& painter) {
+        PainterSurface surface(painter, PainterSurface::pixelsPerInch(target_.device));
+        const PageInput input{app_.Document, layout_, app_.DisplayYear, paper_};
+        const PageInput monthInput{app_.Document, monthLayout_, app_.DisplayYear, paper_};
+        MonthPagePrinter pages(surface, monthInput);
+        const bool cover = PlanHasCover(app_.Document.Photos, plan_);
+        const QRectF frame = plan_.photos == PhotoLayout::Above ? PhotoAboveFrame(layout_, paper_)
+                                                                : PhotoPageFrame(layout_, paper_);
+        PhotoPagePrinter photos(painter, surface, input, app_.Document.Photos,
+                                photoOrder(surface, cover, frame));
+        if (cover && !page([&] { photos.printCover(); })) return false;
+        if (plan_.yearPage && !page([&] { PrintYearPage(surface, input); })) return false;
+        for (size_t i = 0; i < plan_.months.size(); ++i) {
+            const int month = plan_.months[i];
+            if (plan_.photos == PhotoLayout::Facing &&
+                !page([&] { photos.printPhoto(month, frame); }))
+                return false;
+            if (!page([&] {
+                    if (plan_.photos == PhotoLayout::Above) photos.printPhoto(month, frame);
+                    pages.PrintMonthPage(month);
+                    AddFitProblems(result_.problems, pages.layout().grid, pages.cellReports());
+                }))
+                return false;
+        }
+        return true;
+    }
+
+  private:
+    // The photos the pages draw, in page order.
+    std::vector<PhotoPagePrinter::Placed> photoOrder(DrawingSurface& metrics, bool cover,
+                                                     QRectF frame) const {
+        std::vector<PhotoPagePrinter::Placed> order;
+        if (plan_.photos == PhotoLayout::None) return order;
+        if (cover)
+            order.push_back(
+                {kCoverPhoto,
+                 LayOutCover(metrics, app_.Document, layout_, app_.DisplayYear, paper_).photo});
+        for (const int month : plan_.months)
+            order.push_back({month, frame});
+        return order;
+    }
+
+    // Starts a new page after the first, draws it and counts it.
+    template <typename Draw> bool page(Draw draw) {
+        if (result_.pages > 0 && !target_.device.newPage()) {
+            result_ = {
+                false,
+                QCoreApplication::translate("PrintJob", "%1 refused a new page").arg(target_.label),
+                result_.pages};
+            return false;
+        }
+        draw();
+        ++result_.pages;
+        return true;
+    }
+
+    AppState& app_;
+    const PageTarget& target_;
+    const PrintPlan& plan_;
+    PaperInches paper_;
+    PrintResult& result_;
+    LayoutSettings layout_;
+    LayoutSettings monthLayout_;
+};
+
+} // namespace
+
 PrintResult PrintPages(AppState& app, const PageTarget& target, const PrintPlan& plan) {
     PrintResult result;
-    const std::vector<int>& months = plan.months;
     if (plan.empty()) return result;
+    // Photos above the months print upright whatever the device was set to.
+    if (plan.photos != PhotoLayout::None)
+        target.device.setPageOrientation(PlanOrientation(app.Layout, plan));
     const QRectF paper = target.device.pageLayout().fullRect(QPageLayout::Inch);
     const PaperInches inches{paper.width(), paper.height()};
-    if ((!months.empty() && !gridHasRoom(app, target.device, inches, months.front())) ||
-        (plan.yearPage && !yearHasRoom(app, target.device, inches)))
+    PageRun run(app, target, plan, inches, result);
+    const std::vector<int>& months = plan.months;
+    if ((!months.empty() &&
+         !gridHasRoom(app, run.monthLayout(), target.device, inches, months.front())) ||
+        (plan.yearPage && !yearHasRoom(app, run.layout(), target.device, inches)))
         return {false, NoRoomForGridText(), 0, true};
     QPainter painter;
     if (!painter.begin(&target.device)) {
@@ -138,25 +239,7 @@ PrintResult PrintPages(AppState& app, const PageTarget& target, const PrintPlan&
                         : QCoreApplication::translate("PrintJob", "Cannot print on %1");
         return {false, error.arg(target.label), 0};
     }
-    PainterSurface surface(painter, PainterSurface::pixelsPerInch(target.device));
-    const PageInput input{app.Document, app.Layout, app.DisplayYear, inches};
-    MonthPagePrinter pages(surface, input);
-    if (plan.yearPage) {
-        PrintYearPage(surface, input);
-        ++result.pages;
-    }
-    for (size_t i = 0; i < months.size(); ++i) {
-        if (result.pages > 0 && !target.device.newPage()) {
-            result = {
-                false,
-                QCoreApplication::translate("PrintJob", "%1 refused a new page").arg(target.label),
-                result.pages};
-            break;
-        }
-        pages.PrintMonthPage(months[i]);
-        AddFitProblems(result.problems, pages.layout().grid, pages.cellReports());
-        ++result.pages;
-    }
+    run.draw(painter);
     if (!painter.end() && result.ok)
         result = {false,
                   QCoreApplication::translate("PrintJob", "%1 could not finish the document")
@@ -184,7 +267,7 @@ PrintResult PrintPagesToPdf(AppState& app, const QString& path, const PrintPlan&
         writer.setResolution(kPdfResolution);
         writer.setCreator(QStringLiteral("Daylark"));
         writer.setTitle(CalendarCaption(app.Document));
-        writer.setPageLayout(PdfPageLayout(app.Layout, DefaultPdfPaper()));
+        writer.setPageLayout(PdfPlanPageLayout(app.Layout, plan, DefaultPdfPaper()));
         result = PrintPages(app, {writer, path, true}, plan);
     }
     if (result.ok && file.error() != QFileDevice::NoError)

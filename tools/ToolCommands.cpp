@@ -6,12 +6,14 @@
 #include "document/FileCommands.h"
 #include "document/ICalendar.h"
 #include "document/StatusTexts.h"
+#include "drawing/PhotoPages.h"
 #include "drawing/PrintJob.h"
 #include "drawing/WeekList.h"
 #include "editors/ResortEntries.h"
 #include "editors/TextExport.h"
 #include "settings/LoadSettings.h"
 #include "settings/PageLanguage.h"
+#include "tools/PhotoOption.h"
 #include "tools/ToolHolidays.h"
 #include "tools/YearPageOption.h"
 
@@ -168,6 +170,7 @@ void declarePrint(QCommandLineParser& parser) {
                       QStringLiteral("Print the plain grid of six rows: no small months, moon "
                                      "phases, shading or notes box.")});
     declareYearPage(parser);
+    declarePhotos(parser);
 }
 
 // The layout with the page options of the command line in place of its own. A usage error
@@ -233,7 +236,19 @@ int runPrint(Tool& tool, const ToolCommand& self, const QCommandLineParser& pars
     AppState& app = tool.app;
     app.Layout = layout;
     app.DisplayYear = year;
-    const PrintPlan plan = PrintPlanOf(parser, months);
+    PrintPlan plan = PrintPlanOf(parser, months);
+    const PhotoOptions photos = ApplyPhotoOptions(parser, app.Document.Photos);
+    if (!photos.usage.isEmpty()) return usageError(self, photos.usage);
+    if (!photos.failure.isEmpty()) {
+        printError(QStringLiteral("qvftool print: ") + photos.failure);
+        return 1;
+    }
+    plan.photos = photos.layout;
+    if (plan.photos != PhotoLayout::None && app.Document.Photos.noPhotos())
+        printError(QStringLiteral("qvftool print: the calendar keeps no photos, so the photo "
+                                  "frames stay empty; --photos DIR takes a folder's."));
+    for (const QString& line : PdfPhotoWarnings(app, plan))
+        printError(line);
     const PrintResult result = PrintPagesToPdf(app, output, plan);
     // The days whose entries do not all show, and the 29 February birthdays that a common
     // year leaves out, so that nothing is missed unawares.
@@ -366,9 +381,11 @@ const std::vector<ToolCommand>& toolCommands() {
          declareNothing, runImport, 3},
         {"print",
          "FILE --year YEAR [--months 3,11] --output OUT.pdf [--settings] [--language LOCALE] "
-         "[--first-day DAY] [--week-numbers] [--plain] [--year-page]",
-         "Print month pages of YEAR, or the year on one page, into a PDF file.", declarePrint,
-         runPrint, 1},
+         "[--first-day DAY] [--week-numbers] [--plain] [--year-page] [--photos DIR] "
+         "[--layout above|facing|none]",
+         "Print month pages of YEAR, or the year on one page, or a photo calendar, into a PDF "
+         "file.",
+         declarePrint, runPrint, 1},
         {"ics", "FILE --output OUT.ics", "Write the calendar as an iCalendar file.", declareOutput,
          runIcs, 1},
         {"upcoming", "FILE [--months N] [--today YYYY-MM-DD] [--language LOCALE]",

@@ -824,6 +824,40 @@ Möchten Sie wirklich fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>PhotoImage</name>
+    <message>
+        <source>The photo %1 does not exist.</source>
+        <translation>Das Foto %1 gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is not a photo this program can read (JPEG, PNG or another common image format).</source>
+        <translation>%1 ist kein Foto, das dieses Programm lesen kann (JPEG, PNG oder ein anderes gängiges Bildformat).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoPages</name>
+    <message>
+        <source>Cover</source>
+        <translation>Titelblatt</translation>
+    </message>
+    <message>
+        <source>%1 × %2 in</source>
+        <translation>%1 × %2 Zoll</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 gives %3 dpi on %4; it will look soft</source>
+        <translation>%1: %2 ergibt %3 dpi auf %4; es wird unscharf aussehen</translation>
+    </message>
+</context>
+<context>
     <name>PrintJob</name>
     <message>
         <source>Cannot write the file %1: %2</source>

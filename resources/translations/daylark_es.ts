@@ -824,6 +824,40 @@ Are you sure you want to continue?</source>
     </message>
 </context>
 <context>
+    <name>PhotoImage</name>
+    <message>
+        <source>The photo %1 does not exist.</source>
+        <translation>La foto %1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not a photo this program can read (JPEG, PNG or another common image format).</source>
+        <translation>%1 no es una foto que este programa pueda leer (JPEG, PNG u otro formato de imagen habitual).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoPages</name>
+    <message>
+        <source>Cover</source>
+        <translation>Portada</translation>
+    </message>
+    <message>
+        <source>%1 × %2 in</source>
+        <translation>%1 × %2 pulg.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 gives %3 dpi on %4; it will look soft</source>
+        <translation>%1: %2 da %3 ppp en %4; se verá borrosa</translation>
+    </message>
+</context>
+<context>
     <name>PrintJob</name>
     <message>
         <source>Cannot write the file %1: %2</source>

@@ -824,6 +824,40 @@ Voulez-vous vraiment continuer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>PhotoImage</name>
+    <message>
+        <source>The photo %1 does not exist.</source>
+        <translation>La photo %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is not a photo this program can read (JPEG, PNG or another common image format).</source>
+        <translation>%1 n’est pas une photo que ce programme sait lire (JPEG, PNG ou un autre format d’image courant).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoPages</name>
+    <message>
+        <source>Cover</source>
+        <translation>Couverture</translation>
+    </message>
+    <message>
+        <source>%1 × %2 in</source>
+        <translation>%1 × %2 po</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 gives %3 dpi on %4; it will look soft</source>
+        <translation>%1 : %2 donne %3 ppp sur %4 ; elle paraîtra floue</translation>
+    </message>
+</context>
+<context>
     <name>PrintJob</name>
     <message>
         <source>Cannot write the file %1: %2</source>

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "document/PhotoChoices.h"
+#include "drawing/PrintJob.h"
+
+#include <QCommandLineParser>
+#include <QString>
+#include <optional>
+
+// qvftool print with photos: --photos DIR takes the images of a folder, --layout chooses
+// how the pages hold them (above, facing or none).
+void declarePhotos(QCommandLineParser& parser);
+
+// Whether file name a comes before b in the order a person sorts names: numbers by their
+// value ("2.jpg" before "10.jpg"), letters without regard to case.
+bool NameOrderBefore(const QString& a, const QString& b);
+
+// The images of folder that this system can read, in name order (numbers by their value, so
+// that "2.jpg" comes before "10.jpg"): an image named "cover" (any extension) for the cover,
+// the first twelve others for January to December; months after the last image have none.
+// Nothing, with the reason in error, when folder is not a folder or holds no image.
+std::optional<PhotoChoices> PhotosFromFolder(const QString& folder, QString& error);
+
+struct PhotoOptions {
+    PhotoLayout layout = PhotoLayout::None;
+    QString usage;   // a usage error: --layout names no layout
+    QString failure; // the photos could not be taken: the folder's reason
+};
+
+// Puts the photos of --photos in the calendar's place and gives the layout the pages print
+// with: --layout when given, else the calendar's own, else photos above the months when a
+// folder is given.
+PhotoOptions ApplyPhotoOptions(const QCommandLineParser& parser, PhotoChoices& photos);
