@@ -15,7 +15,7 @@ struct PhotoFormat {
     const char* format; // the reader's name of the format
 };
 constexpr PhotoFormat kPhotoFormats[] = {
-    {"jpg", "jpeg"},  {"jpeg", "jpeg"}, {"jpe", "jpeg"}, {"png", "png"},   {"heic", "heic"},
+    {"jpg", "jpeg"},  {"jpeg", "jpeg"}, {"jpe", "jpeg"},  {"png", "png"},  {"heic", "heic"},
     {"heif", "heif"}, {"avif", "avif"}, {"webp", "webp"}, {"tif", "tiff"}, {"tiff", "tiff"},
     {"bmp", "bmp"},   {"gif", "gif"},   {"jxl", "jxl"},
 };
@@ -71,14 +71,13 @@ bool isCover(const QFileInfo& file) {
 
 bool IsPhotoFileName(const QString& fileName) {
     const QString suffix = QFileInfo(fileName).suffix();
-    return !suffix.isEmpty() &&
-           readableExtensions().contains(suffix, Qt::CaseInsensitive);
+    return !suffix.isEmpty() && readableExtensions().contains(suffix, Qt::CaseInsensitive);
 }
 
 QString PhotoFileFilter() {
     QStringList patterns;
     for (const QString& extension : readableExtensions())
-        patterns << QStringLiteral("*.") + extension << QStringLiteral("*.") + extension.toUpper();
+        patterns << QStringLiteral("*.") + extension; // file dialogs match in any case
     return QCoreApplication::translate("PhotoFolder", "Photos (%1)").arg(patterns.join(u' ')) +
            QStringLiteral(";;") + QCoreApplication::translate("PhotoFolder", "All Files (*)");
 }

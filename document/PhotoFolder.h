@@ -19,12 +19,12 @@ QString PhotoFileFilter();
 
 // The photos of a folder as a calendar takes them: a file named "cover" (any photo extension,
 // any case) goes to the cover, the others, in name order (numbers in names by their value,
-// so "img2" comes before "img10"; case aside; the same in every language), to January onward. Hidden files and folders
-// are passed over.
+// so "img2" comes before "img10"; case aside; the same in every language), to January onward.
+// Hidden files and folders are passed over.
 struct FolderPhotos {
     std::array<QString, kPhotoSlots> paths{}; // absolute; empty where the folder has none
-    int found = 0;    // photos taken, the cover among them
-    int leftOver = 0; // photos after the twelfth month's, not taken
+    int found = 0;                            // photos taken, the cover among them
+    int leftOver = 0;                         // photos after the twelfth month's, not taken
     bool empty() const { return found == 0; }
 };
 FolderPhotos PhotosOfFolder(const QString& folder);

@@ -22,8 +22,7 @@ QString PhotoSlotName(int slot);
 
 // The paper of a printer whose page is pageSize, turned as pages with photos of the layout
 // print (PlanOrientation).
-PaperInches PhotoPaper(const QPageSize& pageSize, const LayoutSettings& layout,
-                       PhotoLayout photos);
+PaperInches PhotoPaper(const QPageSize& pageSize, const LayoutSettings& layout, PhotoLayout photos);
 
 // The part of the cover page's printable height the cover photo takes; the title and the
 // year go below it.

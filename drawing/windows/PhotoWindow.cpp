@@ -77,17 +77,18 @@ frmPhotos::frmPhotos(AppState& app, const QPageSize& pageSize, QWidget* parent)
 }
 
 void frmPhotos::buildControls() {
-    optNoPhotos = named(new QRadioButton(PhotoLayoutCaption(PhotoLayout::None), this),
-                        "optNoPhotos");
+    optNoPhotos =
+        named(new QRadioButton(PhotoLayoutCaption(PhotoLayout::None), this), "optNoPhotos");
     optAbove = named(new QRadioButton(PhotoLayoutCaption(PhotoLayout::Above), this), "optAbove");
-    optFacing =
-        named(new QRadioButton(PhotoLayoutCaption(PhotoLayout::Facing), this), "optFacing");
+    optFacing = named(new QRadioButton(PhotoLayoutCaption(PhotoLayout::Facing), this), "optFacing");
     auto* group = new QButtonGroup(this);
     for (QRadioButton* option : {optNoPhotos, optAbove, optFacing})
         group->addButton(option);
     lstSlots = named(new PhotoStrip(this), "lstSlots");
     lstSlots->setIconSize(kThumbnail);
     lstSlots->setGridSize(kThumbnail + QSize(24, 3 * fontMetrics().lineSpacing() + 12));
+    // The cover and the twelve months in two rows, without scrolling.
+    lstSlots->setMinimumHeight(2 * lstSlots->gridSize().height() + 2 * lstSlots->frameWidth() + 4);
     lstSlots->setToolTip(tr("Click an empty month to choose its photo; drag a photo onto "
                             "another month to swap them"));
     cmdChoose = named(new QPushButton(tr("&Choose..."), this), "cmdChoose");
@@ -127,14 +128,14 @@ void frmPhotos::layOut() {
 
     auto* window = new QVBoxLayout(this);
     window->addWidget(layouts);
-    window->addWidget(lstSlots, 2);
+    window->addWidget(lstSlots);
     window->addLayout(slotButtons);
-    window->addWidget(picPhoto, 3);
+    window->addWidget(picPhoto, 1);
     window->addWidget(lblPhoto);
     window->addWidget(lblWarnings);
     window->addWidget(lstWarnings);
     window->addWidget(buttons);
-    resize(7 * lstSlots->gridSize().width() + 40, 760);
+    resize(7 * lstSlots->gridSize().width() + 40, 900);
 }
 
 void frmPhotos::connectControls() {
@@ -220,9 +221,8 @@ void frmPhotos::pictureLoaded(int slot, const QString& path, const QImage& image
 
 void frmPhotos::showFrame() {
     const int slot = qMax(currentSlot(), 0);
-    const QSizeF frame =
-        PhotoFrameSize(app_.Layout, choices_.layout, slot,
-                       PhotoPaper(pageSize_, app_.Layout, choices_.layout));
+    const QSizeF frame = PhotoFrameSize(app_.Layout, choices_.layout, slot,
+                                        PhotoPaper(pageSize_, app_.Layout, choices_.layout));
     const PhotoChoice& choice = choices_.photos[slot];
     picPhoto->setFrame(frame, choice.focusX, choice.focusY);
 }

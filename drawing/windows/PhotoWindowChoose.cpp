@@ -66,9 +66,9 @@ void frmPhotos::cmdFill_Click() {
     }
     if (!choices_.noPhotos()) {
         const MessageRequest question{
-            .text = tr("Replace the chosen photos with the %n photo(s) of %1?", nullptr,
-                       photos.found)
-                        .arg(name),
+            .text =
+                tr("Replace the chosen photos with the %n photo(s) of %1?", nullptr, photos.found)
+                    .arg(name),
             .title = QStringLiteral("Daylark"),
             .icon = MessageIcon::Question,
             .buttons = MessageButtons::YesNo,

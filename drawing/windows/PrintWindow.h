@@ -110,6 +110,8 @@ class frmPrint : public QDialog {
     // The photo choice (PrintWindowPhotos.cpp).
     void buildPhotos();
     void showPhotoLayout();
+    // The window grows when what it shows needs more room than it has.
+    void growToFit();
     // The warnings about the chosen photos on the printer's paper.
     std::vector<QString> photoWarnings(const PrintPlan& plan, const QPrinter& printer) const;
     // The pages to print: the chosen months, with or instead of the year page, with the

@@ -135,6 +135,7 @@ void frmPrint::refreshFitList() {
         lblFit->setText(tr("Every entry of the chosen months fits in its day; about the photos:"));
     else
         lblFit->setText(tr("Every entry of the chosen months fits in its day."));
+    growToFit();
 }
 
 void frmPrint::cmdPreview_Click() {

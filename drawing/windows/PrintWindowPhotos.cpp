@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 void frmPrint::buildPhotos() {
@@ -30,6 +31,16 @@ void frmPrint::showPhotoLayout() {
                            .arg(chosen)
                            .arg(kPhotoSlots));
     lblPhotos->setVisible(photos.layout != PhotoLayout::None);
+    growToFit();
+}
+
+void frmPrint::growToFit() {
+    // A line or a list that has just appeared needs room the window may not have yet; the
+    // window grows to the size its controls ask for, as far as the screen has room.
+    if (!isVisible()) return;
+    QSize wanted = size().expandedTo(sizeHint());
+    if (const QScreen* room = screen()) wanted = wanted.boundedTo(room->availableSize());
+    if (wanted != size()) resize(wanted);
 }
 
 void frmPrint::cmdPhotos_Click() {
@@ -43,8 +54,7 @@ void frmPrint::cmdPhotos_Click() {
     fitTimer_->start();
 }
 
-std::vector<QString> frmPrint::photoWarnings(const PrintPlan& plan,
-                                             const QPrinter& printer) const {
+std::vector<QString> frmPrint::photoWarnings(const PrintPlan& plan, const QPrinter& printer) const {
     if (plan.photos == PhotoLayout::None) return {};
     const QRectF page = printer.pageLayout().fullRect(QPageLayout::Inch);
     return PhotoWarnings(app_, plan, PaperInches{page.width(), page.height()});
