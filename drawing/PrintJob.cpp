@@ -185,7 +185,9 @@ PrintResult PrintPagesToPdf(AppState& app, const QString& path, const PrintPlan&
         writer.setResolution(kPdfResolution);
         writer.setCreator(QStringLiteral("Daylark"));
         writer.setTitle(CalendarCaption(app.Document));
-        writer.setPageLayout(PdfPageLayout(app.Layout, DefaultPdfPaper()));
+        QPageLayout page = PdfPageLayout(app.Layout, DefaultPdfPaper());
+        page.setOrientation(PlanOrientation(app.Layout, plan));
+        writer.setPageLayout(page);
         result = PrintPages(app, {writer, path, true}, plan);
     }
     if (result.ok && file.error() != QFileDevice::NoError)

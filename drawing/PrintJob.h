@@ -70,7 +70,8 @@ QPageLayout::Orientation PlanOrientation(const LayoutSettings& layout, const Pri
 // Draws the plan's pages of app.DisplayYear on the target as PrintMonths does, the year page
 // first. A year page whose months would have no room is refused as a grid without room is.
 PrintResult PrintPages(AppState& app, const PageTarget& target, const PrintPlan& plan);
-// The same into the PDF file at path, as PrintMonthsToPdf writes it.
+// The same into the PDF file at path, as PrintMonthsToPdf writes it, in the plan's
+// orientation.
 PrintResult PrintPagesToPdf(AppState& app, const QString& path, const PrintPlan& plan);
 
 // Draws one page per month of app.DisplayYear on the target, in the given order, with a new

@@ -53,8 +53,7 @@ TEST(PhotoFolder, TakesTheCoverAndTheMonthsInNameOrder) {
          {"", "b.jpeg"},
          0},
         {"more than twelve: the rest is counted, not taken",
-         twelve + QStringList{"m13.png", "m14.png", "cover.png"},
-         QStringList{"cover.png"} + twelve,
+         twelve + QStringList{"m13.png", "m14.png", "cover.png"}, QStringList{"cover.png"} + twelve,
          2},
     };
     for (const Case& c : cases) {

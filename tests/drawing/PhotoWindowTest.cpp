@@ -1,8 +1,9 @@
+#include "drawing/windows/PhotoWindow.h"
+#include "PdfTools.h"
 #include "PrintWindowFixture.h"
 #include "document/PhotoFolder.h"
 #include "drawing/windows/PhotoPicture.h"
 #include "drawing/windows/PhotoStrip.h"
-#include "drawing/windows/PhotoWindow.h"
 #include "support/CalendarBuilder.h"
 #include "support/TestApp.h"
 
@@ -116,6 +117,17 @@ TEST_F(PhotoWindowFixture, FillFromFolderAsksBeforeReplacingAndTakesTheCoverAndN
     EXPECT_EQ(t.dialogs.messages.back().icon, MessageIcon::Information);
 }
 
+TEST_F(PhotoWindowFixture, TheWarningsFollowTheChoicesBeforeTheyAreKept) {
+    open();
+    EXPECT_FALSE(window->lstWarnings->isVisible());
+    chooseFor(7, photo(QStringLiteral("stamp.png"), {32, 24}));
+    ASSERT_TRUE(window->lstWarnings->isVisible());
+    EXPECT_FALSE(
+        window->lstWarnings->findItems(QStringLiteral("stamp.png"), Qt::MatchContains).empty());
+    QTest::mouseClick(window->optNoPhotos, Qt::LeftButton); // no photos print: nothing to warn
+    EXPECT_FALSE(window->lstWarnings->isVisible());
+}
+
 TEST_F(PhotoWindowFixture, DroppingASlotOnAnotherSwapsTheirPhotosWithTheirFocus) {
     const PhotoChoice cover{photo(QStringLiteral("c.png")), 100, 200};
     const PhotoChoice may{photo(QStringLiteral("m.png")), 700, 800};
@@ -126,7 +138,7 @@ TEST_F(PhotoWindowFixture, DroppingASlotOnAnotherSwapsTheirPhotosWithTheirFocus)
     EXPECT_EQ(window->choices().photos[0], may);
     EXPECT_EQ(window->choices().photos[5], cover);
     EXPECT_TRUE(window->lstSlots->item(0)->text().contains(QLatin1String("m.png")));
-    EXPECT_EQ(window->currentSlot(), 0); // the dropped photo is the one shown
+    EXPECT_EQ(window->currentSlot(), 0);        // the dropped photo is the one shown
     emit window->lstSlots->photoDropped(0, 12); // onto an empty month: the cover is empty now
     EXPECT_TRUE(window->choices().photos[0].empty());
     EXPECT_EQ(window->choices().photos[12], may);
@@ -193,4 +205,12 @@ TEST_F(PrintWindowPhotos, APhotoLayoutTurnsThePagesAndListsASoftPhotoBeforePrint
     });
     QTest::mouseClick(window->cmdPreview, Qt::LeftButton);
     EXPECT_EQ(shown, QPageLayout::Portrait);
+
+    // And so does the PDF file.
+    SKIP_WITHOUT_POPPLER();
+    const QString pdf = t.path(QStringLiteral("photos.pdf"));
+    t.dialogs.saveNext(pdf);
+    QTest::mouseClick(window->cmdBegin, Qt::LeftButton);
+    const QSizeF page = pdfPageSize(pdf);
+    EXPECT_GT(page.height(), page.width());
 }
