@@ -66,6 +66,11 @@ class Dialogs {
     virtual std::optional<FileChoice> openFile(const FileRequest& request) = 0;
     virtual std::optional<FileChoice> saveFile(const FileRequest& request) = 0;
     virtual std::optional<QColor> chooseColor(const QColor& initial, QWidget* owner) = 0;
+    // A folder to take files from: the request's title, owner and starting folder count, its
+    // filter does not. A program without a display chooses none.
+    virtual std::optional<QString> chooseFolder(const FileRequest& /*request*/) {
+        return std::nullopt;
+    }
 };
 
 // Convenience for the common one-button message.

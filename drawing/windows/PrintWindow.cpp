@@ -50,6 +50,7 @@ frmPrint::frmPrint(AppState& app, QWidget* parent, const QList<QPrinterInfo>& pr
     buildControls();
     buildFitList();
     buildYearPage();
+    buildPhotos();
     layOut();
     connectControls();
     connectFitList();
@@ -107,6 +108,7 @@ void frmPrint::layOut() {
     yearPage->addWidget(optYearInstead);
     yearPage->addStretch();
     panel->addLayout(yearPage);
+    panel->addWidget(lblPhotos);
     panel->addWidget(Line1[1]);
     panel->addWidget(lblFit);
     panel->addWidget(lstFit);
@@ -115,6 +117,7 @@ void frmPrint::layOut() {
     buttons->addWidget(cmdBegin);
     buttons->addWidget(cmdPreview);
     buttons->addWidget(cmdLayout);
+    buttons->addWidget(cmdPhotos);
     buttons->addStretch();
     buttons->addWidget(cmdClose);
 
@@ -128,6 +131,7 @@ void frmPrint::connectControls() {
     connect(optSelect, &QRadioButton::clicked, this, &frmPrint::optSelect_Click);
     connect(cmdBegin, &QPushButton::clicked, this, &frmPrint::cmdBegin_Click);
     connect(cmdLayout, &QPushButton::clicked, this, &frmPrint::layoutRequested);
+    connect(cmdPhotos, &QPushButton::clicked, this, &frmPrint::cmdPhotos_Click);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -154,6 +158,7 @@ void frmPrint::Form_Load() {
     lstMonths->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     optAll->setChecked(true);
     optAll_Click();
+    showPhotoLayout();
 }
 
 void frmPrint::optAll_Click() {

@@ -50,6 +50,8 @@ class frmPrint : public QDialog {
     // printer's page, and the entries that cannot be shown. Runs by itself a moment after
     // the printer, the months or the layout change.
     void refreshFitList();
+    // Shows the photos window; what it keeps applies to the next preview and print.
+    void cmdPhotos_Click();
 
     QFrame* picPrint;
     QLabel* lblSelPrinter;
@@ -66,7 +68,9 @@ class frmPrint : public QDialog {
     QPushButton* cmdBegin;
     QPushButton* cmdPreview;
     QPushButton* cmdLayout;
-    QPushButton* cmdClose; // closes the window without printing, as Escape does
+    QPushButton* cmdPhotos; // the photos of a photo calendar and their page layout
+    QLabel* lblPhotos;      // the photo layout chosen; hidden without photos
+    QPushButton* cmdClose;  // closes the window without printing, as Escape does
     QLabel* lblFit;
     QListWidget* lstFit;          // the days that do not show every entry
     std::array<QFrame*, 2> Line1; // the etched separators
@@ -103,7 +107,15 @@ class frmPrint : public QDialog {
     void buildYearPage();
     void connectYearPage();
     void yearPage_Click();
-    // The pages to print: the chosen months, with or instead of the year page.
+    // The photo choice (PrintWindowPhotos.cpp).
+    void buildPhotos();
+    void showPhotoLayout();
+    // The window grows when what it shows needs more room than it has.
+    void growToFit();
+    // The warnings about the chosen photos on the printer's paper.
+    std::vector<QString> photoWarnings(const PrintPlan& plan, const QPrinter& printer) const;
+    // The pages to print: the chosen months, with or instead of the year page, with the
+    // calendar's photos when a photo layout is chosen and months are printed.
     PrintPlan chosenPlan() const;
     // The chosen printer set up as printing sets it up; "Save as PDF" without a file.
     std::unique_ptr<QPrinter> chosenPrinter() const;

@@ -89,7 +89,7 @@ std::unique_ptr<QPrinter> frmPrint::chosenPrinter() const {
     } else {
         printer = std::make_unique<QPrinter>(printers_[index], QPrinter::HighResolution);
     }
-    PreparePrinter(*printer, app_.Layout);
+    PreparePrinter(*printer, app_.Layout, chosenPlan());
     return printer;
 }
 
@@ -117,18 +117,25 @@ void frmPrint::refreshFitList() {
         if (known != fitByMonth_.end())
             problems.insert(problems.end(), known->second.begin(), known->second.end());
     }
-    const QStringList lines =
+    const QStringList fitLines =
         FitProblemLines(problems, PageLocale::of(app_.Layout)) +
         HiddenLeapDayLines(app_.Document, app_.Layout, app_.DisplayYear, months);
+    QStringList photoLines;
+    if (printerChosen)
+        for (const QString& line : photoWarnings(plan, *chosenPrinter()))
+            photoLines << line;
     lstFit->clear();
-    lstFit->addItems(lines);
-    lstFit->setVisible(!lines.isEmpty());
+    lstFit->addItems(fitLines + photoLines);
+    lstFit->setVisible(!fitLines.isEmpty() || !photoLines.isEmpty());
     if (months.empty())
         lblFit->clear();
-    else if (lines.isEmpty())
-        lblFit->setText(tr("Every entry of the chosen months fits in its day."));
-    else
+    else if (!fitLines.isEmpty())
         lblFit->setText(tr("Not everything will be shown:"));
+    else if (!photoLines.isEmpty())
+        lblFit->setText(tr("Every entry of the chosen months fits in its day; about the photos:"));
+    else
+        lblFit->setText(tr("Every entry of the chosen months fits in its day."));
+    growToFit();
 }
 
 void frmPrint::cmdPreview_Click() {

@@ -2,6 +2,7 @@
 // months or instead of them.
 #include "drawing/windows/PrintWindow.h"
 
+#include "document/AppState.h"
 #include "platform/widgets/NamedControl.h"
 
 #include <QButtonGroup>
@@ -43,6 +44,7 @@ void frmPrint::yearPage_Click() {
 
 PrintPlan frmPrint::chosenPlan() const {
     const bool yearPage = chkYearPage->isChecked();
+    // The year page alone prints as it always has: photos go with months.
     if (yearPage && optYearInstead->isChecked()) return {true, {}};
-    return {yearPage, chosenMonths()};
+    return {yearPage, chosenMonths(), app_.Document.Photos.layout};
 }

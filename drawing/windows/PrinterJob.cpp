@@ -5,12 +5,12 @@
 #include <QCoreApplication>
 #include <QPrinter>
 
-void PreparePrinter(QPrinter& printer, const LayoutSettings& layout) {
+void PreparePrinter(QPrinter& printer, const LayoutSettings& layout, const PrintPlan& plan) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         printer.setPageLayout(PdfPageLayout(layout, printer.pageLayout().pageSize()));
         printer.setCreator(QStringLiteral("Daylark"));
     }
-    printer.setPageOrientation(PrintOrientation(layout));
+    printer.setPageOrientation(PlanOrientation(layout, plan));
 }
 
 PrintResult PrintMonths(AppState& app, QPrinter& printer, const std::vector<int>& months) {

@@ -133,3 +133,13 @@ std::optional<QColor> DesktopDialogs::chooseColor(const QColor& initial, QWidget
     if (!chosen.isValid()) return std::nullopt;
     return chosen;
 }
+
+std::optional<QString> DesktopDialogs::chooseFolder(const FileRequest& request) {
+    QFileDialog dialog(request.owner, request.title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (!request.folder.isEmpty()) dialog.setDirectory(request.folder);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}

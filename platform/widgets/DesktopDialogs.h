@@ -9,4 +9,5 @@ class DesktopDialogs final : public Dialogs {
     std::optional<FileChoice> openFile(const FileRequest& request) override;
     std::optional<FileChoice> saveFile(const FileRequest& request) override;
     std::optional<QColor> chooseColor(const QColor& initial, QWidget* owner) override;
+    std::optional<QString> chooseFolder(const FileRequest& request) override;
 };

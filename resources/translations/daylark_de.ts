@@ -824,6 +824,37 @@ Möchten Sie wirklich fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>PhotoFolder</name>
+    <message>
+        <source>Photos (%1)</source>
+        <translation>Fotos (%1)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoFrame</name>
+    <message>
+        <source>Photo above the month</source>
+        <translation>Foto über dem Monat</translation>
+    </message>
+    <message>
+        <source>Photo facing the month</source>
+        <translation>Foto gegenüber dem Monat</translation>
+    </message>
+    <message>
+        <source>No photos</source>
+        <translation>Keine Fotos</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <comment>the photo of the cover page</comment>
+        <translation>Titelbild</translation>
+    </message>
+</context>
+<context>
     <name>PhotoImage</name>
     <message>
         <source>The photo %1 does not exist.</source>
@@ -2015,6 +2046,107 @@ Klicken Sie auf „OK“, um die Optionen des Desktop-Kalenders zu öffnen.</tra
     </message>
 </context>
 <context>
+    <name>frmPhotos</name>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Click an empty month to choose its photo; drag a photo onto another month to swap them</source>
+        <translation>Klicken Sie auf einen leeren Monat, um sein Foto zu wählen; ziehen Sie ein Foto auf einen anderen Monat, um beide zu tauschen</translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation>&amp;Auswählen...</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>E&amp;ntfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Fill from Folder...</source>
+        <translation>Aus &amp;Ordner füllen...</translation>
+    </message>
+    <message>
+        <source>Click or drag to choose the point the print keeps in view</source>
+        <translation>Klicken oder ziehen Sie, um den Punkt zu wählen, der im Druck sichtbar bleibt</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Page layout</source>
+        <translation>Seitenlayout</translation>
+    </message>
+    <message>
+        <source>no photo</source>
+        <translation>kein Foto</translation>
+    </message>
+    <message>
+        <source>No photo chosen for %1</source>
+        <translation>Kein Foto für %1 gewählt</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>Reading the photo...</source>
+        <translation>Das Foto wird gelesen...</translation>
+    </message>
+    <message>
+        <source>%1, %2 × %3 pixels</source>
+        <translation>%1, %2 × %3 Pixel</translation>
+    </message>
+    <message>
+        <source>The pages print without photos.</source>
+        <translation>Die Seiten werden ohne Fotos gedruckt.</translation>
+    </message>
+    <message>
+        <source>Every chosen photo is sharp enough for this paper.</source>
+        <translation>Jedes gewählte Foto ist für dieses Papier scharf genug.</translation>
+    </message>
+    <message>
+        <source>Before you print:</source>
+        <translation>Vor dem Drucken:</translation>
+    </message>
+    <message>
+        <source>%1 is not a photo that Daylark can read.</source>
+        <translation>%1 ist kein Foto, das Daylark lesen kann.</translation>
+    </message>
+    <message>
+        <source>Choose the Photo for %1</source>
+        <translation>Foto für %1 auswählen</translation>
+    </message>
+    <message>
+        <source>Fill from Folder</source>
+        <translation>Aus Ordner füllen</translation>
+    </message>
+    <message>
+        <source>There are no photos in %1.</source>
+        <translation>In %1 gibt es keine Fotos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace the chosen photos with the %n photo(s) of %1?</source>
+        <translation>
+            <numerusform>Die gewählten Fotos durch das %n Foto aus %1 ersetzen?</numerusform>
+            <numerusform>Die gewählten Fotos durch die %n Fotos aus %1 ersetzen?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more photo(s) of the folder did not fit: a calendar has twelve months.</source>
+        <translation>
+            <numerusform>%n weiteres Foto des Ordners passte nicht mehr: ein Kalender hat zwölf Monate.</numerusform>
+            <numerusform>%n weitere Fotos des Ordners passten nicht mehr: ein Kalender hat zwölf Monate.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>frmPreview</name>
     <message>
         <source>Print Preview</source>
@@ -2142,6 +2274,22 @@ Prüfen Sie, ob er eingeschaltet und betriebsbereit ist, und versuchen Sie es da
     <message>
         <source>i&amp;nstead of the months</source>
         <translation>s&amp;tatt der Monate</translation>
+    </message>
+    <message>
+        <source>Every entry of the chosen months fits in its day; about the photos:</source>
+        <translation>Jeder Eintrag der gewählten Monate passt in seinen Tag; zu den Fotos:</translation>
+    </message>
+    <message>
+        <source>P&amp;hotos...</source>
+        <translation>F&amp;otos...</translation>
+    </message>
+    <message>
+        <source>A photo for each month and for the cover</source>
+        <translation>Ein Foto für jeden Monat und für das Titelbild</translation>
+    </message>
+    <message>
+        <source>Photos: %1 (%2 of %3 chosen)</source>
+        <translation>Fotos: %1 (%2 von %3 gewählt)</translation>
     </message>
 </context>
 <context>

@@ -824,6 +824,37 @@ Are you sure you want to continue?</source>
     </message>
 </context>
 <context>
+    <name>PhotoFolder</name>
+    <message>
+        <source>Photos (%1)</source>
+        <translation>Fotos (%1)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoFrame</name>
+    <message>
+        <source>Photo above the month</source>
+        <translation>Foto sobre el mes</translation>
+    </message>
+    <message>
+        <source>Photo facing the month</source>
+        <translation>Foto frente al mes</translation>
+    </message>
+    <message>
+        <source>No photos</source>
+        <translation>Sin fotos</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <comment>the photo of the cover page</comment>
+        <translation>Portada</translation>
+    </message>
+</context>
+<context>
     <name>PhotoImage</name>
     <message>
         <source>The photo %1 does not exist.</source>
@@ -2015,6 +2046,107 @@ Haga clic en «Aceptar» para ver las opciones del calendario de escritorio.</tr
     </message>
 </context>
 <context>
+    <name>frmPhotos</name>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Click an empty month to choose its photo; drag a photo onto another month to swap them</source>
+        <translation>Pulse un mes vacío para elegir su foto; arrastre una foto sobre otro mes para intercambiarlas</translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation>&amp;Elegir...</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>&amp;Fill from Folder...</source>
+        <translation>&amp;Llenar desde carpeta...</translation>
+    </message>
+    <message>
+        <source>Click or drag to choose the point the print keeps in view</source>
+        <translation>Pulse o arrastre para elegir el punto que la impresión mantiene a la vista</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Page layout</source>
+        <translation>Diseño de página</translation>
+    </message>
+    <message>
+        <source>no photo</source>
+        <translation>sin foto</translation>
+    </message>
+    <message>
+        <source>No photo chosen for %1</source>
+        <translation>No hay foto elegida para %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>No se puede leer %1</translation>
+    </message>
+    <message>
+        <source>Reading the photo...</source>
+        <translation>Leyendo la foto...</translation>
+    </message>
+    <message>
+        <source>%1, %2 × %3 pixels</source>
+        <translation>%1, %2 × %3 píxeles</translation>
+    </message>
+    <message>
+        <source>The pages print without photos.</source>
+        <translation>Las páginas se imprimen sin fotos.</translation>
+    </message>
+    <message>
+        <source>Every chosen photo is sharp enough for this paper.</source>
+        <translation>Cada foto elegida es lo bastante nítida para este papel.</translation>
+    </message>
+    <message>
+        <source>Before you print:</source>
+        <translation>Antes de imprimir:</translation>
+    </message>
+    <message>
+        <source>%1 is not a photo that Daylark can read.</source>
+        <translation>%1 no es una foto que Daylark pueda leer.</translation>
+    </message>
+    <message>
+        <source>Choose the Photo for %1</source>
+        <translation>Elegir la foto para %1</translation>
+    </message>
+    <message>
+        <source>Fill from Folder</source>
+        <translation>Llenar desde carpeta</translation>
+    </message>
+    <message>
+        <source>There are no photos in %1.</source>
+        <translation>No hay fotos en %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace the chosen photos with the %n photo(s) of %1?</source>
+        <translation>
+            <numerusform>¿Reemplazar las fotos elegidas por la %n foto de %1?</numerusform>
+            <numerusform>¿Reemplazar las fotos elegidas por las %n fotos de %1?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more photo(s) of the folder did not fit: a calendar has twelve months.</source>
+        <translation>
+            <numerusform>%n foto más de la carpeta no cupo: un calendario tiene doce meses.</numerusform>
+            <numerusform>%n fotos más de la carpeta no cupieron: un calendario tiene doce meses.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>frmPreview</name>
     <message>
         <source>Print Preview</source>
@@ -2142,6 +2274,22 @@ Compruebe que está encendida y lista antes de volver a intentarlo.</translation
     <message>
         <source>i&amp;nstead of the months</source>
         <translation>en &amp;lugar de los meses</translation>
+    </message>
+    <message>
+        <source>Every entry of the chosen months fits in its day; about the photos:</source>
+        <translation>Cada entrada de los meses elegidos cabe en su día; sobre las fotos:</translation>
+    </message>
+    <message>
+        <source>P&amp;hotos...</source>
+        <translation>F&amp;otos...</translation>
+    </message>
+    <message>
+        <source>A photo for each month and for the cover</source>
+        <translation>Una foto para cada mes y para la portada</translation>
+    </message>
+    <message>
+        <source>Photos: %1 (%2 of %3 chosen)</source>
+        <translation>Fotos: %1 (%2 de %3 elegidas)</translation>
     </message>
 </context>
 <context>

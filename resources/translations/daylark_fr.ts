@@ -824,6 +824,37 @@ Voulez-vous vraiment continuer&#xa0;?</translation>
     </message>
 </context>
 <context>
+    <name>PhotoFolder</name>
+    <message>
+        <source>Photos (%1)</source>
+        <translation>Photos (%1)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoFrame</name>
+    <message>
+        <source>Photo above the month</source>
+        <translation>Photo au-dessus du mois</translation>
+    </message>
+    <message>
+        <source>Photo facing the month</source>
+        <translation>Photo en regard du mois</translation>
+    </message>
+    <message>
+        <source>No photos</source>
+        <translation>Sans photos</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <comment>the photo of the cover page</comment>
+        <translation>Couverture</translation>
+    </message>
+</context>
+<context>
     <name>PhotoImage</name>
     <message>
         <source>The photo %1 does not exist.</source>
@@ -2015,6 +2046,107 @@ Cliquez sur «&#xa0;OK&#xa0;» pour afficher les options du calendrier de bureau
     </message>
 </context>
 <context>
+    <name>frmPhotos</name>
+    <message>
+        <source>Photos</source>
+        <translation>Photos</translation>
+    </message>
+    <message>
+        <source>Click an empty month to choose its photo; drag a photo onto another month to swap them</source>
+        <translation>Cliquez sur un mois vide pour choisir sa photo&#xa0;; faites glisser une photo sur un autre mois pour les échanger</translation>
+    </message>
+    <message>
+        <source>&amp;Choose...</source>
+        <translation>&amp;Choisir...</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <source>&amp;Fill from Folder...</source>
+        <translation>&amp;Remplir depuis un dossier...</translation>
+    </message>
+    <message>
+        <source>Click or drag to choose the point the print keeps in view</source>
+        <translation>Cliquez ou faites glisser pour choisir le point que l’impression garde visible</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Page layout</source>
+        <translation>Mise en page</translation>
+    </message>
+    <message>
+        <source>no photo</source>
+        <translation>pas de photo</translation>
+    </message>
+    <message>
+        <source>No photo chosen for %1</source>
+        <translation>Aucune photo choisie pour %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>Reading the photo...</source>
+        <translation>Lecture de la photo...</translation>
+    </message>
+    <message>
+        <source>%1, %2 × %3 pixels</source>
+        <translation>%1, %2 × %3 pixels</translation>
+    </message>
+    <message>
+        <source>The pages print without photos.</source>
+        <translation>Les pages s’impriment sans photos.</translation>
+    </message>
+    <message>
+        <source>Every chosen photo is sharp enough for this paper.</source>
+        <translation>Chaque photo choisie est assez nette pour ce papier.</translation>
+    </message>
+    <message>
+        <source>Before you print:</source>
+        <translation>Avant d’imprimer&#xa0;:</translation>
+    </message>
+    <message>
+        <source>%1 is not a photo that Daylark can read.</source>
+        <translation>%1 n’est pas une photo que Daylark sait lire.</translation>
+    </message>
+    <message>
+        <source>Choose the Photo for %1</source>
+        <translation>Choisir la photo pour %1</translation>
+    </message>
+    <message>
+        <source>Fill from Folder</source>
+        <translation>Remplir depuis un dossier</translation>
+    </message>
+    <message>
+        <source>There are no photos in %1.</source>
+        <translation>Il n’y a pas de photos dans %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Replace the chosen photos with the %n photo(s) of %1?</source>
+        <translation>
+            <numerusform>Remplacer les photos choisies par la %n photo de %1&#xa0;?</numerusform>
+            <numerusform>Remplacer les photos choisies par les %n photos de %1&#xa0;?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more photo(s) of the folder did not fit: a calendar has twelve months.</source>
+        <translation>
+            <numerusform>%n photo de plus du dossier n’a pas trouvé place&#xa0;: un calendrier a douze mois.</numerusform>
+            <numerusform>%n photos de plus du dossier n’ont pas trouvé place&#xa0;: un calendrier a douze mois.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>frmPreview</name>
     <message>
         <source>Print Preview</source>
@@ -2142,6 +2274,22 @@ Vérifiez qu’elle est allumée et prête avant de réessayer.</translation>
     <message>
         <source>i&amp;nstead of the months</source>
         <translation>à la &amp;place des mois</translation>
+    </message>
+    <message>
+        <source>Every entry of the chosen months fits in its day; about the photos:</source>
+        <translation>Chaque entrée des mois choisis tient dans son jour&#xa0;; à propos des photos&#xa0;:</translation>
+    </message>
+    <message>
+        <source>P&amp;hotos...</source>
+        <translation>P&amp;hotos...</translation>
+    </message>
+    <message>
+        <source>A photo for each month and for the cover</source>
+        <translation>Une photo pour chaque mois et pour la couverture</translation>
+    </message>
+    <message>
+        <source>Photos: %1 (%2 of %3 chosen)</source>
+        <translation>Photos&#xa0;: %1 (%2 sur %3 choisies)</translation>
     </message>
 </context>
 <context>

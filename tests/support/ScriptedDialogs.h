@@ -22,6 +22,7 @@ class ScriptedDialogs final : public Dialogs {
     std::vector<FileRequest> openRequests;
     std::vector<FileRequest> saveRequests;
     std::vector<MessageRequest> saveQuestions;
+    std::vector<FileRequest> folderRequests;
 
     void answerNext(Answer answer) { answers_.push_back(answer); }
     void openNext(std::optional<QString> path) { openPaths_.push_back(std::move(path)); }
@@ -31,6 +32,7 @@ class ScriptedDialogs final : public Dialogs {
     }
     void saveQuestionNext(Answer answer) { saveAnswers_.push_back(answer); }
     void colorNext(std::optional<QColor> color) { colors_.push_back(std::move(color)); }
+    void folderNext(std::optional<QString> path) { folders_.push_back(std::move(path)); }
 
     Answer message(const MessageRequest& request) override {
         messages.push_back(request);
@@ -57,6 +59,10 @@ class ScriptedDialogs final : public Dialogs {
     }
     std::optional<QColor> chooseColor(const QColor&, QWidget*) override {
         return take(colors_, std::optional<QColor>());
+    }
+    std::optional<QString> chooseFolder(const FileRequest& request) override {
+        folderRequests.push_back(request);
+        return take(folders_, std::optional<QString>());
     }
 
     QStringList messageTexts() const { return textsOf(messages); }
@@ -91,4 +97,5 @@ class ScriptedDialogs final : public Dialogs {
     std::deque<QString> saveFilters_;
     std::deque<Answer> saveAnswers_;
     std::deque<std::optional<QColor>> colors_;
+    std::deque<std::optional<QString>> folders_;
 };

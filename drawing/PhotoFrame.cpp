@@ -1,0 +1,63 @@
+#include "drawing/PhotoFrame.h"
+
+#include "document/AppState.h"
+#include "drawing/PhotoPages.h"
+#include "drawing/PrintJob.h"
+#include "platform/Translations.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+QString PhotoLayoutCaption(PhotoLayout layout) {
+    switch (layout) {
+    case PhotoLayout::Above:
+        return QCoreApplication::translate("PhotoFrame", "Photo above the month");
+    case PhotoLayout::Facing:
+        return QCoreApplication::translate("PhotoFrame", "Photo facing the month");
+    case PhotoLayout::None:
+        break;
+    }
+    return QCoreApplication::translate("PhotoFrame", "No photos");
+}
+
+QString PhotoSlotName(int slot) {
+    if (slot == kCoverPhoto)
+        return QCoreApplication::translate("PhotoFrame", "Cover", "the photo of the cover page");
+    return InterfaceMonthName(slot);
+}
+
+PaperInches PhotoPaper(const QPageSize& pageSize, const LayoutSettings& layout,
+                       PhotoLayout photos) {
+    const QSizeF upright = pageSize.size(QPageSize::Inch);
+    const double shorter = std::min(upright.width(), upright.height());
+    const double longer = std::max(upright.width(), upright.height());
+    const PrintPlan plan{false, {}, photos};
+    if (PlanOrientation(layout, plan) == QPageLayout::Portrait) return {shorter, longer};
+    return {longer, shorter};
+}
+
+QSizeF PhotoFrameSize(const LayoutSettings& layout, PhotoLayout photos, int slot,
+                      PaperInches paper) {
+    if (photos == PhotoLayout::None) return {};
+    const PageFrame frame = ComputePageFrame(layout, paper);
+    const double width = std::max(0.0, frame.PageRight - frame.PageLeft);
+    const double height = std::max(0.0, frame.PageBottom - frame.PageTop);
+    if (slot == kCoverPhoto) return {width, height * kCoverPhotoShare};
+    if (photos == PhotoLayout::Above) return {width, height / 2};
+    return {width, height};
+}
+
+std::vector<QString> ChoiceWarnings(const AppState& app, const PhotoChoices& choices,
+                                    const QPageSize& pageSize) {
+    if (choices.layout == PhotoLayout::None) return {};
+    // A state of its own that holds only what the warnings look at: the photos, the layout and
+    // the year; the calendar's entries play no part.
+    AppState chosen(app.dialogs, app.clock, app.store);
+    chosen.Layout = app.Layout;
+    chosen.Options = app.Options;
+    chosen.DisplayYear = app.DisplayYear;
+    chosen.Document.FileName = app.Document.FileName;
+    chosen.Document.Photos = choices;
+    const PrintPlan plan{false, MonthsToPrint(true, {}), choices.layout};
+    return PhotoWarnings(chosen, plan, PhotoPaper(pageSize, app.Layout, choices.layout));
+}
