@@ -36,17 +36,6 @@ PaperInches PhotoPaper(const QPageSize& pageSize, const LayoutSettings& layout,
     return {longer, shorter};
 }
 
-QSizeF PhotoFrameSize(const LayoutSettings& layout, PhotoLayout photos, int slot,
-                      PaperInches paper) {
-    if (photos == PhotoLayout::None) return {};
-    const PageFrame frame = ComputePageFrame(layout, paper);
-    const double width = std::max(0.0, frame.PageRight - frame.PageLeft);
-    const double height = std::max(0.0, frame.PageBottom - frame.PageTop);
-    if (slot == kCoverPhoto) return {width, height * kCoverPhotoShare};
-    if (photos == PhotoLayout::Above) return {width, height / 2};
-    return {width, height};
-}
-
 std::vector<QString> ChoiceWarnings(const AppState& app, const PhotoChoices& choices,
                                     const QPageSize& pageSize) {
     if (choices.layout == PhotoLayout::None) return {};

@@ -24,16 +24,6 @@ QString PhotoSlotName(int slot);
 // print (PlanOrientation).
 PaperInches PhotoPaper(const QPageSize& pageSize, const LayoutSettings& layout, PhotoLayout photos);
 
-// The part of the cover page's printable height the cover photo takes; the title and the
-// year go below it.
-inline constexpr double kCoverPhotoShare = 0.8;
-
-// The size in inches of the frame the photo of slot fills on paper, within the layout's
-// margins: the upper half for a photo above the month, the whole page for a photo facing it,
-// and the cover's share of the page for the cover. Empty without photos.
-QSizeF PhotoFrameSize(const LayoutSettings& layout, PhotoLayout photos, int slot,
-                      PaperInches paper);
-
 // The warnings PhotoWarnings gives for photos that are chosen but not yet the calendar's: the
 // cover and the twelve months of choices on paper of pageSize.
 std::vector<QString> ChoiceWarnings(const AppState& app, const PhotoChoices& choices,

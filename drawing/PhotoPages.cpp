@@ -108,28 +108,33 @@ double PhotoDpi(QSizeF pixels, QSizeF frame) {
     return crop.isEmpty() ? 0 : crop.width() / frame.width();
 }
 
+QRectF PhotoSlotFrame(const AppState& app, const PrintPlan& plan, int slot, PaperInches paper) {
+    if (plan.photos == PhotoLayout::None) return {};
+    const PaperInches page = planPaper(paper, plan);
+    const LayoutSettings layout = PlanLayout(app.Layout, plan);
+    if (slot == kCoverPhoto) {
+        QImage scratch(1, 1, QImage::Format_RGB32);
+        QPainter painter(&scratch);
+        PainterSurface metrics(painter, PainterSurface::pixelsPerInch(scratch));
+        return LayOutCover(metrics, app.Document, layout, app.DisplayYear, page).photo;
+    }
+    return plan.photos == PhotoLayout::Above ? PhotoAboveFrame(layout, page)
+                                             : PhotoPageFrame(layout, page);
+}
+
 std::vector<QString> PhotoWarnings(const AppState& app, const PrintPlan& plan, PaperInches paper) {
     std::vector<QString> lines;
     if (plan.photos == PhotoLayout::None) return lines;
     const PaperInches page = planPaper(paper, plan);
-    const LayoutSettings layout = PlanLayout(app.Layout, plan);
-    const PageLocale locale = PageLocale::of(layout);
+    const PageLocale locale = PageLocale::of(PlanLayout(app.Layout, plan));
     const PhotoChoices& photos = app.Document.Photos;
-    std::vector<std::pair<int, QRectF>> frames; // slot and frame, in page order
-    if (PlanHasCover(photos, plan)) {
-        QImage scratch(1, 1, QImage::Format_RGB32);
-        QPainter painter(&scratch);
-        PainterSurface metrics(painter, PainterSurface::pixelsPerInch(scratch));
-        frames.emplace_back(
-            kCoverPhoto, LayOutCover(metrics, app.Document, layout, app.DisplayYear, page).photo);
-    }
-    const QRectF monthFrame = plan.photos == PhotoLayout::Above ? PhotoAboveFrame(layout, page)
-                                                                : PhotoPageFrame(layout, page);
-    for (const int month : plan.months)
-        frames.emplace_back(month, monthFrame);
-    for (const auto& [slot, frame] : frames) {
+    std::vector<int> pageSlots; // in page order
+    if (PlanHasCover(photos, plan)) pageSlots.push_back(kCoverPhoto);
+    pageSlots.insert(pageSlots.end(), plan.months.begin(), plan.months.end());
+    for (const int slot : pageSlots) {
         const PhotoChoice& choice = photos.photos[size_t(slot)];
-        if (choice.empty() || frame.isEmpty()) continue;
+        const QRectF frame = choice.empty() ? QRectF() : PhotoSlotFrame(app, plan, slot, page);
+        if (frame.isEmpty()) continue;
         const QString label = slotLabel(slot, locale);
         const std::optional<QSize> size = PhotoSize(choice.path);
         if (!size) {

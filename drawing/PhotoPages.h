@@ -28,6 +28,11 @@ inline constexpr double kPhotoGap = 0.2;
 // in page order, the cover first. Nothing for a plan without photos.
 std::vector<QString> PhotoWarnings(const AppState& app, const PrintPlan& plan, PaperInches paper);
 
+// The frame (inches) the photo of slot fills on the plan's pages on paper (as the device
+// gives it; turned upright for photos above the months): the cover's photo, or a month's
+// above its grid or on the page facing it. Empty for a plan without photos.
+QRectF PhotoSlotFrame(const AppState& app, const PrintPlan& plan, int slot, PaperInches paper);
+
 // PhotoWarnings for the pages PrintPagesToPdf writes.
 std::vector<QString> PdfPhotoWarnings(const AppState& app, const PrintPlan& plan);
 

@@ -11,14 +11,10 @@
 // how the pages hold them (above, facing or none).
 void declarePhotos(QCommandLineParser& parser);
 
-// Whether file name a comes before b in the order a person sorts names: numbers by their
-// value ("2.jpg" before "10.jpg"), letters without regard to case.
-bool NameOrderBefore(const QString& a, const QString& b);
-
-// The images of folder that this system can read, in name order (numbers by their value, so
-// that "2.jpg" comes before "10.jpg"): an image named "cover" (any extension) for the cover,
-// the first twelve others for January to December; months after the last image have none.
-// Nothing, with the reason in error, when folder is not a folder or holds no image.
+// The photos of folder as PhotosOfFolder takes them (name order, numbers by their value;
+// "cover.*" for the cover, the first twelve others for January to December; months after
+// the last photo have none). Nothing, with the reason in error, when folder is not a folder
+// or holds no photo.
 std::optional<PhotoChoices> PhotosFromFolder(const QString& folder, QString& error);
 
 struct PhotoOptions {

@@ -4,6 +4,7 @@
 #include "document/PhotoFolder.h"
 #include "drawing/PhotoFrame.h"
 #include "drawing/PhotoImage.h"
+#include "drawing/PhotoPages.h"
 #include "drawing/windows/PhotoLoader.h"
 #include "drawing/windows/PhotoPicture.h"
 #include "drawing/windows/PhotoStrip.h"
@@ -221,8 +222,10 @@ void frmPhotos::pictureLoaded(int slot, const QString& path, const QImage& image
 
 void frmPhotos::showFrame() {
     const int slot = qMax(currentSlot(), 0);
-    const QSizeF frame = PhotoFrameSize(app_.Layout, choices_.layout, slot,
-                                        PhotoPaper(pageSize_, app_.Layout, choices_.layout));
+    const PrintPlan plan{false, {}, choices_.layout};
+    const QSizeF frame =
+        PhotoSlotFrame(app_, plan, slot, PhotoPaper(pageSize_, app_.Layout, choices_.layout))
+            .size();
     const PhotoChoice& choice = choices_.photos[slot];
     picPhoto->setFrame(frame, choice.focusX, choice.focusY);
 }
