@@ -2,6 +2,7 @@
 
 #include "document/AppState.h"
 #include "drawing/MonthPage.h"
+#include "drawing/PhotoPages.h"
 #include "platform/DrawingSurface.h"
 
 #include <QFontMetricsF>
@@ -53,11 +54,15 @@ class MeasuringSurface final : public DrawingSurface {
 } // namespace
 
 std::vector<FitProblem> CheckMonthsFit(const AppState& app, const QPagedPaintDevice& device,
-                                       const std::vector<int>& months) {
+                                       const std::vector<int>& months, PhotoLayout photos) {
     const QRectF paper = device.pageLayout().fullRect(QPageLayout::Inch);
+    const PaperInches inches{paper.width(), paper.height()};
+    const PrintPlan plan{false, months, photos};
+    const LayoutSettings layout = photos == PhotoLayout::Above
+                                      ? MonthBelowPhoto(PlanLayout(app.Layout, plan), inches)
+                                      : app.Layout;
     MeasuringSurface surface(device);
-    MonthPagePrinter pages(
-        surface, {app.Document, app.Layout, app.DisplayYear, {paper.width(), paper.height()}});
+    MonthPagePrinter pages(surface, {app.Document, layout, app.DisplayYear, inches});
     std::vector<FitProblem> problems;
     for (int month : months) {
         pages.PrintMonthPage(month);

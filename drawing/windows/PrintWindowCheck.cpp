@@ -108,7 +108,7 @@ void frmPrint::refreshFitList() {
     if (!unchecked.empty() && printerChosen) {
         for (const int month : unchecked)
             fitByMonth_[month];
-        for (FitProblem& problem : CheckMonthsFit(app_, *chosenPrinter(), unchecked))
+        for (FitProblem& problem : CheckMonthsFit(app_, *chosenPrinter(), unchecked, plan.photos))
             fitByMonth_[problem.month].push_back(std::move(problem));
     }
     std::vector<FitProblem> problems;

@@ -97,6 +97,19 @@ TEST_F(LookAhead, TheListIsWhatPrintingFindsOnTheSamePrinter) {
     ASSERT_TRUE(printed.ok);
     EXPECT_EQ(FitProblemLines(printed.problems), checked);
     EXPECT_EQ(checked.size(), 2); // 1 February and 4 July
+
+    // Below photos the grids are half as high: a day of four birthdays is full there too, and
+    // the list still names what the printing finds.
+    for (int i = 0; i < 4; ++i)
+        t.app.Document.Birthdays.append(birthday("03101990", QStringLiteral("Quad"), "1"));
+    const PrintPlan photos{false, year, PhotoLayout::Above};
+    PreparePrinter(printer, t.app.Layout, photos);
+    const QStringList below =
+        FitProblemLines(CheckMonthsFit(t.app, printer, year, PhotoLayout::Above));
+    const PrintResult printedBelow = PrintPages(t.app, printer, photos);
+    ASSERT_TRUE(printedBelow.ok);
+    EXPECT_EQ(FitProblemLines(printedBelow.problems), below);
+    EXPECT_EQ(below.size(), checked.size() + 1);
 }
 
 TEST_F(LookAhead, ThePreviewShowsThePagesThatItsPrintPrints) {
