@@ -17,7 +17,7 @@ void declarePhotos(QCommandLineParser& parser) {
                       QStringLiteral("LAYOUT")});
 }
 
-std::optional<PhotoChoices> PhotosFromFolder(const QString& folder, QString& error) {
+std::optional<PhotoChoices> PhotosFromFolder(const QString& folder, QString& error, int* leftOver) {
     if (!QFileInfo(folder).isDir()) {
         error = QStringLiteral("%1 is not a folder.").arg(folder);
         return std::nullopt;
@@ -31,6 +31,7 @@ std::optional<PhotoChoices> PhotosFromFolder(const QString& folder, QString& err
     }
     PhotoChoices photos;
     TakeFolderPhotos(photos, found);
+    if (leftOver) *leftOver = found.leftOver;
     return photos;
 }
 
@@ -39,10 +40,16 @@ PhotoOptions ApplyPhotoOptions(const QCommandLineParser& parser, PhotoChoices& p
     options.layout = photos.layout;
     if (parser.isSet(QStringLiteral("photos"))) {
         QString error;
-        const std::optional<PhotoChoices> folder =
-            PhotosFromFolder(parser.value(QStringLiteral("photos")), error);
+        int leftOver = 0;
+        const QString dir = parser.value(QStringLiteral("photos"));
+        const std::optional<PhotoChoices> folder = PhotosFromFolder(dir, error, &leftOver);
         if (!folder) return {PhotoLayout::None, {}, error};
         photos.photos = folder->photos;
+        if (leftOver > 0)
+            options.notice = QStringLiteral("%1 more photos of %2 were left out: a calendar "
+                                            "takes a cover and twelve months.")
+                                 .arg(leftOver)
+                                 .arg(dir);
         if (options.layout == PhotoLayout::None) options.layout = PhotoLayout::Above;
     }
     if (parser.isSet(QStringLiteral("layout"))) {

@@ -244,6 +244,7 @@ int runPrint(Tool& tool, const ToolCommand& self, const QCommandLineParser& pars
         return 1;
     }
     plan.photos = photos.layout;
+    if (!photos.notice.isEmpty()) printError(QStringLiteral("qvftool print: ") + photos.notice);
     if (plan.photos != PhotoLayout::None && app.Document.Photos.noPhotos())
         printError(QStringLiteral("qvftool print: the calendar keeps no photos, so the photo "
                                   "frames stay empty; --photos DIR takes a folder's."));

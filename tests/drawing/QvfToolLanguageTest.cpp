@@ -1,4 +1,5 @@
 #include "PdfTools.h"
+#include "support/ToolRun.h"
 
 #include <QDate>
 #include <QFile>
@@ -11,22 +12,11 @@
 
 namespace {
 
-struct ToolRun {
-    int status = -1;
-    QString out, err;
-};
-
 ToolRun qvftoolIn(const QStringList& args, const QString& language = {}) {
-    QProcess process;
-    if (!language.isEmpty()) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("LANGUAGE"), language); // with LANG and LC_ALL still C.UTF-8
-        process.setProcessEnvironment(env);
-    }
-    process.start(QStringLiteral(QVFTOOL_PATH), args);
-    process.waitForFinished(120000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // with LANG and LC_ALL still C.UTF-8
+    if (!language.isEmpty()) env.insert(QStringLiteral("LANGUAGE"), language);
+    return runQvftool(args, env);
 }
 
 // A calendar with the given entry lines, in a folder of the test's own.

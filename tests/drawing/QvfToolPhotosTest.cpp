@@ -1,5 +1,6 @@
 #include "PdfTools.h"
 #include "PhotoFiles.h"
+#include "support/ToolRun.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,21 +15,7 @@
 
 namespace {
 
-struct ToolRun {
-    int status;
-    QString err;
-};
-
-ToolRun qvftool(const QStringList& args,
-                const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(QVFTOOL_PATH), args);
-    process.waitForFinished(120000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardError())};
-}
-
-const QString kCalendar = QStringLiteral(DAYLARK_TEST_DATA "/handwritten.qvf");
+const QString kPhotoCalendar = QStringLiteral(DAYLARK_TEST_DATA "/handwritten.qvf");
 
 // A photo with some detail (bands of colour and a diagonal), written as a camera writes it
 // with the EXIF orientation tag (1: as stored).
@@ -79,8 +66,8 @@ TEST(QvfToolPhotos, PrintsOneImagePerPhotoAtNoMoreThanThePaperNeeds) {
     (void)QFile(photos + "/notes.txt").open(QIODevice::WriteOnly); // not an image: passed over
 
     const QString out = dir.filePath("above.pdf");
-    const ToolRun above =
-        qvftool({"print", kCalendar, "--year", "2027", "--photos", photos, "--output", out});
+    const ToolRun above = runQvftool(
+        {"print", kPhotoCalendar, "--year", "2027", "--photos", photos, "--output", out});
     ASSERT_EQ(above.status, 0) << above.err.toStdString();
     EXPECT_EQ(pdfPages(out), 13); // the cover, then twelve months with their photos
     const std::vector<PdfImage> images = pdfImageList(out);
@@ -101,8 +88,8 @@ TEST(QvfToolPhotos, PrintsOneImagePerPhotoAtNoMoreThanThePaperNeeds) {
     EXPECT_EQ(above.err.count(QStringLiteral("it will look soft")), 1);
 
     const QString facing = dir.filePath("facing.pdf");
-    ASSERT_EQ(qvftool({"print", kCalendar, "--year", "2027", "--photos", photos, "--months", "5",
-                       "--layout", "facing", "--output", facing})
+    ASSERT_EQ(runQvftool({"print", kPhotoCalendar, "--year", "2027", "--photos", photos, "--months",
+                          "5", "--layout", "facing", "--output", facing})
                   .status,
               0);
     EXPECT_EQ(pdfPages(facing), 3); // the cover, May's photo, May
@@ -120,9 +107,9 @@ TEST(QvfToolPhotos, PrintsOneImagePerPhotoAtNoMoreThanThePaperNeeds) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", config.path());
     const QString upright = dir.filePath("upright.pdf");
-    ASSERT_EQ(qvftool({"print", kCalendar, "--year", "2027", "--photos", photos, "--months", "5",
-                       "--layout", "facing", "--settings", "--output", upright},
-                      env)
+    ASSERT_EQ(runQvftool({"print", kPhotoCalendar, "--year", "2027", "--photos", photos, "--months",
+                          "5", "--layout", "facing", "--settings", "--output", upright},
+                         env)
                   .status,
               0);
     const std::vector<PdfImage> portrait = pdfImageList(upright);
@@ -143,14 +130,31 @@ TEST(QvfToolPhotos, AFolderWithoutImagesOrABadLayoutWritesNothing) {
     const Case cases[] = {
         {{"--photos", dir.filePath("empty")}, 1, "holds no image"},
         {{"--photos", dir.filePath("missing")}, 1, "is not a folder"},
-        {{"--photos", kCalendar}, 1, "is not a folder"},
+        {{"--photos", kPhotoCalendar}, 1, "is not a folder"},
         {{"--layout", "sideways"}, 2, "--layout takes above, facing or none"},
     };
     for (const Case& c : cases) {
-        const ToolRun run =
-            qvftool(QStringList{"print", kCalendar, "--year", "2027", "--output", out} + c.options);
+        const ToolRun run = runQvftool(
+            QStringList{"print", kPhotoCalendar, "--year", "2027", "--output", out} + c.options);
         EXPECT_EQ(run.status, c.status) << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(QLatin1String(c.says))) << run.err.toStdString();
         EXPECT_FALSE(QFile::exists(out));
     }
+}
+
+// A folder with more photos than a calendar takes says how many were left out, and prints.
+TEST(QvfToolPhotos, PhotosAfterDecemberAreNamedAsLeftOut) {
+    QTemporaryDir dir;
+    QDir().mkpath(dir.filePath("many"));
+    for (int i = 1; i <= 14; ++i) {
+        QImage photo(16, 12, QImage::Format_RGB32);
+        photo.fill(Qt::darkGreen);
+        ASSERT_TRUE(photo.save(dir.filePath(QStringLiteral("many/%1.png").arg(i))));
+    }
+    const QString out = dir.filePath("out.pdf");
+    const ToolRun run = runQvftool({"print", kPhotoCalendar, "--year", "2027", "--months", "1",
+                                    "--photos", dir.filePath("many"), "--output", out});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QLatin1String("2 more photos"))) << run.err.toStdString();
+    EXPECT_TRUE(QFile::exists(out));
 }

@@ -11,8 +11,8 @@
 
 namespace {
 
-int qvftool(const QStringList& args, QString* err = nullptr,
-            const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+int toolStatus(const QStringList& args, QString* err = nullptr,
+               const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(QVFTOOL_PATH), args);
@@ -30,7 +30,8 @@ TEST(QvfToolPrint, PrintsAYearOrTheNamedMonthsWithTheDefaultLayout) {
     QTemporaryDir dir;
     const QString year = dir.filePath("year.pdf");
     QString err;
-    ASSERT_EQ(qvftool({"print", kCalendar, "--year", "2027", "--output", year, "--plain"}, &err), 0)
+    ASSERT_EQ(toolStatus({"print", kCalendar, "--year", "2027", "--output", year, "--plain"}, &err),
+              0)
         << err.toStdString();
     EXPECT_EQ(pdfPages(year), 12);
     const QString march = pdfText(year, 3);
@@ -38,8 +39,8 @@ TEST(QvfToolPrint, PrintsAYearOrTheNamedMonthsWithTheDefaultLayout) {
         << march.toStdString();
 
     const QString two = dir.filePath("two.pdf");
-    ASSERT_EQ(qvftool({"print", kCalendar, "--months", "11,3,11", "--year", "2028", "--output", two,
-                       "--plain"}),
+    ASSERT_EQ(toolStatus({"print", kCalendar, "--months", "11,3,11", "--year", "2028", "--output",
+                          two, "--plain"}),
               0);
     EXPECT_EQ(pdfPages(two), 2); // in calendar order, each month once
     EXPECT_TRUE(pdfText(two, 1).startsWith(QStringLiteral("March 2028")));
@@ -57,14 +58,14 @@ TEST(QvfToolPrint, BadArgumentsShowTheUsageAndFailuresExitWithOne) {
           QStringList{"print", kCalendar, "--year", "2027"},
           QStringList{"print", kCalendar, "--year", "2027", "--output", out, "--colour"}}) {
         QString err;
-        EXPECT_EQ(qvftool(args, &err), 2) << args.join(' ').toStdString();
+        EXPECT_EQ(toolStatus(args, &err), 2) << args.join(' ').toStdString();
         EXPECT_TRUE(err.contains(QStringLiteral("qvftool print FILE --year YEAR")));
     }
     EXPECT_FALSE(QFile::exists(out));
-    EXPECT_EQ(qvftool({"print", dir.filePath("missing.qvf"), "--year", "2027", "--output", out}),
+    EXPECT_EQ(toolStatus({"print", dir.filePath("missing.qvf"), "--year", "2027", "--output", out}),
               1);
-    EXPECT_EQ(qvftool({"print", kCalendar, "--year", "2027", "--output",
-                       dir.filePath("no/folder/out.pdf")}),
+    EXPECT_EQ(toolStatus({"print", kCalendar, "--year", "2027", "--output",
+                          dir.filePath("no/folder/out.pdf")}),
               1);
 }
 
@@ -146,9 +147,9 @@ TEST(QvfToolPrint, ADayWithMoreEntriesThanFitEndsWithTheCountOfTheOthers) {
     };
     const QString marked = dir.filePath("marked.pdf");
     QString err;
-    ASSERT_EQ(
-        qvftool({"print", calendar, "--year", "2027", "--months", "7", "--output", marked}, &err),
-        0);
+    ASSERT_EQ(toolStatus({"print", calendar, "--year", "2027", "--months", "7", "--output", marked},
+                         &err),
+              0);
     int more = 0;
     const QStringList first = shown(pdfText(marked), &more);
     EXPECT_EQ(first, names.mid(0, first.size())); // the first ones, in order
@@ -168,9 +169,9 @@ TEST(QvfToolPrint, ADayWithMoreEntriesThanFitEndsWithTheCountOfTheOthers) {
     conf.write("[Software]\nDaylark\\Layout\\MarkOverfullDays=False\n");
     conf.close();
     const QString cut = dir.filePath("cut.pdf");
-    ASSERT_EQ(qvftool({"print", calendar, "--year", "2027", "--months", "7", "--output", cut,
-                       "--settings"},
-                      &err, env),
+    ASSERT_EQ(toolStatus({"print", calendar, "--year", "2027", "--months", "7", "--output", cut,
+                          "--settings"},
+                         &err, env),
               0);
     int none = -1;
     EXPECT_EQ(shown(pdfText(cut), &none), names.mid(0, first.size() + 1));
@@ -226,9 +227,9 @@ TEST(QvfToolPrint, AWordWiderThanItsColumnIsPrintedBrokenInsideIt) {
                           "PaperOrientation=Portrait\nFontSizeDates=12\n");
     const QString out = dir.filePath("july.pdf");
     QString err;
-    ASSERT_EQ(qvftool({"print", calendar, "--year", "2027", "--months", "7", "--output", out,
-                       "--settings", "--plain"},
-                      &err, env),
+    ASSERT_EQ(toolStatus({"print", calendar, "--year", "2027", "--months", "7", "--output", out,
+                          "--settings", "--plain"},
+                         &err, env),
               0)
         << err.toStdString();
     // Every entry shown, nothing announced.
@@ -264,7 +265,7 @@ TEST(QvfToolPrint, ACommonYearNamesThe29FebruaryBirthdaysItLeavesOut) {
     for (const auto& [year, listed] : {std::pair{"2027", true}, {"2028", false}}) {
         QString err;
         ASSERT_EQ(
-            qvftool({"print", calendar, "--year", year, "--months", "2", "--output", out}, &err),
+            toolStatus({"print", calendar, "--year", year, "--months", "2", "--output", out}, &err),
             0);
         EXPECT_EQ(err.contains(QStringLiteral("February 2027: the birthday of \"Leap Lad\" (29 "
                                               "February 1992) is not shown: 2027 has no 29 "
@@ -282,10 +283,10 @@ TEST(QvfToolPrint, TheDefaultPagesShowTheNeighbouringMonthsAndPlainLeavesThemOut
     QTemporaryDir dir;
     const QString extras = dir.filePath("extras.pdf");
     const QString plain = dir.filePath("plain.pdf");
-    ASSERT_EQ(qvftool({"print", kCalendar, "--year", "2027", "--months", "3", "--output", extras}),
-              0);
-    ASSERT_EQ(qvftool({"print", kCalendar, "--year", "2027", "--months", "3", "--output", plain,
-                       "--plain"}),
+    ASSERT_EQ(
+        toolStatus({"print", kCalendar, "--year", "2027", "--months", "3", "--output", extras}), 0);
+    ASSERT_EQ(toolStatus({"print", kCalendar, "--year", "2027", "--months", "3", "--output", plain,
+                          "--plain"}),
               0);
     for (const char* neighbour : {"February 2027", "April 2027"}) {
         EXPECT_TRUE(pdfText(extras, 1).contains(QLatin1String(neighbour))) << neighbour;
@@ -302,9 +303,9 @@ TEST(QvfToolPrint, YearPageAloneOrBeforeTheNamedMonths) {
         SCOPED_TRACE(language);
         const QString out = dir.filePath(QStringLiteral("year-%1.pdf").arg(language));
         QString err;
-        ASSERT_EQ(qvftool({"print", kCalendar, "--year", "2027", "--year-page", "--language",
-                           language, "--output", out},
-                          &err),
+        ASSERT_EQ(toolStatus({"print", kCalendar, "--year", "2027", "--year-page", "--language",
+                              language, "--output", out},
+                             &err),
                   0)
             << err.toStdString();
         EXPECT_EQ(pdfPages(out), 1);
@@ -318,8 +319,8 @@ TEST(QvfToolPrint, YearPageAloneOrBeforeTheNamedMonths) {
         EXPECT_FALSE(text.contains(QStringLiteral("Thanksgiving"))); // no month page
     }
     const QString both = dir.filePath("both.pdf");
-    ASSERT_EQ(qvftool({"print", kCalendar, "--year", "2027", "--year-page", "--months", "11,3",
-                       "--output", both, "--plain"}),
+    ASSERT_EQ(toolStatus({"print", kCalendar, "--year", "2027", "--year-page", "--months", "11,3",
+                          "--output", both, "--plain"}),
               0);
     EXPECT_EQ(pdfPages(both), 3);
     EXPECT_TRUE(pdfText(both, 1).startsWith(QStringLiteral("2027\n")));

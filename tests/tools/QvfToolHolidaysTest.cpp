@@ -4,7 +4,7 @@
 #include "document/CalendarFormat.h"
 #include "support/CalendarBuilder.h"
 #include "support/FileBytes.h"
-#include "tools/ToolRun.h"
+#include "support/ToolRun.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
