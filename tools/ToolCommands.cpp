@@ -29,6 +29,9 @@ bool Tool::read(const QString& path) {
 }
 
 bool Tool::write(const QString& path) {
+    // The calendar becomes the file it is written to, as with Save As, so that its photos
+    // are kept relative to that file's folder.
+    app.Document.FileName = path;
     return !WriteCalendarFile(app, path).failed();
 }
 

@@ -3,6 +3,7 @@
 #include "support/FileBytes.h"
 #include "support/ToolRun.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -31,6 +32,23 @@ TEST(QvfTool, ResaveWritesTheProgramsOwnFormatWhichReadsBackTheSame) {
     EXPECT_TRUE(written.endsWith("\r\n[End of Data]\r\n"));
     // The program's own file shows exactly as the hand-written one did.
     EXPECT_EQ(qvftool({"show", out}).out, qvftool({"show", data("handwritten.qvf")}).out);
+}
+
+// A calendar written to another folder still finds its photos: a photo beside the calendar
+// it came from is kept by its whole path, one beside the new file relative to it.
+TEST(QvfTool, ResaveIntoAnotherFolderKeepsThePhotosFound) {
+    QTemporaryDir dir;
+    QByteArray file = readFile(data("handwritten.qvf"));
+    file += "[Daylark 1]\r\nphotopages 0 above\r\nphoto 1 500 500 pics/jan.jpg\r\n"
+            "photo 2 500 500 " +
+            QFile::encodeName(dir.filePath("b/feb.jpg")) + "\r\n";
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("a")) && QDir().mkpath(dir.filePath("b")));
+    writeFile(dir.filePath("a/cal.qvf"), file);
+    ASSERT_EQ(qvftool({"resave", dir.filePath("a/cal.qvf"), dir.filePath("b/cal.qvf")}).status, 0);
+    const QByteArray resaved = readFile(dir.filePath("b/cal.qvf"));
+    EXPECT_TRUE(resaved.contains("\r\nphoto 1 500 500 " +
+                                 QFile::encodeName(dir.filePath("a/pics/jan.jpg")) + "\r\n"));
+    EXPECT_TRUE(resaved.contains("\r\nphoto 2 500 500 feb.jpg\r\n"));
 }
 
 TEST(QvfTool, OldWindows1252FilesReadAndAreResavedAsUtf8) {
