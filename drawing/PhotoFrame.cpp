@@ -38,15 +38,6 @@ PaperInches PhotoPaper(const QPageSize& pageSize, const LayoutSettings& layout,
 
 std::vector<QString> ChoiceWarnings(const AppState& app, const PhotoChoices& choices,
                                     const QPageSize& pageSize) {
-    if (choices.layout == PhotoLayout::None) return {};
-    // A state of its own that holds only what the warnings look at: the photos, the layout and
-    // the year; the calendar's entries play no part.
-    AppState chosen(app.dialogs, app.clock, app.store);
-    chosen.Layout = app.Layout;
-    chosen.Options = app.Options;
-    chosen.DisplayYear = app.DisplayYear;
-    chosen.Document.FileName = app.Document.FileName;
-    chosen.Document.Photos = choices;
     const PrintPlan plan{false, MonthsToPrint(true, {}), choices.layout};
-    return PhotoWarnings(chosen, plan, PhotoPaper(pageSize, app.Layout, choices.layout));
+    return PhotoWarnings(app, choices, plan, PhotoPaper(pageSize, app.Layout, choices.layout));
 }

@@ -123,11 +123,15 @@ QRectF PhotoSlotFrame(const AppState& app, const PrintPlan& plan, int slot, Pape
 }
 
 std::vector<QString> PhotoWarnings(const AppState& app, const PrintPlan& plan, PaperInches paper) {
+    return PhotoWarnings(app, app.Document.Photos, plan, paper);
+}
+
+std::vector<QString> PhotoWarnings(const AppState& app, const PhotoChoices& photos,
+                                   const PrintPlan& plan, PaperInches paper) {
     std::vector<QString> lines;
     if (plan.photos == PhotoLayout::None) return lines;
     const PaperInches page = planPaper(paper, plan);
     const PageLocale locale = PageLocale::of(PlanLayout(app.Layout, plan));
-    const PhotoChoices& photos = app.Document.Photos;
     std::vector<int> pageSlots; // in page order
     if (PlanHasCover(photos, plan)) pageSlots.push_back(kCoverPhoto);
     pageSlots.insert(pageSlots.end(), plan.months.begin(), plan.months.end());

@@ -27,6 +27,9 @@ inline constexpr double kPhotoGap = 0.2;
 // paper ("March: beach.jpg gives 96 dpi on A3; it will look soft"), or that cannot be read;
 // in page order, the cover first. Nothing for a plan without photos.
 std::vector<QString> PhotoWarnings(const AppState& app, const PrintPlan& plan, PaperInches paper);
+// The same for photos that are chosen but not yet the calendar's.
+std::vector<QString> PhotoWarnings(const AppState& app, const PhotoChoices& photos,
+                                   const PrintPlan& plan, PaperInches paper);
 
 // The frame (inches) the photo of slot fills on the plan's pages on paper (as the device
 // gives it; turned upright for photos above the months): the cover's photo, or a month's

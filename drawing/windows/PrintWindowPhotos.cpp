@@ -55,7 +55,6 @@ void frmPrint::cmdPhotos_Click() {
 }
 
 std::vector<QString> frmPrint::photoWarnings(const PrintPlan& plan, const QPrinter& printer) const {
-    if (plan.photos == PhotoLayout::None) return {};
     const QRectF page = printer.pageLayout().fullRect(QPageLayout::Inch);
     return PhotoWarnings(app_, plan, PaperInches{page.width(), page.height()});
 }

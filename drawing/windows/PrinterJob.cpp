@@ -7,7 +7,7 @@
 
 void PreparePrinter(QPrinter& printer, const LayoutSettings& layout, const PrintPlan& plan) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        printer.setPageLayout(PdfPageLayout(layout, printer.pageLayout().pageSize()));
+        printer.setPageLayout(PdfPlanPageLayout(layout, plan, printer.pageLayout().pageSize()));
         printer.setCreator(QStringLiteral("Daylark"));
     }
     printer.setPageOrientation(PlanOrientation(layout, plan));
